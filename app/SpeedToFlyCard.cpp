@@ -1,0 +1,150 @@
+#include "SpeedToFlyCard.h"
+
+#include "Format.h"
+#include "modCalc.h"
+
+#include <QTextStream>
+#include <cmath>
+
+namespace {
+
+// The card reads a vertical wind in tenths of m/s with updraft positive; the vertical
+// bar counts the other way round, and the wind is formed from the bar's value.
+float windVFromTenths(int tenths)
+{
+    return WindVFromBarValue(-tenths);
+}
+
+bool parseInt(const QString &text, int &value)
+{
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok;
+}
+
+bool parseRange(const QString &option, const QString &text, int min, int max, IntRange &range,
+                QString &error)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() != 3 || !parseInt(parts[0], range.from) || !parseInt(parts[1], range.to) ||
+        !parseInt(parts[2], range.step)) {
+        error = QStringLiteral("%1: erwartet VON:BIS:SCHRITT aus ganzen Zahlen, nicht '%2'")
+                    .arg(option, text);
+        return false;
+    }
+    if (range.step == 0 || rangeValues(range).isEmpty()) {
+        error = QStringLiteral("%1: der Bereich '%2' ist leer").arg(option, text);
+        return false;
+    }
+    if (range.from < min || range.from > max || range.to < min || range.to > max) {
+        error = QStringLiteral("%1: '%2' liegt nicht im Bereich %3..%4").arg(option, text).arg(min).arg(max);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QList<int> rangeValues(const IntRange &range)
+{
+    QList<int> values;
+    if (range.step > 0) {
+        for (long v = range.from; v <= range.to; v += range.step) {
+            values.append(static_cast<int>(v));
+        }
+    } else if (range.step < 0) {
+        for (long v = range.from; v >= range.to; v += range.step) {
+            values.append(static_cast<int>(v));
+        }
+    }
+    return values;
+}
+
+std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &error)
+{
+    CardOptions options;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            options.help = true;
+        } else if (arg == QLatin1String("--csv")) {
+            options.csv = true;
+        } else if (arg == QLatin1String("--wind-h") || arg == QLatin1String("--wind-v")) {
+            if (i + 1 >= args.size()) {
+                error = QStringLiteral("%1: VON:BIS:SCHRITT fehlt").arg(arg);
+                return std::nullopt;
+            }
+            const bool horizontal = arg == QLatin1String("--wind-h");
+            if (!parseRange(arg, args[++i], horizontal ? -50 : -40, horizontal ? 50 : 40,
+                            horizontal ? options.windH : options.windV, error)) {
+                return std::nullopt;
+            }
+        } else {
+            error = QStringLiteral("unbekanntes Argument '%1' (siehe --help)").arg(arg);
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+QString cardCsv(const CardOptions &options)
+{
+    const QLocale c = QLocale::c();
+    QString out;
+    QTextStream s(&out);
+    s << "wind_h,wind_v,airspeed,glide_ratio\n";
+    for (int h : rangeValues(options.windH)) {
+        for (int tenths : rangeValues(options.windV)) {
+            const float windH = static_cast<float>(h);
+            const float windV = windVFromTenths(tenths);
+            float airspeed = 0;
+            const float ratio = BestGlide(airspeed, windH, windV);
+            s << h << ',' << FormatFixed(windV, 1, c) << ',' << FormatFixed(airspeed, 1, c) << ','
+              << (std::isinf(ratio) ? QStringLiteral("inf") : FormatFixed(ratio, 4, c)) << '\n';
+        }
+    }
+    return out;
+}
+
+QString cardTable(const CardOptions &options, const QLocale &locale)
+{
+    const QList<int> rows = rangeValues(options.windH);
+    const QList<int> columns = rangeValues(options.windV);
+    constexpr int kCell = 13;
+    QString out;
+    QTextStream s(&out);
+    s << "Geschwindigkeit des besten Gleitens über Grund\n"
+      << "Jede Zelle: Fahrt in km/h / Gleitzahl über Grund\n"
+      << "Zeilen: Wind horizontal (negativ: Gegenwind), "
+         "Spalten: Wind vertikal (positiv: Aufwind)\n\n";
+    s << QStringLiteral("%1").arg(QStringLiteral("km/h \\ m/s"), -10);
+    for (int tenths : columns) {
+        s << QStringLiteral("%1").arg(FormatFixed(windVFromTenths(tenths), 1, locale), kCell);
+    }
+    s << '\n';
+    for (int h : rows) {
+        s << QStringLiteral("%1").arg(h, 10);
+        for (int tenths : columns) {
+            const float windH = static_cast<float>(h);
+            const float windV = windVFromTenths(tenths);
+            float airspeed = 0;
+            const float ratio = BestGlide(airspeed, windH, windV);
+            const QString cell = FormatFixed(airspeed, 1, locale) + QStringLiteral(" / ") +
+                                 FormatFixed(ratio, 1, locale);
+            s << QStringLiteral("%1").arg(cell, kCell);
+        }
+        s << '\n';
+    }
+    return out;
+}
+
+QString cardUsage()
+{
+    return QStringLiteral(
+        "Aufruf: azodo-table [--csv] [--wind-h VON:BIS:SCHRITT] [--wind-v VON:BIS:SCHRITT]\n"
+        "Druckt die Fahrt des besten Gleitens über Grund und die Gleitzahl über Grund.\n"
+        "  --wind-h  Wind horizontal in km/h, -50..50 (negativ: Gegenwind); Vorgabe -50:50:10\n"
+        "  --wind-v  Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind); Vorgabe -40:40:10\n"
+        "  --csv     wind_h,wind_v,airspeed,glide_ratio mit Dezimalpunkt\n"
+        "  --help    diese Hilfe\n");
+}

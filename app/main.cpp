@@ -1,0 +1,12 @@
+#include "frmStart.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("azodo"));
+    frmStart form;
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+// The flight model: the speed polar of one paraglider and the search for the
+// airspeed of best glide over the ground. No state, no Qt.
+
+// Lowest and highest airspeed of the polar, km/h.
+constexpr float kMinAirspeed = 18.0f;
+constexpr float kMaxAirspeed = 50.0f;
+
+// Vertical speed through the air at airspeed v (km/h), m/s, positive upward
+// (so negative everywhere on the glider's range: it sinks).
+float Polar(const float &v);
+
+// Walks down the polar from its fast end in 0.5 km/h steps and stops where the
+// path over the ground stops getting flatter (or, in strong lift, steeper in climb).
+// Writes that airspeed (km/h, on the 0.5 grid within 18..50) into bestAirspeed and
+// returns the glide ratio over the ground there: horizontal ground speed (m/s, signed)
+// over the magnitude of the vertical ground speed (m/s). Where the vertical ground
+// speed is exactly zero the ratio is +infinity; nothing is divided by zero.
+// windH: km/h, positive tailwind. windV: m/s, positive updraft.
+float BestGlide(float &bestAirspeed, const float &windH, const float &windV);
+
+// The vertical wind (m/s, positive updraft) that the vertical wind bar stands for:
+// its value counts tenths of m/s with the minimum (strongest updraft) at the top.
+float WindVFromBarValue(int barValue);

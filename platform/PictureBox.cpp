@@ -1,0 +1,336 @@
+#include "PictureBox.h"
+
+#include "Controls.h"
+
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <cmath>
+
+namespace {
+
+int buttonMask(Qt::MouseButtons buttons)
+{
+    int mask = 0;
+    if (buttons & Qt::LeftButton) {
+        mask |= 1;
+    }
+    if (buttons & Qt::RightButton) {
+        mask |= 2;
+    }
+    if (buttons & Qt::MiddleButton) {
+        mask |= 4;
+    }
+    return mask;
+}
+
+int shiftMask(Qt::KeyboardModifiers modifiers)
+{
+    int mask = 0;
+    if (modifiers & Qt::ShiftModifier) {
+        mask |= 1;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        mask |= 2;
+    }
+    if (modifiers & Qt::AltModifier) {
+        mask |= 4;
+    }
+    return mask;
+}
+
+// Snaps a device coordinate so that a line of the given device width covers whole
+// pixels: odd widths sit on pixel centres, even widths on pixel edges.
+double snapDevice(double v, double deviceWidth)
+{
+    const long w = std::lround(deviceWidth);
+    return (w % 2 == 1) ? std::floor(v) + 0.5 : std::round(v);
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setDrawFont(font());
+    resetBuffer();
+}
+
+PictureBox::~PictureBox()
+{
+    endPainter();
+}
+
+float PictureBox::ScaleX(float pixels) const
+{
+    return static_cast<float>(pixels * m_scale.unitsPerPixelX(QSizeF(size())));
+}
+
+QPointF PictureBox::toUser(const QPointF &pixel) const
+{
+    return m_scale.toUser(pixel, QSizeF(size()));
+}
+
+QPointF PictureBox::toPixel(double x, double y) const
+{
+    return m_scale.toPixel(x, y, QSizeF(size()));
+}
+
+QRect PictureBox::userRectToPixels(double left, double top, double width, double height) const
+{
+    const double dirX = m_scale.width < 0 ? -1.0 : 1.0;
+    const double dirY = m_scale.height < 0 ? -1.0 : 1.0;
+    const QPointF a = toPixel(left, top);
+    const QPointF b = toPixel(left + dirX * width, top + dirY * height);
+    return QRectF(a, b).normalized().toAlignedRect();
+}
+
+void PictureBox::setBackColor(int color)
+{
+    m_backColor = color;
+    resetBuffer();
+}
+
+void PictureBox::setDrawFont(const QFont &font)
+{
+    m_font = font;
+    if (font.pointSizeF() > 0) {
+        const QScreen *s = screen();
+        const double dpi = s ? s->logicalDotsPerInchY() : 96.0;
+        m_font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * dpi / 72.0)));
+    }
+}
+
+QFont PictureBox::fontFor(bool bold) const
+{
+    QFont f = m_font;
+    f.setBold(bold);
+    return f;
+}
+
+QPainter &PictureBox::painter()
+{
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>(&m_buffer);
+        m_painter->setRenderHint(QPainter::Antialiasing);
+        m_painter->setRenderHint(QPainter::TextAntialiasing);
+    }
+    return *m_painter;
+}
+
+void PictureBox::endPainter() const
+{
+    m_painter.reset();
+}
+
+void PictureBox::resetBuffer()
+{
+    endPainter();
+    const qreal dpr = devicePixelRatioF();
+    const QSize device = (QSizeF(size()) * dpr).toSize().expandedTo(QSize(1, 1));
+    if (!m_picture.isNull() && m_picture.size() == device &&
+        m_picture.devicePixelRatio() == dpr && m_picture.format() == QImage::Format_RGB32) {
+        m_buffer = m_picture; // shared until the first drawing detaches it
+        return;
+    }
+    m_buffer = QImage(device, QImage::Format_RGB32);
+    m_buffer.setDevicePixelRatio(dpr);
+    m_buffer.fill(colorFromValue(m_backColor));
+    if (!m_picture.isNull()) {
+        QPainter p(&m_buffer);
+        p.drawImage(QPointF(0, 0), m_picture);
+    }
+}
+
+void PictureBox::record(DrawOp op)
+{
+    m_ops.push_back(std::move(op));
+    update();
+}
+
+void PictureBox::Cls()
+{
+    m_ops.clear();
+    m_currentX = 0.0f;
+    m_currentY = 0.0f;
+    resetBuffer();
+    update();
+}
+
+QPointF PictureBox::snapped(const QPointF &p, int widthPixels) const
+{
+    const qreal dpr = m_buffer.devicePixelRatio();
+    const double w = widthPixels * dpr;
+    return {snapDevice(p.x() * dpr, w) / dpr, snapDevice(p.y() * dpr, w) / dpr};
+}
+
+void PictureBox::Line(double x1, double y1, double x2, double y2)
+{
+    QPointF a = toPixel(x1, y1);
+    QPointF b = toPixel(x2, y2);
+    const int width = std::max(1, m_drawWidth);
+    // Keep axis-parallel lines crisp: put them on the pixel grid across their length.
+    if (x1 == x2) {
+        const double x = snapped(a, width).x();
+        a.setX(x);
+        b.setX(x);
+    }
+    if (y1 == y2) {
+        const double y = snapped(a, width).y();
+        a.setY(y);
+        b.setY(y);
+    }
+    QPen pen(colorFromValue(m_foreColor), width);
+    if (m_drawStyle == kStyleDot) {
+        pen.setStyle(Qt::DotLine);
+        pen.setCapStyle(Qt::FlatCap);
+    } else {
+        pen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::SquareCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
+    QPainter &p = painter();
+    p.setPen(pen);
+    p.drawLine(a, b);
+    record({DrawOp::Line, x1, y1, x2, y2, 0, 0, 0, m_foreColor, m_drawWidth, m_drawStyle,
+            false, {}});
+}
+
+void PictureBox::LineBox(double x1, double y1, double x2, double y2, int color)
+{
+    const qreal dpr = m_buffer.devicePixelRatio();
+    const auto grid = [dpr](const QPointF &p) {
+        return QPointF(std::round(p.x() * dpr) / dpr, std::round(p.y() * dpr) / dpr);
+    };
+    const QRectF r = QRectF(grid(toPixel(x1, y1)), grid(toPixel(x2, y2))).normalized();
+    const QColor c = colorFromValue(color);
+    QPainter &p = painter();
+    p.fillRect(r, c);
+    if (m_drawWidth > 1) {
+        QPen pen(c, m_drawWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r);
+    }
+    record({DrawOp::Box, x1, y1, x2, y2, 0, 0, 0, color, m_drawWidth, m_drawStyle, false, {}});
+}
+
+void PictureBox::Circle(double x, double y, double radius, int color)
+{
+    const int c = color < 0 ? m_foreColor : color;
+    const QPointF centre = toPixel(x, y);
+    const double r = std::fabs(radius) / m_scale.unitsPerPixelX(QSizeF(size()));
+    QPainter &p = painter();
+    p.setPen(QPen(colorFromValue(c), std::max(1, m_drawWidth)));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, r, r);
+    record({DrawOp::Circle, x, y, 0, 0, radius, 0, 0, c, m_drawWidth, m_drawStyle, false, {}});
+}
+
+void PictureBox::Arc(double x, double y, double radius, double start, double end)
+{
+    constexpr double kTwoPi = 6.283185307179586;
+    const QPointF centre = toPixel(x, y);
+    const double r = std::fabs(radius) / m_scale.unitsPerPixelX(QSizeF(size()));
+    double span = end - start;
+    while (span < 0) {
+        span += kTwoPi;
+    }
+    // Angles count counter-clockwise on the screen; the y-up scale keeps that sense.
+    const double toSixteenths = 180.0 / 3.141592653589793 * 16.0;
+    QPen pen(colorFromValue(m_foreColor), std::max(1, m_drawWidth));
+    pen.setCapStyle(Qt::FlatCap);
+    QPainter &p = painter();
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
+              static_cast<int>(std::lround(start * toSixteenths)),
+              static_cast<int>(std::lround(span * toSixteenths)));
+    record({DrawOp::Arc, x, y, 0, 0, radius, start, end, m_foreColor, m_drawWidth, m_drawStyle,
+            false, {}});
+}
+
+void PictureBox::Print(const QString &text)
+{
+    const QFont f = fontFor(m_fontBold);
+    const QFontMetricsF fm(f);
+    const QPointF topLeft = toPixel(m_currentX, m_currentY);
+    QPainter &p = painter();
+    p.setFont(f);
+    p.setPen(colorFromValue(m_foreColor));
+    p.drawText(QPointF(std::round(topLeft.x()), std::round(topLeft.y() + fm.ascent())), text);
+    record({DrawOp::Print, m_currentX, m_currentY, 0, 0, 0, 0, 0, m_foreColor, m_drawWidth,
+            m_drawStyle, m_fontBold, text});
+    // Like a line printer: the next text goes under this one, at the left edge.
+    m_currentY += TextHeight(text);
+    m_currentX = m_scale.left;
+}
+
+float PictureBox::TextWidth(const QString &text) const
+{
+    const QFontMetricsF fm(fontFor(m_fontBold));
+    return static_cast<float>(fm.horizontalAdvance(text) *
+                              m_scale.unitsPerPixelX(QSizeF(size())));
+}
+
+float PictureBox::TextHeight(const QString &text) const
+{
+    Q_UNUSED(text);
+    const QFontMetricsF fm(fontFor(m_fontBold));
+    const double perPixel = static_cast<double>(m_scale.height) / height();
+    return static_cast<float>(fm.height() * perPixel);
+}
+
+void PictureBox::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    m_ops.clear();
+    resetBuffer();
+    update();
+}
+
+QImage PictureBox::Image() const
+{
+    endPainter();
+    return m_buffer;
+}
+
+void PictureBox::Refresh()
+{
+    repaint();
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    endPainter();
+    QPainter p(this);
+    p.drawImage(QPointF(0, 0), m_buffer);
+}
+
+void PictureBox::resizeEvent(QResizeEvent *)
+{
+    const qreal dpr = devicePixelRatioF();
+    if (m_buffer.size() == (QSizeF(size()) * dpr).toSize()) {
+        return;
+    }
+    const QImage old = Image();
+    resetBuffer();
+    QPainter p(&m_buffer);
+    p.drawImage(QPointF(0, 0), old);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF u = toUser(event->position());
+    emit MouseMove(buttonMask(event->buttons()), shiftMask(event->modifiers()),
+                   static_cast<float>(u.x()), static_cast<float>(u.y()));
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPointF u = toUser(event->position());
+    emit MouseUp(buttonMask(event->button()), shiftMask(event->modifiers()),
+                 static_cast<float>(u.x()), static_cast<float>(u.y()));
+}

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "UserScale.h"
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class QPainter;
+
+// One drawing operation as the picture box received it, in user coordinates. Tests read
+// these to check drawing code against exact coordinates and colours.
+struct DrawOp
+{
+    enum Kind { Line, Box, Circle, Arc, Print };
+    Kind kind = Line;
+    double x1 = 0, y1 = 0; // line start, box corner, circle centre, text top-left
+    double x2 = 0, y2 = 0; // line end, opposite box corner
+    double radius = 0;     // circle and arc, in x units
+    double start = 0, end = 0; // arc angles, radians, counter-clockwise from +x
+    int color = 0;
+    int width = 1;
+    int style = 0;
+    bool bold = false;
+    QString text;
+};
+
+// A picture box: a widget that shows a back buffer, drawn into with a user scale and a
+// pen state, on top of an optional background picture. Painting the widget only blits
+// the buffer, so covering or exposing the window never loses what was drawn.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int kStyleSolid = 0;
+    static constexpr int kStyleDot = 2;
+
+    explicit PictureBox(QWidget *parent = nullptr);
+    ~PictureBox() override;
+
+    // The user scale.
+    void setScaleLeft(float v) { m_scale.left = v; }
+    void setScaleTop(float v) { m_scale.top = v; }
+    void setScaleWidth(float v) { m_scale.width = v; }
+    void setScaleHeight(float v) { m_scale.height = v; }
+    float ScaleLeft() const { return m_scale.left; }
+    float ScaleTop() const { return m_scale.top; }
+    float ScaleWidth() const { return m_scale.width; }
+    float ScaleHeight() const { return m_scale.height; }
+    const UserScale &scale() const { return m_scale; }
+    // Pixels to horizontal user units (a positive amount).
+    float ScaleX(float pixels) const;
+    QPointF toUser(const QPointF &pixel) const;
+    QPointF toPixel(double x, double y) const;
+    // A rectangle given in user units (left, top edge; positive width and height)
+    // in widget pixels, for placing child controls.
+    QRect userRectToPixels(double left, double top, double width, double height) const;
+
+    // Pen and text state.
+    int DrawWidth() const { return m_drawWidth; }
+    void setDrawWidth(int pixels) { m_drawWidth = pixels; }
+    int DrawStyle() const { return m_drawStyle; }
+    void setDrawStyle(int style) { m_drawStyle = style; }
+    int ForeColor() const { return m_foreColor; }
+    void setForeColor(int color) { m_foreColor = color; }
+    bool FontBold() const { return m_fontBold; }
+    void setFontBold(bool bold) { m_fontBold = bold; }
+    float CurrentX() const { return m_currentX; }
+    float CurrentY() const { return m_currentY; }
+    void setCurrentX(float x) { m_currentX = x; }
+    void setCurrentY(float y) { m_currentY = y; }
+    int BackColor() const { return m_backColor; }
+    void setBackColor(int color);
+    // The drawing font (size in points, turned into pixels for the screen's dpi).
+    void setDrawFont(const QFont &font);
+    bool AutoRedraw() const { return m_autoRedraw; }
+    void setAutoRedraw(bool on) { m_autoRedraw = on; }
+
+    // Drawing.
+    void Cls();
+    void Line(double x1, double y1, double x2, double y2);
+    // The box form with an explicit colour, filled; its outline at DrawWidth.
+    void LineBox(double x1, double y1, double x2, double y2, int color);
+    // Radius in x units; round on screen. Colour < 0 takes ForeColor.
+    void Circle(double x, double y, double radius, int color = -1);
+    // Arc counter-clockwise from start to end (radians from +x), in ForeColor.
+    void Arc(double x, double y, double radius, double start, double end);
+    void Print(const QString &text);
+    // In user units: width positive, height negative when y grows upward.
+    float TextWidth(const QString &text) const;
+    float TextHeight(const QString &text) const;
+
+    // The background picture: assigning resets the buffer to it.
+    void setPicture(const QImage &picture);
+    QImage Picture() const { return m_picture; }
+    // What the box shows now.
+    QImage Image() const;
+
+    // Paint the widget at once (also inside a long handler).
+    void Refresh();
+
+    const std::vector<DrawOp> &operations() const { return m_ops; }
+
+signals:
+    // Button and shift masks as the runtime counts them (1 left, 2 right, 4 middle;
+    // 1 shift, 2 ctrl, 4 alt); x and y in user units.
+    void MouseMove(int button, int shift, float x, float y);
+    void MouseUp(int button, int shift, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QPainter &painter();
+    void endPainter() const;
+    void resetBuffer();
+    QFont fontFor(bool bold) const;
+    QPointF snapped(const QPointF &p, int widthPixels) const;
+    void record(DrawOp op);
+
+    UserScale m_scale;
+    int m_drawWidth = 1;
+    int m_drawStyle = kStyleSolid;
+    int m_foreColor = 0;
+    int m_backColor = 0xffffff;
+    bool m_fontBold = false;
+    bool m_autoRedraw = false;
+    float m_currentX = 0.0f;
+    float m_currentY = 0.0f;
+    QFont m_font;
+    QImage m_picture;
+    mutable QImage m_buffer;
+    mutable std::unique_ptr<QPainter> m_painter;
+    std::vector<DrawOp> m_ops;
+};

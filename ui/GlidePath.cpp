@@ -1,0 +1,108 @@
+#include "Diagram.h"
+#include "Format.h"
+#include "Look.h"
+#include "PictureBox.h"
+#include "modCalc.h"
+
+#include <cmath>
+
+namespace {
+
+// Text with its left edge at x, centred vertically on y.
+void printCentredOn(PictureBox &pic, double x, double y, const QString &text)
+{
+    pic.setCurrentX(static_cast<float>(x));
+    pic.setCurrentY(static_cast<float>(y - pic.TextHeight(text) / 2.0));
+    pic.Print(text);
+}
+
+} // namespace
+
+QString glideRatioReadout(float airspeed, float groundSpeedH, float groundSpeedV,
+                          const QLocale &locale)
+{
+    const QString pattern = QStringLiteral("0.00");
+    const double inAir = static_cast<double>(airspeed) / 3.6 / static_cast<double>(Polar(airspeed));
+    // A vertical wind that exactly cancels the sink leaves no finite ratio over ground;
+    // show it as infinite rather than dividing by zero.
+    const QString overGround =
+        groundSpeedV == 0.0f
+            ? QStringLiteral("∞")
+            : Format(static_cast<double>(groundSpeedH) / 3.6 / static_cast<double>(groundSpeedV),
+                     pattern, locale);
+    return QStringLiteral("Gleitzahl in Luft: ") + Format(inAir, pattern, locale) +
+           QStringLiteral(",   Gleitzahl über Grund: ") + overGround;
+}
+
+QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved,
+                      const float &windH, const float &windV, const QLocale &locale)
+{
+    saved.SavedDrawWidth = static_cast<std::int16_t>(pic.DrawWidth());
+    saved.SavedDrawStyle = static_cast<std::int16_t>(pic.DrawStyle());
+    saved.SavedForeColor = pic.ForeColor();
+    pic.setDrawWidth(2);
+    pic.setForeColor(Look::kGroundGreen);
+
+    // The ground-speed vector, kept for the brake bar drag and the tour.
+    const float sink = Polar(state.Airspeed);
+    state.GroundSpeedH = state.Airspeed + windH;
+    state.GroundSpeedV = sink + windV;
+    const float gsH = state.GroundSpeedH;
+    const float gsV = state.GroundSpeedV;
+    // The angle as drawn: 10 units per km/h across, 100 units per m/s up.
+    state.GlideAngle =
+        gsH != 0.0f ? static_cast<float>(std::atan(static_cast<long double>(gsV) * 100.0L /
+                                                   (static_cast<long double>(gsH) * 10.0L)))
+                    : 0.0f;
+    const float angle = state.GlideAngle;
+    const double G = 10.0 * gsH;
+    const double Ty = 100.0 * gsV;
+
+    if (gsH > 0) {
+        if (angle < 0 && std::fabs(angle) > 0.1f) {
+            // 2π only makes the start angle positive; the arc stops 0.05 short of the path.
+            pic.Arc(0, 0, 120, angle + 6.2831852 + 0.05, 0);
+        } else if (angle > 0 && std::fabs(angle) > 0.1f) {
+            pic.Arc(0, 0, 120, 0, angle - 0.05);
+        }
+        printCentredOn(pic, std::fabs(std::cos(angle / 2.0) * 125), std::sin(angle / 2.0) * 125,
+                       QStringLiteral("Gleitwinkel"));
+    }
+
+    pic.Line(0, 0, G, Ty);
+    const double d = std::sqrt(std::pow(static_cast<double>(gsH), 2) + std::pow(10.0 * gsV, 2));
+    if (d > 0) { // a zero vector has no direction to point an arrowhead in
+        const double ux = gsH / d;
+        const double uy = 10.0 * gsV / d;
+        pic.Line(G, Ty, G - 30 * ux + 6 * uy, Ty - 30 * uy - 6 * ux);
+        pic.Line(G, Ty, G - 30 * ux - 6 * uy, Ty - 30 * uy + 6 * ux);
+    }
+
+    pic.setForeColor(Look::kGroundGreen);
+    pic.setDrawWidth(2);
+    pic.Circle(G, Ty, 5);
+    pic.setDrawWidth(3);
+    pic.Line(G, 0, G, 5);
+    pic.setDrawWidth(1);
+    pic.Line(G, Ty, 14.0 * gsH, 140.0 * gsV);
+    pic.setForeColor(Look::kPathCaptionGreen);
+    printCentredOn(pic, 14.0 * gsH + 10, 140.0 * gsV,
+                   QStringLiteral("Flugrichtung von der Seite betrachtet"));
+
+    pic.setForeColor(Look::kGuideDarkRed);
+    pic.setDrawStyle(PictureBox::kStyleDot);
+    pic.Line(G, 0, G, 100.0 * (static_cast<double>(windV) - 3.7));
+    pic.Line(G, 0, G, 100.0 * (static_cast<double>(sink) + windV));
+
+    pic.setDrawStyle(PictureBox::kStyleSolid);
+    pic.setDrawWidth(3);
+    pic.setForeColor(Look::kBrakeBarBlack);
+    pic.Line(G, 100.0 * (static_cast<double>(windV) - 3.5), G,
+             100.0 * (static_cast<double>(windV) - 3.7));
+
+    pic.setDrawWidth(saved.SavedDrawWidth);
+    pic.setForeColor(saved.SavedForeColor);
+    pic.setDrawStyle(saved.SavedDrawStyle);
+
+    return glideRatioReadout(state.Airspeed, gsH, gsV, locale);
+}

@@ -1,0 +1,75 @@
+#include "Layout.h"
+
+#include <cmath>
+
+using namespace KeptSize;
+
+namespace {
+
+float f(double v)
+{
+    return static_cast<float>(v);
+}
+
+} // namespace
+
+FormLayout computeLayout(float SW, float SH, float frameWidth, float frameHeight)
+{
+    FormLayout L;
+
+    // 1. The window spans the middle 90 % of the screen, touching its top edge.
+    L.window = {f(0.05 * SW), 0.0f, f(0.9 * SW), f(0.95 * SH)};
+    L.clientWidth = L.window.width - frameWidth;
+    L.clientHeight = L.window.height - frameHeight;
+    const double W = L.clientWidth;
+    const double H = L.clientHeight;
+
+    // 2. The diagram.
+    L.picPolare = {f(0.13 * W), f(0.05 * H), f(0.85 * W), f(0.75 * H)};
+    const TwipsRect &pic = L.picPolare;
+
+    // 3.-5. "Ende", the credit line and the notice box, right edges flush.
+    L.cmdEnde = {pic.right() - kCmdEndeW, f(H - 1.5 * kCmdEndeH), kCmdEndeW, kCmdEndeH};
+    L.lblAuthor = {L.cmdEnde.right() - kLblAuthorW, f(L.cmdEnde.top - 1.5 * kLblAuthorH),
+                   kLblAuthorW, kLblAuthorH};
+    L.cboFree = {L.cmdEnde.right() - kCboFreeW, f(L.lblAuthor.top - 1.5 * kCboFreeH), kCboFreeW,
+                 kCboFreeH};
+
+    // 6.-7. The wind bars, 50 twips off the diagram.
+    L.VScroll1 = {pic.left - kScrollThickness - 50, pic.top, kScrollThickness, pic.height};
+    L.HScroll1 = {pic.left, pic.bottom() + 50, pic.width, kScrollThickness};
+
+    // 8.-11. The switches in the bottom row.
+    L.chkAirspeed.top = L.cmdEnde.bottom() - kChkAirspeedH;
+    L.chkAirspeed.width = kChkAirspeedW;
+    L.chkAirspeed.height = kChkAirspeedH;
+    L.chkWind = {L.HScroll1.left, f(L.chkAirspeed.top - 1.2 * kChkAirspeedH), kChkWindW,
+                 kChkWindH};
+    L.chkAirspeed.left = L.chkWind.left;
+    L.chkBremsen = {f(L.HScroll1.left + L.HScroll1.width / 2.0 - kChkBremsenW / 2.0),
+                    L.chkWind.top, kChkBremsenW, kChkBremsenH};
+
+    // 13. "Tour" left of "Ende".
+    L.cmdTour = {f(L.cmdEnde.left - 1.2 * kCmdTourW), L.cmdEnde.top, kCmdTourW, kCmdTourH};
+
+    // 14.-15. The tour's panel and continue button, in diagram units.
+    L.txtTour = {kScaleLeft, kScaleTop, std::fabs(kScaleWidth), f(0.17 * std::fabs(kScaleHeight))};
+    const float weiterW = f(kCmdWeiterW * std::fabs(kScaleWidth) / pic.width);
+    const float weiterH = f(kCmdWeiterH * std::fabs(kScaleHeight) / pic.height);
+    L.cmdWeiter = {f(std::fabs(kScaleWidth) + kScaleLeft - 1.1 * weiterW),
+                   f(L.txtTour.top - L.txtTour.height - 0.2 * weiterH), weiterW, weiterH};
+
+    // 17.-23. The labels.
+    L.lblAufwind = {L.VScroll1.left - kLblAufwindW - 50,
+                    f(L.VScroll1.top + L.VScroll1.height / 2.0 - kLblH / 2.0), kLblAufwindW,
+                    kLblH};
+    L.lblWind = {f(L.HScroll1.left + L.HScroll1.width / 2.0 - kLblWindW / 2.0),
+                 f(L.HScroll1.top + 1.3 * L.HScroll1.height), kLblWindW, kLblH};
+    L.lblHscrLeft = {pic.right() - kLblHscrLeftW, L.lblWind.top, kLblHscrLeftW, kLblH};
+    L.lblHScrRight = {pic.left, L.lblWind.top, kLblHScrRightW, kLblH};
+    L.lblVScrUp = {L.VScroll1.left - kLblVScrW - 50, L.VScroll1.top, kLblVScrW, kLblH};
+    L.lblVScrDown = {L.VScroll1.left - kLblVScrW - 50, L.VScroll1.bottom() - kLblH, kLblVScrW,
+                     kLblH};
+    L.lblInfo = {pic.left, f((pic.top - kLblInfoH) / 2.0), pic.width, kLblInfoH};
+    return L;
+}

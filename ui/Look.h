@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Controls.h"
+
+// Every colour the diagram and the window use, in one place.
+namespace Look {
+
+constexpr int kWhite = RGB(255, 255, 255);
+constexpr int kBlack = RGB(0, 0, 0);
+constexpr int kScaleGrey = RGB(153, 153, 153);
+
+constexpr int kWindBlue = RGB(0, 0, 255);
+constexpr int kWindGuide = RGB(136, 136, 255);
+constexpr int kAirspeedRed = RGB(255, 0, 0);
+constexpr int kPolarBlue = RGB(0, 0, 255);
+constexpr int kAirOriginBlack = RGB(0, 0, 0);
+constexpr int kBrakeLabel = RGB(119, 0, 119);
+constexpr int kBrakeCaption = RGB(230, 0, 0);
+
+constexpr int kGroundGreen = RGB(0, 155, 0);
+constexpr int kPathCaptionGreen = RGB(0, 225, 0);
+constexpr int kGuideDarkRed = RGB(136, 0, 0);
+constexpr int kBrakeBarBlack = RGB(0, 0, 0);
+
+constexpr int kBestGlideGreen = RGB(0, 80, 0);
+constexpr int kTourPanel = RGB(255, 255, 200);
+constexpr int kLabelBlue = RGB(0, 0, 255);
+
+} // namespace Look

@@ -1,0 +1,182 @@
+#include "Diagram.h"
+#include "Format.h"
+#include "Look.h"
+#include "PictureBox.h"
+#include "modCalc.h"
+
+#include <cmath>
+
+namespace {
+
+double X(double kmh)
+{
+    return 10.0 * kmh;
+}
+
+double Y(double ms)
+{
+    return 100.0 * ms;
+}
+
+int sign(float v)
+{
+    return (v > 0) - (v < 0);
+}
+
+// Rounds to the nearest whole number, an exact half to the even one.
+int roundHalfEven(double v)
+{
+    return static_cast<int>(std::nearbyint(v));
+}
+
+// Text with its top-left corner at (x, y).
+void printAt(PictureBox &pic, double x, double y, const QString &text)
+{
+    pic.setCurrentX(static_cast<float>(x));
+    pic.setCurrentY(static_cast<float>(y));
+    pic.Print(text);
+}
+
+} // namespace
+
+int brakeScaleColor(int v)
+{
+    if (v <= 38) { // brake range: red towards green
+        return RGB(roundHalfEven((38.0 - v) / 20.0 * 255.0), roundHalfEven((v - 18.0) / 20.0 * 255.0),
+                   0);
+    }
+    // accelerator range: blue towards yellow
+    const int rg = roundHalfEven((v - 38.0) / 12.0 * 255.0);
+    return RGB(rg, rg, roundHalfEven((50.0 - v) / 12.0 * 255.0));
+}
+
+void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
+                      const OverlaySwitches &switches, const float &windH, const float &windV,
+                      const QLocale &locale)
+{
+    // Best-glide mode moves the brake setting before anything is drawn with it.
+    if (!switches.freeBrakes) {
+        BestGlide(airspeed, windH, windV);
+    }
+    saved.SavedDrawWidth = static_cast<std::int16_t>(pic.DrawWidth());
+    saved.SavedForeColor = pic.ForeColor();
+
+    const double ox = X(windH); // air origin
+    const double oy = Y(windV);
+    const int sH = sign(windH);
+    const int sV = sign(windV);
+
+    if (switches.windVectors) {
+        pic.setForeColor(Look::kWindBlue);
+        pic.setDrawWidth(6);
+        pic.Line(ox, 0, ox, oy);
+        pic.setDrawWidth(2);
+        pic.Line(ox + 10, oy - 20.0 * sV, ox, oy);
+        pic.Line(ox - 10, oy - 20.0 * sV, ox, oy);
+        if (windV != 0) {
+            const QString text = QStringLiteral("v-Aufwind");
+            const double w = pic.TextWidth(text);
+            const double h = -pic.TextHeight(text);
+            printAt(pic, ox - 10 - w, oy / 2 + h / 2, text);
+        }
+        pic.setDrawWidth(6);
+        pic.Line(0, 0, ox, 0);
+        pic.setDrawWidth(2);
+        pic.Line(ox - 15.0 * sH, -10, ox, 0);
+        pic.Line(ox - 15.0 * sH, 10, ox, 0);
+        if (windH != 0) {
+            const QString text = QStringLiteral("v-Wind");
+            const double w = pic.TextWidth(text);
+            const double h = -pic.TextHeight(text);
+            printAt(pic, ox / 2 - w / 2, 10 + h, text);
+        }
+        pic.setDrawWidth(1);
+        pic.setForeColor(Look::kWindGuide);
+        pic.setDrawStyle(PictureBox::kStyleDot);
+        pic.Line(0, oy, ox, oy);
+        pic.setDrawStyle(PictureBox::kStyleSolid);
+    }
+
+    if (switches.airspeedVectors) {
+        const float A = airspeed;
+        const float sink = Polar(A);
+        const double px = X(static_cast<double>(A) + windH);
+        const double py = Y(static_cast<double>(sink) + windV);
+        const double qx = px;
+        const double qy = oy;
+        pic.setForeColor(Look::kAirspeedRed);
+        pic.setDrawWidth(3);
+        pic.Line(ox, oy, qx, qy);
+        pic.setDrawWidth(2);
+        pic.Line(px + 10, py + 20, px, py);
+        pic.Line(px - 10, py + 20, px, py);
+        if (A != 0) {
+            const QString text =
+                QStringLiteral("v-Air = ") + Format(A, QStringLiteral("0.0"), locale) +
+                QStringLiteral(" km/h");
+            const double w = pic.TextWidth(text);
+            const double h = -pic.TextHeight(text);
+            printAt(pic, X(A / 2.0 + windH) - w / 2, oy + 10 + h, text);
+        }
+        pic.setDrawWidth(3);
+        pic.Line(qx, qy, px, py);
+        pic.setDrawWidth(2);
+        pic.Line(qx - 15, qy - 10, qx, qy);
+        pic.Line(qx - 15, qy + 10, qx, qy);
+        const QString text = QStringLiteral("v-Vertikal = ") +
+                             Format(sink, QStringLiteral("0.0"), locale) + QStringLiteral(" m/s");
+        const double h = -pic.TextHeight(text);
+        printAt(pic, px + 10, Y(sink / 2.0 + windV) + h / 2, text);
+    }
+
+    // The polar of 32 segments with the brake scale under it, box by box.
+    const auto polarPoint = [&](int v) {
+        const float vf = static_cast<float>(v);
+        return QPointF(X(vf + static_cast<double>(windH)),
+                       Y(static_cast<double>(Polar(vf)) + windV));
+    };
+    const auto brakeBox = [&](int v, int color) {
+        pic.LineBox(X(v + static_cast<double>(windH)), Y(windV - 3.5),
+                    X(v - 1 + static_cast<double>(windH)), Y(windV - 3.7), color);
+    };
+    pic.setDrawWidth(2);
+    pic.setForeColor(Look::kPolarBlue);
+    QPointF from = polarPoint(18);
+    QPointF to = polarPoint(19);
+    pic.Line(from.x(), from.y(), to.x(), to.y());
+    brakeBox(19, RGB(255, 0, 0));
+    pic.Circle(ox, oy, 2, Look::kAirOriginBlack);
+    for (int v = 20; v <= 50; ++v) {
+        from = to;
+        to = polarPoint(v);
+        pic.Line(from.x(), from.y(), to.x(), to.y());
+        brakeBox(v, brakeScaleColor(v));
+    }
+
+    // Labels of the brake scale, each centred on its airspeed's place.
+    pic.setForeColor(Look::kBrakeLabel);
+    const struct
+    {
+        const char *text;
+        int airspeed;
+    } labels[] = {{"100%", 18}, {"0%", 38}, {"Beschleuniger", 50}, {"Bremse", 28}};
+    for (const auto &label : labels) {
+        const QString text = QString::fromUtf8(label.text);
+        const double w = pic.TextWidth(text);
+        printAt(pic, X(static_cast<double>(windH) + label.airspeed) - w / 2, Y(windV - 3.8), text);
+    }
+
+    pic.setForeColor(Look::kBrakeCaption);
+    if (switches.freeBrakes) {
+        pic.setFontBold(true);
+    }
+    const QString caption = switches.freeBrakes
+                                ? QStringLiteral("Man verschiebe den schwarzen Balken")
+                                : QStringLiteral("Geschwindigkeit des besten Gleitens");
+    const double w = pic.TextWidth(caption);
+    printAt(pic, X(static_cast<double>(windH) + 34) - w / 2, Y(windV - 4.2), caption);
+    pic.setFontBold(false);
+
+    pic.setDrawWidth(saved.SavedDrawWidth);
+    pic.setForeColor(saved.SavedForeColor);
+}

@@ -1,0 +1,228 @@
+#include "frmStart.h"
+
+#include "Diagram.h"
+#include "Look.h"
+#include "Screen.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <algorithm>
+
+namespace {
+
+// The window's standard font: the classic 8.25 pt sans serif.
+QFont standardFont()
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPointSizeF(8.25);
+    return f;
+}
+
+QFont boldStandardFont()
+{
+    QFont f = standardFont();
+    f.setBold(true);
+    return f;
+}
+
+Label *makeLabel(QWidget *parent, const QString &caption, int alignment)
+{
+    auto *label = new Label(parent);
+    label->setCaption(caption);
+    label->setAlignment(alignment);
+    return label;
+}
+
+} // namespace
+
+frmStart::frmStart(QWidget *parent) : QWidget(parent)
+{
+    m_endProgram = [] { QCoreApplication::exit(0); };
+    createControls();
+    Form_Load();
+}
+
+frmStart::~frmStart() = default;
+
+void frmStart::createControls()
+{
+    setWindowTitle(QStringLiteral("Var Azodoviravovorididaz"));
+    setFont(standardFont());
+
+    picPolare = new PictureBox(this);
+    picPolare->setDrawFont(standardFont());
+    picCopy = new PictureBox(this);
+    VScroll1 = new QScrollBar(Qt::Vertical, this);
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    // Key_Right should blow the wind towards the tail, as the bar's right end says.
+    HScroll1->setInvertedControls(false);
+
+    chkWind = new QCheckBox(QStringLiteral("Wind-Vektoren"), this);
+    chkAirspeed = new QCheckBox(QStringLiteral("Airspeed-Vektoren"), this);
+    chkBremsen = new QPushButton(QStringLiteral("Bremsen frei verstellbar"), this);
+    chkBremsen->setCheckable(true);
+    chkBremsen->setFont(boldStandardFont());
+    cmdTour = new QPushButton(QStringLiteral("Tour"), this);
+    cmdEnde = new QPushButton(QStringLiteral("Ende"), this);
+
+    cmdWeiter = new QPushButton(QStringLiteral(">> Weiter"), picPolare);
+    cmdWeiter->hide();
+    txtTour = makeLabel(picPolare, QString(), kAlignCenter);
+    QFont tourFont(QStringLiteral("Liberation Sans"));
+    tourFont.setPointSizeF(9);
+    tourFont.setBold(true);
+    txtTour->setFont(tourFont);
+    txtTour->setWordWrap(true);
+    txtTour->hide();
+
+    cboFree = new QComboBox(this);
+    cboFree->setEditable(true);
+    cboFree->setEditText(QStringLiteral("Freeware"));
+
+    lblAuthor = makeLabel(this, QStringLiteral("Programm und Idee: das Azodo-Team, 2026"),
+                          kAlignRight);
+    lblInfo = makeLabel(this, QString(), kAlignLeft);
+    lblInfo->setFont(boldStandardFont());
+    lblVScrUp = makeLabel(this, QStringLiteral("Aufwind"), kAlignRight);
+    lblVScrDown = makeLabel(this, QStringLiteral("Abwind"), kAlignRight);
+    lblAufwind = makeLabel(this, QString(), kAlignRight);
+    lblHScrRight = makeLabel(this, QStringLiteral("Gegenwind"), kAlignLeft);
+    lblHscrLeft = makeLabel(this, QStringLiteral("Rückenwind"), kAlignRight);
+    lblWind = makeLabel(this, QString(), kAlignCenter);
+
+    connect(VScroll1, &QScrollBar::valueChanged, this, &frmStart::VScroll1_Scroll);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &frmStart::HScroll1_Scroll);
+    connect(chkWind, &QCheckBox::toggled, this, &frmStart::chkWind_Click);
+    connect(chkAirspeed, &QCheckBox::toggled, this, &frmStart::chkAirspeed_Click);
+    connect(chkBremsen, &QPushButton::toggled, this, &frmStart::chkBremsen_Click);
+    connect(cmdEnde, &QPushButton::clicked, this, &frmStart::cmdEnde_Click);
+    connect(picPolare, &PictureBox::MouseMove, this, &frmStart::picPolare_MouseMove);
+    connect(picPolare, &PictureBox::MouseUp, this, &frmStart::picPolare_MouseUp);
+}
+
+void frmStart::placeInDiagram(QWidget *child, const TwipsRect &units)
+{
+    child->setGeometry(
+        picPolare->userRectToPixels(units.left, units.top, units.width, units.height));
+}
+
+void frmStart::setTourTextHeight(float units)
+{
+    m_tourTextHeight = units;
+    TwipsRect r = m_layout.txtTour;
+    r.height = units;
+    placeInDiagram(txtTour, r);
+}
+
+void frmStart::Form_Load()
+{
+    const float tx = Screen::TwipsPerPixelX();
+    const float ty = Screen::TwipsPerPixelY();
+    m_layout = computeLayout(Screen::Width(), Screen::Height());
+    const FormLayout &L = m_layout;
+
+    // 1. The window; its frame is left to the window system.
+    move(qRound(L.window.left / tx), qRound(L.window.top / ty));
+    resize(qRound(L.clientWidth / tx), qRound(L.clientHeight / ty));
+
+    // 2. The diagram and its user scale.
+    setGeometryTwips(picPolare, {L.picPolare.left, L.picPolare.top, L.picPolare.width,
+                                 L.picPolare.height});
+    picPolare->setBackColor(Look::kWhite);
+    picPolare->setScaleHeight(kScaleHeight);
+    picPolare->setScaleWidth(kScaleWidth);
+    picPolare->setScaleTop(kScaleTop);
+    picPolare->setScaleLeft(kScaleLeft);
+    picPolare->setAutoRedraw(true);
+
+    // 3.-11.
+    const auto place = [](QWidget *w, const TwipsRect &r) {
+        setGeometryTwips(w, {r.left, r.top, r.width, r.height});
+    };
+    place(cmdEnde, L.cmdEnde);
+    place(lblAuthor, L.lblAuthor);
+    place(cboFree, L.cboFree);
+    cboFree->addItems({QStringLiteral("Freeware"), QStringLiteral("Weitergabe ausdrücklich erwünscht"),
+                       QStringLiteral("Ohne Gewähr: ersetzt keine Flugausbildung"),
+                       QStringLiteral("Für Schulung und Selbststudium"),
+                       QStringLiteral("https://azodo.example.org")});
+    cboFree->setEditText(QStringLiteral("Freeware"));
+    place(VScroll1, L.VScroll1);
+    place(HScroll1, L.HScroll1);
+    place(chkWind, L.chkWind);
+    place(chkAirspeed, L.chkAirspeed);
+    // Our font runs wider than the classic one: let the captions show in full.
+    for (QCheckBox *box : {chkWind, chkAirspeed}) {
+        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
+    }
+    place(chkBremsen, L.chkBremsen);
+
+    // 12. Ticking the two boxes redraws twice and so writes the wind read-outs.
+    chkWind->setChecked(true);
+    chkAirspeed->setChecked(true);
+
+    // 13.-15.
+    place(cmdTour, L.cmdTour);
+    setTourTextHeight(L.txtTour.height);
+    txtTour->setBackColor(Look::kTourPanel);
+    txtTour->hide();
+    placeInDiagram(cmdWeiter, L.cmdWeiter);
+    cmdWeiter->hide();
+
+    // 16.-23. The labels.
+    for (Label *label : {lblAufwind, lblWind, lblHscrLeft, lblHScrRight, lblVScrUp, lblVScrDown}) {
+        label->setForeColor(Look::kLabelBlue);
+    }
+    place(lblAufwind, L.lblAufwind);
+    place(lblWind, L.lblWind);
+    place(lblHscrLeft, L.lblHscrLeft);
+    place(lblHScrRight, L.lblHScrRight);
+    place(lblVScrUp, L.lblVScrUp);
+    place(lblVScrDown, L.lblVScrDown);
+    place(lblInfo, L.lblInfo);
+
+    // 24. The static background, drawn once and kept in picCopy.
+    DrawBackground(*picPolare);
+    picCopy->setGeometry(picPolare->geometry());
+    picCopy->setPicture(picPolare->Image());
+    picCopy->hide();
+
+    // 25. The wind bars' ranges; no handler reacts.
+    {
+        const QSignalBlocker blockV(VScroll1);
+        VScroll1->setRange(-40, 40);
+        VScroll1->setValue(0);
+        VScroll1->setPageStep(10);
+        VScroll1->setSingleStep(1);
+        const QSignalBlocker blockH(HScroll1);
+        HScroll1->setRange(-50, 50);
+        HScroll1->setValue(0);
+        HScroll1->setPageStep(5);
+        HScroll1->setSingleStep(1);
+    }
+
+    // 26.-28. The still-air picture over the fresh background.
+    float zeroH = 0.0f;
+    float zeroV = 0.0f;
+    DrawPolarOverlay(zeroH, zeroV);
+    DrawGlidePath(zeroH, zeroV);
+    picPolare->setAutoRedraw(false);
+    WaitingForWeiter = false;
+}
+
+OverlaySwitches frmStart::switches() const
+{
+    return {Value(chkWind) == 1, Value(chkAirspeed) == 1, Value(chkBremsen) == 1};
+}
+
+void frmStart::setBarValue(QScrollBar *bar, int value)
+{
+    const QSignalBlocker block(bar);
+    bar->setValue(value);
+}
+
+void frmStart::closeEvent(QCloseEvent *event)
+{
+    emit closing();
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "Controls.h"
+#include "Layout.h"
+#include "PictureBox.h"
+#include "modDeklarationen.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWidget>
+#include <functional>
+
+// The program's one window: the diagram, the wind bars, the switches and buttons.
+// Its controls and drawing procedures are public because the tour drives them.
+class frmStart : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmStart(QWidget *parent = nullptr);
+    ~frmStart() override;
+
+    // The redraw cycle every change of state ends in.
+    void Repaint();
+    void RestoreBackground();
+    void DrawPolarOverlay(float &windH, float &windV);
+    void DrawGlidePath(float &windH, float &windV);
+
+    // Moves a scroll bar's thumb the way the program does: no wind handler runs.
+    static void setBarValue(QScrollBar *bar, int value);
+    // A check box's Value: 1 ticked, 0 not.
+    static int Value(const QAbstractButton *box) { return box->isChecked() ? 1 : 0; }
+
+    // The tour panel's height in diagram units (it is placed in them).
+    float tourTextHeight() const { return m_tourTextHeight; }
+    void setTourTextHeight(float units);
+
+    const FormLayout &layout() const { return m_layout; }
+    OverlaySwitches switches() const;
+
+    // What "Ende" does after telling everyone: by default end the event loop.
+    void setEndProgram(std::function<void()> end) { m_endProgram = std::move(end); }
+
+    modDeklarationen decl;
+    bool WaitingForWeiter = false;
+    bool WeiterPressed = false;
+    bool BrakeBarDragging = false;
+
+    PictureBox *picPolare = nullptr;
+    PictureBox *picCopy = nullptr;
+    QScrollBar *VScroll1 = nullptr;
+    QScrollBar *HScroll1 = nullptr;
+    QCheckBox *chkWind = nullptr;
+    QCheckBox *chkAirspeed = nullptr;
+    QPushButton *chkBremsen = nullptr;
+    QPushButton *cmdTour = nullptr;
+    QPushButton *cmdEnde = nullptr;
+    QPushButton *cmdWeiter = nullptr;
+    Label *txtTour = nullptr;
+    QComboBox *cboFree = nullptr;
+    Label *lblAuthor = nullptr;
+    Label *lblInfo = nullptr;
+    Label *lblVScrUp = nullptr;
+    Label *lblVScrDown = nullptr;
+    Label *lblAufwind = nullptr;
+    Label *lblHScrRight = nullptr;
+    Label *lblHscrLeft = nullptr;
+    Label *lblWind = nullptr;
+
+signals:
+    // The window is closing, or "Ende" was pressed: a running tour must give up.
+    void closing();
+    void ending();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void placeInDiagram(QWidget *child, const TwipsRect &units);
+
+    void VScroll1_Scroll();
+    void HScroll1_Scroll();
+    void chkWind_Click();
+    void chkAirspeed_Click();
+    void chkBremsen_Click();
+    void cmdEnde_Click();
+    void picPolare_MouseMove(int button, int shift, float x, float y);
+    void picPolare_MouseUp(int button, int shift, float x, float y);
+    bool overBrakeBar(float x, float y) const;
+
+    FormLayout m_layout;
+    SavedPen m_saved;
+    float m_tourTextHeight = 0.0f;
+    std::function<void()> m_endProgram;
+};

@@ -1,0 +1,123 @@
+// The handlers of the window and the redraw cycle they all end in.
+#include "Diagram.h"
+#include "Format.h"
+#include "Screen.h"
+#include "frmStart.h"
+#include "modCalc.h"
+
+void frmStart::RestoreBackground()
+{
+    picPolare->setPicture(picCopy->Image());
+}
+
+void frmStart::DrawPolarOverlay(float &windH, float &windV)
+{
+    ::DrawPolarOverlay(*picPolare, decl.Airspeed, m_saved, switches(), windH, windV);
+}
+
+void frmStart::DrawGlidePath(float &windH, float &windV)
+{
+    lblInfo->setCaption(::DrawGlidePath(*picPolare, decl, m_saved, windH, windV));
+}
+
+void frmStart::Repaint()
+{
+    RestoreBackground();
+    DrawPolarOverlay(decl.WindH, decl.WindV);
+    DrawGlidePath(decl.WindH, decl.WindV);
+    lblAufwind->setCaption(Format(decl.WindV, QStringLiteral("0.0")) + QStringLiteral(" m/s"));
+    lblWind->setCaption(Format(decl.WindH, QStringLiteral("0")) + QStringLiteral(" km/h"));
+}
+
+// The wind follows every move of the bar the user makes: a drag, an arrow or page
+// click, a key or a wheel step. The program moves the thumb with setBarValue, which
+// reaches no handler.
+void frmStart::VScroll1_Scroll()
+{
+    decl.WindV = WindVFromBarValue(VScroll1->value());
+    Repaint();
+}
+
+void frmStart::HScroll1_Scroll()
+{
+    decl.WindH = static_cast<float>(HScroll1->value());
+    Repaint();
+}
+
+// While a tour runs (its button is disabled) it sets these boxes itself and draws
+// when it wants to.
+void frmStart::chkWind_Click()
+{
+    if (cmdTour->isEnabled()) {
+        Repaint();
+    }
+}
+
+void frmStart::chkAirspeed_Click()
+{
+    if (cmdTour->isEnabled()) {
+        Repaint();
+    }
+}
+
+void frmStart::chkBremsen_Click()
+{
+    Repaint();
+}
+
+void frmStart::cmdEnde_Click()
+{
+    emit ending();
+    Screen::setMousePointer(Screen::kPointerDefault);
+    hide();
+    if (m_endProgram) {
+        m_endProgram();
+    }
+}
+
+bool frmStart::overBrakeBar(float x, float y) const
+{
+    const double bar = 10.0 * decl.GroundSpeedH;
+    const float left = static_cast<float>(bar - 2.0 * picPolare->ScaleX(1));
+    const float right = static_cast<float>(bar + 2.0 * picPolare->ScaleX(1));
+    const float bottom = static_cast<float>(100.0 * (static_cast<double>(decl.WindV) - 3.7));
+    const float top = static_cast<float>(100.0 * (static_cast<double>(decl.WindV) - 3.5));
+    return x > left && x < right && y > bottom && y < top;
+}
+
+void frmStart::picPolare_MouseMove(int button, int, float x, float y)
+{
+    if (BrakeBarDragging) {
+        // The airspeed that puts the bar under the pointer, within the polar's range.
+        decl.Airspeed = static_cast<float>(static_cast<long double>(x) / 10.0L - decl.WindH);
+        if (decl.Airspeed > kMaxAirspeed) {
+            decl.Airspeed = kMaxAirspeed;
+        }
+        if (!(decl.Airspeed >= kMinAirspeed)) {
+            decl.Airspeed = kMinAirspeed;
+        }
+        Repaint();
+    }
+    if (Value(chkBremsen) == 1) {
+        if (overBrakeBar(x, y)) {
+            Screen::setMousePointer(Screen::kPointerSizeWE);
+            if (button == 1) {
+                BrakeBarDragging = true;
+            }
+        } else {
+            Screen::setMousePointer(Screen::kPointerDefault);
+        }
+    } else if (!BrakeBarDragging) {
+        // With the bar locked there is nothing to grab: never keep the double arrow.
+        Screen::setMousePointer(Screen::kPointerDefault);
+    }
+}
+
+void frmStart::picPolare_MouseUp(int, int, float x, float y)
+{
+    BrakeBarDragging = false;
+    // A drag released away from the bar must not leave the double arrow behind.
+    if (Value(chkBremsen) != 1 || !overBrakeBar(x, y)) {
+        Screen::setMousePointer(Screen::kPointerDefault);
+    }
+}
