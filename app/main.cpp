@@ -1,3 +1,4 @@
+#include "TourController.h"
 #include "frmStart.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("azodo"));
     frmStart form;
+    TourController tour(form);
     form.show();
     return QApplication::exec();
 }

@@ -1,7 +1,26 @@
 #include "Diagram.h"
 #include "Format.h"
+#include "Layout.h"
 #include "Look.h"
 #include "PictureBox.h"
+
+QFont standardFont(bool bold)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPointSizeF(8.25);
+    f.setBold(bold);
+    return f;
+}
+
+void setUpDiagram(PictureBox &pic)
+{
+    pic.setBackColor(Look::kWhite);
+    pic.setScaleHeight(kScaleHeight);
+    pic.setScaleWidth(kScaleWidth);
+    pic.setScaleTop(kScaleTop);
+    pic.setScaleLeft(kScaleLeft);
+    pic.setDrawFont(standardFont());
+}
 
 void DrawBackground(PictureBox &pic)
 {

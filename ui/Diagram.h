@@ -2,10 +2,17 @@
 
 #include "modDeklarationen.h"
 
+#include <QFont>
 #include <QLocale>
 #include <QString>
 
 class PictureBox;
+
+// The window's standard font, the classic 8.25 pt sans serif; the diagram draws in it.
+QFont standardFont(bool bold = false);
+
+// Gives a picture box the diagram's user scale, white ground and font.
+void setUpDiagram(PictureBox &pic);
 
 // The drawing of the ground-speed diagram. Each procedure draws on top of what the box
 // shows and hands the pen back as it found it. The window calls them; so does the

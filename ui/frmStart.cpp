@@ -10,21 +10,6 @@
 
 namespace {
 
-// The window's standard font: the classic 8.25 pt sans serif.
-QFont standardFont()
-{
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPointSizeF(8.25);
-    return f;
-}
-
-QFont boldStandardFont()
-{
-    QFont f = standardFont();
-    f.setBold(true);
-    return f;
-}
-
 Label *makeLabel(QWidget *parent, const QString &caption, int alignment)
 {
     auto *label = new Label(parent);
@@ -50,7 +35,6 @@ void frmStart::createControls()
     setFont(standardFont());
 
     picPolare = new PictureBox(this);
-    picPolare->setDrawFont(standardFont());
     picCopy = new PictureBox(this);
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
@@ -61,7 +45,7 @@ void frmStart::createControls()
     chkAirspeed = new QCheckBox(QStringLiteral("Airspeed-Vektoren"), this);
     chkBremsen = new QPushButton(QStringLiteral("Bremsen frei verstellbar"), this);
     chkBremsen->setCheckable(true);
-    chkBremsen->setFont(boldStandardFont());
+    chkBremsen->setFont(standardFont(true));
     cmdTour = new QPushButton(QStringLiteral("Tour"), this);
     cmdEnde = new QPushButton(QStringLiteral("Ende"), this);
 
@@ -82,7 +66,7 @@ void frmStart::createControls()
     lblAuthor = makeLabel(this, QStringLiteral("Programm und Idee: das Azodo-Team, 2026"),
                           kAlignRight);
     lblInfo = makeLabel(this, QString(), kAlignLeft);
-    lblInfo->setFont(boldStandardFont());
+    lblInfo->setFont(standardFont(true));
     lblVScrUp = makeLabel(this, QStringLiteral("Aufwind"), kAlignRight);
     lblVScrDown = makeLabel(this, QStringLiteral("Abwind"), kAlignRight);
     lblAufwind = makeLabel(this, QString(), kAlignRight);
@@ -128,11 +112,7 @@ void frmStart::Form_Load()
     // 2. The diagram and its user scale.
     setGeometryTwips(picPolare, {L.picPolare.left, L.picPolare.top, L.picPolare.width,
                                  L.picPolare.height});
-    picPolare->setBackColor(Look::kWhite);
-    picPolare->setScaleHeight(kScaleHeight);
-    picPolare->setScaleWidth(kScaleWidth);
-    picPolare->setScaleTop(kScaleTop);
-    picPolare->setScaleLeft(kScaleLeft);
+    setUpDiagram(*picPolare);
     picPolare->setAutoRedraw(true);
 
     // 3.-11.

@@ -1,0 +1,174 @@
+#include "DiagramExport.h"
+
+#include "Diagram.h"
+#include "PictureBox.h"
+#include "modCalc.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace {
+
+bool parseIntIn(const QString &text, int min, int max, int &value)
+{
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok && value >= min && value <= max;
+}
+
+} // namespace
+
+std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QString &error)
+{
+    RenderOptions o;
+    const auto needValue = [&](int i) {
+        if (i + 1 >= args.size()) {
+            error = QStringLiteral("%1: Wert fehlt").arg(args[i]);
+            return false;
+        }
+        return true;
+    };
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            o.help = true;
+        } else if (arg == QLatin1String("--no-wind-vectors")) {
+            o.windVectors = false;
+        } else if (arg == QLatin1String("--no-airspeed-vectors")) {
+            o.airspeedVectors = false;
+        } else if (arg == QLatin1String("--wind-h")) {
+            if (!needValue(i)) {
+                return std::nullopt;
+            }
+            if (!parseIntIn(args[++i], -50, 50, o.windH)) {
+                error = QStringLiteral("--wind-h: ganze Zahl von -50 bis 50 erwartet, nicht '%1'")
+                            .arg(args[i]);
+                return std::nullopt;
+            }
+        } else if (arg == QLatin1String("--wind-v")) {
+            if (!needValue(i)) {
+                return std::nullopt;
+            }
+            if (!parseIntIn(args[++i], -40, 40, o.windVTenths)) {
+                error = QStringLiteral("--wind-v: ganze Zahl von -40 bis 40 erwartet, nicht '%1'")
+                            .arg(args[i]);
+                return std::nullopt;
+            }
+        } else if (arg == QLatin1String("--airspeed")) {
+            if (!needValue(i)) {
+                return std::nullopt;
+            }
+            bool ok = false;
+            const double v = args[++i].toDouble(&ok);
+            if (!ok || !(v >= 18.0 && v <= 50.0)) {
+                error = QStringLiteral("--airspeed: Zahl von 18 bis 50 erwartet, nicht '%1'")
+                            .arg(args[i]);
+                return std::nullopt;
+            }
+            o.airspeed = v;
+        } else if (arg == QLatin1String("--size")) {
+            if (!needValue(i)) {
+                return std::nullopt;
+            }
+            static const QRegularExpression re(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
+            const auto m = re.match(args[++i]);
+            if (!m.hasMatch() || !parseIntIn(m.captured(1), 200, 8000, o.width) ||
+                !parseIntIn(m.captured(2), 200, 8000, o.height)) {
+                error = QStringLiteral("--size: BREITExHÖHE von 200 bis 8000 Pixeln erwartet, "
+                                       "nicht '%1'")
+                            .arg(args[i]);
+                return std::nullopt;
+            }
+        } else if (arg == QLatin1String("-o") || arg == QLatin1String("--output")) {
+            if (!needValue(i)) {
+                return std::nullopt;
+            }
+            o.output = args[++i];
+            if (o.output.isEmpty()) {
+                error = QStringLiteral("-o: leerer Dateiname");
+                return std::nullopt;
+            }
+        } else {
+            error = QStringLiteral("unbekanntes Argument '%1' (siehe --help)").arg(arg);
+            return std::nullopt;
+        }
+    }
+    if (!o.help && o.output.isEmpty()) {
+        error = QStringLiteral("keine Ausgabedatei: -o DATEI.png fehlt");
+        return std::nullopt;
+    }
+    return o;
+}
+
+QString renderUsage()
+{
+    return QStringLiteral(
+        "Aufruf: azodo-render [Optionen] -o DATEI.png\n"
+        "Zeichnet das Diagramm für einen Zustand und schreibt es als PNG.\n"
+        "  --wind-h N              Wind horizontal in km/h, -50..50 (negativ: Gegenwind)\n"
+        "  --wind-v N              Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind)\n"
+        "  --airspeed V            Bremsen frei verstellbar, Fahrt V km/h (18..50);\n"
+        "                          ohne: Geschwindigkeit des besten Gleitens\n"
+        "  --no-wind-vectors       ohne Wind-Vektoren\n"
+        "  --no-airspeed-vectors   ohne Airspeed-Vektoren\n"
+        "  --size BxH              Größe des Diagramms in Pixeln (Vorgabe 1600x1000)\n"
+        "  -o DATEI.png            Ausgabedatei\n");
+}
+
+QImage renderDiagram(const RenderOptions &options)
+{
+    PictureBox pic;
+    pic.resize(options.width, options.height);
+    setUpDiagram(pic);
+    DrawBackground(pic);
+    const QImage background = pic.Image();
+
+    modDeklarationen decl;
+    decl.WindH = static_cast<float>(options.windH);
+    decl.WindV = WindVFromBarValue(-options.windVTenths);
+    OverlaySwitches switches{options.windVectors, options.airspeedVectors, false};
+    if (options.airspeed) {
+        switches.freeBrakes = true;
+        decl.Airspeed = static_cast<float>(*options.airspeed);
+    }
+    SavedPen saved;
+    pic.setPicture(background);
+    DrawPolarOverlay(pic, decl.Airspeed, saved, switches, decl.WindH, decl.WindV);
+    const QString readout = DrawGlidePath(pic, decl, saved, decl.WindH, decl.WindV);
+    const QImage diagram = pic.Image();
+
+    const QFont font = standardFont(true);
+    const QFontMetrics fm(font);
+    const int strip = 2 * fm.height();
+    QImage out(options.width, options.height + strip, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QRect(fm.averageCharWidth(), 0, options.width, strip),
+               Qt::AlignVCenter | Qt::AlignLeft, readout);
+    p.drawImage(QPoint(0, strip), diagram);
+    return out;
+}
+
+bool writePng(const QImage &image, const QString &path, QString &error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    if (!image.save(&file, "PNG")) {
+        file.cancelWriting();
+        error = QStringLiteral("PNG konnte nicht erzeugt werden");
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,244 @@
+// The tour's 25 steps, each in the order of its actions.
+#include "Look.h"
+#include "TourController.h"
+#include "TourTexts.h"
+#include "frmStart.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+class Script
+{
+public:
+    explicit Script(TourController &tour) : t(tour) {}
+
+    void run();
+
+private:
+    frmStart &f() { return t.form(); }
+    void text(const char *caption) { f().txtTour->setCaption(QString::fromUtf8(caption)); }
+    void align(int alignment) { f().txtTour->setAlignment(alignment); }
+    void waitForWeiter() { t.WaitForWeiter(); }
+    void redraw() { f().Repaint(); }
+    // Every change of the brake toggle redraws through its click reaction.
+    void brakesFreed() { f().chkBremsen->setChecked(true); }
+    void bestGlideMode() { f().chkBremsen->setChecked(false); }
+    void zeroWinds()
+    {
+        f().decl.WindH = 0.0f;
+        f().decl.WindV = 0.0f;
+        frmStart::setBarValue(f().VScroll1, 0);
+        frmStart::setBarValue(f().HScroll1, 0);
+    }
+    void windReadoutsStandOut(bool on)
+    {
+        for (Label *label : {f().lblAufwind, f().lblWind}) {
+            label->setFontBold(on);
+            label->setFontUnderline(on);
+        }
+    }
+    void drawTangent()
+    {
+        f().picPolare->Line(0, 0, 10.0 * tangentH, 100.0 * tangentV);
+    }
+    void step(int n) { t.setStep(n); }
+
+    float &windH() { return f().decl.WindH; }
+    float &windV() { return f().decl.WindV; }
+    float &airspeed() { return f().decl.Airspeed; }
+
+    void windHAnimation(float from, float to, float by)
+    {
+        t.animate(windH(), from, to, by, [this] { t.windHFrame(); });
+    }
+    void windVAnimation(float from, float to, float by)
+    {
+        t.animate(windV(), from, to, by, [this] { t.windVFrame(); });
+    }
+    void airspeedAnimation(float from, float to, float by)
+    {
+        t.animate(airspeed(), from, to, by, [this] { t.redrawFrame(); });
+    }
+
+    TourController &t;
+    float tangentH = 0.0f; // the best-glide ground-speed vector at zero wind, km/h
+    float tangentV = 0.0f; // m/s
+};
+
+void Script::run()
+{
+    float zeroH = 0.0f;
+    float zeroV = 0.0f;
+
+    step(1); // Welcome
+    align(kAlignCenter);
+    text(TourTexts::kStep1);
+    waitForWeiter();
+
+    step(2); // Purpose of the program
+    align(kAlignLeft);
+    text(TourTexts::kStep2);
+    waitForWeiter();
+
+    step(3); // The coordinate system of ground speeds
+    text(TourTexts::kStep3);
+    f().setTourTextHeight(f().tourTextHeight() * 0.25f);
+    f().RestoreBackground();
+    waitForWeiter();
+
+    step(4); // At zero wind, ground speeds are airspeeds
+    f().setTourTextHeight(f().tourTextHeight() / 0.25f);
+    windReadoutsStandOut(true);
+    text(TourTexts::kStep4);
+    waitForWeiter();
+
+    step(5); // The polar
+    windReadoutsStandOut(false);
+    f().chkAirspeed->setChecked(false);
+    zeroH = zeroV = 0.0f;
+    f().DrawPolarOverlay(zeroH, zeroV);
+    text(TourTexts::kStep5);
+    waitForWeiter();
+
+    step(6); // The brake setting moves the point on the polar
+    f().chkAirspeed->setChecked(true);
+    zeroH = zeroV = 0.0f;
+    f().DrawPolarOverlay(zeroH, zeroV);
+    f().DrawGlidePath(zeroH, zeroV);
+    text(TourTexts::kStep6);
+    brakesFreed();
+    f().cmdWeiter->setEnabled(false);
+    airspeedAnimation(airspeed(), 18.0f, -1.0f);
+    airspeedAnimation(18.0f, 50.0f, 1.0f);
+    airspeedAnimation(50.0f, 25.0f, -1.0f);
+    // Clicks made on the button while it was disabled are dropped now, not counted later.
+    QCoreApplication::processEvents();
+    f().cmdWeiter->setEnabled(true);
+    waitForWeiter();
+
+    step(7); // Wind comes in
+    text(TourTexts::kStep7);
+    waitForWeiter();
+
+    step(8); // The polar moves with the wind
+    text(TourTexts::kStep8);
+    windHAnimation(0.0f, -15.0f, -1.0f);
+    windVAnimation(0.0f, 2.5f, 0.1f);
+    waitForWeiter();
+
+    step(9); // The ground-speed vector as a vector sum
+    text(TourTexts::kStep9);
+    waitForWeiter();
+
+    step(10); // Best glide
+    align(kAlignCenter);
+    text(TourTexts::kStep10);
+    f().RestoreBackground();
+    waitForWeiter();
+
+    step(11); // The tangent of best glide
+    align(kAlignLeft);
+    text(TourTexts::kStep11);
+    bestGlideMode();
+    zeroWinds();
+    redraw();
+    f().picPolare->setForeColor(Look::kBestGlideGreen);
+    f().picPolare->setDrawWidth(3);
+    tangentH = f().decl.GroundSpeedH;
+    tangentV = f().decl.GroundSpeedV;
+    drawTangent();
+    waitForWeiter();
+
+    step(12); // Every other brake setting glides worse
+    text(TourTexts::kStep12);
+    bestGlideMode();
+    redraw();
+    brakesFreed();
+    t.animate(airspeed(), 18.0f, 50.0f, 2.0f, [this] {
+        f().DrawPolarOverlay(windH(), windV());
+        f().DrawGlidePath(windH(), windV());
+        drawTangent();
+        t.showFrame();
+    });
+    waitForWeiter();
+
+    step(13); // The aim: best glide under wind
+    bestGlideMode();
+    redraw();
+    brakesFreed();
+    text(TourTexts::kStep13);
+    waitForWeiter();
+
+    step(14); // Headwind at fixed brakes
+    text(TourTexts::kStep14);
+    windHAnimation(0.0f, -25.0f, -1.0f);
+    waitForWeiter();
+
+    step(15); // Releasing the brakes improves the glide
+    text(TourTexts::kStep15);
+    waitForWeiter();
+
+    step(16); // Faster until the vector is tangential again
+    text(TourTexts::kStep16);
+    airspeedAnimation(airspeed(), 43.5f, 0.5f);
+    waitForWeiter();
+
+    step(17); // Tailwind
+    text(TourTexts::kStep17);
+    windHAnimation(-25.0f, 0.0f, 1.0f);
+    bestGlideMode();
+    waitForWeiter();
+
+    step(18); // Slightly more brake in a tailwind
+    text(TourTexts::kStep18);
+    brakesFreed();
+    windHAnimation(0.0f, 25.0f, 1.0f);
+    waitForWeiter();
+
+    step(19); // Experimenting
+    text(TourTexts::kStep19);
+    waitForWeiter();
+
+    step(20); // Downdraft
+    bestGlideMode();
+    zeroWinds();
+    redraw();
+    brakesFreed();
+    text(TourTexts::kStep20);
+    windVAnimation(0.0f, -1.3f, -0.1f);
+    waitForWeiter();
+
+    step(21); // Less brake in a downdraft
+    text(TourTexts::kStep21);
+    airspeedAnimation(airspeed(), 38.0f, 0.5f);
+    waitForWeiter();
+
+    step(22); // Where best glide matters
+    text(TourTexts::kStep22);
+    zeroWinds();
+    bestGlideMode();
+    redraw();
+    waitForWeiter();
+
+    step(23); // Long glides and critical situations
+    text(TourTexts::kStep23);
+    waitForWeiter();
+
+    step(24); // Updraft
+    text(TourTexts::kStep24);
+    f().cmdWeiter->setText(QStringLiteral("Tour beenden"));
+    waitForWeiter();
+
+    step(25); // Tip
+    text(TourTexts::kStep25);
+    f().cmdWeiter->setText(QStringLiteral("Tour beenden"));
+    waitForWeiter();
+}
+
+} // namespace
+
+void RunTourScript(TourController &tour)
+{
+    Script(tour).run();
+}
