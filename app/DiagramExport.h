@@ -10,8 +10,8 @@
 
 struct RenderOptions
 {
-    int windH = 0;         // km/h, as the horizontal bar counts (-50..50)
-    int windVTenths = 0;   // tenths of m/s, positive updraft (-40..40)
+    int windH = 0;                  // km/h, as the horizontal bar counts (-50..50)
+    int windVTenths = 0;            // tenths of m/s, positive updraft (-40..40)
     std::optional<double> airspeed; // free-brake mode at this airspeed (18..50)
     bool windVectors = true;
     bool airspeedVectors = true;

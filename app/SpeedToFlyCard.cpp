@@ -37,7 +37,10 @@ bool parseRange(const QString &option, const QString &text, int min, int max, In
         return false;
     }
     if (range.from < min || range.from > max || range.to < min || range.to > max) {
-        error = QStringLiteral("%1: '%2' liegt nicht im Bereich %3..%4").arg(option, text).arg(min).arg(max);
+        error = QStringLiteral("%1: '%2' liegt nicht im Bereich %3..%4")
+                    .arg(option, text)
+                    .arg(min)
+                    .arg(max);
         return false;
     }
     return true;

@@ -14,8 +14,8 @@ struct IntRange
 
 struct CardOptions
 {
-    IntRange windH{-50, 50, 10};  // km/h, as the horizontal bar counts
-    IntRange windV{-40, 40, 10};  // tenths of m/s, positive updraft
+    IntRange windH{-50, 50, 10}; // km/h, as the horizontal bar counts
+    IntRange windV{-40, 40, 10}; // tenths of m/s, positive updraft
     bool csv = false;
     bool help = false;
 };

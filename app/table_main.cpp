@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "azodo-table: %s\n", qPrintable(error));
         return 2;
     }
-    const QString out = options->help ? cardUsage()
+    const QString out = options->help  ? cardUsage()
                         : options->csv ? cardCsv(*options)
                                        : cardTable(*options);
     std::fputs(out.toUtf8().constData(), stdout);

@@ -16,7 +16,7 @@ constexpr float kNudge = 0.00001f;
 float pathAngle(float v, float windH, float windV)
 {
     const double horizontal = (static_cast<double>(v) + windH) / 3.6; // m/s
-    const float vertical = Polar(v) + windV;                        // m/s, single as stored
+    const float vertical = Polar(v) + windV;                          // m/s, single as stored
     float angle = static_cast<float>(std::atan(vertical / horizontal));
     if (static_cast<double>(v) + windH < 0.0) {
         angle = static_cast<float>(angle - kPi7);
@@ -70,5 +70,6 @@ float BestGlide(float &bestAirspeed, const float &windH, const float &windV)
 
 float WindVFromBarValue(int barValue)
 {
-    return static_cast<float>(-static_cast<double>(barValue) / 10.0);
+    // Negate the integer first: a bar at 0 gives +0, not -0.
+    return static_cast<float>(static_cast<double>(-barValue) / 10.0);
 }

@@ -130,8 +130,8 @@ void PictureBox::resetBuffer()
     endPainter();
     const qreal dpr = devicePixelRatioF();
     const QSize device = (QSizeF(size()) * dpr).toSize().expandedTo(QSize(1, 1));
-    if (!m_picture.isNull() && m_picture.size() == device &&
-        m_picture.devicePixelRatio() == dpr && m_picture.format() == QImage::Format_RGB32) {
+    if (!m_picture.isNull() && m_picture.size() == device && m_picture.devicePixelRatio() == dpr &&
+        m_picture.format() == QImage::Format_RGB32) {
         m_buffer = m_picture; // shared until the first drawing detaches it
         return;
     }
@@ -193,8 +193,8 @@ void PictureBox::Line(double x1, double y1, double x2, double y2)
     QPainter &p = painter();
     p.setPen(pen);
     p.drawLine(a, b);
-    record({DrawOp::Line, x1, y1, x2, y2, 0, 0, 0, m_foreColor, m_drawWidth, m_drawStyle,
-            false, {}});
+    record(
+        {DrawOp::Line, x1, y1, x2, y2, 0, 0, 0, m_foreColor, m_drawWidth, m_drawStyle, false, {}});
 }
 
 void PictureBox::LineBox(double x1, double y1, double x2, double y2, int color)
@@ -248,8 +248,19 @@ void PictureBox::Arc(double x, double y, double radius, double start, double end
     p.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
               static_cast<int>(std::lround(start * toSixteenths)),
               static_cast<int>(std::lround(span * toSixteenths)));
-    record({DrawOp::Arc, x, y, 0, 0, radius, start, end, m_foreColor, m_drawWidth, m_drawStyle,
-            false, {}});
+    record({DrawOp::Arc,
+            x,
+            y,
+            0,
+            0,
+            radius,
+            start,
+            end,
+            m_foreColor,
+            m_drawWidth,
+            m_drawStyle,
+            false,
+            {}});
 }
 
 void PictureBox::Print(const QString &text)
@@ -271,8 +282,7 @@ void PictureBox::Print(const QString &text)
 float PictureBox::TextWidth(const QString &text) const
 {
     const QFontMetricsF fm(fontFor(m_fontBold));
-    return static_cast<float>(fm.horizontalAdvance(text) *
-                              m_scale.unitsPerPixelX(QSizeF(size())));
+    return static_cast<float>(fm.horizontalAdvance(text) * m_scale.unitsPerPixelX(QSizeF(size())));
 }
 
 float PictureBox::TextHeight(const QString &text) const

@@ -17,9 +17,9 @@ struct DrawOp
 {
     enum Kind { Line, Box, Circle, Arc, Print };
     Kind kind = Line;
-    double x1 = 0, y1 = 0; // line start, box corner, circle centre, text top-left
-    double x2 = 0, y2 = 0; // line end, opposite box corner
-    double radius = 0;     // circle and arc, in x units
+    double x1 = 0, y1 = 0;     // line start, box corner, circle centre, text top-left
+    double x2 = 0, y2 = 0;     // line end, opposite box corner
+    double radius = 0;         // circle and arc, in x units
     double start = 0, end = 0; // arc angles, radians, counter-clockwise from +x
     int color = 0;
     int width = 1;

@@ -121,7 +121,7 @@ void TourController::showFrame()
 {
     frmStart &f = form();
     for (QWidget *w : std::initializer_list<QWidget *>{f.picPolare, f.lblInfo, f.lblWind,
-                                                      f.lblAufwind, f.HScroll1, f.VScroll1}) {
+                                                       f.lblAufwind, f.HScroll1, f.VScroll1}) {
         w->repaint();
     }
 }
@@ -137,8 +137,8 @@ void TourController::windHFrame()
 void TourController::windVFrame()
 {
     frmStart &f = form();
-    frmStart::setBarValue(f.VScroll1,
-                          static_cast<int>(std::nearbyint(-10.0 * static_cast<double>(f.decl.WindV))));
+    frmStart::setBarValue(
+        f.VScroll1, static_cast<int>(std::nearbyint(-10.0 * static_cast<double>(f.decl.WindV))));
     f.Repaint();
     showFrame();
 }
@@ -157,8 +157,8 @@ void TourController::start()
     f.cmdWeiter->setText(QStringLiteral(">> Weiter"));
     f.repaint();
 
-    for (QWidget *w : std::initializer_list<QWidget *>{f.chkBremsen, f.chkWind, f.chkAirspeed,
-                                                      f.cmdTour}) {
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{f.chkBremsen, f.chkWind, f.chkAirspeed, f.cmdTour}) {
         w->setEnabled(false);
     }
     f.chkWind->setChecked(true);
@@ -178,7 +178,7 @@ void TourController::end()
     f.txtTour->setVisible(false);
     f.cmdWeiter->setVisible(false);
     for (QWidget *w : std::initializer_list<QWidget *>{f.chkBremsen, f.chkWind, f.chkAirspeed,
-                                                      f.cmdTour, f.HScroll1, f.VScroll1}) {
+                                                       f.cmdTour, f.HScroll1, f.VScroll1}) {
         w->setEnabled(true);
     }
 }

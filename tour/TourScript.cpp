@@ -38,10 +38,7 @@ private:
             label->setFontUnderline(on);
         }
     }
-    void drawTangent()
-    {
-        f().picPolare->Line(0, 0, 10.0 * tangentH, 100.0 * tangentV);
-    }
+    void drawTangent() { f().picPolare->Line(0, 0, 10.0 * tangentH, 100.0 * tangentV); }
     void step(int n) { t.setStep(n); }
 
     float &windH() { return f().decl.WindH; }

@@ -29,8 +29,8 @@ void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
 
 // The ground-speed vector, glide angle, flight path and brake bar. Writes GroundSpeedH,
 // GroundSpeedV and GlideAngle of state and returns the glide-ratio read-out.
-QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved,
-                      const float &windH, const float &windV, const QLocale &locale = QLocale());
+QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved, const float &windH,
+                      const float &windV, const QLocale &locale = QLocale());
 
 // The read-out for an airspeed (km/h) and a ground-speed vector (km/h, m/s).
 QString glideRatioReadout(float airspeed, float groundSpeedH, float groundSpeedV,

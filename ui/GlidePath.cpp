@@ -34,8 +34,8 @@ QString glideRatioReadout(float airspeed, float groundSpeedH, float groundSpeedV
            QStringLiteral(",   Gleitzahl über Grund: ") + overGround;
 }
 
-QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved,
-                      const float &windH, const float &windV, const QLocale &locale)
+QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved, const float &windH,
+                      const float &windV, const QLocale &locale)
 {
     saved.SavedDrawWidth = static_cast<std::int16_t>(pic.DrawWidth());
     saved.SavedDrawStyle = static_cast<std::int16_t>(pic.DrawStyle());
@@ -50,10 +50,10 @@ QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved,
     const float gsH = state.GroundSpeedH;
     const float gsV = state.GroundSpeedV;
     // The angle as drawn: 10 units per km/h across, 100 units per m/s up.
-    state.GlideAngle =
-        gsH != 0.0f ? static_cast<float>(std::atan(static_cast<long double>(gsV) * 100.0L /
-                                                   (static_cast<long double>(gsH) * 10.0L)))
-                    : 0.0f;
+    state.GlideAngle = gsH != 0.0f
+                           ? static_cast<float>(std::atan(static_cast<long double>(gsV) * 100.0L /
+                                                          (static_cast<long double>(gsH) * 10.0L)))
+                           : 0.0f;
     const float angle = state.GlideAngle;
     const double G = 10.0 * gsH;
     const double Ty = 100.0 * gsV;

@@ -43,11 +43,10 @@ FormLayout computeLayout(float SW, float SH, float frameWidth, float frameHeight
     L.chkAirspeed.top = L.cmdEnde.bottom() - kChkAirspeedH;
     L.chkAirspeed.width = kChkAirspeedW;
     L.chkAirspeed.height = kChkAirspeedH;
-    L.chkWind = {L.HScroll1.left, f(L.chkAirspeed.top - 1.2 * kChkAirspeedH), kChkWindW,
-                 kChkWindH};
+    L.chkWind = {L.HScroll1.left, f(L.chkAirspeed.top - 1.2 * kChkAirspeedH), kChkWindW, kChkWindH};
     L.chkAirspeed.left = L.chkWind.left;
-    L.chkBremsen = {f(L.HScroll1.left + L.HScroll1.width / 2.0 - kChkBremsenW / 2.0),
-                    L.chkWind.top, kChkBremsenW, kChkBremsenH};
+    L.chkBremsen = {f(L.HScroll1.left + L.HScroll1.width / 2.0 - kChkBremsenW / 2.0), L.chkWind.top,
+                    kChkBremsenW, kChkBremsenH};
 
     // 13. "Tour" left of "Ende".
     L.cmdTour = {f(L.cmdEnde.left - 1.2 * kCmdTourW), L.cmdEnde.top, kCmdTourW, kCmdTourH};
@@ -61,8 +60,7 @@ FormLayout computeLayout(float SW, float SH, float frameWidth, float frameHeight
 
     // 17.-23. The labels.
     L.lblAufwind = {L.VScroll1.left - kLblAufwindW - 50,
-                    f(L.VScroll1.top + L.VScroll1.height / 2.0 - kLblH / 2.0), kLblAufwindW,
-                    kLblH};
+                    f(L.VScroll1.top + L.VScroll1.height / 2.0 - kLblH / 2.0), kLblAufwindW, kLblH};
     L.lblWind = {f(L.HScroll1.left + L.HScroll1.width / 2.0 - kLblWindW / 2.0),
                  f(L.HScroll1.top + 1.3 * L.HScroll1.height), kLblWindW, kLblH};
     L.lblHscrLeft = {pic.right() - kLblHscrLeftW, L.lblWind.top, kLblHscrLeftW, kLblH};

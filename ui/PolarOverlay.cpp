@@ -42,8 +42,8 @@ void printAt(PictureBox &pic, double x, double y, const QString &text)
 int brakeScaleColor(int v)
 {
     if (v <= 38) { // brake range: red towards green
-        return RGB(roundHalfEven((38.0 - v) / 20.0 * 255.0), roundHalfEven((v - 18.0) / 20.0 * 255.0),
-                   0);
+        return RGB(roundHalfEven((38.0 - v) / 20.0 * 255.0),
+                   roundHalfEven((v - 18.0) / 20.0 * 255.0), 0);
     }
     // accelerator range: blue towards yellow
     const int rg = roundHalfEven((v - 38.0) / 12.0 * 255.0);
@@ -111,9 +111,8 @@ void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
         pic.Line(px + 10, py + 20, px, py);
         pic.Line(px - 10, py + 20, px, py);
         if (A != 0) {
-            const QString text =
-                QStringLiteral("v-Air = ") + Format(A, QStringLiteral("0.0"), locale) +
-                QStringLiteral(" km/h");
+            const QString text = QStringLiteral("v-Air = ") +
+                                 Format(A, QStringLiteral("0.0"), locale) + QStringLiteral(" km/h");
             const double w = pic.TextWidth(text);
             const double h = -pic.TextHeight(text);
             printAt(pic, X(A / 2.0 + windH) - w / 2, oy + 10 + h, text);

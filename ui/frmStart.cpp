@@ -22,7 +22,9 @@ Label *makeLabel(QWidget *parent, const QString &caption, int alignment)
 
 frmStart::frmStart(QWidget *parent) : QWidget(parent)
 {
-    m_endProgram = [] { QCoreApplication::exit(0); };
+    m_endProgram = [] {
+        QCoreApplication::exit(0);
+    };
     createControls();
     Form_Load();
 }
@@ -63,8 +65,8 @@ void frmStart::createControls()
     cboFree->setEditable(true);
     cboFree->setEditText(QStringLiteral("Freeware"));
 
-    lblAuthor = makeLabel(this, QStringLiteral("Programm und Idee: das Azodo-Team, 2026"),
-                          kAlignRight);
+    lblAuthor =
+        makeLabel(this, QStringLiteral("Programm und Idee: das Azodo-Team, 2026"), kAlignRight);
     lblInfo = makeLabel(this, QString(), kAlignLeft);
     lblInfo->setFont(standardFont(true));
     lblVScrUp = makeLabel(this, QStringLiteral("Aufwind"), kAlignRight);
@@ -110,8 +112,8 @@ void frmStart::Form_Load()
     resize(qRound(L.clientWidth / tx), qRound(L.clientHeight / ty));
 
     // 2. The diagram and its user scale.
-    setGeometryTwips(picPolare, {L.picPolare.left, L.picPolare.top, L.picPolare.width,
-                                 L.picPolare.height});
+    setGeometryTwips(picPolare,
+                     {L.picPolare.left, L.picPolare.top, L.picPolare.width, L.picPolare.height});
     setUpDiagram(*picPolare);
     picPolare->setAutoRedraw(true);
 
@@ -122,7 +124,8 @@ void frmStart::Form_Load()
     place(cmdEnde, L.cmdEnde);
     place(lblAuthor, L.lblAuthor);
     place(cboFree, L.cboFree);
-    cboFree->addItems({QStringLiteral("Freeware"), QStringLiteral("Weitergabe ausdrücklich erwünscht"),
+    cboFree->addItems({QStringLiteral("Freeware"),
+                       QStringLiteral("Weitergabe ausdrücklich erwünscht"),
                        QStringLiteral("Ohne Gewähr: ersetzt keine Flugausbildung"),
                        QStringLiteral("Für Schulung und Selbststudium"),
                        QStringLiteral("https://azodo.example.org")});

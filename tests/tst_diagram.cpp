@@ -1,0 +1,688 @@
+#include "Diagram.h"
+#include "Layout.h"
+#include "Look.h"
+#include "PictureBox.h"
+#include "frmStart.h"
+#include "modCalc.h"
+
+#include <QtTest>
+#include <cmath>
+
+namespace {
+
+const QLocale kGerman(QLocale::German, QLocale::Germany);
+
+// A diagram box the size of the window's at a 1920 x 1080 screen.
+struct Diagram
+{
+    PictureBox pic;
+    modDeklarationen decl;
+    SavedPen saved;
+    OverlaySwitches switches;
+    QImage background;
+
+    explicit Diagram(QSize size = QSize(1468, 770))
+    {
+        pic.resize(size);
+        setUpDiagram(pic);
+        DrawBackground(pic);
+        background = pic.Image();
+    }
+    QString draw(float windH, float windV)
+    {
+        decl.WindH = windH;
+        decl.WindV = windV;
+        pic.setPicture(background);
+        DrawPolarOverlay(pic, decl.Airspeed, saved, switches, decl.WindH, decl.WindV, kGerman);
+        return DrawGlidePath(pic, decl, saved, decl.WindH, decl.WindV, kGerman);
+    }
+    std::vector<DrawOp> ops(DrawOp::Kind kind, int color = -1) const
+    {
+        std::vector<DrawOp> out;
+        for (const DrawOp &op : pic.operations()) {
+            if (op.kind == kind && (color < 0 || op.color == color)) {
+                out.push_back(op);
+            }
+        }
+        return out;
+    }
+    const DrawOp *text(const QString &startsWith, bool exact = false) const
+    {
+        for (const DrawOp &op : pic.operations()) {
+            if (op.kind == DrawOp::Print &&
+                (exact ? op.text == startsWith : op.text.startsWith(startsWith))) {
+                return &op;
+            }
+        }
+        return nullptr;
+    }
+};
+
+bool hasLine(const std::vector<DrawOp> &ops, double x1, double y1, double x2, double y2, int width,
+             double eps = 1e-3)
+{
+    for (const DrawOp &op : ops) {
+        if (op.kind == DrawOp::Line && std::fabs(op.x1 - x1) < eps && std::fabs(op.y1 - y1) < eps &&
+            std::fabs(op.x2 - x2) < eps && std::fabs(op.y2 - y2) < eps && op.width == width) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Colour of the pixel at user coordinates.
+QColor probe(const PictureBox &pic, double x, double y)
+{
+    const QPointF p = pic.toPixel(x, y);
+    return pic.Image().pixelColor(qFloor(p.x()), qFloor(p.y()));
+}
+
+} // namespace
+
+class TestDiagram : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(kGerman); }
+
+    void layoutOfTheSpecifiedScreen();
+    void layoutOfFullHd();
+    void windowAfterStartUp();
+
+    void backgroundOperations();
+    void backgroundPixels();
+
+    void brakeScaleColors_data();
+    void brakeScaleColors();
+
+    void overlayStillAir();
+    void overlayHeadwind();
+    void overlayUpdraftAndDowndraft();
+    void overlayFreeBrakes();
+    void overlayTailwind50IsDrawnAndClipped();
+    void overlayWithoutVectors();
+    void overlayPixels();
+
+    void glidePathStillAir();
+    void glidePathWorkedValues_data();
+    void glidePathWorkedValues();
+    void glidePathBackwardAndLevel();
+    void penIsRestored();
+    void exactCancellations();
+    void nothingNonFiniteOverAllBarStates();
+};
+
+void TestDiagram::layoutOfTheSpecifiedScreen()
+{
+    const FormLayout L = computeLayout(15360, 11520);
+    QCOMPARE(L.window.width, 13824.0f);
+    QCOMPARE(L.window.height, 10944.0f);
+    QCOMPARE(L.window.left, 768.0f);
+    QCOMPARE(L.window.top, 0.0f);
+}
+
+void TestDiagram::layoutOfFullHd()
+{
+    // 1920 x 1080 pixels at 15 twips: window 25920 x 15390 twips, no frame.
+    const FormLayout L = computeLayout(28800, 16200);
+    const auto near = [](float a, double b) {
+        return std::fabs(a - b) < 0.01;
+    };
+    QVERIFY(near(L.picPolare.left, 3369.6));
+    QVERIFY(near(L.picPolare.top, 769.5));
+    QVERIFY(near(L.picPolare.width, 22032));
+    QVERIFY(near(L.picPolare.height, 11542.5));
+    QVERIFY(near(L.cmdEnde.top, 15390 - 558));
+    QVERIFY(near(L.cmdEnde.right(), L.picPolare.right()));
+    QVERIFY(near(L.lblAuthor.top, 14832 - 382.5));
+    QVERIFY(near(L.cboFree.top, 14449.5 - 472.5));
+    QVERIFY(near(L.cboFree.right(), L.cmdEnde.right()));
+    QVERIFY(near(L.VScroll1.left, 3369.6 - 302));
+    QVERIFY(near(L.VScroll1.height, 11542.5));
+    QVERIFY(near(L.HScroll1.top, 12362));
+    QVERIFY(near(L.chkAirspeed.top, 15012));
+    QVERIFY(near(L.chkAirspeed.bottom(), L.cmdEnde.bottom()));
+    QVERIFY(near(L.chkWind.top, 15012 - 230.4));
+    QVERIFY(near(L.chkAirspeed.left, 3369.6));
+    QVERIFY(near(L.chkBremsen.left, 3369.6 + 11016 - 1206));
+    QVERIFY(near(L.chkBremsen.top, L.chkWind.top));
+    QVERIFY(near(L.cmdTour.left, L.cmdEnde.left - 1310.4));
+    QVERIFY(near(L.lblAufwind.top, 769.5 + 5771.25 - 126));
+    QVERIFY(near(L.lblAufwind.right(), L.VScroll1.left - 50));
+    QVERIFY(near(L.lblWind.top, 12362 + 327.6));
+    QVERIFY(near(L.lblHscrLeft.right(), L.picPolare.right()));
+    QVERIFY(near(L.lblHScrRight.left, 3369.6));
+    QVERIFY(near(L.lblVScrDown.bottom(), L.VScroll1.bottom()));
+    QVERIFY(near(L.lblInfo.top, (769.5 - 252) / 2));
+    // Inside the diagram, in its units.
+    QCOMPARE(L.txtTour.left, -600.0f);
+    QCOMPARE(L.txtTour.top, 500.0f);
+    QCOMPARE(L.txtTour.width, 1200.0f);
+    QCOMPARE(L.txtTour.height, 170.0f);
+    QVERIFY(near(L.cmdWeiter.width, 1452.0 * 1200 / 22032));
+    QVERIFY(near(L.cmdWeiter.height, 372.0 * 1000 / 11542.5));
+    QVERIFY(near(L.cmdWeiter.top, 330 - 0.2 * 372.0 * 1000 / 11542.5));
+    QVERIFY(near(L.cmdWeiter.left + 1.1 * L.cmdWeiter.width, 600));
+}
+
+void TestDiagram::windowAfterStartUp()
+{
+    frmStart form;
+    QCOMPARE(form.windowTitle(), QStringLiteral("Var Azodoviravovorididaz"));
+    QCOMPARE(form.width(), 1728); // 25920 twips
+    QCOMPARE(form.height(), 1026);
+    QCOMPARE(form.picPolare->geometry(), QRect(225, 51, 1468, 770));
+    QCOMPARE(form.picCopy->geometry(), form.picPolare->geometry());
+    QVERIFY(form.picCopy->isHidden());
+    QVERIFY(form.txtTour->isHidden());
+    QVERIFY(form.cmdWeiter->isHidden());
+    QVERIFY(form.cmdTour->isEnabled());
+    QVERIFY(!form.picPolare->AutoRedraw());
+    QCOMPARE(form.VScroll1->minimum(), -40);
+    QCOMPARE(form.VScroll1->maximum(), 40);
+    QCOMPARE(form.VScroll1->pageStep(), 10);
+    QCOMPARE(form.HScroll1->minimum(), -50);
+    QCOMPARE(form.HScroll1->maximum(), 50);
+    QCOMPARE(form.HScroll1->pageStep(), 5);
+    QCOMPARE(form.VScroll1->value(), 0);
+    QCOMPARE(form.decl.WindH, 0.0f);
+    QCOMPARE(form.decl.WindV, 0.0f);
+    QCOMPARE(form.decl.Airspeed, 33.5f);
+    QVERIFY(form.chkWind->isChecked());
+    QVERIFY(form.chkAirspeed->isChecked());
+    QVERIFY(!form.chkBremsen->isChecked());
+    QVERIFY(form.chkBremsen->isCheckable());
+    QCOMPARE(form.chkWind->text(), QStringLiteral("Wind-Vektoren"));
+    QCOMPARE(form.chkAirspeed->text(), QStringLiteral("Airspeed-Vektoren"));
+    QCOMPARE(form.chkBremsen->text(), QStringLiteral("Bremsen frei verstellbar"));
+    QCOMPARE(form.cmdTour->text(), QStringLiteral("Tour"));
+    QCOMPARE(form.cmdEnde->text(), QStringLiteral("Ende"));
+    QCOMPARE(form.cmdWeiter->text(), QStringLiteral(">> Weiter"));
+    QCOMPARE(form.lblVScrUp->caption(), QStringLiteral("Aufwind"));
+    QCOMPARE(form.lblVScrDown->caption(), QStringLiteral("Abwind"));
+    QCOMPARE(form.lblHScrRight->caption(), QStringLiteral("Gegenwind"));
+    QCOMPARE(form.lblHscrLeft->caption(), QStringLiteral("Rückenwind"));
+    QCOMPARE(form.cboFree->count(), 5);
+    QCOMPARE(form.cboFree->currentText(), QStringLiteral("Freeware"));
+    QVERIFY(form.cboFree->isEditable());
+    QVERIFY(form.cboFree->itemText(4).contains(QLatin1String("://")));
+    // The two redraws of the ticked boxes wrote the wind read-outs; the zero-wind
+    // drawing wrote the glide ratios.
+    QCOMPARE(form.lblWind->caption(), QStringLiteral("0 km/h"));
+    QCOMPARE(form.lblAufwind->caption(), QStringLiteral("0,0 m/s"));
+    QCOMPARE(form.lblInfo->caption(),
+             QStringLiteral("Gleitzahl in Luft: -7,95,   Gleitzahl über Grund: -7,95"));
+    QVERIFY(form.lblInfo->font().bold());
+    QVERIFY(form.chkBremsen->font().bold());
+    // The tour's panel and button lie inside the diagram.
+    QVERIFY(form.picPolare->rect().contains(form.txtTour->geometry()));
+    QVERIFY(form.picPolare->rect().contains(form.cmdWeiter->geometry()));
+    QCOMPARE(form.txtTour->geometry().height(), qRound(770 * 0.17));
+    // Resizing later moves no control.
+    const QRect before = form.cmdEnde->geometry();
+    form.resize(900, 600);
+    QCOMPARE(form.cmdEnde->geometry(), before);
+}
+
+void TestDiagram::backgroundOperations()
+{
+    Diagram d;
+    const auto lines = d.ops(DrawOp::Line);
+    QCOMPARE(lines.size(), size_t(2 + 11 + 9));
+    QVERIFY(hasLine(lines, -550, 0, 550, 0, 2));
+    QVERIFY(hasLine(lines, 0, -450, 0, 450, 2));
+    for (int k = -50; k <= 50; k += 10) {
+        QVERIFY(hasLine(lines, 10 * k, 0, 10 * k, -10, 1));
+    }
+    for (int m = -4; m <= 4; ++m) {
+        QVERIFY(hasLine(lines, 0, 100 * m, -10, 100 * m, 1));
+    }
+    for (const DrawOp &l : lines) {
+        QCOMPARE(l.color, Look::kBlack);
+        QCOMPARE(l.style, PictureBox::kStyleSolid);
+    }
+    // Numbers: grey, none at the origin; positives with a leading blank.
+    const auto texts = d.ops(DrawOp::Print, Look::kScaleGrey);
+    QCOMPARE(texts.size(), size_t(10 + 8));
+    for (const DrawOp &t : texts) {
+        QVERIFY(t.text != QLatin1String(" 0"));
+        QVERIFY(!t.bold);
+    }
+    const DrawOp *ten = d.text(QStringLiteral(" 10"), true);
+    QVERIFY(ten);
+    QCOMPARE(ten->y1, -13.0);
+    QVERIFY(std::fabs(ten->x1 + d.pic.TextWidth(QStringLiteral(" 10")) / 2 - 100) < 1e-3);
+    const DrawOp *four = d.text(QStringLiteral(" 4"), true);
+    QVERIFY(four);
+    QVERIFY(std::fabs(four->x1 + d.pic.TextWidth(QStringLiteral(" 4")) + 13) < 1e-3);
+    QVERIFY(std::fabs(four->y1 - (400 - d.pic.TextHeight(QStringLiteral(" 4")) / 2)) < 1e-3);
+    const DrawOp *kmh = d.text(QStringLiteral("km/h"));
+    QVERIFY(kmh && kmh->bold && kmh->color == Look::kBlack);
+    QCOMPARE(kmh->x1, 540.0);
+    QCOMPARE(kmh->y1, -13.0);
+    const DrawOp *ms = d.text(QStringLiteral("m/s"));
+    QVERIFY(ms && ms->bold);
+    QCOMPARE(ms->y1, 470.0);
+    d.pic.setFontBold(true);
+    QVERIFY(std::fabs(ms->x1 + d.pic.TextWidth(QStringLiteral("m/s")) + 13) < 1e-3);
+    d.pic.setFontBold(false);
+}
+
+void TestDiagram::backgroundPixels()
+{
+    Diagram d;
+    QCOMPARE(probe(d.pic, 300, 0), QColor(0, 0, 0));         // horizontal axis
+    QCOMPARE(probe(d.pic, 0, 300), QColor(0, 0, 0));         // vertical axis
+    QCOMPARE(probe(d.pic, 300, 300), QColor(255, 255, 255)); // no grid
+    QCOMPARE(probe(d.pic, 580, 0), QColor(255, 255, 255));   // the axis stops at 550
+    QCOMPARE(probe(d.pic, 0, 480), QColor(255, 255, 255));   // and at 450 upward
+}
+
+void TestDiagram::brakeScaleColors_data()
+{
+    QTest::addColumn<int>("v");
+    QTest::addColumn<QColor>("color");
+    QTest::newRow("20") << 20 << QColor(230, 26, 0);
+    QTest::newRow("21") << 21 << QColor(217, 38, 0);
+    QTest::newRow("24") << 24 << QColor(178, 76, 0);
+    QTest::newRow("28") << 28 << QColor(128, 128, 0);
+    QTest::newRow("33") << 33 << QColor(64, 191, 0);
+    QTest::newRow("37 to 38") << 38 << QColor(0, 255, 0);
+    QTest::newRow("38 to 39, the jump to blue") << 39 << QColor(21, 21, 234);
+    QTest::newRow("40") << 40 << QColor(42, 42, 212);
+    QTest::newRow("44") << 44 << QColor(128, 128, 128);
+    QTest::newRow("49") << 49 << QColor(234, 234, 21);
+    QTest::newRow("50") << 50 << QColor(255, 255, 0);
+    QTest::newRow("box 36 to 37") << 37 << QColor(13, 242, 0);
+}
+
+void TestDiagram::brakeScaleColors()
+{
+    QFETCH(int, v);
+    QFETCH(QColor, color);
+    QCOMPARE(colorFromValue(brakeScaleColor(v)), color);
+}
+
+void TestDiagram::overlayStillAir()
+{
+    Diagram d;
+    d.draw(0, 0);
+    QCOMPARE(d.decl.Airspeed, 33.5f);
+    const auto blue = d.ops(DrawOp::Line, Look::kWindBlue);
+    // The zero-length wind vectors and their four strokes ending at the origin.
+    QVERIFY(hasLine(blue, 0, 0, 0, 0, 6));
+    QVERIFY(hasLine(blue, 10, 0, 0, 0, 2));
+    QVERIFY(hasLine(blue, -10, 0, 0, 0, 2));
+    QVERIFY(hasLine(blue, 0, -10, 0, 0, 2));
+    QVERIFY(hasLine(blue, 0, 10, 0, 0, 2));
+    QVERIFY(!d.text(QStringLiteral("v-Aufwind")));
+    QVERIFY(!d.text(QStringLiteral("v-Wind")));
+    const auto guide = d.ops(DrawOp::Line, Look::kWindGuide);
+    QCOMPARE(guide.size(), size_t(1));
+    QCOMPARE(guide[0].style, PictureBox::kStyleDot);
+    QCOMPARE(guide[0].width, 1);
+
+    const double py = 100.0 * Polar(33.5f);
+    QVERIFY(std::fabs(py + 117.05) < 0.01);
+    const auto red = d.ops(DrawOp::Line, Look::kAirspeedRed);
+    QVERIFY(hasLine(red, 0, 0, 335, 0, 3));
+    QVERIFY(hasLine(red, 345, py + 20, 335, py, 2));
+    QVERIFY(hasLine(red, 325, py + 20, 335, py, 2));
+    QVERIFY(hasLine(red, 335, 0, 335, py, 3));
+    QVERIFY(hasLine(red, 320, -10, 335, 0, 2));
+    QVERIFY(hasLine(red, 320, 10, 335, 0, 2));
+    const DrawOp *air = d.text(QStringLiteral("v-Air"));
+    QVERIFY(air);
+    QCOMPARE(air->text, QStringLiteral("v-Air = 33,5 km/h"));
+    QVERIFY(std::fabs(air->x1 + d.pic.TextWidth(air->text) / 2 - 167.5) < 1e-3);
+    QVERIFY(std::fabs(air->y1 - (10 - d.pic.TextHeight(air->text))) < 1e-3);
+    const DrawOp *vert = d.text(QStringLiteral("v-Vertikal"));
+    QVERIFY(vert);
+    QCOMPARE(vert->text, QStringLiteral("v-Vertikal = -1,2 m/s"));
+    QCOMPARE(vert->x1, 345.0);
+
+    // 32 polar segments, 32 boxes, the circle at the air origin.
+    const auto polar = d.ops(DrawOp::Line, Look::kPolarBlue);
+    int segments = 0;
+    for (const DrawOp &l : polar) {
+        segments += l.width == 2 && l.x1 >= 180 && l.x2 <= 500 && l.x2 - l.x1 == 10;
+    }
+    QCOMPARE(segments, 32);
+    QVERIFY(hasLine(polar, 180, 100 * Polar(18.0f), 190, 100 * Polar(19.0f), 2, 1e-2));
+    QVERIFY(hasLine(polar, 490, 100 * Polar(49.0f), 500, 100 * Polar(50.0f), 2, 1e-2));
+    const auto boxes = d.ops(DrawOp::Box);
+    QCOMPARE(boxes.size(), size_t(32));
+    QCOMPARE(boxes.front().color, RGB(255, 0, 0));
+    QCOMPARE(boxes.front().x1, 190.0);
+    QCOMPARE(boxes.front().y1, -350.0);
+    QCOMPARE(boxes.front().x2, 180.0);
+    QCOMPARE(boxes.front().y2, -370.0);
+    QCOMPARE(boxes.back().color, RGB(255, 255, 0));
+    const auto circles = d.ops(DrawOp::Circle, Look::kAirOriginBlack);
+    QCOMPARE(circles.size(), size_t(1));
+    QCOMPARE(circles[0].radius, 2.0);
+
+    const struct
+    {
+        const char *text;
+        double at;
+    } labels[] = {{"100%", 180}, {"0%", 380}, {"Beschleuniger", 500}, {"Bremse", 280}};
+    for (const auto &l : labels) {
+        const DrawOp *op = d.text(QString::fromUtf8(l.text));
+        QVERIFY(op);
+        QCOMPARE(op->color, Look::kBrakeLabel);
+        QVERIFY(std::fabs(op->x1 + d.pic.TextWidth(op->text) / 2 - l.at) < 1e-3);
+        QVERIFY(std::fabs(op->y1 + 380) < 1e-3);
+    }
+    const DrawOp *caption = d.text(QStringLiteral("Geschwindigkeit des besten Gleitens"));
+    QVERIFY(caption && !caption->bold && caption->color == Look::kBrakeCaption);
+    QVERIFY(std::fabs(caption->y1 + 420) < 1e-3);
+}
+
+void TestDiagram::overlayHeadwind()
+{
+    Diagram d;
+    d.draw(-25, 0);
+    QCOMPARE(d.decl.Airspeed, 43.5f);
+    const auto blue = d.ops(DrawOp::Line, Look::kWindBlue);
+    QVERIFY(hasLine(blue, 0, 0, -250, 0, 6));
+    // The strokes start 15 units right of the tip of a headwind vector.
+    QVERIFY(hasLine(blue, -235, -10, -250, 0, 2));
+    QVERIFY(hasLine(blue, -235, 10, -250, 0, 2));
+    // No vertical wind: its arrowhead is a horizontal stroke across the tip.
+    QVERIFY(hasLine(blue, -240, 0, -250, 0, 2));
+    QVERIFY(hasLine(blue, -260, 0, -250, 0, 2));
+    QVERIFY(!d.text(QStringLiteral("v-Aufwind")));
+    const DrawOp *wind = d.text(QStringLiteral("v-Wind"));
+    QVERIFY(wind);
+    QVERIFY(std::fabs(wind->x1 + d.pic.TextWidth(wind->text) / 2 + 125) < 1e-3);
+    // The brake scale moves with the air origin.
+    QCOMPARE(d.ops(DrawOp::Box).front().x2, -70.0);
+}
+
+void TestDiagram::overlayUpdraftAndDowndraft()
+{
+    Diagram up;
+    up.draw(0, 1.5f);
+    QCOMPARE(up.decl.Airspeed, 30.0f);
+    const auto blue = up.ops(DrawOp::Line, Look::kWindBlue);
+    QVERIFY(hasLine(blue, 0, 0, 0, 150, 6));
+    QVERIFY(hasLine(blue, 10, 130, 0, 150, 2));
+    QVERIFY(hasLine(blue, -10, 130, 0, 150, 2));
+    const DrawOp *aufwind = up.text(QStringLiteral("v-Aufwind"));
+    QVERIFY(aufwind);
+    QVERIFY(std::fabs(aufwind->x1 + up.pic.TextWidth(aufwind->text) + 10) < 1e-3);
+    QVERIFY(!up.text(QStringLiteral("v-Wind")));
+    QCOMPARE(up.ops(DrawOp::Box).front().y1, -200.0);
+
+    Diagram down;
+    down.draw(0, -1.0f);
+    const auto blueDown = down.ops(DrawOp::Line, Look::kWindBlue);
+    // Pointing down: the strokes start 20 units above the tip; the text still says Aufwind.
+    QVERIFY(hasLine(blueDown, 10, -80, 0, -100, 2));
+    QVERIFY(down.text(QStringLiteral("v-Aufwind")));
+}
+
+void TestDiagram::overlayFreeBrakes()
+{
+    Diagram d;
+    d.switches.freeBrakes = true;
+    d.decl.Airspeed = 40.0f;
+    d.draw(-25, -2.0f);
+    QCOMPARE(d.decl.Airspeed, 40.0f);
+    const DrawOp *caption = d.text(QStringLiteral("Man verschiebe den schwarzen Balken"));
+    QVERIFY(caption && caption->bold);
+    QVERIFY(!d.text(QStringLiteral("Geschwindigkeit des besten")));
+    QVERIFY(!d.pic.FontBold());
+    QCOMPARE(d.text(QStringLiteral("v-Air"))->text, QStringLiteral("v-Air = 40,0 km/h"));
+}
+
+void TestDiagram::overlayTailwind50IsDrawnAndClipped()
+{
+    Diagram d;
+    Diagram still;
+    still.draw(0, 0);
+    d.draw(50, 0);
+    QCOMPARE(d.pic.operations().size(), still.pic.operations().size() + 1); // + "v-Wind"
+    const auto boxes = d.ops(DrawOp::Box);
+    QCOMPARE(boxes.size(), size_t(32));
+    QCOMPARE(boxes.front().x2, 680.0);
+    QCOMPARE(boxes.back().x1, 1000.0);
+    QVERIFY(d.text(QStringLiteral("Beschleuniger"))->x1 > 600);
+    // Nothing of the scale shows inside the box: its yellow and blue are nowhere.
+    const QImage img = d.pic.Image();
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            QVERIFY(c != QColor(255, 255, 0) && c != QColor(21, 21, 234));
+        }
+    }
+}
+
+void TestDiagram::overlayWithoutVectors()
+{
+    Diagram d;
+    d.switches.windVectors = false;
+    d.switches.airspeedVectors = false;
+    d.pic.setPicture(d.background);
+    DrawPolarOverlay(d.pic, d.decl.Airspeed, d.saved, d.switches, d.decl.WindH, d.decl.WindV,
+                     kGerman);
+    QCOMPARE(d.pic.operations().size(), size_t(32 + 32 + 1 + 4 + 1));
+    QVERIFY(d.ops(DrawOp::Line, Look::kAirspeedRed).empty());
+}
+
+void TestDiagram::overlayPixels()
+{
+    frmStart form;
+    const PictureBox &pic = *form.picPolare;
+    // Box centres of the brake scale at still air: the box of v-1..v at x = 10 v - 5.
+    QCOMPARE(probe(pic, 185, -360), QColor(255, 0, 0));
+    QCOMPARE(probe(pic, 275, -360), QColor(128, 128, 0));
+    QCOMPARE(probe(pic, 375, -360), QColor(0, 255, 0));
+    QCOMPARE(probe(pic, 435, -360), QColor(128, 128, 128));
+    QCOMPARE(probe(pic, 495, -360), QColor(255, 255, 0));
+    // The brake bar stands black at 33.5 km/h on the scale.
+    QCOMPARE(probe(pic, 335, -360), QColor(0, 0, 0));
+    // The green vector runs from the origin to the tip (335, -117); half way along it:
+    const QColor mid = probe(pic, 167.5, -58.5);
+    QVERIFY2(mid.green() > 100 && mid.red() < 90 && mid.blue() < 90, qPrintable(mid.name()));
+    // The red horizontal airspeed vector on the axis.
+    QCOMPARE(probe(pic, 200, 0), QColor(255, 0, 0));
+}
+
+void TestDiagram::glidePathStillAir()
+{
+    Diagram d;
+    d.draw(0, 0);
+    const double ty = 100.0 * Polar(33.5f);
+    QCOMPARE(d.decl.GroundSpeedH, 33.5f);
+    QVERIFY(std::fabs(d.decl.GroundSpeedV + 1.1705) < 1e-4);
+    QVERIFY(std::fabs(d.decl.GlideAngle + 0.336) < 1e-3);
+    const auto green = d.ops(DrawOp::Line, Look::kGroundGreen);
+    QVERIFY(hasLine(green, 0, 0, 335, ty, 2));
+    QVERIFY(hasLine(green, 335, 0, 335, 5, 3));
+    QVERIFY(hasLine(green, 335, ty, 469, 1.4 * ty, 1, 1e-2));
+    const auto arcs = d.ops(DrawOp::Arc);
+    QCOMPARE(arcs.size(), size_t(1));
+    QCOMPARE(arcs[0].radius, 120.0);
+    QVERIFY(std::fabs(arcs[0].start - (d.decl.GlideAngle + 6.2831852 + 0.05)) < 1e-6);
+    QCOMPARE(arcs[0].end, 0.0);
+    const DrawOp *angle = d.text(QStringLiteral("Gleitwinkel"));
+    QVERIFY(angle && angle->color == Look::kGroundGreen);
+    QVERIFY(std::fabs(angle->x1 - std::fabs(std::cos(d.decl.GlideAngle / 2.0) * 125)) < 1e-3);
+    const auto circles = d.ops(DrawOp::Circle, Look::kGroundGreen);
+    QCOMPARE(circles.size(), size_t(1));
+    QCOMPARE(circles[0].radius, 5.0);
+    const DrawOp *path = d.text(QStringLiteral("Flugrichtung von der Seite betrachtet"));
+    QVERIFY(path && path->color == Look::kPathCaptionGreen);
+    QVERIFY(std::fabs(path->x1 - 479) < 1e-3);
+    const auto guides = d.ops(DrawOp::Line, Look::kGuideDarkRed);
+    QCOMPARE(guides.size(), size_t(2));
+    QVERIFY(hasLine(guides, 335, 0, 335, -370, 1));
+    QVERIFY(hasLine(guides, 335, 0, 335, ty, 1));
+    QCOMPARE(guides[0].style, PictureBox::kStyleDot);
+    const auto bar = d.ops(DrawOp::Line, Look::kBrakeBarBlack);
+    QVERIFY(hasLine(bar, 335, -350, 335, -370, 3));
+    QCOMPARE(bar.back().style, PictureBox::kStyleSolid);
+    // Barbs: 30 back along the vector and 6 to either side.
+    const double d0 = std::sqrt(33.5 * 33.5 + std::pow(10 * d.decl.GroundSpeedV, 2));
+    const double ux = 33.5 / d0;
+    const double uy = 10 * d.decl.GroundSpeedV / d0;
+    QVERIFY(hasLine(green, 335, ty, 335 - 30 * ux + 6 * uy, ty - 30 * uy - 6 * ux, 2, 1e-2));
+    QVERIFY(hasLine(green, 335, ty, 335 - 30 * ux - 6 * uy, ty - 30 * uy + 6 * ux, 2, 1e-2));
+}
+
+void TestDiagram::glidePathWorkedValues_data()
+{
+    QTest::addColumn<float>("airspeed");
+    QTest::addColumn<float>("windH");
+    QTest::addColumn<float>("windV");
+    QTest::addColumn<double>("glideAngle");
+    QTest::addColumn<QString>("readout");
+    QTest::newRow("still air") << 33.5f << 0.0f << 0.0f << -0.336
+                               << "Gleitzahl in Luft: -7,95,   Gleitzahl über Grund: -7,95";
+    QTest::newRow("headwind 25, fixed brakes")
+        << 33.5f << -25.0f << 0.0f << -0.943
+        << "Gleitzahl in Luft: -7,95,   Gleitzahl über Grund: -2,02";
+    QTest::newRow("updraft 1.5, climbing")
+        << 30.0f << 0.0f << 1.5f << 0.126
+        << "Gleitzahl in Luft: -7,44,   Gleitzahl über Grund: 21,90";
+    // Headwind stronger than the airspeed while sinking: positive over ground.
+    QTest::newRow("moving backward") << 20.0f << -30.0f << 0.0f << 1.2
+                                     << "Gleitzahl in Luft: -2,35,   Gleitzahl über Grund: 1,17";
+}
+
+void TestDiagram::glidePathWorkedValues()
+{
+    QFETCH(float, airspeed);
+    QFETCH(float, windH);
+    QFETCH(float, windV);
+    QFETCH(double, glideAngle);
+    QFETCH(QString, readout);
+    Diagram d;
+    d.switches.freeBrakes = true;
+    d.decl.Airspeed = airspeed;
+    QCOMPARE(d.draw(windH, windV), readout);
+    if (d.decl.GroundSpeedH > 0) {
+        QVERIFY(std::fabs(d.decl.GlideAngle - glideAngle) < 1e-3);
+    }
+    if (windV == 1.5f) {
+        // A climbing path: the arc runs from 0 up to 0.05 short of the vector (0.076).
+        const auto arcs = d.ops(DrawOp::Arc);
+        QCOMPARE(arcs.size(), size_t(1));
+        QCOMPARE(arcs[0].start, 0.0);
+        QVERIFY(std::fabs(arcs[0].end - 0.076) < 1e-3);
+    }
+}
+
+void TestDiagram::glidePathBackwardAndLevel()
+{
+    Diagram back;
+    back.switches.freeBrakes = true;
+    back.decl.Airspeed = 20.0f;
+    back.draw(-30, 0);
+    QVERIFY(back.ops(DrawOp::Arc).empty());
+    QVERIFY(!back.text(QStringLiteral("Gleitwinkel")));
+    QVERIFY(hasLine(back.ops(DrawOp::Line, Look::kBrakeBarBlack), -100, -350, -100, -370, 3));
+
+    // Nearly level (updraft 1 at 31 km/h): no arc, but the word next to the axis.
+    Diagram level;
+    level.draw(0, 1.0f);
+    QCOMPARE(level.decl.Airspeed, 31.0f);
+    QVERIFY(std::fabs(level.decl.GlideAngle) <= 0.1f);
+    QVERIFY(level.ops(DrawOp::Arc).empty());
+    const DrawOp *word = level.text(QStringLiteral("Gleitwinkel"));
+    QVERIFY(word && std::fabs(word->x1 - 125) < 0.1);
+
+    // Ground speed exactly zero across: vertical vector, angle 0.
+    Diagram still;
+    still.switches.freeBrakes = true;
+    still.decl.Airspeed = 25.0f;
+    still.draw(-25, 0);
+    QCOMPARE(still.decl.GlideAngle, 0.0f);
+    QVERIFY(hasLine(still.ops(DrawOp::Line, Look::kGroundGreen), 0, 0, 0, 100.0 * Polar(25.0f), 2));
+    QVERIFY(!still.text(QStringLiteral("Gleitwinkel")));
+}
+
+void TestDiagram::penIsRestored()
+{
+    for (bool free : {false, true}) {
+        Diagram d;
+        d.switches.freeBrakes = free;
+        d.decl.Airspeed = 40.0f;
+        d.pic.setDrawWidth(7);
+        d.pic.setForeColor(RGB(0, 80, 0));
+        d.pic.setDrawStyle(PictureBox::kStyleSolid);
+        d.pic.setPicture(d.background);
+        float h = -10.0f;
+        float v = 1.2f;
+        DrawPolarOverlay(d.pic, d.decl.Airspeed, d.saved, d.switches, h, v, kGerman);
+        QCOMPARE(d.pic.DrawWidth(), 7);
+        QCOMPARE(d.pic.ForeColor(), RGB(0, 80, 0));
+        QCOMPARE(d.pic.DrawStyle(), PictureBox::kStyleSolid);
+        QVERIFY(!d.pic.FontBold());
+        d.pic.setDrawStyle(PictureBox::kStyleDot);
+        DrawGlidePath(d.pic, d.decl, d.saved, h, v, kGerman);
+        QCOMPARE(d.pic.DrawWidth(), 7);
+        QCOMPARE(d.pic.ForeColor(), RGB(0, 80, 0));
+        QCOMPARE(d.pic.DrawStyle(), PictureBox::kStyleDot);
+    }
+}
+
+void TestDiagram::exactCancellations()
+{
+    // The vertical wind cancels the sink exactly: the ratio over ground is infinite.
+    Diagram level;
+    level.switches.freeBrakes = true;
+    level.decl.Airspeed = 30.0f;
+    const QString readout = level.draw(0, -Polar(30.0f));
+    QCOMPARE(level.decl.GroundSpeedV, 0.0f);
+    QCOMPARE(readout, QStringLiteral("Gleitzahl in Luft: -7,44,   Gleitzahl über Grund: ∞"));
+
+    // Both ground speeds zero: no direction, so no arrowhead; nothing non-finite drawn.
+    Diagram zero;
+    zero.switches.freeBrakes = true;
+    zero.decl.Airspeed = 25.0f;
+    const QString r0 = zero.draw(-25, -Polar(25.0f));
+    QCOMPARE(zero.decl.GroundSpeedH, 0.0f);
+    QCOMPARE(zero.decl.GroundSpeedV, 0.0f);
+    QVERIFY(r0.endsWith(QStringLiteral("Grund: ∞")));
+    int fromTip = 0;
+    for (const DrawOp &op : zero.ops(DrawOp::Line, Look::kGroundGreen)) {
+        fromTip += op.x1 == 0 && op.y1 == 0 && op.width == 2 && (op.x2 != 0 || op.y2 != 0);
+    }
+    QCOMPARE(fromTip, 0);
+    for (const DrawOp &op : zero.pic.operations()) {
+        QVERIFY(std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.x2) &&
+                std::isfinite(op.y2));
+    }
+}
+
+void TestDiagram::nothingNonFiniteOverAllBarStates()
+{
+    Diagram d(QSize(300, 200));
+    for (bool free : {false, true}) {
+        d.switches.freeBrakes = free;
+        for (int h = -50; h <= 50; ++h) {
+            for (int bar = -40; bar <= 40; ++bar) {
+                if (free) {
+                    d.decl.Airspeed = 18.0f + static_cast<float>((h + bar + 90) % 33);
+                }
+                const QString readout = d.draw(static_cast<float>(h), WindVFromBarValue(bar));
+                QVERIFY(!readout.contains(QLatin1String("nan"), Qt::CaseInsensitive));
+                QVERIFY(!readout.contains(QLatin1String("inf"), Qt::CaseInsensitive));
+                for (const DrawOp &op : d.pic.operations()) {
+                    if (!(std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.x2) &&
+                          std::isfinite(op.y2) && std::isfinite(op.start) &&
+                          std::isfinite(op.end))) {
+                        QFAIL(qPrintable(QStringLiteral("non-finite at %1 / %2").arg(h).arg(bar)));
+                    }
+                    QVERIFY(!op.text.contains(QLatin1String("nan"), Qt::CaseInsensitive));
+                }
+            }
+        }
+    }
+}
+
+QTEST_MAIN(TestDiagram)
+#include "tst_diagram.moc"
