@@ -1,0 +1,354 @@
+// The window driven with real mouse, key and wheel events, offscreen.
+#include "Look.h"
+#include "Screen.h"
+#include "frmStart.h"
+#include "modCalc.h"
+
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QtTest>
+
+namespace {
+
+QRect subControl(QScrollBar *bar, QStyle::SubControl sc)
+{
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.subControls = QStyle::SC_All;
+    opt.orientation = bar->orientation();
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.sliderPosition = bar->sliderPosition();
+    opt.sliderValue = bar->value();
+    opt.singleStep = bar->singleStep();
+    opt.pageStep = bar->pageStep();
+    opt.upsideDown = bar->invertedAppearance();
+    if (bar->orientation() == Qt::Horizontal) {
+        opt.state |= QStyle::State_Horizontal;
+    }
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, bar);
+}
+
+// Drags the thumb of a bar to a point well past one of its ends.
+void dragThumb(QScrollBar *bar, bool towardsMaximum)
+{
+    const QPoint from = subControl(bar, QStyle::SC_ScrollBarSlider).center();
+    const int far = towardsMaximum ? 3000 : -3000;
+    const QPoint to = bar->orientation() == Qt::Horizontal ? QPoint(from.x() + far, from.y())
+                                                           : QPoint(from.x(), from.y() + far);
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(bar, (from + to) / 2);
+    QTest::mouseMove(bar, to);
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+bool hasWindVector(const frmStart &form, double x, double y)
+{
+    for (const DrawOp &op : form.picPolare->operations()) {
+        if (op.kind == DrawOp::Line && op.color == Look::kWindBlue && op.width == 6 && op.x2 == x &&
+            op.y2 == y && (op.x1 != op.x2 || op.y1 != op.y2)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QPoint pixelOf(const frmStart &form, double x, double y)
+{
+    return form.picPolare->toPixel(x, y).toPoint();
+}
+
+// Sends a mouse move with the given buttons to the diagram.
+void moveWith(frmStart &form, QPoint at, Qt::MouseButtons buttons)
+{
+    QMouseEvent e(QEvent::MouseMove, QPointF(at), form.picPolare->mapToGlobal(QPointF(at)),
+                  Qt::NoButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(form.picPolare, &e);
+}
+
+} // namespace
+
+class TestInteraction : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void init();
+    void cleanup();
+
+    void thumbDragsToTheEnds();
+    void arrowPageKeyAndWheelStepsMoveTheWind();
+    void programSetValueChangesNothing();
+    void checkBoxesRedraw();
+    void brakeToggle();
+    void brakeBarDragFromHeadwind();
+    void brakeBarDragStartsOnlyWithTheLeftButtonAlone();
+    void brakeBarDragStartsWhenMovingOntoTheBar();
+    void pointerShape();
+    void endeEndsTheProgram();
+    void diagramSurvivesExpose();
+
+private:
+    frmStart *form = nullptr;
+};
+
+void TestInteraction::init()
+{
+    form = new frmStart;
+    form->setEndProgram([] {});
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+}
+
+void TestInteraction::cleanup()
+{
+    delete form;
+    form = nullptr;
+    Screen::setMousePointer(Screen::kPointerDefault);
+}
+
+void TestInteraction::thumbDragsToTheEnds()
+{
+    dragThumb(form->HScroll1, false);
+    QCOMPARE(form->HScroll1->value(), -50);
+    QCOMPARE(form->decl.WindH, -50.0f);
+    QCOMPARE(form->lblWind->caption(), QStringLiteral("-50 km/h"));
+    QVERIFY(hasWindVector(*form, -500, 0));
+
+    dragThumb(form->HScroll1, true);
+    QCOMPARE(form->decl.WindH, 50.0f);
+    QCOMPARE(form->lblWind->caption(), QStringLiteral("50 km/h"));
+
+    dragThumb(form->VScroll1, false); // to the top: updraft
+    QCOMPARE(form->VScroll1->value(), -40);
+    QCOMPARE(form->decl.WindV, 4.0f);
+    QCOMPARE(form->lblAufwind->caption(), QStringLiteral("4,0 m/s"));
+    QVERIFY(hasWindVector(*form, 500, 400));
+
+    dragThumb(form->VScroll1, true);
+    QCOMPARE(form->decl.WindV, -4.0f);
+    QCOMPARE(form->lblAufwind->caption(), QStringLiteral("-4,0 m/s"));
+}
+
+void TestInteraction::arrowPageKeyAndWheelStepsMoveTheWind()
+{
+    QScrollBar *h = form->HScroll1;
+    QTest::mouseClick(h, Qt::LeftButton, Qt::NoModifier,
+                      subControl(h, QStyle::SC_ScrollBarAddLine).center());
+    QCOMPARE(h->value(), 1);
+    QCOMPARE(form->decl.WindH, 1.0f);
+    QCOMPARE(form->lblWind->caption(), QStringLiteral("1 km/h"));
+
+    QTest::mouseClick(h, Qt::LeftButton, Qt::NoModifier,
+                      subControl(h, QStyle::SC_ScrollBarSubPage).center());
+    QCOMPARE(h->value(), 1 - 5);
+    QCOMPARE(form->decl.WindH, -4.0f);
+
+    h->setFocus();
+    QTest::keyClick(h, Qt::Key_Right); // towards the tailwind end
+    QCOMPARE(h->value(), -3);
+    QCOMPARE(form->decl.WindH, -3.0f);
+    QTest::keyClick(h, Qt::Key_PageUp);
+    QCOMPARE(form->decl.WindH, static_cast<float>(h->value()));
+
+    QScrollBar *v = form->VScroll1;
+    v->setFocus();
+    QTest::keyClick(v, Qt::Key_Down); // towards "Abwind"
+    QCOMPARE(v->value(), 1);
+    QCOMPARE(form->decl.WindV, -0.1f);
+    QCOMPARE(form->lblAufwind->caption(), QStringLiteral("-0,1 m/s"));
+
+    const QPoint c = v->rect().center();
+    QWheelEvent wheel(QPointF(c), v->mapToGlobal(QPointF(c)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(v, &wheel);
+    QVERIFY(v->value() > 1);
+    QCOMPARE(form->decl.WindV, WindVFromBarValue(v->value()));
+    QCOMPARE(form->lblAufwind->caption(),
+             QLocale().toString(static_cast<double>(form->decl.WindV), 'f', 1) + " m/s");
+}
+
+void TestInteraction::programSetValueChangesNothing()
+{
+    const size_t ops = form->picPolare->operations().size();
+    frmStart::setBarValue(form->HScroll1, -20);
+    frmStart::setBarValue(form->VScroll1, 15);
+    QCOMPARE(form->HScroll1->value(), -20);
+    QCOMPARE(form->decl.WindH, 0.0f);
+    QCOMPARE(form->decl.WindV, 0.0f);
+    QCOMPARE(form->lblWind->caption(), QStringLiteral("0 km/h"));
+    QCOMPARE(form->picPolare->operations().size(), ops);
+}
+
+void TestInteraction::checkBoxesRedraw()
+{
+    dragThumb(form->HScroll1, false);
+    QVERIFY(hasWindVector(*form, -500, 0));
+    QTest::mouseClick(form->chkWind, Qt::LeftButton);
+    QVERIFY(!form->chkWind->isChecked());
+    QVERIFY(!hasWindVector(*form, -500, 0));
+    QTest::mouseClick(form->chkWind, Qt::LeftButton);
+    QVERIFY(hasWindVector(*form, -500, 0));
+
+    QTest::mouseClick(form->chkAirspeed, Qt::LeftButton);
+    for (const DrawOp &op : form->picPolare->operations()) {
+        QVERIFY(op.color != Look::kAirspeedRed || op.kind == DrawOp::Box);
+    }
+
+    // While a tour runs (its button disabled) these boxes draw nothing themselves.
+    form->cmdTour->setEnabled(false);
+    const size_t ops = form->picPolare->operations().size();
+    form->chkAirspeed->setChecked(true);
+    form->chkWind->setChecked(false);
+    QCOMPARE(form->picPolare->operations().size(), ops);
+    // The brake toggle always redraws: its caption changes.
+    form->chkBremsen->setChecked(true);
+    bool caption = false;
+    for (const DrawOp &op : form->picPolare->operations()) {
+        caption = caption || op.text == QStringLiteral("Man verschiebe den schwarzen Balken");
+    }
+    QVERIFY(caption);
+}
+
+void TestInteraction::brakeToggle()
+{
+    dragThumb(form->HScroll1, false); // headwind 50: best glide at 50 km/h
+    QCOMPARE(form->decl.Airspeed, 50.0f);
+    QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
+    QVERIFY(form->chkBremsen->isChecked()); // stays down
+    dragThumb(form->HScroll1, true);        // tailwind 50: the brakes are held
+    QCOMPARE(form->decl.Airspeed, 50.0f);
+    QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
+    QVERIFY(!form->chkBremsen->isChecked());
+    float best = 0.0f;
+    BestGlide(best, 50.0f, 0.0f);
+    QCOMPARE(form->decl.Airspeed, best);
+}
+
+void TestInteraction::brakeBarDragFromHeadwind()
+{
+    // Headwind 25 by the bar, then free the brakes: the bar stands at 10 * (43.5 - 25).
+    QScrollBar *h = form->HScroll1;
+    h->setFocus();
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(h, Qt::Key_PageDown);
+    }
+    QCOMPARE(form->decl.WindH, -25.0f);
+    QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
+    QCOMPARE(form->decl.GroundSpeedH, 18.5f);
+
+    const QPoint bar = pixelOf(*form, 185, -360);
+    QTest::mousePress(form->picPolare, Qt::LeftButton, Qt::NoModifier, bar);
+    QVERIFY(!form->BrakeBarDragging); // a press alone starts nothing
+    QTest::mouseMove(form->picPolare, bar);
+    QVERIFY(form->BrakeBarDragging);
+    QTest::mouseMove(form->picPolare, pixelOf(*form, 0, -360));
+    QCOMPARE(form->decl.Airspeed, 25.0f);
+    QCOMPARE(form->decl.GroundSpeedH, 0.0f);
+    // Beyond the ends the airspeed holds at the limits, also outside the diagram.
+    QTest::mouseMove(form->picPolare, pixelOf(*form, 10 * (50 - 25) + 40, -360));
+    QCOMPARE(form->decl.Airspeed, 50.0f);
+    QTest::mouseMove(form->picPolare, QPoint(-200, 900));
+    QCOMPARE(form->decl.Airspeed, 18.0f);
+    const QPoint high = pixelOf(*form, 10 * (30 - 25), 400);
+    QTest::mouseMove(form->picPolare, high);
+    // The drag goes on at any height: airspeed = X / 10 - WindH at the pointer.
+    const float expected =
+        static_cast<float>(form->picPolare->toUser(QPointF(high)).x() / 10.0 + 25.0);
+    QCOMPARE(form->decl.Airspeed, expected);
+    QTest::mouseRelease(form->picPolare, Qt::LeftButton, Qt::NoModifier, QPoint(-200, 900));
+    QVERIFY(!form->BrakeBarDragging);
+    QTest::mouseMove(form->picPolare, pixelOf(*form, 0, -360));
+    QCOMPARE(form->decl.Airspeed, expected);
+    // The released drag left no double arrow behind.
+    QCOMPARE(Screen::MousePointer(), Screen::kPointerDefault);
+}
+
+void TestInteraction::brakeBarDragStartsOnlyWithTheLeftButtonAlone()
+{
+    QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
+    const QPoint bar = pixelOf(*form, 335, -360);
+    moveWith(*form, bar, Qt::LeftButton | Qt::RightButton);
+    QVERIFY(!form->BrakeBarDragging);
+    QCOMPARE(Screen::MousePointer(), Screen::kPointerSizeWE); // still over the bar
+    moveWith(*form, bar, Qt::RightButton);
+    QVERIFY(!form->BrakeBarDragging);
+
+    // With the brakes locked nothing can be grabbed.
+    QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
+    moveWith(*form, bar, Qt::LeftButton);
+    QVERIFY(!form->BrakeBarDragging);
+    QCOMPARE(Screen::MousePointer(), Screen::kPointerDefault);
+}
+
+void TestInteraction::brakeBarDragStartsWhenMovingOntoTheBar()
+{
+    QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
+    const QPoint elsewhere = pixelOf(*form, -300, 200);
+    QTest::mousePress(form->picPolare, Qt::LeftButton, Qt::NoModifier, elsewhere);
+    QTest::mouseMove(form->picPolare, elsewhere);
+    QVERIFY(!form->BrakeBarDragging);
+    QTest::mouseMove(form->picPolare, pixelOf(*form, 335, -360));
+    QVERIFY(form->BrakeBarDragging);
+    QTest::mouseMove(form->picPolare, pixelOf(*form, 400, -100));
+    QVERIFY(std::fabs(form->decl.Airspeed - 40.0f) < form->picPolare->ScaleX(1) / 10);
+    QTest::mouseRelease(form->picPolare, Qt::LeftButton, Qt::NoModifier, pixelOf(*form, 400, -100));
+}
+
+void TestInteraction::pointerShape()
+{
+    const QPoint bar = pixelOf(*form, 335, -360);
+    moveWith(*form, bar, Qt::NoButton);
+    QCOMPARE(Screen::MousePointer(), Screen::kPointerDefault); // brakes locked
+    QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
+    moveWith(*form, bar, Qt::NoButton);
+    QCOMPARE(Screen::MousePointer(), Screen::kPointerSizeWE);
+    QVERIFY(QGuiApplication::overrideCursor());
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::SizeHorCursor);
+    // The zone is as high as the scale: -370 < y < -350, both excluded.
+    moveWith(*form, pixelOf(*form, 335, -200), Qt::NoButton);
+    QCOMPARE(Screen::MousePointer(), Screen::kPointerDefault);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    moveWith(*form, bar + QPoint(4, 0), Qt::NoButton); // 4 pixels aside: off the bar
+    QCOMPARE(Screen::MousePointer(), Screen::kPointerDefault);
+    moveWith(*form, bar, Qt::NoButton);
+    moveWith(*form, bar, Qt::NoButton);
+    QCOMPARE(Screen::MousePointer(), Screen::kPointerSizeWE);
+    // Locking the brakes again: the next move gives the default pointer back.
+    form->chkBremsen->setChecked(false);
+    moveWith(*form, bar, Qt::NoButton);
+    QCOMPARE(Screen::MousePointer(), Screen::kPointerDefault);
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestInteraction::endeEndsTheProgram()
+{
+    int ended = 0;
+    form->setEndProgram([&ended] { ++ended; });
+    QSignalSpy ending(form, &frmStart::ending);
+    QTest::mouseClick(form->cmdEnde, Qt::LeftButton);
+    QCOMPARE(ended, 1);
+    QCOMPARE(ending.count(), 1);
+    QVERIFY(!form->isVisible());
+}
+
+void TestInteraction::diagramSurvivesExpose()
+{
+    dragThumb(form->HScroll1, false);
+    const QImage drawn = form->picPolare->Image();
+    form->showMinimized();
+    QTest::qWait(20);
+    form->showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    auto *cover = new QWidget(form);
+    cover->setGeometry(form->picPolare->geometry());
+    cover->show();
+    QTest::qWait(20);
+    delete cover;
+    QCOMPARE(form->picPolare->grab().toImage().convertToFormat(QImage::Format_RGB32),
+             drawn.convertToFormat(QImage::Format_RGB32));
+}
+
+QTEST_MAIN(TestInteraction)
+#include "tst_interaction.moc"
