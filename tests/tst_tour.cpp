@@ -1,0 +1,560 @@
+// The guided tour driven by clicks on ">> Weiter", with the 0.02 s pause shortened.
+#include "Look.h"
+#include "TourController.h"
+#include "frmStart.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+const QStringList kTexts = {
+    QString::fromUtf8("Willkommen zur Windrechner Einführungs- und Erklärungstour" "\r"
+                      "Mit dem 'Weiter'-Button klickt man sich durch die Tour"),
+    QString::fromUtf8("Dieses Programm soll den Einfluß des Windes, sowohl horizontal als auch vertikal, auf die Gleitzahl bzw. den Gleitwinkel über Grund veranschaulichen." "\r"
+                      "Vor allem die optimale Bremsstellung für 'bestes Gleiten' bei verschiedenen Windeinflüssen sollte für den Piloten ersichtlich werden."),
+    QString::fromUtf8("Dargestellt ist im Diagramm das Koordinatensystem der Grundgeschwindigkeiten."),
+    QString::fromUtf8("Bei Nullwind entspricht es gleichzeitig dem Koordinatensystem der Luftgeschwindigkeiten."),
+    QString::fromUtf8("Zwischen horizontaler (Vorwärtsfahrt) und vertikaler (Sinkgeschwindigkeit) Geschwindigkeit gegenüber der Luft besteht bei jedem Flächenluftfahrzeug ein fester Zusammenhang, der über die sogenannte Geschwindigkeitspolare dargestellt wird."),
+    QString::fromUtf8("Die Polare umfaßt den gesamten erfliegbaren Geschwindigkeitsbereich des Gleitschirms." "\r"
+                      "Auf welchem Punkt der Polare sich der Schirm gerade befindet, steuert der Pilot über die Bremsstellung."),
+    QString::fromUtf8("Interessant wird es, wenn der Windeinfluß hinzukommt:" "\r"
+                      "Die Windgeschwindigkeiten (horiziontal und vertikal) werden zu den Luftgeschwindigkeiten des Schirms addiert. Bei Gegenwind (negatives Vorzeichen) oder Aufwind subtrahiert sich die Windgeschwindigkeit von der zugehörigen Luftgeschwindigkeit."),
+    QString::fromUtf8("Hierdurch verschiebt sich jeder einzelne Zustandspunkt der Polare mit dem Wind gegen das Grundgeschwindigkeits-Koordinatensystem." "\r"
+                      "Im Ergebnis verschiebt sich somit die gesamte Polare mit dem Wind, während der Ursprung des Grundgeschwindigkeitsvektors (grün) fix bleibt."),
+    QString::fromUtf8("Der Grundgeschwindigkeitsvektor (grün) ergibt sich aus der Vektoraddition der Windgeschwindigkeiten (blau) und der Luftgeschwindigkeiten des Schirms (rot)." "\r"
+                      "Man könnte auch sagen, das Koordinatensystem und damit der Ursprung der Luftgeschwindigkeiten werden um die Beträge der Windgeschwindigkeiten gegen das Koordinatensystem der Grundgeschwindigkeiten (schwarz) verschoben."),
+    QString::fromUtf8("Aber nun zum 'Besten Gleiten':"),
+    QString::fromUtf8("Die Geschwindigkeit des besten Gleitens über Grund (und die dazugehörige optimale Bremsstellung) erhält man durch Anlegen eines tangentialen Grundgeschwindigkeitsvektors (grün) an die Polare."),
+    QString::fromUtf8("Zeichnet man weitere mögliche - von der Bremsstellung abhängige - Vektoren ein, so erkennt man, daß in allen Fällen der Gleitwinkel größer und somit schlechter wird."),
+    QString::fromUtf8("Das eigentliche Ziel dieses Programms ist es, nun aufzuzeigen, wie sich der Punkt des besten Gleitens und damit die optimale Bremsstellung unter Windeinfluß verändern:"),
+    QString::fromUtf8("Lassen wir die Bremsstellung zuerst einmal fest und nehmen einen Gegenwind von 25km/h an:" "\r"
+                      "Man erkennt, daß nun der für die Gleitzahl und den Gleitwinkel entscheidende Grundgeschwindigekitsvektor (grün) nicht mehr tangential an der Polare anliegt, sondern diese schneidet."),
+    QString::fromUtf8("Dies bedeutet, daß der Pilot sein Gleiten über Grund durch eine Anpassung der Bremsstellung verbessern kann. Man erkennt direkt aus dem Diagramm, daß ein Lösen der Bremsen (ab einer bestimmten Windgeschwindigkeit sogar ein Beschleunigen) den Gleitwinkel flacher und damit die Gleitzahl besser werden läßt."),
+    QString::fromUtf8("Wir erhöhen also die Luftgeschwindigkeit soweit, bis der Grundgeschwindigkeitsvektor wieder tangential an der Polare anliegt." "\r"
+                      "Ein weiteres Beschleunigen hätte wiederum eine Verschlechterung des Gleitwinkels zur Folge."),
+    QString::fromUtf8("Umgekehrt verhält es sich bei Rückenwind."),
+    QString::fromUtf8("Hier kann geringfügig mehr angebremst werden. Stellt man sich extreme Windgeschwindigkeiten vor, welche die Polare allerdings aus dem Diagramm schieben würden, so nähert sich die optimale Bremsstellung maximal bis an den Punkt des geringsten Sinkens (also dem Maximum der Polare) an."),
+    QString::fromUtf8("Das Verhalten in diesem Fall oder den Einfluß von Auf- und Abwinden findet man aber am besten durch Experimentieren mit den Wind-Scrollbars und dem Balken für die Bremstellung heraus."),
+    QString::fromUtf8("Bei Abwind verhält es sich ähnlich, wie bei Gegenwind:"),
+    QString::fromUtf8("Auch hier kann durch geringeres Anbremsen eine Verbesserung des Gleitens erzielt werden."),
+    QString::fromUtf8("Es muß abschließend gesagt werden, daß die optimale Bremsstellung für bestes Gleiten nur in ganz bestimmten Fällen des Streckenfluges relevant ist:"),
+    QString::fromUtf8("Immer dann, wenn aus bestimmten Ausgangshöhen möglichst weite Strecken zurückzulegen sind, etwa bei Talquerungen oder Endanflügen auf Zielpunkte wird das beste Gleiten über Grund entscheidend." "\r"
+                      "Aber auch in kritischen Situationen, wie etwa starke Talwinde bei der Landung oder der Versatz ins Lee beim Soaren machen unter Umständen ein Wissen um diese Zusammenhänge unabdingbar."),
+    QString::fromUtf8("Befindet man sich hingegen in Aufwind, so läßt sich zwar für diese Fälle mit diesem Programm das beste Gleiten darstellen, es handelt sich dabei gewissermaßen um das steilste Steigen." "\r"
+                      "Flugtaktisch muß dies allerdings nicht zwingend dei beste Lösung sein, vielmehr wird man hier eher noch stärker zurückbremsen, um möglichst lange im Aufwind verbleiben zu können."),
+    QString::fromUtf8("Tip zur Verwendung des Programms:" "\r"
+                      "Es ist manchmal sinnvoll, die Vektoren für Wind- und/oder Luftgeschwindigkeit abzuschalten um das Diagramm übersichtlicher zu halten."),};
+
+struct Frame
+{
+    int step;
+    float windH, windV, airspeed;
+    int barH, barV;
+    bool weiterEnabled;
+    QString lblWind;
+};
+
+struct Wait
+{
+    int step;
+    float windH, windV, airspeed;
+    int chkBremsen, chkWind, chkAirspeed;
+    int barH, barV;
+    QString text;
+    int alignment;
+    float panelHeight;
+    QString weiterCaption;
+    bool weiterEnabled, panelVisible, tourEnabled, boxesEnabled;
+    bool readoutsBold, readoutsUnderlined;
+    QString lblWind, lblAufwind;
+    std::vector<DrawOp> ops;
+};
+
+// Bit-exact comparison of single-precision values.
+bool same(float a, float b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+class Driver
+{
+public:
+    frmStart form;
+    TourController tour{form};
+    QList<Frame> frames;
+    QList<Wait> waits;
+    // Called at each wait before the click; returns false to leave the wait alone.
+    std::function<bool(int step)> onWait;
+    std::function<void(int step)> onFrame;
+
+    Driver()
+    {
+        form.setEndProgram([] {});
+        tour.setPauseFunction([this](float seconds) {
+            QCOMPARE(seconds, 0.02f);
+            const int s = tour.step();
+            frames.append({s, form.decl.WindH, form.decl.WindV, form.decl.Airspeed,
+                           form.HScroll1->value(), form.VScroll1->value(),
+                           form.cmdWeiter->isEnabled(), form.lblWind->caption()});
+            if (onFrame) {
+                onFrame(s);
+            }
+        });
+        QObject::connect(&tour, &TourController::waiting, &tour, [this](int step) {
+            waits.append(snapshot(step));
+            if (onWait && !onWait(step)) {
+                return;
+            }
+            QTimer::singleShot(0, &form, [this] {
+                QTest::mouseClick(form.cmdWeiter, Qt::LeftButton);
+            });
+        });
+    }
+
+    Wait snapshot(int step) const
+    {
+        return {step,
+                form.decl.WindH,
+                form.decl.WindV,
+                form.decl.Airspeed,
+                frmStart::Value(form.chkBremsen),
+                frmStart::Value(form.chkWind),
+                frmStart::Value(form.chkAirspeed),
+                form.HScroll1->value(),
+                form.VScroll1->value(),
+                form.txtTour->caption(),
+                form.txtTour->alignment(),
+                form.tourTextHeight(),
+                form.cmdWeiter->text(),
+                form.cmdWeiter->isEnabled(),
+                !form.txtTour->isHidden(),
+                form.cmdTour->isEnabled(),
+                form.chkWind->isEnabled() || form.chkAirspeed->isEnabled() ||
+                    form.chkBremsen->isEnabled(),
+                form.lblWind->fontBold() && form.lblAufwind->fontBold(),
+                form.lblWind->fontUnderline() && form.lblAufwind->fontUnderline(),
+                form.lblWind->caption(),
+                form.lblAufwind->caption(),
+                form.picPolare->operations()};
+    }
+
+    void runTour() { QTest::mouseClick(form.cmdTour, Qt::LeftButton); }
+
+    QList<Frame> framesOf(int step) const
+    {
+        QList<Frame> out;
+        for (const Frame &f : frames) {
+            if (f.step == step) {
+                out.append(f);
+            }
+        }
+        return out;
+    }
+    const Wait &waitOf(int step) const
+    {
+        for (const Wait &w : waits) {
+            if (w.step == step) {
+                return w;
+            }
+        }
+        static Wait none{};
+        return none;
+    }
+};
+
+int countLines(const std::vector<DrawOp> &ops, int color, int width)
+{
+    int n = 0;
+    for (const DrawOp &op : ops) {
+        n += op.kind == DrawOp::Line && op.color == color && op.width == width && op.x1 == 0 &&
+             op.y1 == 0;
+    }
+    return n;
+}
+
+} // namespace
+
+class TestTour : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void animations();
+    void statesAfterSteps();
+    void textsAndPanel();
+    void drawingsOfSteps();
+    void startAndEnd();
+    void secondTour();
+    void freedBrakesBeforeTheTour();
+    void windSetDuringAWaitStaysInForce();
+    void dragPastTheSweepEnd();
+    void clickDuringAnAnimationEndsTheNextWait();
+    void closingTheWindowAbandonsTheTour();
+    void endeDuringAWait();
+    void animateCountsInSinglePrecision();
+};
+
+void TestTour::animations()
+{
+    Driver d;
+    d.runTour();
+    QCOMPARE(d.waits.size(), 25);
+
+    // Step 6: three airspeed sweeps, the button disabled throughout.
+    const QList<Frame> s6 = d.framesOf(6);
+    QCOMPARE(s6.size(), 16 + 33 + 26);
+    QCOMPARE(s6.first().airspeed, 33.5f);
+    QCOMPARE(s6[15].airspeed, 18.5f);
+    QCOMPARE(s6[16].airspeed, 18.0f);
+    QCOMPARE(s6[48].airspeed, 50.0f);
+    QCOMPARE(s6[49].airspeed, 50.0f);
+    QCOMPARE(s6.last().airspeed, 25.0f);
+    for (const Frame &f : s6) {
+        QVERIFY(!f.weiterEnabled);
+    }
+
+    // Step 8: headwind to 15, then updraft to 2.5 with the wind left at -16.
+    const QList<Frame> s8 = d.framesOf(8);
+    QCOMPARE(s8.size(), 16 + 26);
+    QCOMPARE(s8[15].windH, -15.0f);
+    QCOMPARE(s8[15].barH, -15);
+    QVERIFY(same(s8.last().windV, 2.4999998f));
+    QCOMPARE(s8.last().barV, -25);
+    QCOMPARE(s8.last().windH, -16.0f);
+    QCOMPARE(s8.last().barH, -15);
+    QCOMPARE(s8.last().lblWind, QStringLiteral("-16 km/h"));
+    QCOMPARE(s8.last().airspeed, 24.0f);
+    for (int i = 16; i < s8.size(); ++i) {
+        QCOMPARE(s8[i].barV, -static_cast<int>(std::nearbyint(10.0 * s8[i].windV)));
+    }
+
+    const QList<Frame> s12 = d.framesOf(12);
+    QCOMPARE(s12.size(), 17);
+    QCOMPARE(s12.first().airspeed, 18.0f);
+    QCOMPARE(s12.last().airspeed, 50.0f);
+
+    const QList<Frame> s14 = d.framesOf(14);
+    QCOMPARE(s14.size(), 26);
+    QCOMPARE(s14.last().windH, -25.0f);
+    QCOMPARE(s14.last().barH, -25);
+
+    const QList<Frame> s16 = d.framesOf(16);
+    QCOMPARE(s16.size(), 21);
+    QCOMPARE(s16.first().airspeed, 33.5f);
+    QCOMPARE(s16.last().airspeed, 43.5f);
+    QCOMPARE(s16.last().windH, -26.0f);
+    QCOMPARE(s16.last().barH, -25);
+    QCOMPARE(s16.last().lblWind, QStringLiteral("-26 km/h"));
+
+    const QList<Frame> s17 = d.framesOf(17);
+    QCOMPARE(s17.size(), 26);
+    QCOMPARE(s17.first().windH, -25.0f);
+    QCOMPARE(s17.last().windH, 0.0f);
+    QCOMPARE(s17.first().airspeed, 44.0f);
+
+    const QList<Frame> s18 = d.framesOf(18);
+    QCOMPARE(s18.size(), 26);
+    QCOMPARE(s18.last().windH, 25.0f);
+
+    const QList<Frame> s20 = d.framesOf(20);
+    QCOMPARE(s20.size(), 13);
+    QVERIFY(same(s20.last().windV, -1.2000002f));
+    QCOMPARE(s20.last().barV, 12);
+
+    const QList<Frame> s21 = d.framesOf(21);
+    QCOMPARE(s21.size(), 10);
+    QCOMPARE(s21.last().airspeed, 38.0f);
+    QVERIFY(same(s21.first().windV, -1.3000002f));
+
+    int total = 0;
+    for (int step : {6, 8, 12, 14, 16, 17, 18, 20, 21}) {
+        total += static_cast<int>(d.framesOf(step).size());
+    }
+    QCOMPARE(total, static_cast<int>(d.frames.size()));
+}
+
+void TestTour::statesAfterSteps()
+{
+    Driver d;
+    d.runTour();
+    const struct
+    {
+        int step, bremsen, wind, airspeedBox;
+        float windH, windV, airspeed;
+    } table[] = {
+        {5, 0, 1, 0, 0, 0, 33.5f},         {6, 1, 1, 1, 0, 0, 24},
+        {8, 1, 1, 1, -16, 2.5999997f, 24}, {11, 0, 1, 1, 0, 0, 33.5f},
+        {12, 1, 1, 1, 0, 0, 52},           {13, 1, 1, 1, 0, 0, 33.5f},
+        {14, 1, 1, 1, -26, 0, 33.5f},      {16, 1, 1, 1, -26, 0, 44},
+        {17, 0, 1, 1, 1, 0, 33.5f},        {18, 1, 1, 1, 26, 0, 33.5f},
+        {20, 1, 1, 1, 0, -1.3000002f, 33.5f}, {21, 1, 1, 1, 0, -1.3000002f, 38.5f},
+        {22, 0, 1, 1, 0, 0, 33.5f},        {23, 0, 1, 1, 0, 0, 33.5f},
+        {24, 0, 1, 1, 0, 0, 33.5f},        {25, 0, 1, 1, 0, 0, 33.5f},
+    };
+    for (const auto &row : table) {
+        const Wait &w = d.waitOf(row.step);
+        const QByteArray where = "after step " + QByteArray::number(row.step);
+        QVERIFY2(w.step == row.step, where);
+        QVERIFY2(w.chkBremsen == row.bremsen, where);
+        QVERIFY2(w.chkWind == row.wind, where);
+        QVERIFY2(w.chkAirspeed == row.airspeedBox, where);
+        QVERIFY2(same(w.windH, row.windH), where);
+        QVERIFY2(same(w.windV, row.windV), where);
+        QVERIFY2(same(w.airspeed, row.airspeed), where);
+    }
+    // What the bars show where the read-out says something else.
+    QCOMPARE(d.waitOf(17).barH, 0);
+    QCOMPARE(d.waitOf(17).lblWind, QStringLiteral("1 km/h"));
+    QCOMPARE(d.waitOf(16).barH, -25);
+    QCOMPARE(d.waitOf(22).barH, 0);
+    QCOMPARE(d.waitOf(22).barV, 0);
+}
+
+void TestTour::textsAndPanel()
+{
+    Driver d;
+    d.runTour();
+    for (int step = 1; step <= 25; ++step) {
+        const Wait &w = d.waitOf(step);
+        QCOMPARE(w.text, kTexts[step - 1]);
+        QVERIFY(w.panelVisible);
+        QVERIFY(!w.tourEnabled);
+        QVERIFY(!w.boxesEnabled);
+        QVERIFY(w.weiterEnabled);
+        QCOMPARE(w.weiterCaption, step >= 24 ? QStringLiteral("Tour beenden")
+                                             : QStringLiteral(">> Weiter"));
+        const int align = (step == 1 || step == 10) ? kAlignCenter : kAlignLeft;
+        QCOMPARE(w.alignment, align);
+        QCOMPARE(w.panelHeight, step == 3 ? 42.5f : 170.0f);
+        QCOMPARE(w.readoutsBold, step == 4);
+        QCOMPARE(w.readoutsUnderlined, step == 4);
+    }
+    QCOMPARE(kTexts[0].count(QLatin1Char('\r')), 1);
+    // The panel shows the carriage return as a line break.
+    QVERIFY(d.form.txtTour->text().contains(QLatin1Char('\n')));
+    QCOMPARE(d.waitOf(1).lblWind, QStringLiteral("0 km/h"));
+    QCOMPARE(d.waitOf(1).lblAufwind, QStringLiteral("0 m/s"));
+}
+
+void TestTour::drawingsOfSteps()
+{
+    Driver d;
+    const std::vector<DrawOp> before = d.form.picPolare->operations();
+    d.runTour();
+    // The start does not redraw: steps 1 and 2 still show the picture from before.
+    QCOMPARE(d.waitOf(1).ops.size(), before.size());
+    QCOMPARE(d.waitOf(2).ops.size(), before.size());
+    // Step 3 and step 10: the empty coordinate system.
+    QVERIFY(d.waitOf(3).ops.empty());
+    QVERIFY(d.waitOf(10).ops.empty());
+    // Step 5: the polar at zero wind without airspeed vectors over the empty system.
+    bool red = false;
+    for (const DrawOp &op : d.waitOf(5).ops) {
+        red = red || (op.color == Look::kAirspeedRed && op.kind == DrawOp::Line);
+    }
+    QVERIFY(!red);
+    QVERIFY(!d.waitOf(5).ops.empty());
+    // Step 11: one thick dark-green best-glide vector from the origin to the tangent point.
+    const std::vector<DrawOp> &s11 = d.waitOf(11).ops;
+    QCOMPARE(countLines(s11, Look::kBestGlideGreen, 3), 1);
+    QCOMPARE(s11.back().color, Look::kBestGlideGreen);
+    QCOMPARE(s11.back().x2, 335.0);
+    QVERIFY(std::fabs(s11.back().y2 + 117.05) < 0.01);
+    // Step 12: over the redraw at best glide, 17 ground-speed vectors piled up, the
+    // best-glide vector drawn again on top after each.
+    const std::vector<DrawOp> &s12 = d.waitOf(12).ops;
+    QCOMPARE(countLines(s12, Look::kGroundGreen, 2), 1 + 17);
+    QCOMPARE(countLines(s12, Look::kBestGlideGreen, 3), 17);
+    QCOMPARE(s12.back().color, Look::kBestGlideGreen);
+    QCOMPARE(s12.back().width, 3);
+    // Step 13 wipes them.
+    QCOMPARE(countLines(d.waitOf(13).ops, Look::kGroundGreen, 2), 1);
+    // The pen of the best-glide vector stays with the box, and every drawing hands it back.
+    QCOMPARE(d.form.picPolare->ForeColor(), Look::kBestGlideGreen);
+    QCOMPARE(d.form.picPolare->DrawWidth(), 3);
+}
+
+void TestTour::startAndEnd()
+{
+    Driver d;
+    d.form.chkWind->setChecked(false);
+    QVERIFY(d.form.HScroll1->isEnabled());
+    d.runTour();
+    QVERIFY(!d.tour.running());
+    QVERIFY(d.form.txtTour->isHidden());
+    QVERIFY(d.form.cmdWeiter->isHidden());
+    QVERIFY(d.form.cmdTour->isEnabled());
+    QVERIFY(d.form.chkWind->isEnabled());
+    QVERIFY(d.form.chkAirspeed->isEnabled());
+    QVERIFY(d.form.chkBremsen->isEnabled());
+    QVERIFY(d.form.chkWind->isChecked());
+    QVERIFY(!d.form.chkBremsen->isChecked());
+    QCOMPARE(d.form.HScroll1->value(), 0);
+    QCOMPARE(d.form.VScroll1->value(), 0);
+    QCOMPARE(d.form.decl.WindH, 0.0f);
+    QCOMPARE(d.form.decl.WindV, 0.0f);
+    // Nothing is redrawn at the end: the picture of step 22 stays.
+    QCOMPARE(d.form.picPolare->operations().size(), d.waitOf(22).ops.size());
+    QCOMPARE(d.waitOf(1).chkWind, 1);
+}
+
+void TestTour::secondTour()
+{
+    Driver d;
+    d.runTour();
+    const QList<Wait> first = d.waits;
+    const int frames = static_cast<int>(d.frames.size());
+    d.waits.clear();
+    d.frames.clear();
+    d.runTour();
+    QCOMPARE(d.waits.size(), 25);
+    QCOMPARE(static_cast<int>(d.frames.size()), frames);
+    QCOMPARE(d.waitOf(1).weiterCaption, QStringLiteral(">> Weiter"));
+    for (int i = 0; i < 25; ++i) {
+        QCOMPARE(d.waits[i].text, first[i].text);
+    }
+}
+
+void TestTour::freedBrakesBeforeTheTour()
+{
+    Driver d;
+    d.form.chkBremsen->setChecked(true);
+    d.form.decl.Airspeed = 40.0f;
+    d.form.Repaint();
+    d.runTour();
+    QCOMPARE(d.waitOf(5).airspeed, 40.0f);
+    const QList<Frame> s6 = d.framesOf(6);
+    QCOMPARE(s6.first().airspeed, 40.0f);
+    QCOMPARE(s6.size(), 23 + 33 + 26); // one frame per km/h from 40 down to 18
+}
+
+void TestTour::windSetDuringAWaitStaysInForce()
+{
+    Driver d;
+    d.onWait = [&d](int step) {
+        if (step == 9) {
+            d.form.HScroll1->setFocus();
+            QTest::keyClick(d.form.HScroll1, Qt::Key_PageDown); // the user's own step
+        }
+        return true;
+    };
+    d.runTour();
+    // The user's step from the bar at -15 gives -20 and stays until step 11.
+    QCOMPARE(d.waitOf(10).windH, -20.0f);
+    QCOMPARE(d.waitOf(10).lblWind, QStringLiteral("-20 km/h"));
+    QCOMPARE(d.waitOf(11).windH, 0.0f);
+}
+
+void TestTour::dragPastTheSweepEnd()
+{
+    Driver d;
+    d.onWait = [&d](int step) {
+        if (step == 15) {
+            d.form.decl.Airspeed = 45.0f; // as a drag of the brake bar leaves it
+            d.form.Repaint();
+        }
+        return true;
+    };
+    d.runTour();
+    QVERIFY(d.framesOf(16).isEmpty());
+    QCOMPARE(d.waitOf(16).airspeed, 45.0f);
+}
+
+void TestTour::clickDuringAnAnimationEndsTheNextWait()
+{
+    Driver d;
+    bool posted = false;
+    d.onFrame = [&](int step) {
+        if (step == 8 && !posted) {
+            posted = true;
+            const QPointF c = QRectF(d.form.cmdWeiter->rect()).center();
+            const QPointF g = d.form.cmdWeiter->mapToGlobal(c);
+            QCoreApplication::postEvent(d.form.cmdWeiter,
+                                        new QMouseEvent(QEvent::MouseButtonPress, c, g,
+                                                        Qt::LeftButton, Qt::LeftButton,
+                                                        Qt::NoModifier));
+            QCoreApplication::postEvent(d.form.cmdWeiter,
+                                        new QMouseEvent(QEvent::MouseButtonRelease, c, g,
+                                                        Qt::LeftButton, Qt::NoButton,
+                                                        Qt::NoModifier));
+        }
+    };
+    d.onWait = [](int step) { return step != 8; }; // the posted click must end wait 8
+    d.runTour();
+    QVERIFY(posted);
+    QCOMPARE(d.framesOf(8).size(), 42); // not handled in the middle of the animation
+    QCOMPARE(d.waits.size(), 25);
+}
+
+void TestTour::closingTheWindowAbandonsTheTour()
+{
+    Driver d;
+    d.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d.form));
+    d.onWait = [&d](int step) {
+        if (step == 7) {
+            QTimer::singleShot(0, &d.form, [&d] { d.form.close(); });
+            return false;
+        }
+        return true;
+    };
+    QElapsedTimer t;
+    t.start();
+    d.runTour();
+    QVERIFY(t.elapsed() < 5000);
+    QCOMPARE(d.waits.size(), 7);
+    QVERIFY(!d.tour.running());
+    QVERIFY(d.framesOf(8).isEmpty());
+}
+
+void TestTour::endeDuringAWait()
+{
+    Driver d;
+    int ended = 0;
+    d.form.setEndProgram([&ended] { ++ended; });
+    d.onWait = [&d](int step) {
+        if (step == 3) {
+            QTimer::singleShot(0, &d.form,
+                               [&d] { QTest::mouseClick(d.form.cmdEnde, Qt::LeftButton); });
+            return false;
+        }
+        return true;
+    };
+    d.runTour();
+    QCOMPARE(ended, 1);
+    QCOMPARE(d.waits.size(), 3);
+    QVERIFY(!d.tour.running());
+}
+
+void TestTour::animateCountsInSinglePrecision()
+{
+    Driver d;
+    QList<float> seen;
+    float v = 99.0f;
+    d.tour.animate(v, 0.0f, 2.5f, 0.1f, [&] { seen.append(v); });
+    QCOMPARE(seen.size(), 26);
+    QVERIFY(same(seen.last(), 2.4999998f));
+    QVERIFY(same(v, 2.5999997f));
+    seen.clear();
+    d.tour.animate(v, 0.0f, -1.3f, -0.1f, [&] { seen.append(v); });
+    QCOMPARE(seen.size(), 13);
+    QVERIFY(same(seen.last(), -1.2000002f));
+    QVERIFY(same(v, -1.3000002f));
+    // A start already past the end draws nothing and leaves the value.
+    seen.clear();
+    v = 45.0f;
+    d.tour.animate(v, v, 43.5f, 0.5f, [&] { seen.append(v); });
+    QVERIFY(seen.isEmpty());
+    QCOMPARE(v, 45.0f);
+}
+
+QTEST_MAIN(TestTour)
+#include "tst_tour.moc"
