@@ -20,6 +20,9 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+bench: build
+	./$(BUILD)/bin/azodo-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 

@@ -99,6 +99,10 @@ public:
     // What the box shows now.
     QImage Image() const;
 
+    // Makes the buffer ready for drawing now: a shared background picture is copied here
+    // rather than at the first drawing operation.
+    void prepareDrawing() { painter(); }
+
     // Paint the widget at once (also inside a long handler).
     void Refresh();
 

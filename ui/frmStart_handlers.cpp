@@ -62,6 +62,10 @@ void frmStart::chkAirspeed_Click()
 
 void frmStart::chkBremsen_Click()
 {
+    // A locked bar cannot be grabbed: no double arrow may stay behind.
+    if (Value(chkBremsen) == 0 && !BrakeBarDragging) {
+        Screen::setMousePointer(Screen::kPointerDefault);
+    }
     Repaint();
 }
 
