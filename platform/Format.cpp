@@ -1,5 +1,7 @@
 #include "Format.h"
 
+#include "FloatingPoint.h"
+
 #include <cmath>
 
 QString FormatFixed(double value, int decimals, const QLocale &locale)
@@ -10,6 +12,7 @@ QString FormatFixed(double value, int decimals, const QLocale &locale)
     if (std::isinf(value)) {
         return value > 0 ? QStringLiteral("∞") : QStringLiteral("-∞");
     }
+    const QtFloatingPointScope qtCode;
     QLocale l = locale;
     l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
     QString text = l.toString(value, 'f', decimals);

@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
 #include "Controls.h"
+#include "FloatingPoint.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -168,6 +169,12 @@ QPointF PictureBox::snapped(const QPointF &p, int widthPixels) const
 
 void PictureBox::Line(double x1, double y1, double x2, double y2)
 {
+    record({DrawOp::Line, x1, y1, x2, y2, 0, 0, 0, m_foreColor, m_drawWidth, m_drawStyle,
+            false, {}});
+    if (!m_painting) {
+        return;
+    }
+    const QtFloatingPointScope qtCode;
     QPointF a = toPixel(x1, y1);
     QPointF b = toPixel(x2, y2);
     const int width = std::max(1, m_drawWidth);
@@ -193,12 +200,15 @@ void PictureBox::Line(double x1, double y1, double x2, double y2)
     QPainter &p = painter();
     p.setPen(pen);
     p.drawLine(a, b);
-    record(
-        {DrawOp::Line, x1, y1, x2, y2, 0, 0, 0, m_foreColor, m_drawWidth, m_drawStyle, false, {}});
 }
 
 void PictureBox::LineBox(double x1, double y1, double x2, double y2, int color)
 {
+    record({DrawOp::Box, x1, y1, x2, y2, 0, 0, 0, color, m_drawWidth, m_drawStyle, false, {}});
+    if (!m_painting) {
+        return;
+    }
+    const QtFloatingPointScope qtCode;
     const qreal dpr = m_buffer.devicePixelRatio();
     const auto grid = [dpr](const QPointF &p) {
         return QPointF(std::round(p.x() * dpr) / dpr, std::round(p.y() * dpr) / dpr);
@@ -214,23 +224,32 @@ void PictureBox::LineBox(double x1, double y1, double x2, double y2, int color)
         p.setBrush(Qt::NoBrush);
         p.drawRect(r);
     }
-    record({DrawOp::Box, x1, y1, x2, y2, 0, 0, 0, color, m_drawWidth, m_drawStyle, false, {}});
 }
 
 void PictureBox::Circle(double x, double y, double radius, int color)
 {
     const int c = color < 0 ? m_foreColor : color;
+    record({DrawOp::Circle, x, y, 0, 0, radius, 0, 0, c, m_drawWidth, m_drawStyle, false, {}});
+    if (!m_painting) {
+        return;
+    }
+    const QtFloatingPointScope qtCode;
     const QPointF centre = toPixel(x, y);
     const double r = std::fabs(radius) / m_scale.unitsPerPixelX(QSizeF(size()));
     QPainter &p = painter();
     p.setPen(QPen(colorFromValue(c), std::max(1, m_drawWidth)));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, r, r);
-    record({DrawOp::Circle, x, y, 0, 0, radius, 0, 0, c, m_drawWidth, m_drawStyle, false, {}});
 }
 
 void PictureBox::Arc(double x, double y, double radius, double start, double end)
 {
+    record({DrawOp::Arc, x, y, 0, 0, radius, start, end, m_foreColor, m_drawWidth, m_drawStyle,
+            false, {}});
+    if (!m_painting) {
+        return;
+    }
+    const QtFloatingPointScope qtCode;
     constexpr double kTwoPi = 6.283185307179586;
     const QPointF centre = toPixel(x, y);
     const double r = std::fabs(radius) / m_scale.unitsPerPixelX(QSizeF(size()));
@@ -248,32 +267,23 @@ void PictureBox::Arc(double x, double y, double radius, double start, double end
     p.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
               static_cast<int>(std::lround(start * toSixteenths)),
               static_cast<int>(std::lround(span * toSixteenths)));
-    record({DrawOp::Arc,
-            x,
-            y,
-            0,
-            0,
-            radius,
-            start,
-            end,
-            m_foreColor,
-            m_drawWidth,
-            m_drawStyle,
-            false,
-            {}});
 }
 
 void PictureBox::Print(const QString &text)
 {
-    const QFont f = fontFor(m_fontBold);
-    const QFontMetricsF fm(f);
-    const QPointF topLeft = toPixel(m_currentX, m_currentY);
-    QPainter &p = painter();
-    p.setFont(f);
-    p.setPen(colorFromValue(m_foreColor));
-    p.drawText(QPointF(std::round(topLeft.x()), std::round(topLeft.y() + fm.ascent())), text);
     record({DrawOp::Print, m_currentX, m_currentY, 0, 0, 0, 0, 0, m_foreColor, m_drawWidth,
             m_drawStyle, m_fontBold, text});
+    if (m_painting) {
+        const QtFloatingPointScope qtCode;
+        const QFont f = fontFor(m_fontBold);
+        const QFontMetricsF fm(f);
+        const QPointF topLeft = toPixel(m_currentX, m_currentY);
+        QPainter &p = painter();
+        p.setFont(f);
+        p.setPen(colorFromValue(m_foreColor));
+        p.drawText(QPointF(std::round(topLeft.x()), std::round(topLeft.y() + fm.ascent())),
+                   text);
+    }
     // Like a line printer: the next text goes under this one, at the left edge.
     m_currentY += TextHeight(text);
     m_currentX = m_scale.left;
@@ -281,12 +291,14 @@ void PictureBox::Print(const QString &text)
 
 float PictureBox::TextWidth(const QString &text) const
 {
+    const QtFloatingPointScope qtCode;
     const QFontMetricsF fm(fontFor(m_fontBold));
     return static_cast<float>(fm.horizontalAdvance(text) * m_scale.unitsPerPixelX(QSizeF(size())));
 }
 
 float PictureBox::TextHeight(const QString &text) const
 {
+    const QtFloatingPointScope qtCode;
     Q_UNUSED(text);
     const QFontMetricsF fm(fontFor(m_fontBold));
     const double perPixel = static_cast<double>(m_scale.height) / height();

@@ -99,6 +99,9 @@ public:
     // What the box shows now.
     QImage Image() const;
 
+    // Off: operations are recorded but not painted (for checks of the drawing code alone).
+    void setPaintingEnabled(bool on) { m_painting = on; }
+
     // Makes the buffer ready for drawing now: a shared background picture is copied here
     // rather than at the first drawing operation.
     void prepareDrawing() { painter(); }
@@ -135,6 +138,7 @@ private:
     int m_backColor = 0xffffff;
     bool m_fontBold = false;
     bool m_autoRedraw = false;
+    bool m_painting = true;
     float m_currentX = 0.0f;
     float m_currentY = 0.0f;
     QFont m_font;
