@@ -2,6 +2,7 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
+SANITIZE = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
 .PHONY: deps configure build run test test-asan bench package format clean
 
@@ -17,11 +18,27 @@ build: configure
 run: build
 	./$(BUILD)/bin/azodo
 
+# Every test of the normal build, then the whole suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer; any report fails the run.
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) test-asan
+
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAZODO_BENCH=OFF \
+	    -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && \
+	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:exitcode=23 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	./$(BUILD)/bin/azodo-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
