@@ -169,8 +169,8 @@ QPointF PictureBox::snapped(const QPointF &p, int widthPixels) const
 
 void PictureBox::Line(double x1, double y1, double x2, double y2)
 {
-    record({DrawOp::Line, x1, y1, x2, y2, 0, 0, 0, m_foreColor, m_drawWidth, m_drawStyle,
-            false, {}});
+    record(
+        {DrawOp::Line, x1, y1, x2, y2, 0, 0, 0, m_foreColor, m_drawWidth, m_drawStyle, false, {}});
     if (!m_painting) {
         return;
     }
@@ -244,8 +244,19 @@ void PictureBox::Circle(double x, double y, double radius, int color)
 
 void PictureBox::Arc(double x, double y, double radius, double start, double end)
 {
-    record({DrawOp::Arc, x, y, 0, 0, radius, start, end, m_foreColor, m_drawWidth, m_drawStyle,
-            false, {}});
+    record({DrawOp::Arc,
+            x,
+            y,
+            0,
+            0,
+            radius,
+            start,
+            end,
+            m_foreColor,
+            m_drawWidth,
+            m_drawStyle,
+            false,
+            {}});
     if (!m_painting) {
         return;
     }
@@ -281,8 +292,7 @@ void PictureBox::Print(const QString &text)
         QPainter &p = painter();
         p.setFont(f);
         p.setPen(colorFromValue(m_foreColor));
-        p.drawText(QPointF(std::round(topLeft.x()), std::round(topLeft.y() + fm.ascent())),
-                   text);
+        p.drawText(QPointF(std::round(topLeft.x()), std::round(topLeft.y() + fm.ascent())), text);
     }
     // Like a line printer: the next text goes under this one, at the left edge.
     m_currentY += TextHeight(text);

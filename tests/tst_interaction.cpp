@@ -4,6 +4,7 @@
 #include "frmStart.h"
 #include "modCalc.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -88,6 +89,7 @@ private slots:
     void pointerShape();
     void endeEndsTheProgram();
     void diagramSurvivesExpose();
+    void accessibleNamesAndFocusOrder();
 
 private:
     frmStart *form = nullptr;
@@ -348,6 +350,47 @@ void TestInteraction::diagramSurvivesExpose()
     delete cover;
     QCOMPARE(form->picPolare->grab().toImage().convertToFormat(QImage::Format_RGB32),
              drawn.convertToFormat(QImage::Format_RGB32));
+}
+
+void TestInteraction::accessibleNamesAndFocusOrder()
+{
+    const QList<QWidget *> controls = {
+        form->picPolare,  form->VScroll1, form->HScroll1,   form->chkWind,   form->chkAirspeed,
+        form->chkBremsen, form->cmdTour,  form->cmdEnde,    form->cmdWeiter, form->cboFree,
+        form->txtTour,    form->lblInfo,  form->lblAufwind, form->lblWind,   form->lblAuthor};
+    for (QWidget *w : controls) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(a);
+        QVERIFY2(!a->text(QAccessible::Name).isEmpty() || w == form->txtTour,
+                 w->metaObject()->className());
+        QVERIFY2(!w->accessibleDescription().isEmpty() || w == form->cboFree,
+                 w->metaObject()->className());
+    }
+    // The read-outs are announced with their values, the bars with the winds.
+    QCOMPARE(QAccessible::queryAccessibleInterface(form->lblAufwind)->text(QAccessible::Name),
+             QStringLiteral("0,0 m/s"));
+    QVERIFY(QAccessible::queryAccessibleInterface(form->lblInfo)
+                ->text(QAccessible::Name)
+                .startsWith(QStringLiteral("Gleitzahl in Luft")));
+    dragThumb(form->HScroll1, false);
+    QCOMPARE(QAccessible::queryAccessibleInterface(form->HScroll1)->text(QAccessible::Name),
+             QStringLiteral("Horizontaler Wind -50 km/h"));
+
+    // Tab walks the controls in the order of the layout.
+    const QList<QWidget *> order = {form->cmdWeiter,  form->VScroll1, form->HScroll1,
+                                    form->cboFree,    form->chkWind,  form->chkAirspeed,
+                                    form->chkBremsen, form->cmdTour,  form->cmdEnde};
+    QWidget *w = form->cmdWeiter;
+    int next = 1;
+    for (int guard = 0; guard < 200 && next < order.size(); ++guard) {
+        w = w->nextInFocusChain();
+        if (order.contains(w)) {
+            QCOMPARE(w, order[next]);
+            ++next;
+        }
+    }
+    QCOMPARE(next, static_cast<int>(order.size()));
+    QCOMPARE(form->VScroll1->focusPolicy(), Qt::StrongFocus);
 }
 
 QTEST_MAIN(TestInteraction)

@@ -95,8 +95,8 @@ private:
         const QPoint from = subControl(bar, QStyle::SC_ScrollBarSlider).center();
         const int length = bar->orientation() == Qt::Horizontal ? bar->width() : bar->height();
         const int to = between(-50, length + 50);
-        const QPoint end = bar->orientation() == Qt::Horizontal ? QPoint(to, from.y())
-                                                                : QPoint(from.x(), to);
+        const QPoint end =
+            bar->orientation() == Qt::Horizontal ? QPoint(to, from.y()) : QPoint(from.x(), to);
         QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, from);
         QTest::mouseMove(bar, (from + end) / 2);
         QTest::mouseMove(bar, end);
@@ -114,13 +114,15 @@ private:
             dragThumb(bar);
             break;
         case 2: {
-            const QStyle::SubControl sc[] = {QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarSubLine,
-                                             QStyle::SC_ScrollBarAddPage, QStyle::SC_ScrollBarSubPage};
-            QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, subControl(bar, sc[pick(4)]).center());
+            const QStyle::SubControl sc[] = {
+                QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarSubLine,
+                QStyle::SC_ScrollBarAddPage, QStyle::SC_ScrollBarSubPage};
+            QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                              subControl(bar, sc[pick(4)]).center());
             break;
         }
         case 3: {
-            const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
+            const Qt::Key keys[] = {Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,   Qt::Key_Down,
                                     Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
             bar->setFocus();
             QTest::keyClick(bar, keys[pick(8)]);

@@ -11,42 +11,106 @@
 namespace {
 
 const QStringList kTexts = {
-    QString::fromUtf8("Willkommen zur Windrechner Einführungs- und Erklärungstour" "\r"
+    QString::fromUtf8("Willkommen zur Windrechner Einführungs- und Erklärungstour"
+                      "\r"
                       "Mit dem 'Weiter'-Button klickt man sich durch die Tour"),
-    QString::fromUtf8("Dieses Programm soll den Einfluß des Windes, sowohl horizontal als auch vertikal, auf die Gleitzahl bzw. den Gleitwinkel über Grund veranschaulichen." "\r"
-                      "Vor allem die optimale Bremsstellung für 'bestes Gleiten' bei verschiedenen Windeinflüssen sollte für den Piloten ersichtlich werden."),
-    QString::fromUtf8("Dargestellt ist im Diagramm das Koordinatensystem der Grundgeschwindigkeiten."),
-    QString::fromUtf8("Bei Nullwind entspricht es gleichzeitig dem Koordinatensystem der Luftgeschwindigkeiten."),
-    QString::fromUtf8("Zwischen horizontaler (Vorwärtsfahrt) und vertikaler (Sinkgeschwindigkeit) Geschwindigkeit gegenüber der Luft besteht bei jedem Flächenluftfahrzeug ein fester Zusammenhang, der über die sogenannte Geschwindigkeitspolare dargestellt wird."),
-    QString::fromUtf8("Die Polare umfaßt den gesamten erfliegbaren Geschwindigkeitsbereich des Gleitschirms." "\r"
-                      "Auf welchem Punkt der Polare sich der Schirm gerade befindet, steuert der Pilot über die Bremsstellung."),
-    QString::fromUtf8("Interessant wird es, wenn der Windeinfluß hinzukommt:" "\r"
-                      "Die Windgeschwindigkeiten (horiziontal und vertikal) werden zu den Luftgeschwindigkeiten des Schirms addiert. Bei Gegenwind (negatives Vorzeichen) oder Aufwind subtrahiert sich die Windgeschwindigkeit von der zugehörigen Luftgeschwindigkeit."),
-    QString::fromUtf8("Hierdurch verschiebt sich jeder einzelne Zustandspunkt der Polare mit dem Wind gegen das Grundgeschwindigkeits-Koordinatensystem." "\r"
-                      "Im Ergebnis verschiebt sich somit die gesamte Polare mit dem Wind, während der Ursprung des Grundgeschwindigkeitsvektors (grün) fix bleibt."),
-    QString::fromUtf8("Der Grundgeschwindigkeitsvektor (grün) ergibt sich aus der Vektoraddition der Windgeschwindigkeiten (blau) und der Luftgeschwindigkeiten des Schirms (rot)." "\r"
-                      "Man könnte auch sagen, das Koordinatensystem und damit der Ursprung der Luftgeschwindigkeiten werden um die Beträge der Windgeschwindigkeiten gegen das Koordinatensystem der Grundgeschwindigkeiten (schwarz) verschoben."),
+    QString::fromUtf8(
+        "Dieses Programm soll den Einfluß des Windes, sowohl horizontal als auch vertikal, auf die "
+        "Gleitzahl bzw. den Gleitwinkel über Grund veranschaulichen."
+        "\r"
+        "Vor allem die optimale Bremsstellung für 'bestes Gleiten' bei verschiedenen "
+        "Windeinflüssen sollte für den Piloten ersichtlich werden."),
+    QString::fromUtf8(
+        "Dargestellt ist im Diagramm das Koordinatensystem der Grundgeschwindigkeiten."),
+    QString::fromUtf8(
+        "Bei Nullwind entspricht es gleichzeitig dem Koordinatensystem der Luftgeschwindigkeiten."),
+    QString::fromUtf8(
+        "Zwischen horizontaler (Vorwärtsfahrt) und vertikaler (Sinkgeschwindigkeit) "
+        "Geschwindigkeit gegenüber der Luft besteht bei jedem Flächenluftfahrzeug ein fester "
+        "Zusammenhang, der über die sogenannte Geschwindigkeitspolare dargestellt wird."),
+    QString::fromUtf8(
+        "Die Polare umfaßt den gesamten erfliegbaren Geschwindigkeitsbereich des Gleitschirms."
+        "\r"
+        "Auf welchem Punkt der Polare sich der Schirm gerade befindet, steuert der Pilot über die "
+        "Bremsstellung."),
+    QString::fromUtf8(
+        "Interessant wird es, wenn der Windeinfluß hinzukommt:"
+        "\r"
+        "Die Windgeschwindigkeiten (horiziontal und vertikal) werden zu den Luftgeschwindigkeiten "
+        "des Schirms addiert. Bei Gegenwind (negatives Vorzeichen) oder Aufwind subtrahiert sich "
+        "die Windgeschwindigkeit von der zugehörigen Luftgeschwindigkeit."),
+    QString::fromUtf8("Hierdurch verschiebt sich jeder einzelne Zustandspunkt der Polare mit dem "
+                      "Wind gegen das Grundgeschwindigkeits-Koordinatensystem."
+                      "\r"
+                      "Im Ergebnis verschiebt sich somit die gesamte Polare mit dem Wind, während "
+                      "der Ursprung des Grundgeschwindigkeitsvektors (grün) fix bleibt."),
+    QString::fromUtf8(
+        "Der Grundgeschwindigkeitsvektor (grün) ergibt sich aus der Vektoraddition der "
+        "Windgeschwindigkeiten (blau) und der Luftgeschwindigkeiten des Schirms (rot)."
+        "\r"
+        "Man könnte auch sagen, das Koordinatensystem und damit der Ursprung der "
+        "Luftgeschwindigkeiten werden um die Beträge der Windgeschwindigkeiten gegen das "
+        "Koordinatensystem der Grundgeschwindigkeiten (schwarz) verschoben."),
     QString::fromUtf8("Aber nun zum 'Besten Gleiten':"),
-    QString::fromUtf8("Die Geschwindigkeit des besten Gleitens über Grund (und die dazugehörige optimale Bremsstellung) erhält man durch Anlegen eines tangentialen Grundgeschwindigkeitsvektors (grün) an die Polare."),
-    QString::fromUtf8("Zeichnet man weitere mögliche - von der Bremsstellung abhängige - Vektoren ein, so erkennt man, daß in allen Fällen der Gleitwinkel größer und somit schlechter wird."),
-    QString::fromUtf8("Das eigentliche Ziel dieses Programms ist es, nun aufzuzeigen, wie sich der Punkt des besten Gleitens und damit die optimale Bremsstellung unter Windeinfluß verändern:"),
-    QString::fromUtf8("Lassen wir die Bremsstellung zuerst einmal fest und nehmen einen Gegenwind von 25km/h an:" "\r"
-                      "Man erkennt, daß nun der für die Gleitzahl und den Gleitwinkel entscheidende Grundgeschwindigekitsvektor (grün) nicht mehr tangential an der Polare anliegt, sondern diese schneidet."),
-    QString::fromUtf8("Dies bedeutet, daß der Pilot sein Gleiten über Grund durch eine Anpassung der Bremsstellung verbessern kann. Man erkennt direkt aus dem Diagramm, daß ein Lösen der Bremsen (ab einer bestimmten Windgeschwindigkeit sogar ein Beschleunigen) den Gleitwinkel flacher und damit die Gleitzahl besser werden läßt."),
-    QString::fromUtf8("Wir erhöhen also die Luftgeschwindigkeit soweit, bis der Grundgeschwindigkeitsvektor wieder tangential an der Polare anliegt." "\r"
-                      "Ein weiteres Beschleunigen hätte wiederum eine Verschlechterung des Gleitwinkels zur Folge."),
+    QString::fromUtf8("Die Geschwindigkeit des besten Gleitens über Grund (und die dazugehörige "
+                      "optimale Bremsstellung) erhält man durch Anlegen eines tangentialen "
+                      "Grundgeschwindigkeitsvektors (grün) an die Polare."),
+    QString::fromUtf8(
+        "Zeichnet man weitere mögliche - von der Bremsstellung abhängige - Vektoren ein, so "
+        "erkennt man, daß in allen Fällen der Gleitwinkel größer und somit schlechter wird."),
+    QString::fromUtf8(
+        "Das eigentliche Ziel dieses Programms ist es, nun aufzuzeigen, wie sich der Punkt des "
+        "besten Gleitens und damit die optimale Bremsstellung unter Windeinfluß verändern:"),
+    QString::fromUtf8(
+        "Lassen wir die Bremsstellung zuerst einmal fest und nehmen einen Gegenwind von 25km/h an:"
+        "\r"
+        "Man erkennt, daß nun der für die Gleitzahl und den Gleitwinkel entscheidende "
+        "Grundgeschwindigekitsvektor (grün) nicht mehr tangential an der Polare anliegt, sondern "
+        "diese schneidet."),
+    QString::fromUtf8(
+        "Dies bedeutet, daß der Pilot sein Gleiten über Grund durch eine Anpassung der "
+        "Bremsstellung verbessern kann. Man erkennt direkt aus dem Diagramm, daß ein Lösen der "
+        "Bremsen (ab einer bestimmten Windgeschwindigkeit sogar ein Beschleunigen) den Gleitwinkel "
+        "flacher und damit die Gleitzahl besser werden läßt."),
+    QString::fromUtf8("Wir erhöhen also die Luftgeschwindigkeit soweit, bis der "
+                      "Grundgeschwindigkeitsvektor wieder tangential an der Polare anliegt."
+                      "\r"
+                      "Ein weiteres Beschleunigen hätte wiederum eine Verschlechterung des "
+                      "Gleitwinkels zur Folge."),
     QString::fromUtf8("Umgekehrt verhält es sich bei Rückenwind."),
-    QString::fromUtf8("Hier kann geringfügig mehr angebremst werden. Stellt man sich extreme Windgeschwindigkeiten vor, welche die Polare allerdings aus dem Diagramm schieben würden, so nähert sich die optimale Bremsstellung maximal bis an den Punkt des geringsten Sinkens (also dem Maximum der Polare) an."),
-    QString::fromUtf8("Das Verhalten in diesem Fall oder den Einfluß von Auf- und Abwinden findet man aber am besten durch Experimentieren mit den Wind-Scrollbars und dem Balken für die Bremstellung heraus."),
+    QString::fromUtf8("Hier kann geringfügig mehr angebremst werden. Stellt man sich extreme "
+                      "Windgeschwindigkeiten vor, welche die Polare allerdings aus dem Diagramm "
+                      "schieben würden, so nähert sich die optimale Bremsstellung maximal bis an "
+                      "den Punkt des geringsten Sinkens (also dem Maximum der Polare) an."),
+    QString::fromUtf8("Das Verhalten in diesem Fall oder den Einfluß von Auf- und Abwinden findet "
+                      "man aber am besten durch Experimentieren mit den Wind-Scrollbars und dem "
+                      "Balken für die Bremstellung heraus."),
     QString::fromUtf8("Bei Abwind verhält es sich ähnlich, wie bei Gegenwind:"),
-    QString::fromUtf8("Auch hier kann durch geringeres Anbremsen eine Verbesserung des Gleitens erzielt werden."),
-    QString::fromUtf8("Es muß abschließend gesagt werden, daß die optimale Bremsstellung für bestes Gleiten nur in ganz bestimmten Fällen des Streckenfluges relevant ist:"),
-    QString::fromUtf8("Immer dann, wenn aus bestimmten Ausgangshöhen möglichst weite Strecken zurückzulegen sind, etwa bei Talquerungen oder Endanflügen auf Zielpunkte wird das beste Gleiten über Grund entscheidend." "\r"
-                      "Aber auch in kritischen Situationen, wie etwa starke Talwinde bei der Landung oder der Versatz ins Lee beim Soaren machen unter Umständen ein Wissen um diese Zusammenhänge unabdingbar."),
-    QString::fromUtf8("Befindet man sich hingegen in Aufwind, so läßt sich zwar für diese Fälle mit diesem Programm das beste Gleiten darstellen, es handelt sich dabei gewissermaßen um das steilste Steigen." "\r"
-                      "Flugtaktisch muß dies allerdings nicht zwingend dei beste Lösung sein, vielmehr wird man hier eher noch stärker zurückbremsen, um möglichst lange im Aufwind verbleiben zu können."),
-    QString::fromUtf8("Tip zur Verwendung des Programms:" "\r"
-                      "Es ist manchmal sinnvoll, die Vektoren für Wind- und/oder Luftgeschwindigkeit abzuschalten um das Diagramm übersichtlicher zu halten."),};
+    QString::fromUtf8(
+        "Auch hier kann durch geringeres Anbremsen eine Verbesserung des Gleitens erzielt werden."),
+    QString::fromUtf8(
+        "Es muß abschließend gesagt werden, daß die optimale Bremsstellung für bestes Gleiten nur "
+        "in ganz bestimmten Fällen des Streckenfluges relevant ist:"),
+    QString::fromUtf8("Immer dann, wenn aus bestimmten Ausgangshöhen möglichst weite Strecken "
+                      "zurückzulegen sind, etwa bei Talquerungen oder Endanflügen auf Zielpunkte "
+                      "wird das beste Gleiten über Grund entscheidend."
+                      "\r"
+                      "Aber auch in kritischen Situationen, wie etwa starke Talwinde bei der "
+                      "Landung oder der Versatz ins Lee beim Soaren machen unter Umständen ein "
+                      "Wissen um diese Zusammenhänge unabdingbar."),
+    QString::fromUtf8("Befindet man sich hingegen in Aufwind, so läßt sich zwar für diese Fälle "
+                      "mit diesem Programm das beste Gleiten darstellen, es handelt sich dabei "
+                      "gewissermaßen um das steilste Steigen."
+                      "\r"
+                      "Flugtaktisch muß dies allerdings nicht zwingend dei beste Lösung sein, "
+                      "vielmehr wird man hier eher noch stärker zurückbremsen, um möglichst lange "
+                      "im Aufwind verbleiben zu können."),
+    QString::fromUtf8(
+        "Tip zur Verwendung des Programms:"
+        "\r"
+        "Es ist manchmal sinnvoll, die Vektoren für Wind- und/oder Luftgeschwindigkeit "
+        "abzuschalten um das Diagramm übersichtlicher zu halten."),
+};
 
 struct Frame
 {
@@ -108,9 +172,8 @@ public:
             if (onWait && !onWait(step)) {
                 return;
             }
-            QTimer::singleShot(0, &form, [this] {
-                QTest::mouseClick(form.cmdWeiter, Qt::LeftButton);
-            });
+            QTimer::singleShot(0, &form,
+                               [this] { QTest::mouseClick(form.cmdWeiter, Qt::LeftButton); });
         });
     }
 
@@ -290,14 +353,22 @@ void TestTour::statesAfterSteps()
         int step, bremsen, wind, airspeedBox;
         float windH, windV, airspeed;
     } table[] = {
-        {5, 0, 1, 0, 0, 0, 33.5f},         {6, 1, 1, 1, 0, 0, 24},
-        {8, 1, 1, 1, -16, 2.5999997f, 24}, {11, 0, 1, 1, 0, 0, 33.5f},
-        {12, 1, 1, 1, 0, 0, 52},           {13, 1, 1, 1, 0, 0, 33.5f},
-        {14, 1, 1, 1, -26, 0, 33.5f},      {16, 1, 1, 1, -26, 0, 44},
-        {17, 0, 1, 1, 1, 0, 33.5f},        {18, 1, 1, 1, 26, 0, 33.5f},
-        {20, 1, 1, 1, 0, -1.3000002f, 33.5f}, {21, 1, 1, 1, 0, -1.3000002f, 38.5f},
-        {22, 0, 1, 1, 0, 0, 33.5f},        {23, 0, 1, 1, 0, 0, 33.5f},
-        {24, 0, 1, 1, 0, 0, 33.5f},        {25, 0, 1, 1, 0, 0, 33.5f},
+        {5, 0, 1, 0, 0, 0, 33.5f},
+        {6, 1, 1, 1, 0, 0, 24},
+        {8, 1, 1, 1, -16, 2.5999997f, 24},
+        {11, 0, 1, 1, 0, 0, 33.5f},
+        {12, 1, 1, 1, 0, 0, 52},
+        {13, 1, 1, 1, 0, 0, 33.5f},
+        {14, 1, 1, 1, -26, 0, 33.5f},
+        {16, 1, 1, 1, -26, 0, 44},
+        {17, 0, 1, 1, 1, 0, 33.5f},
+        {18, 1, 1, 1, 26, 0, 33.5f},
+        {20, 1, 1, 1, 0, -1.3000002f, 33.5f},
+        {21, 1, 1, 1, 0, -1.3000002f, 38.5f},
+        {22, 0, 1, 1, 0, 0, 33.5f},
+        {23, 0, 1, 1, 0, 0, 33.5f},
+        {24, 0, 1, 1, 0, 0, 33.5f},
+        {25, 0, 1, 1, 0, 0, 33.5f},
     };
     for (const auto &row : table) {
         const Wait &w = d.waitOf(row.step);
@@ -329,8 +400,8 @@ void TestTour::textsAndPanel()
         QVERIFY(!w.tourEnabled);
         QVERIFY(!w.boxesEnabled);
         QVERIFY(w.weiterEnabled);
-        QCOMPARE(w.weiterCaption, step >= 24 ? QStringLiteral("Tour beenden")
-                                             : QStringLiteral(">> Weiter"));
+        QCOMPARE(w.weiterCaption,
+                 step >= 24 ? QStringLiteral("Tour beenden") : QStringLiteral(">> Weiter"));
         const int align = (step == 1 || step == 10) ? kAlignCenter : kAlignLeft;
         QCOMPARE(w.alignment, align);
         QCOMPARE(w.panelHeight, step == 3 ? 42.5f : 170.0f);
@@ -477,17 +548,17 @@ void TestTour::clickDuringAnAnimationEndsTheNextWait()
             posted = true;
             const QPointF c = QRectF(d.form.cmdWeiter->rect()).center();
             const QPointF g = d.form.cmdWeiter->mapToGlobal(c);
-            QCoreApplication::postEvent(d.form.cmdWeiter,
-                                        new QMouseEvent(QEvent::MouseButtonPress, c, g,
-                                                        Qt::LeftButton, Qt::LeftButton,
-                                                        Qt::NoModifier));
-            QCoreApplication::postEvent(d.form.cmdWeiter,
-                                        new QMouseEvent(QEvent::MouseButtonRelease, c, g,
-                                                        Qt::LeftButton, Qt::NoButton,
-                                                        Qt::NoModifier));
+            QCoreApplication::postEvent(
+                d.form.cmdWeiter, new QMouseEvent(QEvent::MouseButtonPress, c, g, Qt::LeftButton,
+                                                  Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(
+                d.form.cmdWeiter, new QMouseEvent(QEvent::MouseButtonRelease, c, g, Qt::LeftButton,
+                                                  Qt::NoButton, Qt::NoModifier));
         }
     };
-    d.onWait = [](int step) { return step != 8; }; // the posted click must end wait 8
+    d.onWait = [](int step) {
+        return step != 8;
+    }; // the posted click must end wait 8
     d.runTour();
     QVERIFY(posted);
     QCOMPARE(d.framesOf(8).size(), 42); // not handled in the middle of the animation

@@ -76,6 +76,8 @@ void frmStart::createControls()
     lblHscrLeft = makeLabel(this, QStringLiteral("Rückenwind"), kAlignRight);
     lblWind = makeLabel(this, QString(), kAlignCenter);
 
+    setUpAccessibility();
+
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmStart::VScroll1_Scroll);
     connect(HScroll1, &QScrollBar::valueChanged, this, &frmStart::HScroll1_Scroll);
     connect(chkWind, &QCheckBox::toggled, this, &frmStart::chkWind_Click);

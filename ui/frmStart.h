@@ -80,6 +80,9 @@ private:
     void createControls();
     void Form_Load();
     void placeInDiagram(QWidget *child, const TwipsRect &units);
+    void setUpAccessibility();
+    // The wind bars carry the winds in their accessible names.
+    void announceWinds();
 
     void VScroll1_Scroll();
     void HScroll1_Scroll();

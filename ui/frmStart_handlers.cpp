@@ -27,6 +27,7 @@ void frmStart::Repaint()
     DrawGlidePath(decl.WindH, decl.WindV);
     lblAufwind->setCaption(Format(decl.WindV, QStringLiteral("0.0")) + QStringLiteral(" m/s"));
     lblWind->setCaption(Format(decl.WindH, QStringLiteral("0")) + QStringLiteral(" km/h"));
+    announceWinds();
 }
 
 // The wind follows every move of the bar the user makes: a drag, an arrow or page
