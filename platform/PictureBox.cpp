@@ -213,17 +213,14 @@ void PictureBox::LineBox(double x1, double y1, double x2, double y2, int color)
     const auto grid = [dpr](const QPointF &p) {
         return QPointF(std::round(p.x() * dpr) / dpr, std::round(p.y() * dpr) / dpr);
     };
-    const QRectF r = QRectF(grid(toPixel(x1, y1)), grid(toPixel(x2, y2))).normalized();
-    const QColor c = colorFromValue(color);
-    QPainter &p = painter();
-    p.fillRect(r, c);
+    QRectF r = QRectF(grid(toPixel(x1, y1)), grid(toPixel(x2, y2))).normalized();
+    // The outline at DrawWidth in the fill's own colour adds half the width all round:
+    // one larger fill paints exactly those pixels.
     if (m_drawWidth > 1) {
-        QPen pen(c, m_drawWidth);
-        pen.setJoinStyle(Qt::MiterJoin);
-        p.setPen(pen);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(r);
+        const double half = m_drawWidth / 2.0;
+        r.adjust(-half, -half, half, half);
     }
+    painter().fillRect(r, colorFromValue(color));
 }
 
 void PictureBox::Circle(double x, double y, double radius, int color)

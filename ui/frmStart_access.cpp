@@ -18,10 +18,11 @@ void describe(QWidget *w, const QString &name, const QString &description)
 
 void frmStart::setUpAccessibility()
 {
-    describe(picPolare, QStringLiteral("Diagramm der Grundgeschwindigkeiten"),
-             QStringLiteral("Waagerecht die Geschwindigkeit über Grund in km/h, senkrecht die "
-                            "Vertikalgeschwindigkeit in m/s. Zeigt die Polare im Wind, die Vektoren "
-                            "und den Bremsbalken."));
+    describe(
+        picPolare, QStringLiteral("Diagramm der Grundgeschwindigkeiten"),
+        QStringLiteral("Waagerecht die Geschwindigkeit über Grund in km/h, senkrecht die "
+                       "Vertikalgeschwindigkeit in m/s. Zeigt die Polare im Wind, die Vektoren "
+                       "und den Bremsbalken."));
     describe(VScroll1, QStringLiteral("Vertikaler Wind"),
              QStringLiteral("Oben Aufwind, unten Abwind, bis 4 m/s"));
     describe(HScroll1, QStringLiteral("Horizontaler Wind"),
@@ -29,9 +30,10 @@ void frmStart::setUpAccessibility()
     describe(chkWind, QString(), QStringLiteral("Zeigt die Windvektoren im Diagramm"));
     describe(chkAirspeed, QString(),
              QStringLiteral("Zeigt die Vektoren der Luftgeschwindigkeit im Diagramm"));
-    describe(chkBremsen, QString(),
-             QStringLiteral("Gedrückt: der schwarze Bremsbalken lässt sich mit der Maus "
-                            "verschieben. Sonst stellt das Programm die Bremse auf bestes Gleiten."));
+    describe(
+        chkBremsen, QString(),
+        QStringLiteral("Gedrückt: der schwarze Bremsbalken lässt sich mit der Maus "
+                       "verschieben. Sonst stellt das Programm die Bremse auf bestes Gleiten."));
     describe(cmdTour, QString(), QStringLiteral("Startet die geführte Tour in 25 Schritten"));
     describe(cmdEnde, QString(), QStringLiteral("Beendet das Programm sofort"));
     describe(cmdWeiter, QString(), QStringLiteral("Nächster Schritt der Tour"));
@@ -49,8 +51,8 @@ void frmStart::setUpAccessibility()
     // Tab follows the layout: the diagram's button, the bars, then the bottom rows.
     VScroll1->setFocusPolicy(Qt::StrongFocus);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
-    QWidget *order[] = {cmdWeiter, VScroll1, HScroll1, cboFree,  chkWind,
-                        chkAirspeed, chkBremsen, cmdTour, cmdEnde};
+    QWidget *order[] = {cmdWeiter,   VScroll1,   HScroll1, cboFree, chkWind,
+                        chkAirspeed, chkBremsen, cmdTour,  cmdEnde};
     for (size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
