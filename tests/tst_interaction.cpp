@@ -4,32 +4,13 @@
 #include "frmStart.h"
 #include "modCalc.h"
 
+#include "ScrollBarHelpers.h"
 #include <QAccessible>
 #include <QSignalSpy>
-#include <QStyle>
-#include <QStyleOptionSlider>
+
 #include <QtTest>
 
 namespace {
-
-QRect subControl(QScrollBar *bar, QStyle::SubControl sc)
-{
-    QStyleOptionSlider opt;
-    opt.initFrom(bar);
-    opt.subControls = QStyle::SC_All;
-    opt.orientation = bar->orientation();
-    opt.minimum = bar->minimum();
-    opt.maximum = bar->maximum();
-    opt.sliderPosition = bar->sliderPosition();
-    opt.sliderValue = bar->value();
-    opt.singleStep = bar->singleStep();
-    opt.pageStep = bar->pageStep();
-    opt.upsideDown = bar->invertedAppearance();
-    if (bar->orientation() == Qt::Horizontal) {
-        opt.state |= QStyle::State_Horizontal;
-    }
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, bar);
-}
 
 // Drags the thumb of a bar to a point well past one of its ends.
 void dragThumb(QScrollBar *bar, bool towardsMaximum)

@@ -5,31 +5,13 @@
 #include "frmStart.h"
 #include "modCalc.h"
 
-#include <QStyle>
-#include <QStyleOptionSlider>
+#include "ScrollBarHelpers.h"
+
 #include <QtTest>
 #include <cmath>
 #include <random>
 
 namespace {
-
-QRect subControl(QScrollBar *bar, QStyle::SubControl sc)
-{
-    QStyleOptionSlider opt;
-    opt.initFrom(bar);
-    opt.subControls = QStyle::SC_All;
-    opt.orientation = bar->orientation();
-    opt.minimum = bar->minimum();
-    opt.maximum = bar->maximum();
-    opt.sliderPosition = bar->sliderPosition();
-    opt.sliderValue = bar->value();
-    opt.singleStep = bar->singleStep();
-    opt.pageStep = bar->pageStep();
-    if (bar->orientation() == Qt::Horizontal) {
-        opt.state |= QStyle::State_Horizontal;
-    }
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, bar);
-}
 
 class Soak
 {
