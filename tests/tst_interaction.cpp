@@ -67,6 +67,7 @@ private slots:
     void brakeBarDragFromHeadwind();
     void brakeBarDragStartsOnlyWithTheLeftButtonAlone();
     void brakeBarDragStartsWhenMovingOntoTheBar();
+    void lostReleaseEndsTheDrag();
     void pointerShape();
     void endeEndsTheProgram();
     void diagramSurvivesExpose();
@@ -263,6 +264,18 @@ void TestInteraction::brakeBarDragStartsOnlyWithTheLeftButtonAlone()
     moveWith(*form, bar, Qt::LeftButton);
     QVERIFY(!form->BrakeBarDragging);
     QCOMPARE(Screen::MousePointer(), Screen::kPointerDefault);
+}
+
+void TestInteraction::lostReleaseEndsTheDrag()
+{
+    QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
+    const QPoint bar = pixelOf(*form, 335, -360);
+    moveWith(*form, bar, Qt::LeftButton);
+    QVERIFY(form->BrakeBarDragging);
+    const float airspeed = form->decl.Airspeed;
+    moveWith(*form, pixelOf(*form, 450, -360), Qt::NoButton); // the release never came
+    QVERIFY(!form->BrakeBarDragging);
+    QCOMPARE(form->decl.Airspeed, airspeed);
 }
 
 void TestInteraction::brakeBarDragStartsWhenMovingOntoTheBar()

@@ -23,6 +23,7 @@ private slots:
     void labelShowsCarriageReturnAsLineBreak();
     void pointerOverrideIsKeptOnce();
     void twipsFollowTheScreen();
+    void hiDpiBufferKeepsPixelWidths();
 };
 
 void TestPlatform::format_data()
@@ -254,6 +255,47 @@ void TestPlatform::twipsFollowTheScreen()
     QCOMPARE(Screen::TwipsPerPixelX(), 15.0f);
     QCOMPARE(Screen::Width(), 28800.0f);
     QCOMPARE(Screen::Height(), 16200.0f);
+}
+
+void TestPlatform::hiDpiBufferKeepsPixelWidths()
+{
+    PictureBox pic;
+    pic.resize(600, 500);
+    setDiagramScale(pic);
+    if (pic.devicePixelRatioF() < 2) {
+        QSKIP("needs a screen with a device pixel ratio of 2 (run as tst_platform_hidpi)");
+    }
+    pic.Cls();
+    const QImage blank = pic.Image();
+    QCOMPARE(blank.size(), QSize(1200, 1000));
+    QCOMPARE(blank.devicePixelRatio(), 2.0);
+    pic.setForeColor(RGB(0, 0, 255));
+    pic.setDrawWidth(3); // three screen pixels: six device pixels, on whole rows
+    pic.Line(-500, 0, 500, 0);
+    const QImage img = pic.Image();
+    int rows = 0;
+    for (int y = 480; y < 520; ++y) {
+        const QColor c = img.pixelColor(600, y);
+        if (c == QColor(0, 0, 255)) {
+            ++rows;
+        } else {
+            QCOMPARE(c, QColor(255, 255, 255)); // no half-covered, blurred rows
+        }
+    }
+    QCOMPARE(rows, 6);
+    // Text is drawn at the device resolution: its strokes have fully dark pixels.
+    pic.setForeColor(RGB(0, 0, 0));
+    pic.setCurrentX(-400);
+    pic.setCurrentY(300);
+    pic.Print(QStringLiteral("km/h"));
+    const QImage text = pic.Image();
+    int dark = 0;
+    for (int y = 200; y < 260; ++y) {
+        for (int x = 200; x < 320; ++x) {
+            dark += text.pixelColor(x, y).lightness() < 40;
+        }
+    }
+    QVERIFY(dark > 20);
 }
 
 QTEST_MAIN(TestPlatform)

@@ -92,6 +92,11 @@ bool frmStart::overBrakeBar(float x, float y) const
 
 void frmStart::picPolare_MouseMove(int button, int, float x, float y)
 {
+    // A move without the left button while dragging means its release went elsewhere
+    // (another program took the mouse): the drag is over, the bar must not follow.
+    if (BrakeBarDragging && (button & 1) == 0) {
+        BrakeBarDragging = false;
+    }
     if (BrakeBarDragging) {
         // The airspeed that puts the bar under the pointer, within the polar's range.
         decl.Airspeed = static_cast<float>(static_cast<long double>(x) / 10.0L - decl.WindH);

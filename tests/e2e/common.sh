@@ -60,6 +60,18 @@ click_at() {
     sleep 0.3
 }
 
+# Waits until the screen stops changing (an animation has drawn its last frame).
+wait_still() {
+    local previous="" current i
+    for i in $(seq 1 100); do
+        sleep 0.25
+        current=$(import -window root rgb:- | md5sum)
+        [ "$current" = "$previous" ] && return 0
+        previous=$current
+    done
+    fail "the screen kept changing"
+}
+
 wait_for_exit() {
     local i
     for i in $(seq 1 "$1"); do
