@@ -38,21 +38,17 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
             o.windVectors = false;
         } else if (arg == QLatin1String("--no-airspeed-vectors")) {
             o.airspeedVectors = false;
-        } else if (arg == QLatin1String("--wind-h")) {
+        } else if (arg == QLatin1String("--wind-h") || arg == QLatin1String("--wind-v")) {
             if (!needValue(i)) {
                 return std::nullopt;
             }
-            if (!parseIntIn(args[++i], -50, 50, o.windH)) {
-                error = QStringLiteral("--wind-h: ganze Zahl von -50 bis 50 erwartet, nicht '%1'")
-                            .arg(args[i]);
-                return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--wind-v")) {
-            if (!needValue(i)) {
-                return std::nullopt;
-            }
-            if (!parseIntIn(args[++i], -40, 40, o.windVTenths)) {
-                error = QStringLiteral("--wind-v: ganze Zahl von -40 bis 40 erwartet, nicht '%1'")
+            const bool horizontal = arg == QLatin1String("--wind-h");
+            const int limit = horizontal ? 50 : 40;
+            if (!parseIntIn(args[++i], -limit, limit, horizontal ? o.windH : o.windVTenths)) {
+                error = QStringLiteral("%1: ganze Zahl von %2 bis %3 erwartet, nicht '%4'")
+                            .arg(arg)
+                            .arg(-limit)
+                            .arg(limit)
                             .arg(args[i]);
                 return std::nullopt;
             }

@@ -59,7 +59,6 @@ void TourController::cmdTour_Click()
     }
     m_running = false;
     m_step = 0;
-    emit finished();
 }
 
 void TourController::cmdWeiter_Click()

@@ -50,7 +50,6 @@ public:
 signals:
     // A wait for the continue button begins, in the given step (1..25).
     void waiting(int step);
-    void finished();
 
 private:
     void abandon();
