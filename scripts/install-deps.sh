@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build, run and test azodo, skipping what is already there.
+# Installs the Debian packages needed to build, run, test, benchmark and package azodo,
+# skipping what is already there.
 set -euo pipefail
 
 packages=(
-  build-essential cmake make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  build-essential cmake make pkg-config file
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdotool x11-utils imagemagick libx11-dev
+  xvfb xauth xdotool x11-utils imagemagick libx11-dev poppler-utils
   libbenchmark-dev
-  desktop-file-utils dpkg-dev
+  desktop-file-utils appstream dpkg-dev fakeroot lintian
 )
 
 missing=()
@@ -22,11 +23,16 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
-echo "Installing: ${missing[*]}"
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "install-deps: missing Debian packages (${missing[*]}), and installing them needs root or sudo, which this user does not have." >&2
+    exit 1
+  fi
   sudo_cmd=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -q
-"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+echo "Installing: ${missing[*]}"
+apt_opts=(-q -o Acquire::Retries=3)
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${apt_opts[@]}" update
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${apt_opts[@]}" install -y \
+  --no-install-recommends "${missing[@]}"
