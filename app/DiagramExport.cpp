@@ -4,10 +4,10 @@
 #include "PictureBox.h"
 #include "modCalc.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace {
 
@@ -34,6 +34,8 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
         const QString &arg = args[i];
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             o.help = true;
+        } else if (arg == QLatin1String("--version")) {
+            o.version = true;
         } else if (arg == QLatin1String("--no-wind-vectors")) {
             o.windVectors = false;
         } else if (arg == QLatin1String("--no-airspeed-vectors")) {
@@ -91,7 +93,7 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
             return std::nullopt;
         }
     }
-    if (!o.help && o.output.isEmpty()) {
+    if (!o.help && !o.version && o.output.isEmpty()) {
         error = QStringLiteral("keine Ausgabedatei: -o DATEI.png fehlt");
         return std::nullopt;
     }
@@ -110,7 +112,8 @@ QString renderUsage()
         "  --no-wind-vectors       ohne Wind-Vektoren\n"
         "  --no-airspeed-vectors   ohne Airspeed-Vektoren\n"
         "  --size BxH              Größe des Diagramms in Pixeln (Vorgabe 1600x1000)\n"
-        "  -o DATEI.png            Ausgabedatei\n");
+        "  -o DATEI.png            Ausgabedatei; -o - schreibt auf die Standardausgabe\n"
+        "  --help, --version       diese Hilfe, die Version\n");
 }
 
 QImage renderDiagram(const RenderOptions &options)
@@ -150,21 +153,14 @@ QImage renderDiagram(const RenderOptions &options)
     return out;
 }
 
-bool writePng(const QImage &image, const QString &path, QString &error)
+QByteArray encodePng(const QImage &image)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    // Into memory, so that the file itself is only ever written by checked writes.
+    if (!image.save(&buffer, "PNG")) {
+        return {};
     }
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        error = QStringLiteral("PNG konnte nicht erzeugt werden");
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    return bytes;
 }

@@ -19,6 +19,7 @@ struct RenderOptions
     int height = 1000;
     QString output;
     bool help = false;
+    bool version = false;
 };
 
 std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QString &error);
@@ -27,6 +28,5 @@ QString renderUsage();
 // Needs a QApplication. The image is the read-out strip over the diagram.
 QImage renderDiagram(const RenderOptions &options);
 
-// Writes the PNG atomically: on failure nothing is left at path. Returns false and sets
-// error on failure.
-bool writePng(const QImage &image, const QString &path, QString &error);
+// The image as PNG bytes; empty if it cannot be encoded.
+QByteArray encodePng(const QImage &image);

@@ -4,6 +4,7 @@
 #include "modCalc.h"
 
 #include <QTextStream>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -32,15 +33,17 @@ bool parseRange(const QString &option, const QString &text, int min, int max, In
                     .arg(option, text);
         return false;
     }
-    if (range.step == 0 || rangeValues(range).isEmpty()) {
-        error = QStringLiteral("%1: der Bereich '%2' ist leer").arg(option, text);
-        return false;
-    }
+    // Bounds first, by arithmetic: a range is never built before it is known to be small.
     if (range.from < min || range.from > max || range.to < min || range.to > max) {
         error = QStringLiteral("%1: '%2' liegt nicht im Bereich %3..%4")
                     .arg(option, text)
                     .arg(min)
                     .arg(max);
+        return false;
+    }
+    if (range.step == 0 || (range.step > 0 && range.from > range.to) ||
+        (range.step < 0 && range.from < range.to)) {
+        error = QStringLiteral("%1: der Bereich '%2' ist leer").arg(option, text);
         return false;
     }
     return true;
@@ -70,6 +73,8 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
         const QString &arg = args[i];
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options.help = true;
+        } else if (arg == QLatin1String("--version")) {
+            options.version = true;
         } else if (arg == QLatin1String("--csv")) {
             options.csv = true;
         } else if (arg == QLatin1String("--wind-h") || arg == QLatin1String("--wind-v")) {
@@ -113,28 +118,43 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
 {
     const QList<int> rows = rangeValues(options.windH);
     const QList<int> columns = rangeValues(options.windV);
-    constexpr int kCell = 13;
+    // All cells first: each column is as wide as its widest cell, so that cells with
+    // ratios of three or four digits never run into each other.
+    QList<QStringList> grid;
+    QStringList header{QStringLiteral("km/h \\ m/s")};
+    for (int tenths : columns) {
+        header.append(FormatFixed(windVFromTenths(tenths), 1, locale));
+    }
+    grid.append(header);
+    for (int h : rows) {
+        QStringList line{QString::number(h)};
+        for (int tenths : columns) {
+            const float windH = static_cast<float>(h);
+            const float windV = windVFromTenths(tenths);
+            float airspeed = 0;
+            const float ratio = BestGlide(airspeed, windH, windV);
+            line.append(FormatFixed(airspeed, 1, locale) + QStringLiteral(" / ") +
+                        FormatFixed(ratio, 1, locale));
+        }
+        grid.append(line);
+    }
+    QList<qsizetype> widths(header.size(), 0);
+    for (const QStringList &line : grid) {
+        for (qsizetype c = 0; c < line.size(); ++c) {
+            widths[c] = std::max(widths[c], line[c].size());
+        }
+    }
     QString out;
     QTextStream s(&out);
     s << "Geschwindigkeit des besten Gleitens über Grund\n"
       << "Jede Zelle: Fahrt in km/h / Gleitzahl über Grund\n"
       << "Zeilen: Wind horizontal (negativ: Gegenwind), "
          "Spalten: Wind vertikal (positiv: Aufwind)\n\n";
-    s << QStringLiteral("%1").arg(QStringLiteral("km/h \\ m/s"), -10);
-    for (int tenths : columns) {
-        s << QStringLiteral("%1").arg(FormatFixed(windVFromTenths(tenths), 1, locale), kCell);
-    }
-    s << '\n';
-    for (int h : rows) {
-        s << QStringLiteral("%1").arg(h, 10);
-        for (int tenths : columns) {
-            const float windH = static_cast<float>(h);
-            const float windV = windVFromTenths(tenths);
-            float airspeed = 0;
-            const float ratio = BestGlide(airspeed, windH, windV);
-            const QString cell = FormatFixed(airspeed, 1, locale) + QStringLiteral(" / ") +
-                                 FormatFixed(ratio, 1, locale);
-            s << QStringLiteral("%1").arg(cell, kCell);
+    for (const QStringList &line : grid) {
+        // The row label stands left, the cells right-aligned, three blanks between.
+        s << line[0].leftJustified(widths[0]);
+        for (qsizetype c = 1; c < line.size(); ++c) {
+            s << QStringLiteral("   ") << line[c].rightJustified(widths[c]);
         }
         s << '\n';
     }
@@ -149,5 +169,6 @@ QString cardUsage()
         "  --wind-h  Wind horizontal in km/h, -50..50 (negativ: Gegenwind); Vorgabe -50:50:10\n"
         "  --wind-v  Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind); Vorgabe -40:40:10\n"
         "  --csv     wind_h,wind_v,airspeed,glide_ratio mit Dezimalpunkt\n"
-        "  --help    diese Hilfe\n");
+        "  --help    diese Hilfe\n"
+        "  --version die Version\n");
 }

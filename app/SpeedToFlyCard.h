@@ -18,6 +18,7 @@ struct CardOptions
     IntRange windV{-40, 40, 10}; // tenths of m/s, positive updraft
     bool csv = false;
     bool help = false;
+    bool version = false;
 };
 
 // Parses the arguments (without the program name). On failure returns nothing and sets

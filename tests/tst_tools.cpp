@@ -2,10 +2,19 @@
 #include "DiagramExport.h"
 #include "SpeedToFlyCard.h"
 
+#include <QCryptographicHash>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
 #include <cmath>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -14,21 +23,110 @@ struct Run
     int code = -1;
     QString out;
     QString err;
+    QByteArray rawOut;
 };
 
-Run run(const QString &tool, const QStringList &args)
+Run run(const QString &tool, const QStringList &args,
+        const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(AZODO_BIN_DIR "/") + tool, args);
     Run r;
     if (!p.waitForFinished(60000)) {
         p.kill();
         return r;
     }
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1000;
+    r.rawOut = p.readAllStandardOutput();
+    r.out = QString::fromUtf8(r.rawOut);
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+// Drains a FIFO in the background, so that a tool writing into it never blocks.
+class FifoDrain
+{
+public:
+    explicit FifoDrain(const QString &path)
+        : m_fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK))
+    {
+        m_thread = std::thread([this] {
+            char buffer[65536];
+            while (!m_stop) {
+                pollfd p{m_fd, POLLIN, 0};
+                if (::poll(&p, 1, 20) > 0) {
+                    const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
+                    if (n > 0) {
+                        m_bytes += n;
+                    }
+                }
+            }
+        });
+    }
+    ~FifoDrain()
+    {
+        m_stop = true;
+        m_thread.join();
+        ::close(m_fd);
+    }
+    bool isOpen() const { return m_fd >= 0; }
+    long bytes() const { return m_bytes; }
+
+private:
+    int m_fd;
+    std::atomic<bool> m_stop{false};
+    std::atomic<long> m_bytes{0};
+    std::thread m_thread;
+};
+
+bool isFifo(const QString &path)
+{
+    struct stat st
+    {
+    };
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
+
+bool isCharDevice(const QString &path)
+{
+    struct stat st
+    {
+    };
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISCHR(st.st_mode);
+}
+
+// A null device node of the test's own where it may make one (as root), else the
+// system's, which an ordinary user cannot replace anyway.
+QString nullDevice(const QTemporaryDir &dir)
+{
+    if (::geteuid() == 0) {
+        const QString node = dir.filePath(QStringLiteral("null"));
+        if (::mknod(QFile::encodeName(node).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+            const int fd = ::open(QFile::encodeName(node).constData(), O_WRONLY);
+            if (fd >= 0) {
+                ::close(fd);
+                return node;
+            }
+            ::unlink(QFile::encodeName(node).constData());
+        }
+        return {};
+    }
+    return QStringLiteral("/dev/null");
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
+                                  QDir::System);
+}
+
+QByteArray digest(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly)
+               ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1)
+               : QByteArray();
 }
 
 } // namespace
@@ -50,6 +148,12 @@ private slots:
     void renderRejectsBadArguments_data();
     void renderRejectsBadArguments();
     void renderUnwritablePath();
+    void renderNeverReplacesWhatIsNotAFile();
+    void toolsReportFailedWrites_data();
+    void toolsReportFailedWrites();
+    void fuzzedArgumentsKeepTheContract();
+    void programsAnswerWithoutADisplay_data();
+    void programsAnswerWithoutADisplay();
 };
 
 void TestTools::csvOfTheSpecifiedCases()
@@ -120,6 +224,14 @@ void TestTools::tableIsGerman()
     QVERIFY(table.contains(QStringLiteral("-4,0")));
     QCOMPARE(table.count(QLatin1Char('\n')), 4 + 1 + 11);
     QVERIFY(!table.contains(QStringLiteral("33.5")));
+    // A ratio of four digits widens its column; the row label stays apart from it.
+    o.windH = {50, 50, 1};
+    o.windV = {11, 11, 1};
+    const QStringList lines = cardTable(o, QLocale(QLocale::German)).split(QLatin1Char('\n'));
+    const QString row = lines.value(5);
+    QVERIFY2(QRegularExpression(QStringLiteral("^50 +30,5 / 1339,3$")).match(row).hasMatch(),
+             qPrintable(row));
+    QCOMPARE(lines.value(4).size(), row.size());
 }
 
 void TestTools::cardRejectsBadArguments_data()
@@ -138,6 +250,10 @@ void TestTools::cardRejectsBadArguments_data()
     QTest::newRow("decimal") << QStringList{QStringLiteral("--wind-h"), QStringLiteral("0:1.5:1")};
     QTest::newRow("missing value")
         << QStringList{QStringLiteral("--csv"), QStringLiteral("--wind-h")};
+    QTest::newRow("whole int range")
+        << QStringList{QStringLiteral("--wind-h"), QStringLiteral("-2147483648:2147483647:1")};
+    QTest::newRow("huge vertical range")
+        << QStringList{QStringLiteral("--wind-v"), QStringLiteral("-100000000:100000000:1")};
 }
 
 void TestTools::cardRejectsBadArguments()
@@ -273,6 +389,287 @@ void TestTools::renderUnwritablePath()
                 {QStringLiteral("-o"), ro + QStringLiteral("/out.png")});
         QCOMPARE(r.code, 1);
         QVERIFY(QDir(ro).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+}
+
+void TestTools::renderNeverReplacesWhatIsNotAFile()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe.png"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    {
+        FifoDrain drain(fifo);
+        QVERIFY(drain.isOpen());
+        const Run r =
+            run(QStringLiteral("azodo-render"),
+                {QStringLiteral("--size"), QStringLiteral("300x200"), QStringLiteral("-o"), fifo});
+        QCOMPARE(r.code, 0);
+        QTRY_VERIFY(drain.bytes() > 1000);
+    }
+    QVERIFY(isFifo(fifo));
+    const QString device = nullDevice(dir);
+    if (!device.isEmpty()) {
+        const Run r = run(QStringLiteral("azodo-render"), {QStringLiteral("-o"), device});
+        QCOMPARE(r.code, 0);
+        QVERIFY(isCharDevice(device));
+    }
+    // A link stays a link; its target gets the picture.
+    const QString target = dir.filePath(QStringLiteral("target.png"));
+    const QString link = dir.filePath(QStringLiteral("link.png"));
+    QVERIFY(QFile::link(target, link));
+    QCOMPARE(run(QStringLiteral("azodo-render"),
+                 {QStringLiteral("--size"), QStringLiteral("200x200"), QStringLiteral("-o"), link})
+                 .code,
+             0);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(QImage(target).width(), 200);
+    // Standard output takes the picture itself.
+    const Run r =
+        run(QStringLiteral("azodo-render"), {QStringLiteral("--size"), QStringLiteral("200x200"),
+                                             QStringLiteral("-o"), QStringLiteral("-")});
+    QCOMPARE(r.code, 0);
+    QVERIFY(r.err.isEmpty());
+    QVERIFY(r.rawOut.startsWith("\x89PNG"));
+    QCOMPARE(QImage::fromData(r.rawOut).width(), 200);
+}
+
+void TestTools::toolsReportFailedWrites_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("card") << QStringLiteral("azodo-table") << QStringList{};
+    QTest::newRow("card csv") << QStringLiteral("azodo-table")
+                              << QStringList{QStringLiteral("--csv")};
+    QTest::newRow("picture") << QStringLiteral("azodo-render")
+                             << QStringList{QStringLiteral("--size"), QStringLiteral("200x200"),
+                                            QStringLiteral("-o"), QStringLiteral("-")};
+}
+
+void TestTools::toolsReportFailedWrites()
+{
+    // A full disk: the output goes to /dev/full, which refuses every write.
+    QFETCH(QString, tool);
+    QFETCH(QStringList, args);
+    if (!QFileInfo::exists(QStringLiteral("/dev/full"))) {
+        QSKIP("no /dev/full here");
+    }
+    QProcess p;
+    p.setStandardOutputFile(QStringLiteral("/dev/full"));
+    p.start(QStringLiteral(AZODO_BIN_DIR "/") + tool, args);
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 1);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(err.count(QLatin1Char('\n')), 1);
+    QVERIFY2(err.contains(QStringLiteral("kein Platz")), qPrintable(err));
+}
+
+void TestTools::fuzzedArgumentsKeepTheContract()
+{
+    // Generated argument lists, each checked against the tools' promise: exit 0 with
+    // output, or exit 1 or 2 with exactly one line on stderr, nothing on stdout and no
+    // file left behind; never a signal; a FIFO and a device node stay what they are.
+    const quint32 seed = qEnvironmentVariableIsSet("AZODO_FUZZ_SEED")
+                             ? qEnvironmentVariable("AZODO_FUZZ_SEED").toUInt()
+                             : QRandomGenerator::global()->generate();
+    qInfo("fuzz seed %u (repeat with AZODO_FUZZ_SEED=%u)", seed, seed);
+    QRandomGenerator rng(seed);
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.png"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    FifoDrain drain(fifo);
+    const QString device = nullDevice(dir);
+    const QString existing = dir.filePath(QStringLiteral("old.png"));
+    {
+        QFile f(existing);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("not a picture yet");
+    }
+    const QString subdir = dir.filePath(QStringLiteral("sub"));
+    QVERIFY(QDir().mkdir(subdir));
+
+    const QStringList numbers{
+        QStringLiteral("0"),          QStringLiteral("1"),           QStringLiteral("-1"),
+        QStringLiteral("50"),         QStringLiteral("-50"),         QStringLiteral("51"),
+        QStringLiteral("40"),         QStringLiteral("-41"),         QStringLiteral("18"),
+        QStringLiteral("17.9"),       QStringLiteral("33,5"),        QStringLiteral("1e3"),
+        QStringLiteral("nan"),        QStringLiteral("inf"),         QStringLiteral("-0"),
+        QStringLiteral("2147483647"), QStringLiteral("-2147483648"), QStringLiteral("99999999999"),
+        QStringLiteral(""),           QStringLiteral(" "),           QStringLiteral("0x10"),
+        QStringLiteral("١٢"),         QStringLiteral("a\nb"),        QStringLiteral("−5")};
+    const auto number = [&] {
+        return numbers[rng.bounded(numbers.size())];
+    };
+    const auto range = [&] {
+        switch (rng.bounded(4)) {
+        case 0:
+            return number();
+        case 1:
+            return number() + QLatin1Char(':') + number();
+        default:
+            return number() + QLatin1Char(':') + number() + QLatin1Char(':') + number();
+        }
+    };
+    const auto target = [&]() -> QString {
+        switch (rng.bounded(9)) {
+        case 0:
+            return fifo;
+        case 1:
+            return device.isEmpty() ? fifo : device;
+        case 2:
+            return existing;
+        case 3:
+            return subdir;
+        case 4:
+            return dir.filePath(QStringLiteral("no/such/x.png"));
+        case 5:
+            return QStringLiteral("-");
+        case 6:
+            return QString();
+        default:
+            return dir.filePath(QStringLiteral("new%1.png").arg(rng.bounded(1000)));
+        }
+    };
+
+    const auto check = [&](const QString &tool, const QStringList &args, Run &r) {
+        const QString call = tool + QLatin1Char(' ') + args.join(QLatin1Char(' '));
+        const QByteArray oldDigest = digest(existing);
+        const QStringList before = entries(dir.path());
+        r = run(tool, args);
+        QVERIFY2(r.code == 0 || r.code == 1 || r.code == 2,
+                 qPrintable(QStringLiteral("exit %1: %2").arg(r.code).arg(call)));
+        if (r.code == 0) {
+            QVERIFY2(r.err.isEmpty(), qPrintable(call + QStringLiteral(" | ") + r.err));
+        } else {
+            QVERIFY2(r.err.count(QLatin1Char('\n')) == 1 && r.err.endsWith(QLatin1Char('\n')),
+                     qPrintable(call + QStringLiteral(" | ") + r.err));
+            QVERIFY2(r.out.isEmpty(), qPrintable(call));
+            QVERIFY2(entries(dir.path()) == before, qPrintable(call));
+            QVERIFY2(digest(existing) == oldDigest, qPrintable(call));
+        }
+        QVERIFY2(isFifo(fifo), qPrintable(call));
+        QVERIFY2(device.isEmpty() || isCharDevice(device), qPrintable(call));
+    };
+
+    const QStringList cardOptions{QStringLiteral("--csv"),     QStringLiteral("--wind-h"),
+                                  QStringLiteral("--wind-v"),  QStringLiteral("--help"),
+                                  QStringLiteral("--version"), QStringLiteral("-h"),
+                                  QStringLiteral("--wind"),    QStringLiteral("-")};
+    for (int n = 0; n < 300; ++n) {
+        QStringList args;
+        const int count = static_cast<int>(rng.bounded(5));
+        for (int i = 0; i < count; ++i) {
+            const QString option = cardOptions[rng.bounded(cardOptions.size())];
+            args << option;
+            if (option.startsWith(QLatin1String("--wind")) && rng.bounded(8) != 0) {
+                args << range();
+            }
+        }
+        Run r;
+        check(QStringLiteral("azodo-table"), args, r);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        QVERIFY2(r.code != 0 || !r.out.isEmpty(), qPrintable(args.join(QLatin1Char(' '))));
+    }
+
+    const QStringList renderOptions{QStringLiteral("--wind-h"),
+                                    QStringLiteral("--wind-v"),
+                                    QStringLiteral("--airspeed"),
+                                    QStringLiteral("--size"),
+                                    QStringLiteral("-o"),
+                                    QStringLiteral("--no-wind-vectors"),
+                                    QStringLiteral("--no-airspeed-vectors"),
+                                    QStringLiteral("-platform"),
+                                    QStringLiteral("-style"),
+                                    QStringLiteral("--help")};
+    const QStringList sizes{QStringLiteral("200x200"), QStringLiteral("240x300"),
+                            QStringLiteral("199x200"), QStringLiteral("8001x200"),
+                            QStringLiteral("x"),       QStringLiteral("300X300")};
+    for (int n = 0; n < 300; ++n) {
+        QStringList args;
+        const int count = static_cast<int>(rng.bounded(5));
+        for (int i = 0; i < count; ++i) {
+            const QString option = renderOptions[rng.bounded(renderOptions.size())];
+            args << option;
+            if (option == QLatin1String("--size")) {
+                args << sizes[rng.bounded(sizes.size())];
+            } else if (option == QLatin1String("-o")) {
+                args << target();
+            } else if (option.startsWith(QLatin1String("--")) &&
+                       !option.startsWith(QLatin1String("--no")) &&
+                       option != QLatin1String("--help")) {
+                args << number();
+            }
+        }
+        // Most calls that get as far as drawing draw small, so the test stays quick.
+        if (rng.bounded(3) != 0) {
+            args << QStringLiteral("-o") << target();
+            if (!args.contains(QLatin1String("--size"))) {
+                args << QStringLiteral("--size") << QStringLiteral("200x200");
+            }
+        }
+        Run r;
+        check(QStringLiteral("azodo-render"), args, r);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        const qsizetype o = args.lastIndexOf(QStringLiteral("-o"));
+        if (r.code == 0 && o >= 0 && o + 1 < args.size() &&
+            !args.contains(QLatin1String("--help"))) {
+            const QString out = args[o + 1];
+            if (out == QLatin1String("-")) {
+                QVERIFY2(r.rawOut.startsWith("\x89PNG"), qPrintable(args.join(QLatin1Char(' '))));
+            } else if (QFileInfo(out).isFile()) {
+                QVERIFY2(!QImage(out).isNull(), qPrintable(args.join(QLatin1Char(' '))));
+            }
+        }
+    }
+}
+
+void TestTools::programsAnswerWithoutADisplay_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("answer");
+    for (const char *p : {"azodo", "azodo-table", "azodo-render"}) {
+        const QString name = QString::fromLatin1(p);
+        QTest::addRow("%s --version", p) << name << QStringList{QStringLiteral("--version")} << 0
+                                         << name + QStringLiteral(" 1.");
+        QTest::addRow("%s --help", p) << name << QStringList{QStringLiteral("--help")} << 0
+                                      << QStringLiteral("Aufruf: ") + name;
+    }
+    // The window program where there is no display: one German line, not Qt's abort.
+    QTest::newRow("azodo without display") << QStringLiteral("azodo") << QStringList{} << 1
+                                           << QStringLiteral("azodo: keine grafische Anzeige");
+    // The picture export never needs one, whatever the environment names.
+    QTest::newRow("render with xcb named")
+        << QStringLiteral("azodo-render")
+        << QStringList{QStringLiteral("--size"), QStringLiteral("200x200"), QStringLiteral("-o"),
+                       QStringLiteral("-")}
+        << 0 << QStringLiteral("\uFFFDPNG");
+}
+
+void TestTools::programsAnswerWithoutADisplay()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QString, answer);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    const Run r = run(program, args, env);
+    QCOMPARE(r.code, code);
+    if (code == 0) {
+        QVERIFY2(r.out.startsWith(answer), qPrintable(r.out.left(80)));
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+    } else {
+        QVERIFY(r.out.isEmpty());
+        QVERIFY2(r.err.startsWith(answer), qPrintable(r.err));
+        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
     }
 }
 

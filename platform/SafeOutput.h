@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Output of the command-line tools. Every write is checked: a full disk, a closed pipe or
+// a file-size limit is an error that the caller reports, never a silent success. Error
+// texts are German, like the rest of the program.
+
+// Makes broken pipes and exceeded file-size limits plain write errors instead of signals
+// that end the process without a word.
+void ignoreOutputSignals();
+
+// A German description of a C library error number.
+QString systemErrorText(int error);
+
+// Writes all of data to the file descriptor, resuming after interruptions. Returns 0 or
+// the error number of the first failed write.
+int writeAll(int fd, const char *data, qsizetype size);
+
+// Writes data to standard output and closes it, so that errors that only show at close
+// are caught too. Returns 0 or an error number.
+int writeStandardOutput(const QByteArray &data);
+
+// Writes data to the file at path (bytes as the file system takes them):
+// - a regular file, or a new one, is replaced atomically through a temporary file beside
+//   it, keeping the old file's permissions; if its folder is read-only but the file is
+//   writable, the file is overwritten in place;
+// - a symbolic link is followed, so the link stays a link;
+// - anything else that exists (a FIFO, a device) is written to directly, never replaced;
+// - a folder is refused.
+// On failure returns false with a German reason in error and leaves no temporary file.
+bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &error);
+
+// The text with every control character (a line break in a file name, say) shown as an
+// escape, so that a message stays on its one line.
+QString oneLine(const QString &text);
