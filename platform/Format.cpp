@@ -4,6 +4,19 @@
 
 #include <cmath>
 
+namespace {
+
+// The locale's decimal separator without the direction marks some locales carry along.
+QString decimalSeparator(const QLocale &locale)
+{
+    QString point = locale.decimalPoint();
+    point.removeIf(
+        [](QChar c) { return c.category() == QChar::Other_Format || c.isSpace() || c.isDigit(); });
+    return point.isEmpty() ? QStringLiteral(".") : point;
+}
+
+} // namespace
+
 QString FormatFixed(double value, int decimals, const QLocale &locale)
 {
     if (std::isnan(value)) {
@@ -13,14 +26,18 @@ QString FormatFixed(double value, int decimals, const QLocale &locale)
         return value > 0 ? QStringLiteral("∞") : QStringLiteral("-∞");
     }
     const QtFloatingPointScope qtCode;
-    QLocale l = locale;
-    l.setNumberOptions(l.numberOptions() | QLocale::OmitGroupSeparator);
-    QString text = l.toString(value, 'f', decimals);
+    // The patterns give Latin digits and an ASCII minus everywhere; only the decimal
+    // separator is the user's. A locale's own digits, its minus sign (U+2212) or the
+    // Arabic letter mark that comes with its numbers would change what a read-out says,
+    // or turn it right to left on the screen.
+    QString text = QLocale::c().toString(value, 'f', decimals);
     // "-0,00" for -0.001: a rounded zero carries no sign.
-    const QString zero = l.toString(0.0, 'f', decimals);
-    const QString minus = l.negativeSign();
-    if (text.startsWith(minus) && text.mid(minus.size()) == zero) {
-        text = zero;
+    if (text.startsWith(QLatin1Char('-')) &&
+        text.mid(1) == QLocale::c().toString(0.0, 'f', decimals)) {
+        text.remove(0, 1);
+    }
+    if (decimals > 0) {
+        text.replace(QLatin1Char('.'), decimalSeparator(locale));
     }
     return text;
 }

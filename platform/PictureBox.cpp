@@ -259,11 +259,28 @@ void PictureBox::Arc(double x, double y, double radius, double start, double end
     }
     const QtFloatingPointScope qtCode;
     constexpr double kTwoPi = 6.283185307179586;
+    const QSizeF pixels(size());
     const QPointF centre = toPixel(x, y);
-    const double r = std::fabs(radius) / m_scale.unitsPerPixelX(QSizeF(size()));
+    const double perUnitX = 1.0 / m_scale.unitsPerPixelX(pixels);
+    const double perUnitY = 1.0 / m_scale.unitsPerPixelY(pixels);
+    const double r = std::fabs(radius) * perUnitX;
+    // The angles are directions in user units, and a unit across and a unit up differ in
+    // length on the screen: an angle θ points where (cos θ, sin θ) in user units lands.
+    // The circle itself stays round, so only the directions of its ends are mapped.
+    const auto screenAngle = [&](double theta) {
+        return std::atan2(std::sin(theta) * perUnitY, std::cos(theta) * perUnitX);
+    };
     double span = end - start;
     while (span < 0) {
         span += kTwoPi;
+    }
+    const double screenStart = screenAngle(start);
+    double screenSpan = span;
+    if (span < kTwoPi) {
+        screenSpan = screenAngle(end) - screenStart;
+        while (screenSpan < 0) {
+            screenSpan += kTwoPi;
+        }
     }
     // Angles count counter-clockwise on the screen; the y-up scale keeps that sense.
     const double toSixteenths = 180.0 / 3.141592653589793 * 16.0;
@@ -273,8 +290,8 @@ void PictureBox::Arc(double x, double y, double radius, double start, double end
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
-              static_cast<int>(std::lround(start * toSixteenths)),
-              static_cast<int>(std::lround(span * toSixteenths)));
+              static_cast<int>(std::lround(screenStart * toSixteenths)),
+              static_cast<int>(std::lround(screenSpan * toSixteenths)));
 }
 
 void PictureBox::Print(const QString &text)

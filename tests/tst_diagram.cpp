@@ -107,6 +107,8 @@ private slots:
     void glidePathWorkedValues_data();
     void glidePathWorkedValues();
     void glidePathBackwardAndLevel();
+    void glideAngleArcOnScreen_data();
+    void glideAngleArcOnScreen();
     void penIsRestored();
     void exactCancellations();
     void nothingNonFiniteOverAllBarStates();
@@ -604,6 +606,57 @@ void TestDiagram::glidePathBackwardAndLevel()
     QVERIFY(!still.text(QStringLiteral("Gleitwinkel")));
 }
 
+void TestDiagram::glideAngleArcOnScreen_data()
+{
+    QTest::addColumn<float>("airspeed"); // 0: best glide
+    QTest::addColumn<float>("windH");
+    QTest::addColumn<float>("windV");
+    QTest::newRow("still air") << 0.0f << 0.0f << 0.0f;
+    QTest::newRow("headwind 25") << 0.0f << -25.0f << 0.0f;
+    QTest::newRow("downdraft 2, tailwind 20") << 0.0f << 20.0f << -2.0f;
+    QTest::newRow("updraft 1.5, climbing") << 30.0f << 0.0f << 1.5f;
+}
+
+void TestDiagram::glideAngleArcOnScreen()
+{
+    // A unit across and a unit up differ on the screen (1.22 and 0.77 pixels here): the
+    // arc must still start at the axis and stop just short of the green vector as seen.
+    QFETCH(float, airspeed);
+    QFETCH(float, windH);
+    QFETCH(float, windV);
+    Diagram d;
+    d.switches.freeBrakes = airspeed > 0;
+    d.decl.Airspeed = airspeed;
+    d.draw(windH, windV);
+    const double angle = d.decl.GlideAngle;
+    QVERIFY(std::fabs(angle) > 0.1);
+    const double kx = 1468.0 / 1200.0;
+    const double ky = 770.0 / 1000.0;
+    const auto onScreen = [&](double theta) {
+        return std::atan2(std::sin(theta) * ky, std::cos(theta) * kx);
+    };
+    const double side = angle < 0 ? -1.0 : 1.0;
+    const double vector = onScreen(angle);
+    const double arcEnd = onScreen(angle - side * 0.05);
+    const QPointF centre = d.pic.toPixel(0, 0);
+    const double r = 120 * kx;
+    const QImage img = d.pic.Image();
+    const auto at = [&](double phi) {
+        return img.pixelColor(qRound(centre.x() + r * std::cos(phi) - 0.5),
+                              qRound(centre.y() - r * std::sin(phi) - 0.5));
+    };
+    const auto green = [](const QColor &c) {
+        return c.green() - c.red() > 60;
+    };
+    const double degree = 3.141592653589793 / 180.0;
+    QVERIFY2(green(at(arcEnd / 2)), qPrintable(at(arcEnd / 2).name()));
+    QVERIFY2(green(at(arcEnd - side * 1.0 * degree)), qPrintable(at(arcEnd).name()));
+    const QColor beyond = at(vector + side * 3.0 * degree);
+    QVERIFY2(beyond.green() - beyond.red() < 20, qPrintable(beyond.name()));
+    // The arc lies on the side of the axis the vector points to.
+    QVERIFY(!green(at(-side * 10.0 * degree)));
+}
+
 void TestDiagram::penIsRestored()
 {
     for (bool free : {false, true}) {
@@ -646,7 +699,15 @@ void TestDiagram::exactCancellations()
     const QString r0 = zero.draw(-25, -Polar(25.0f));
     QCOMPARE(zero.decl.GroundSpeedH, 0.0f);
     QCOMPARE(zero.decl.GroundSpeedV, 0.0f);
-    QVERIFY(r0.endsWith(QStringLiteral("Grund: ∞")));
+    QVERIFY2(r0.endsWith(QStringLiteral("Grund: –")), qPrintable(r0));
+
+    // Level over the ground while moving backward: infinite, with the sign of the motion.
+    Diagram back;
+    back.switches.freeBrakes = true;
+    back.decl.Airspeed = 20.0f;
+    const QString rb = back.draw(-30, -Polar(20.0f));
+    QCOMPARE(back.decl.GroundSpeedV, 0.0f);
+    QVERIFY2(rb.endsWith(QStringLiteral("Grund: -∞")), qPrintable(rb));
     int fromTip = 0;
     for (const DrawOp &op : zero.ops(DrawOp::Line, Look::kGroundGreen)) {
         fromTip += op.x1 == 0 && op.y1 == 0 && op.width == 2 && (op.x2 != 0 || op.y2 != 0);

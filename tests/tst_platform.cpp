@@ -13,6 +13,8 @@ class TestPlatform : public QObject
 private slots:
     void format_data();
     void format();
+    void formatKeepsLatinDigitsAndAsciiMinus_data();
+    void formatKeepsLatinDigitsAndAsciiMinus();
     void standardNumberText();
     void userScaleMapsCornersAndCentre();
     void textMeasuresInUserUnits();
@@ -65,6 +67,45 @@ void TestPlatform::format_data()
     QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << "0.00"
                               << "∞"
                               << "∞";
+}
+
+void TestPlatform::formatKeepsLatinDigitsAndAsciiMinus_data()
+{
+    // Only the decimal separator comes from the locale; digits, minus and direction are
+    // the pattern's. A read-out like "km/h ١٥-" or "−7,95" is a fault.
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Swedish minus") << "sv_SE" << -7.954 << "0.00"
+                                   << "-7,95";
+    QTest::newRow("Finnish minus") << "fi_FI" << -15.0 << "0"
+                                   << "-15";
+    QTest::newRow("Norwegian minus") << "nb_NO" << -1.25 << "0.0"
+                                     << "-1,3";
+    QTest::newRow("Egyptian digits") << "ar_EG" << -15.0 << "0"
+                                     << "-15";
+    QTest::newRow("Saudi digits") << "ar_SA" << 21.9 << "0.00" << QString::fromUtf8("21\u066b90");
+    QTest::newRow("Persian digits") << "fa_IR" << -4.0 << "0.0" << QString::fromUtf8("-4\u066b0");
+    QTest::newRow("Swiss no grouping") << "de_CH" << 1234.5 << "0.0"
+                                       << "1234.5";
+    QTest::newRow("rounded zero, Swedish") << "sv_SE" << -0.001 << "0.00"
+                                           << "0,00";
+}
+
+void TestPlatform::formatKeepsLatinDigitsAndAsciiMinus()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(QString, pattern);
+    QFETCH(QString, expected);
+    const QString text = Format(value, pattern, QLocale(locale));
+    QCOMPARE(text, expected);
+    for (const QChar c : text) {
+        const bool foreign = c.unicode() >= 0x80 && (c.isDigit() || c == QChar(0x2212) ||
+                                                     c.category() == QChar::Other_Format);
+        QVERIFY2(!foreign, qPrintable(text));
+    }
 }
 
 void TestPlatform::format()

@@ -23,13 +23,21 @@ QString glideRatioReadout(float airspeed, float groundSpeedH, float groundSpeedV
 {
     const QString pattern = QStringLiteral("0.00");
     const double inAir = static_cast<double>(airspeed) / 3.6 / static_cast<double>(Polar(airspeed));
-    // A vertical wind that exactly cancels the sink leaves no finite ratio over ground;
-    // show it as infinite rather than dividing by zero.
-    const QString overGround =
-        groundSpeedV == 0.0f
-            ? QStringLiteral("∞")
-            : Format(static_cast<double>(groundSpeedH) / 3.6 / static_cast<double>(groundSpeedV),
-                     pattern, locale);
+    // A vertical wind that exactly cancels the sink leaves no finite ratio over ground:
+    // infinite with the sign of the horizontal ground speed, and none at all when the
+    // glider stands still over the ground.
+    QString overGround;
+    if (groundSpeedV != 0.0f) {
+        overGround =
+            Format(static_cast<double>(groundSpeedH) / 3.6 / static_cast<double>(groundSpeedV),
+                   pattern, locale);
+    } else if (groundSpeedH > 0.0f) {
+        overGround = QStringLiteral("∞");
+    } else if (groundSpeedH < 0.0f) {
+        overGround = QStringLiteral("-∞");
+    } else {
+        overGround = QStringLiteral("–");
+    }
     return QStringLiteral("Gleitzahl in Luft: ") + Format(inAir, pattern, locale) +
            QStringLiteral(",   Gleitzahl über Grund: ") + overGround;
 }
