@@ -165,6 +165,23 @@ void TestDiagram::layoutOfFullHd()
     QVERIFY(near(L.cmdWeiter.height, 372.0 * 1000 / 11542.5));
     QVERIFY(near(L.cmdWeiter.top, 330 - 0.2 * 372.0 * 1000 / 11542.5));
     QVERIFY(near(L.cmdWeiter.left + 1.1 * L.cmdWeiter.width, 600));
+
+    // Under a window manager (twm: 2 + 2 px across, 21 + 2 px up and down) the outer
+    // window keeps its size and place; the client area and the controls shrink into it.
+    // A tick box 17 px high keeps the bottom row's rules.
+    const FormLayout F = computeLayout(28800, 16200, 60, 345, 255);
+    QCOMPARE(F.window.width, 25920.0f);
+    QCOMPARE(F.window.height, 15390.0f);
+    QCOMPARE(F.window.left, 1440.0f);
+    QCOMPARE(F.clientWidth, 25860.0f);
+    QCOMPARE(F.clientHeight, 15045.0f);
+    QVERIFY(near(F.picPolare.height, 0.75 * 15045));
+    QVERIFY(near(F.cmdEnde.bottom(), 15045 - 0.5 * 372));
+    QVERIFY(near(F.chkAirspeed.height, 255));
+    QVERIFY(near(F.chkAirspeed.bottom(), F.cmdEnde.bottom()));
+    QVERIFY(near(F.chkWind.top, F.chkAirspeed.top - 1.2 * 255));
+    QVERIFY(near(F.chkWind.height, 255));
+    QVERIFY(near(F.chkBremsen.top, F.chkWind.top));
 }
 
 void TestDiagram::windowAfterStartUp()

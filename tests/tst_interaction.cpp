@@ -72,6 +72,7 @@ private slots:
     void endeEndsTheProgram();
     void diagramSurvivesExpose();
     void accessibleNamesAndFocusOrder();
+    void neverMirrored();
 
 private:
     frmStart *form = nullptr;
@@ -344,6 +345,28 @@ void TestInteraction::diagramSurvivesExpose()
     delete cover;
     QCOMPARE(form->picPolare->grab().toImage().convertToFormat(QImage::Format_RGB32),
              drawn.convertToFormat(QImage::Format_RGB32));
+}
+
+void TestInteraction::neverMirrored()
+{
+    // Qt's -reverse, or a right-to-left language, must not turn the wind bars round:
+    // the left end stays "Gegenwind", whatever the application's direction says.
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    frmStart mirrored;
+    mirrored.setEndProgram([] {});
+    mirrored.show();
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    QVERIFY(QTest::qWaitForWindowExposed(&mirrored));
+    QScrollBar *h = mirrored.HScroll1;
+    QCOMPARE(h->layoutDirection(), Qt::LeftToRight);
+    for (int i = 0; i < 3; ++i) {
+        QTest::mouseClick(h, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(h->width() / 20, h->height() / 2));
+    }
+    QCOMPARE(h->value(), -15);
+    QCOMPARE(mirrored.decl.WindH, -15.0f);
+    QVERIFY(mirrored.lblHScrRight->x() < mirrored.lblHscrLeft->x());
+    QCOMPARE(mirrored.lblHScrRight->caption(), QStringLiteral("Gegenwind"));
 }
 
 void TestInteraction::accessibleNamesAndFocusOrder()

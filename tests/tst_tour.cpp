@@ -262,6 +262,7 @@ private slots:
     void clickDuringAnAnimationEndsTheNextWait();
     void closingTheWindowAbandonsTheTour();
     void endeDuringAWait();
+    void spaceAloneRunsTheWholeTour();
     void animateCountsInSinglePrecision();
 };
 
@@ -603,6 +604,44 @@ void TestTour::endeDuringAWait()
     QCOMPARE(ended, 1);
     QCOMPARE(d.waits.size(), 3);
     QVERIFY(!d.tour.running());
+}
+
+void TestTour::spaceAloneRunsTheWholeTour()
+{
+    // The keyboard user's tour: Space on "Tour", then Space at every wait. Disabling the
+    // focused "Tour" (and ">> Weiter" in the sweep of step 6) must not leave the focus on
+    // "Ende", where the next Space would end the program.
+    Driver d;
+    int ended = 0;
+    d.form.setEndProgram([&ended] { ++ended; });
+    d.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d.form));
+    QStringList focusAtWaits;
+    d.onWait = [&](int) {
+        QWidget *focus = QApplication::focusWidget();
+        const auto *button = qobject_cast<QAbstractButton *>(focus);
+        focusAtWaits.append(focus == d.form.cmdWeiter ? QStringLiteral("cmdWeiter")
+                            : button                  ? button->text()
+                            : focus ? QString::fromLatin1(focus->metaObject()->className())
+                                    : QStringLiteral("none"));
+        QTimer::singleShot(0, &d.form, [&d] {
+            QWidget *target = QApplication::focusWidget();
+            QTest::keyClick(target ? target : &d.form, Qt::Key_Space);
+        });
+        return false;
+    };
+    d.form.cmdTour->setFocus();
+    QTest::keyClick(d.form.cmdTour, Qt::Key_Space);
+    QCOMPARE(ended, 0);
+    QCOMPARE(d.waits.size(), 25);
+    QVERIFY(!d.tour.running());
+    QCOMPARE(focusAtWaits.size(), 25);
+    for (int i = 0; i < focusAtWaits.size(); ++i) {
+        QVERIFY2(focusAtWaits[i] == QLatin1String("cmdWeiter"),
+                 qPrintable(QStringLiteral("step %1: %2").arg(i + 1).arg(focusAtWaits[i])));
+    }
+    // After the tour the focus rests on "Tour", not on "Ende".
+    QVERIFY(QApplication::focusWidget() != d.form.cmdEnde);
 }
 
 void TestTour::animateCountsInSinglePrecision()

@@ -154,6 +154,9 @@ void TourController::start()
     f.txtTour->setVisible(true);
     f.cmdWeiter->setVisible(true);
     f.cmdWeiter->setText(QStringLiteral(">> Weiter"));
+    // The keyboard goes with the tour: disabling the focused "Tour" below would otherwise
+    // hand the focus on, possibly to "Ende", and the next Space would end the program.
+    f.cmdWeiter->setFocus(Qt::OtherFocusReason);
     f.repaint();
 
     for (QWidget *w :
@@ -180,4 +183,6 @@ void TourController::end()
                                                        f.cmdTour, f.HScroll1, f.VScroll1}) {
         w->setEnabled(true);
     }
+    // The hidden ">> Weiter" gave the focus away; "Tour" takes it, never "Ende".
+    f.cmdTour->setFocus(Qt::OtherFocusReason);
 }

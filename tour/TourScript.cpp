@@ -112,6 +112,8 @@ void Script::run()
     // Clicks made on the button while it was disabled are dropped now, not counted later.
     QCoreApplication::processEvents();
     f().cmdWeiter->setEnabled(true);
+    // Disabling it passed the focus on; the keyboard user continues where the mouse would.
+    f().cmdWeiter->setFocus(Qt::OtherFocusReason);
     waitForWeiter();
 
     step(7); // Wind comes in

@@ -1,5 +1,6 @@
 #include "Layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace KeptSize;
@@ -13,7 +14,8 @@ float f(double v)
 
 } // namespace
 
-FormLayout computeLayout(float SW, float SH, float frameWidth, float frameHeight)
+FormLayout computeLayout(float SW, float SH, float frameWidth, float frameHeight,
+                         float checkBoxHeight)
 {
     FormLayout L;
 
@@ -39,11 +41,14 @@ FormLayout computeLayout(float SW, float SH, float frameWidth, float frameHeight
     L.VScroll1 = {pic.left - kScrollThickness - 50, pic.top, kScrollThickness, pic.height};
     L.HScroll1 = {pic.left, pic.bottom() + 50, pic.width, kScrollThickness};
 
-    // 8.-11. The switches in the bottom row.
-    L.chkAirspeed.top = L.cmdEnde.bottom() - kChkAirspeedH;
+    // 8.-11. The switches in the bottom row. The two tick boxes get the height their
+    // style needs, so that the tick box is never cut off; the rules stay the same.
+    const float tickHeight = std::max(checkBoxHeight, kChkAirspeedH);
+    L.chkAirspeed.top = L.cmdEnde.bottom() - tickHeight;
     L.chkAirspeed.width = kChkAirspeedW;
-    L.chkAirspeed.height = kChkAirspeedH;
-    L.chkWind = {L.HScroll1.left, f(L.chkAirspeed.top - 1.2 * kChkAirspeedH), kChkWindW, kChkWindH};
+    L.chkAirspeed.height = tickHeight;
+    L.chkWind = {L.HScroll1.left, f(L.chkAirspeed.top - 1.2 * tickHeight), kChkWindW,
+                 std::max(checkBoxHeight, kChkWindH)};
     L.chkAirspeed.left = L.chkWind.left;
     L.chkBremsen = {f(L.HScroll1.left + L.HScroll1.width / 2.0 - kChkBremsenW / 2.0), L.chkWind.top,
                     kChkBremsenW, kChkBremsenH};

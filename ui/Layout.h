@@ -44,6 +44,7 @@ struct FormLayout
 constexpr float kScaleLeft = -600, kScaleTop = 500, kScaleWidth = 1200, kScaleHeight = -1000;
 
 // screenWidth/Height: twips. frameWidth/Height: twips the window system's frame takes
-// from the window's size (0 where the window has no decorations).
+// from the window's size (0 where the window has no decorations). checkBoxHeight: twips
+// the style needs for a whole tick box (at least the kept 192).
 FormLayout computeLayout(float screenWidth, float screenHeight, float frameWidth = 0,
-                         float frameHeight = 0);
+                         float frameHeight = 0, float checkBoxHeight = KeptSize::kChkAirspeedH);

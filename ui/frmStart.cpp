@@ -6,6 +6,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QScreen>
+#include <QStyle>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -22,6 +25,8 @@ Label *makeLabel(QWidget *parent, const QString &caption, int alignment)
 
 frmStart::frmStart(QWidget *parent) : QWidget(parent)
 {
+    // The diagram and its bars read left to right in every language.
+    setLayoutDirection(Qt::LeftToRight);
     m_endProgram = [] {
         QCoreApplication::exit(0);
     };
@@ -102,36 +107,35 @@ void frmStart::setTourTextHeight(float units)
     placeInDiagram(txtTour, r);
 }
 
-void frmStart::Form_Load()
+// The height in twips that the style needs for a whole tick box with its caption.
+float frmStart::checkBoxHeightTwips() const
+{
+    const int pixels = std::max({chkWind->sizeHint().height(), chkAirspeed->sizeHint().height(),
+                                 chkWind->style()->pixelMetric(QStyle::PM_IndicatorHeight)});
+    return static_cast<float>(pixels) * Screen::TwipsPerPixelY();
+}
+
+void frmStart::placeWindow(const FormLayout &L)
 {
     const float tx = Screen::TwipsPerPixelX();
     const float ty = Screen::TwipsPerPixelY();
-    m_layout = computeLayout(Screen::Width(), Screen::Height());
-    const FormLayout &L = m_layout;
-
-    // 1. The window; its frame is left to the window system.
-    move(qRound(L.window.left / tx), qRound(L.window.top / ty));
+    // The screen's own origin: a primary screen need not start at (0, 0). For a window,
+    // move() places the outer frame and resize() sets the client area.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    move(origin + QPoint(qRound(L.window.left / tx), qRound(L.window.top / ty)));
     resize(qRound(L.clientWidth / tx), qRound(L.clientHeight / ty));
+}
 
-    // 2. The diagram and its user scale.
-    setGeometryTwips(picPolare,
-                     {L.picPolare.left, L.picPolare.top, L.picPolare.width, L.picPolare.height});
-    setUpDiagram(*picPolare);
-    picPolare->setAutoRedraw(true);
-
-    // 3.-11.
+void frmStart::placeControls(const FormLayout &L)
+{
     const auto place = [](QWidget *w, const TwipsRect &r) {
         setGeometryTwips(w, {r.left, r.top, r.width, r.height});
     };
+    place(picPolare, L.picPolare);
     place(cmdEnde, L.cmdEnde);
     place(lblAuthor, L.lblAuthor);
     place(cboFree, L.cboFree);
-    cboFree->addItems({QStringLiteral("Freeware"),
-                       QStringLiteral("Weitergabe ausdrücklich erwünscht"),
-                       QStringLiteral("Ohne Gewähr: ersetzt keine Flugausbildung"),
-                       QStringLiteral("Für Schulung und Selbststudium"),
-                       QStringLiteral("https://azodo.example.org")});
-    cboFree->setEditText(QStringLiteral("Freeware"));
     place(VScroll1, L.VScroll1);
     place(HScroll1, L.HScroll1);
     place(chkWind, L.chkWind);
@@ -141,23 +145,9 @@ void frmStart::Form_Load()
         box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
     }
     place(chkBremsen, L.chkBremsen);
-
-    // 12. Ticking the two boxes redraws twice and so writes the wind read-outs.
-    chkWind->setChecked(true);
-    chkAirspeed->setChecked(true);
-
-    // 13.-15.
     place(cmdTour, L.cmdTour);
-    setTourTextHeight(L.txtTour.height);
-    txtTour->setBackColor(Look::kTourPanel);
-    txtTour->hide();
+    setTourTextHeight(m_tourTextHeight > 0 ? m_tourTextHeight : L.txtTour.height);
     placeInDiagram(cmdWeiter, L.cmdWeiter);
-    cmdWeiter->hide();
-
-    // 16.-23. The labels.
-    for (Label *label : {lblAufwind, lblWind, lblHscrLeft, lblHScrRight, lblVScrUp, lblVScrDown}) {
-        label->setForeColor(Look::kLabelBlue);
-    }
     place(lblAufwind, L.lblAufwind);
     place(lblWind, L.lblWind);
     place(lblHscrLeft, L.lblHscrLeft);
@@ -165,10 +155,46 @@ void frmStart::Form_Load()
     place(lblVScrUp, L.lblVScrUp);
     place(lblVScrDown, L.lblVScrDown);
     place(lblInfo, L.lblInfo);
+    picCopy->setGeometry(picPolare->geometry());
+}
+
+void frmStart::Form_Load()
+{
+    m_layout = computeLayout(Screen::Width(), Screen::Height(), 0, 0, checkBoxHeightTwips());
+    const FormLayout &L = m_layout;
+
+    // 1. The window; its frame is not known before the window system has framed it, so
+    // the client area takes the whole size until then (see adoptFrame).
+    placeWindow(L);
+
+    // 2.-11., 13.-15., 17.-23. Every control where the layout puts it; the diagram's
+    // scale first, as the tour's panel and button are placed in its units.
+    setUpDiagram(*picPolare);
+    placeControls(L);
+    picPolare->setAutoRedraw(true);
+    cboFree->addItems({QStringLiteral("Freeware"),
+                       QStringLiteral("Weitergabe ausdrücklich erwünscht"),
+                       QStringLiteral("Ohne Gewähr: ersetzt keine Flugausbildung"),
+                       QStringLiteral("Für Schulung und Selbststudium"),
+                       QStringLiteral("https://azodo.example.org")});
+    cboFree->setEditText(QStringLiteral("Freeware"));
+
+    // 12. Ticking the two boxes redraws twice and so writes the wind read-outs.
+    chkWind->setChecked(true);
+    chkAirspeed->setChecked(true);
+
+    // 14.-15. The tour's panel and button stay hidden until a tour shows them.
+    txtTour->setBackColor(Look::kTourPanel);
+    txtTour->hide();
+    cmdWeiter->hide();
+
+    // 16.-22. The blue labels.
+    for (Label *label : {lblAufwind, lblWind, lblHscrLeft, lblHScrRight, lblVScrUp, lblVScrDown}) {
+        label->setForeColor(Look::kLabelBlue);
+    }
 
     // 24. The static background, drawn once and kept in picCopy.
     DrawBackground(*picPolare);
-    picCopy->setGeometry(picPolare->geometry());
     picCopy->setPicture(picPolare->Image());
     picCopy->hide();
 
@@ -193,6 +219,39 @@ void frmStart::Form_Load()
     DrawGlidePath(zeroH, zeroV);
     picPolare->setAutoRedraw(false);
     WaitingForWeiter = false;
+}
+
+void frmStart::adoptFrame(const QMargins &frame)
+{
+    // The window's outer size is what the screen gives it; now that the window system's
+    // frame is known, the client area shrinks by it and the controls are laid out once
+    // more against that area. The background is drawn anew for the diagram's new size.
+    const float tx = Screen::TwipsPerPixelX();
+    const float ty = Screen::TwipsPerPixelY();
+    m_layout = computeLayout(
+        Screen::Width(), Screen::Height(), static_cast<float>(frame.left() + frame.right()) * tx,
+        static_cast<float>(frame.top() + frame.bottom()) * ty, checkBoxHeightTwips());
+    placeWindow(m_layout);
+    placeControls(m_layout);
+    DrawBackground(*picPolare);
+    picCopy->setPicture(picPolare->Image());
+    Repaint();
+}
+
+void frmStart::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // Under a window manager the frame's margins become known with the first move after
+    // the window was framed; without one they stay zero and nothing changes.
+    if (m_frameAdopted || !isVisible() || windowHandle() == nullptr) {
+        return;
+    }
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull()) {
+        return;
+    }
+    m_frameAdopted = true;
+    adoptFrame(frame);
 }
 
 OverlaySwitches frmStart::switches() const

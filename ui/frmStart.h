@@ -75,10 +75,15 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void createControls();
     void Form_Load();
+    float checkBoxHeightTwips() const;
+    void placeWindow(const FormLayout &L);
+    void placeControls(const FormLayout &L);
+    void adoptFrame(const QMargins &frame);
     void placeInDiagram(QWidget *child, const TwipsRect &units);
     void setUpAccessibility();
     // The wind bars carry the winds in their accessible names.
@@ -97,5 +102,6 @@ private:
     FormLayout m_layout;
     SavedPen m_saved;
     float m_tourTextHeight = 0.0f;
+    bool m_frameAdopted = false;
     std::function<void()> m_endProgram;
 };
