@@ -352,10 +352,10 @@ void TestInteraction::neverMirrored()
     // Qt's -reverse, or a right-to-left language, must not turn the wind bars round:
     // the left end stays "Gegenwind", whatever the application's direction says.
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    const auto restore = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
     frmStart mirrored;
     mirrored.setEndProgram([] {});
     mirrored.show();
-    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     QVERIFY(QTest::qWaitForWindowExposed(&mirrored));
     QScrollBar *h = mirrored.HScroll1;
     QCOMPARE(h->layoutDirection(), Qt::LeftToRight);
