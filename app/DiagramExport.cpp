@@ -1,6 +1,7 @@
 #include "DiagramExport.h"
 
 #include "Diagram.h"
+#include "Export.h"
 #include "PictureBox.h"
 #include "modCalc.h"
 
@@ -103,64 +104,40 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
 QString renderUsage()
 {
     return QStringLiteral(
-        "Aufruf: azodo-render [Optionen] -o DATEI.png\n"
-        "Zeichnet das Diagramm für einen Zustand und schreibt es als PNG.\n"
+        "Aufruf: azodo-render [Optionen] -o DATEI.png|DATEI.svg|DATEI.pdf\n"
+        "Zeichnet das Diagramm für einen Zustand und schreibt es als PNG, als SVG oder als\n"
+        "PDF (A4 quer), je nach der Endung der Datei.\n"
         "  --wind-h N              Wind horizontal in km/h, -50..50 (negativ: Gegenwind)\n"
         "  --wind-v N              Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind)\n"
         "  --airspeed V            Bremsen frei verstellbar, Fahrt V km/h (18..50);\n"
         "                          ohne: Geschwindigkeit des besten Gleitens\n"
         "  --no-wind-vectors       ohne Wind-Vektoren\n"
         "  --no-airspeed-vectors   ohne Airspeed-Vektoren\n"
-        "  --size BxH              Größe des Diagramms in Pixeln (Vorgabe 1600x1000)\n"
-        "  -o DATEI.png            Ausgabedatei; -o - schreibt auf die Standardausgabe\n"
+        "  --size BxH              Größe des Diagramms in Pixeln (Vorgabe 1600x1000,\n"
+        "                          für PDF 1100x700)\n"
+        "  -o DATEI                Ausgabedatei; -o - schreibt ein PNG auf die Standardausgabe\n"
         "  --help, --version       diese Hilfe, die Version\n");
+}
+
+DiagramState stateOf(const RenderOptions &options)
+{
+    DiagramState state;
+    state.windH = static_cast<float>(options.windH);
+    state.windV = WindVFromBarValue(-options.windVTenths);
+    state.switches = {options.windVectors, options.airspeedVectors, false};
+    if (options.airspeed) {
+        state.switches.freeBrakes = true;
+        state.airspeed = static_cast<float>(*options.airspeed);
+    }
+    return state;
 }
 
 QImage renderDiagram(const RenderOptions &options)
 {
-    PictureBox pic;
-    pic.resize(options.width, options.height);
-    setUpDiagram(pic);
-    DrawBackground(pic);
-    const QImage background = pic.Image();
-
-    modDeklarationen decl;
-    decl.WindH = static_cast<float>(options.windH);
-    decl.WindV = WindVFromBarValue(-options.windVTenths);
-    OverlaySwitches switches{options.windVectors, options.airspeedVectors, false};
-    if (options.airspeed) {
-        switches.freeBrakes = true;
-        decl.Airspeed = static_cast<float>(*options.airspeed);
-    }
-    SavedPen saved;
-    pic.setPicture(background);
-    DrawPolarOverlay(pic, decl.Airspeed, saved, switches, decl.WindH, decl.WindV);
-    const QString readout = DrawGlidePath(pic, decl, saved, decl.WindH, decl.WindV);
-    const QImage diagram = pic.Image();
-
-    const QFont font = standardFont(true);
-    const QFontMetrics fm(font);
-    const int strip = 2 * fm.height();
-    QImage out(options.width, options.height + strip, QImage::Format_RGB32);
+    const QSize size(options.outputWidth(), options.outputHeight());
+    QImage out(size.width(), size.height() + readoutStripHeight(), QImage::Format_RGB32);
     out.fill(Qt::white);
     QPainter p(&out);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(font);
-    p.setPen(Qt::black);
-    p.drawText(QRect(fm.averageCharWidth(), 0, options.width, strip),
-               Qt::AlignVCenter | Qt::AlignLeft, readout);
-    p.drawImage(QPoint(0, strip), diagram);
+    paintDiagram(p, size, stateOf(options));
     return out;
-}
-
-QByteArray encodePng(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    // Into memory, so that the file itself is only ever written by checked writes.
-    if (!image.save(&buffer, "PNG")) {
-        return {};
-    }
-    return bytes;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Export.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -15,8 +17,13 @@ struct RenderOptions
     std::optional<double> airspeed; // free-brake mode at this airspeed (18..50)
     bool windVectors = true;
     bool airspeedVectors = true;
-    int width = 1600; // pixels of the diagram
-    int height = 1000;
+    // Pixels of the diagram; without --size 1600 x 1000, and 1100 x 700 for a PDF, where
+    // the diagram is fitted to an A4 page and its texts should print at a readable size.
+    int width = 0;
+    int height = 0;
+    int outputWidth() const { return width > 0 ? width : isPdf() ? 1100 : 1600; }
+    int outputHeight() const { return height > 0 ? height : isPdf() ? 700 : 1000; }
+    bool isPdf() const { return exportFormatFor(output) == ExportFormat::Pdf && output != "-"; }
     QString output;
     bool help = false;
     bool version = false;
@@ -25,8 +32,8 @@ struct RenderOptions
 std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QString &error);
 QString renderUsage();
 
+// The state the options describe.
+DiagramState stateOf(const RenderOptions &options);
+
 // Needs a QApplication. The image is the read-out strip over the diagram.
 QImage renderDiagram(const RenderOptions &options);
-
-// The image as PNG bytes; empty if it cannot be encoded.
-QByteArray encodePng(const QImage &image);

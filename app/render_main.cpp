@@ -63,12 +63,15 @@ int main(int argc, char *argv[])
     char *qtArgv[] = {name, nullptr};
     QApplication app(qtArgc, qtArgv);
 
-    const QByteArray bytes = encodePng(renderDiagram(*options));
+    const bool toStdout = options->output == QLatin1String("-");
+    const ExportFormat format = toStdout ? ExportFormat::Png : exportFormatFor(options->output);
+    const QByteArray bytes = exportDiagram(
+        format, QSize(options->outputWidth(), options->outputHeight()), stateOf(*options));
     if (bytes.isEmpty()) {
         printError(QStringLiteral("das Bild konnte nicht erzeugt werden"));
         return 1;
     }
-    if (options->output == QLatin1String("-")) {
+    if (toStdout) {
         if (const int e = writeStandardOutput(bytes); e != 0) {
             printError(QStringLiteral("die Ausgabe kann nicht geschrieben werden: %1")
                            .arg(systemErrorText(e)));

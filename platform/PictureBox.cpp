@@ -111,8 +111,16 @@ QFont PictureBox::fontFor(bool bold) const
     return f;
 }
 
+void PictureBox::setExternalPainter(QPainter *painter)
+{
+    m_external = painter;
+}
+
 QPainter &PictureBox::painter()
 {
+    if (m_external != nullptr) {
+        return *m_external;
+    }
     if (!m_painter) {
         m_painter = std::make_unique<QPainter>(&m_buffer);
         m_painter->setRenderHint(QPainter::Antialiasing);
@@ -128,6 +136,9 @@ void PictureBox::endPainter() const
 
 void PictureBox::resetBuffer()
 {
+    if (m_external != nullptr && m_painting) {
+        m_external->fillRect(QRectF(QPointF(0, 0), QSizeF(size())), colorFromValue(m_backColor));
+    }
     endPainter();
     const qreal dpr = devicePixelRatioF();
     const QSize device = (QSizeF(size()) * dpr).toSize().expandedTo(QSize(1, 1));

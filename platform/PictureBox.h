@@ -109,6 +109,12 @@ public:
     // Paint the widget at once (also inside a long handler).
     void Refresh();
 
+    // Draws into another painter (a vector file, a printed page) instead of the back
+    // buffer, in the same space of the box's pixel size, so that one drawing code serves
+    // the screen and every export. Cls fills the box's area there. Null returns to the
+    // buffer. The painter must outlive its use here.
+    void setExternalPainter(QPainter *painter);
+
     const std::vector<DrawOp> &operations() const { return m_ops; }
 
 signals:
@@ -145,5 +151,6 @@ private:
     QImage m_picture;
     mutable QImage m_buffer;
     mutable std::unique_ptr<QPainter> m_painter;
+    QPainter *m_external = nullptr;
     std::vector<DrawOp> m_ops;
 };

@@ -3,8 +3,10 @@
 #include "SpeedToFlyCard.h"
 
 #include <QCryptographicHash>
+#include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
@@ -148,6 +150,7 @@ private slots:
     void renderRejectsBadArguments_data();
     void renderRejectsBadArguments();
     void renderUnwritablePath();
+    void renderVectorFiles();
     void renderNeverReplacesWhatIsNotAFile();
     void toolsReportFailedWrites_data();
     void toolsReportFailedWrites();
@@ -390,6 +393,65 @@ void TestTools::renderUnwritablePath()
         QCOMPARE(r.code, 1);
         QVERIFY(QDir(ro).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
+}
+
+void TestTools::renderVectorFiles()
+{
+    // SVG and PDF are drawings, not pictures: every text is text, no image is embedded,
+    // and the SVG drawn again shows the diagram where the window shows it.
+    QTemporaryDir dir;
+    const QString svg = dir.filePath(QStringLiteral("polare.svg"));
+    QCOMPARE(run(QStringLiteral("azodo-render"),
+                 {QStringLiteral("--size"), QStringLiteral("1200x1000"), QStringLiteral("-o"), svg})
+                 .code,
+             0);
+    QFile svgFile(svg);
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    const QByteArray svgText = svgFile.readAll();
+    QVERIFY(!svgText.contains("<image"));
+    for (const char *text :
+         {"Gleitwinkel", "Geschwindigkeit des besten Gleitens", "km/h", "Gleitzahl in Luft"}) {
+        QVERIFY2(svgText.contains(QByteArray(">") + text), text);
+    }
+    QSvgRenderer renderer(svgText);
+    QVERIFY(renderer.isValid());
+    QVERIFY(svgText.contains("width=\"317.5mm\"")); // 1200 CSS pixels
+    const QSize whole = renderer.viewBox().size();
+    QCOMPARE(whole.width(), 1200);
+    QImage drawn(whole, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    {
+        QPainter p(&drawn);
+        renderer.render(&p, QRectF(QPointF(0, 0), QSizeF(whole)));
+    }
+    const int strip = whole.height() - 1000;
+    QCOMPARE(drawn.pixelColor(600 + 185, strip + 500 + 360), QColor(255, 0, 0)); // first box
+    QCOMPARE(drawn.pixelColor(600 + 335, strip + 500 + 360), QColor(0, 0, 0));   // brake bar
+
+    const QString pdf = dir.filePath(QStringLiteral("polare.pdf"));
+    QCOMPARE(run(QStringLiteral("azodo-render"),
+                 {QStringLiteral("--wind-h"), QStringLiteral("-25"), QStringLiteral("-o"), pdf})
+                 .code,
+             0);
+    const auto tool = [](const QString &program, const QStringList &args) {
+        QProcess p;
+        p.start(program, args);
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    const QString text = tool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY2(text.contains(QStringLiteral("Gleitzahl über Grund: -2")), qPrintable(text.left(200)));
+    QVERIFY(text.contains(QStringLiteral("Flugrichtung von der Seite")));
+    QVERIFY(text.contains(QStringLiteral("Beschleuniger")));
+    const QStringList images = tool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(images.size(), 2); // the two header lines, no image
+    const QString info = tool(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY2(info.contains(
+                 QRegularExpression(QStringLiteral("Page size: +841.89 x 595.276 pts \\(A4\\)"))) ||
+                 info.contains(QStringLiteral("842 x 595 pts (A4)")),
+             qPrintable(info));
+    QVERIFY(info.contains(QStringLiteral("Pages:           1")));
 }
 
 void TestTools::renderNeverReplacesWhatIsNotAFile()
