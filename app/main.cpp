@@ -3,6 +3,8 @@
 #include "frmStart.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -58,6 +60,12 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(g_defaultHandler);
     for (const auto &[type, message] : std::as_const(g_startMessages)) {
         g_defaultHandler(type, QMessageLogContext(), message);
+    }
+    // Qt's own texts (the save dialog, the keys' names) in German, like the rest.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
     }
     // The diagram and its bars read left to right in every language; Qt's -reverse
     // would turn the wind bars round.

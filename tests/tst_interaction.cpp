@@ -8,6 +8,8 @@
 #include <QAccessible>
 #include <QSignalSpy>
 
+#include <QClipboard>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -73,6 +75,7 @@ private slots:
     void diagramSurvivesExpose();
     void accessibleNamesAndFocusOrder();
     void neverMirrored();
+    void copyAndSaveTheDiagram();
 
 private:
     frmStart *form = nullptr;
@@ -367,6 +370,38 @@ void TestInteraction::neverMirrored()
     QCOMPARE(mirrored.decl.WindH, -15.0f);
     QVERIFY(mirrored.lblHScrRight->x() < mirrored.lblHscrLeft->x());
     QCOMPARE(mirrored.lblHScrRight->caption(), QStringLiteral("Gegenwind"));
+}
+
+void TestInteraction::copyAndSaveTheDiagram()
+{
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QScrollBar *h = form->HScroll1;
+    h->setValue(-25);
+    QGuiApplication::clipboard()->clear();
+    form->cmdTour->setFocus();
+    QTest::keyClick(form->cmdTour, Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QGuiApplication::clipboard()->image();
+    QCOMPARE(copied.size(), form->picPolare->size() * form->picPolare->devicePixelRatioF());
+    QCOMPARE(copied.pixelColor(10, 10), QColor(255, 255, 255));
+    // Nothing else of the window changed.
+    QCOMPARE(form->decl.WindH, -25.0f);
+    QVERIFY(form->cmdTour->isEnabled());
+
+    QTemporaryDir dir;
+    QString error;
+    const QString png = dir.filePath(QStringLiteral("polare.png"));
+    QVERIFY2(form->saveDiagram(png, error), qPrintable(error));
+    QCOMPARE(QImage(png).size(), copied.size());
+    const QString svg = dir.filePath(QStringLiteral("polare.svg"));
+    QVERIFY2(form->saveDiagram(svg, error), qPrintable(error));
+    QFile f(svg);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    QVERIFY(text.contains(">Gleitzahl in Luft"));
+    QVERIFY(text.contains(">v-Wind"));
+    QVERIFY(!text.contains("<image"));
+    QVERIFY(!form->saveDiagram(dir.filePath(QStringLiteral("no/such/x.pdf")), error));
+    QVERIFY(!error.isEmpty());
 }
 
 void TestInteraction::accessibleNamesAndFocusOrder()

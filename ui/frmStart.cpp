@@ -82,6 +82,7 @@ void frmStart::createControls()
     lblWind = makeLabel(this, QString(), kAlignCenter);
 
     setUpAccessibility();
+    setUpExport();
 
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmStart::VScroll1_Scroll);
     connect(HScroll1, &QScrollBar::valueChanged, this, &frmStart::HScroll1_Scroll);

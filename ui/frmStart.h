@@ -39,6 +39,10 @@ public:
     const FormLayout &layout() const { return m_layout; }
     OverlaySwitches switches() const;
 
+    // Writes the diagram to path: PNG as shown, SVG or PDF drawn anew as vectors for the
+    // present state (by the file's ending). False with a German reason on failure.
+    bool saveDiagram(const QString &path, QString &error);
+
     // What "Ende" does after telling everyone: by default end the event loop.
     void setEndProgram(std::function<void()> end) { m_endProgram = std::move(end); }
 
@@ -86,6 +90,10 @@ private:
     void adoptFrame(const QMargins &frame);
     void placeInDiagram(QWidget *child, const TwipsRect &units);
     void setUpAccessibility();
+    void setUpExport();
+    void copyDiagram();
+    void saveDiagramAs();
+    void picPolare_ContextMenu(const QPoint &at);
     // The wind bars carry the winds in their accessible names.
     void announceWinds();
 

@@ -1,0 +1,110 @@
+// Copying and saving the diagram from the window: Ctrl+C, Ctrl+S and the diagram's
+// context menu.
+#include "Export.h"
+#include "SafeOutput.h"
+#include "frmStart.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kSaveTitle = QStringLiteral("Diagramm speichern");
+const QString kPngFilter = QStringLiteral("PNG-Bild (*.png)");
+const QString kSvgFilter = QStringLiteral("SVG-Grafik (*.svg)");
+const QString kPdfFilter = QStringLiteral("PDF-Dokument (*.pdf)");
+
+} // namespace
+
+void frmStart::setUpExport()
+{
+    // Window-wide, so that they also work while the tour waits for ">> Weiter".
+    new QShortcut(QKeySequence::Copy, this, this, &frmStart::copyDiagram);
+    new QShortcut(QKeySequence::Save, this, this, &frmStart::saveDiagramAs);
+    picPolare->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(picPolare, &QWidget::customContextMenuRequested, this,
+            &frmStart::picPolare_ContextMenu);
+}
+
+void frmStart::copyDiagram()
+{
+    // The picture as the screen shows it, at the screen's own pixel density.
+    QGuiApplication::clipboard()->setImage(picPolare->Image());
+}
+
+void frmStart::picPolare_ContextMenu(const QPoint &at)
+{
+    // The right button while the brake bar is dragged changes nothing.
+    if (BrakeBarDragging || (QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        return;
+    }
+    QMenu menu(this);
+    // The keys named in German; Qt would name them in English without its translations.
+    QAction *copy = menu.addAction(QStringLiteral("Diagramm kopieren\tStrg+C"));
+    QAction *save = menu.addAction(QStringLiteral("Diagramm speichern …\tStrg+S"));
+    QAction *chosen = menu.exec(picPolare->mapToGlobal(at));
+    if (chosen == copy) {
+        copyDiagram();
+    } else if (chosen == save) {
+        saveDiagramAs();
+    }
+}
+
+void frmStart::saveDiagramAs()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
+    QString filter = kPngFilter;
+    QString path = QFileDialog::getSaveFileName(
+        this, kSaveTitle, QDir(folder).filePath(QStringLiteral("polare.png")),
+        QStringList{kPngFilter, kSvgFilter, kPdfFilter}.join(QStringLiteral(";;")), &filter);
+    if (path.isEmpty()) {
+        return;
+    }
+    // A name without one of the three endings takes the ending of the chosen kind.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg") &&
+        suffix != QLatin1String("pdf")) {
+        path += filter == kSvgFilter   ? QStringLiteral(".svg")
+                : filter == kPdfFilter ? QStringLiteral(".pdf")
+                                       : QStringLiteral(".png");
+    }
+    QString error;
+    if (!saveDiagram(path, error)) {
+        QMessageBox::warning(this, kSaveTitle,
+                             QStringLiteral("Das Diagramm konnte nicht gespeichert werden.\n%1\n%2")
+                                 .arg(QDir::toNativeSeparators(path), error));
+    }
+}
+
+bool frmStart::saveDiagram(const QString &path, QString &error)
+{
+    QByteArray bytes;
+    const ExportFormat format = exportFormatFor(path);
+    if (format == ExportFormat::Png) {
+        // What the diagram shows, pixel for pixel, as the clipboard gets it.
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!picPolare->Image().save(&buffer, "PNG")) {
+            bytes.clear();
+        }
+    } else {
+        // Drawn anew as vectors for the present state, with the read-out above.
+        const DiagramState state{decl.WindH, decl.WindV, decl.Airspeed, switches()};
+        bytes = exportDiagram(format, picPolare->size(), state);
+    }
+    if (bytes.isEmpty()) {
+        error = QStringLiteral("das Bild konnte nicht erzeugt werden");
+        return false;
+    }
+    return writeFileSafely(QFile::encodeName(path), bytes, error);
+}
