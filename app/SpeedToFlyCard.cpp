@@ -1,5 +1,6 @@
 #include "SpeedToFlyCard.h"
 
+#include "BrakeScale.h"
 #include "Format.h"
 #include "modCalc.h"
 
@@ -77,6 +78,21 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
             options.version = true;
         } else if (arg == QLatin1String("--csv")) {
             options.csv = true;
+        } else if (arg == QLatin1String("--pdf") || arg == QLatin1String("--paper")) {
+            if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
+                error = QStringLiteral("%1: Wert fehlt").arg(arg);
+                return std::nullopt;
+            }
+            const QString value = args[++i];
+            if (arg == QLatin1String("--pdf")) {
+                options.pdf = value;
+            } else if (value == QLatin1String("a4") || value == QLatin1String("a5") ||
+                       value == QLatin1String("a6")) {
+                options.paper = value;
+            } else {
+                error = QStringLiteral("--paper: a4, a5 oder a6 erwartet, nicht '%1'").arg(value);
+                return std::nullopt;
+            }
         } else if (arg == QLatin1String("--wind-h") || arg == QLatin1String("--wind-v")) {
             if (i + 1 >= args.size()) {
                 error = QStringLiteral("%1: VON:BIS:SCHRITT fehlt").arg(arg);
@@ -92,6 +108,14 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
             return std::nullopt;
         }
     }
+    if (options.csv && !options.pdf.isEmpty()) {
+        error = QStringLiteral("--csv und --pdf schließen einander aus");
+        return std::nullopt;
+    }
+    if (!options.paper.isEmpty() && options.pdf.isEmpty()) {
+        error = QStringLiteral("--paper gilt nur zusammen mit --pdf");
+        return std::nullopt;
+    }
     return options;
 }
 
@@ -100,7 +124,7 @@ QString cardCsv(const CardOptions &options)
     const QLocale c = QLocale::c();
     QString out;
     QTextStream s(&out);
-    s << "wind_h,wind_v,airspeed,glide_ratio\n";
+    s << "wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent\n";
     for (int h : rangeValues(options.windH)) {
         for (int tenths : rangeValues(options.windV)) {
             const float windH = static_cast<float>(h);
@@ -108,7 +132,9 @@ QString cardCsv(const CardOptions &options)
             float airspeed = 0;
             const float ratio = BestGlide(airspeed, windH, windV);
             s << h << ',' << FormatFixed(windV, 1, c) << ',' << FormatFixed(airspeed, 1, c) << ','
-              << (std::isinf(ratio) ? QStringLiteral("inf") : FormatFixed(ratio, 4, c)) << '\n';
+              << (std::isinf(ratio) ? QStringLiteral("inf") : FormatFixed(ratio, 4, c));
+            const BrakeScale::Setting setting = BrakeScale::settingFor(airspeed);
+            s << ',' << setting.brakePercent << ',' << setting.acceleratorPercent << '\n';
         }
     }
     return out;
@@ -164,11 +190,16 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
 QString cardUsage()
 {
     return QStringLiteral(
-        "Aufruf: azodo-table [--csv] [--wind-h VON:BIS:SCHRITT] [--wind-v VON:BIS:SCHRITT]\n"
+        "Aufruf: azodo-table [--csv | --pdf DATEI [--paper a4|a5|a6]]\n"
+        "                    [--wind-h VON:BIS:SCHRITT] [--wind-v VON:BIS:SCHRITT]\n"
         "Druckt die Fahrt des besten Gleitens über Grund und die Gleitzahl über Grund.\n"
         "  --wind-h  Wind horizontal in km/h, -50..50 (negativ: Gegenwind); Vorgabe -50:50:10\n"
         "  --wind-v  Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind); Vorgabe -40:40:10\n"
-        "  --csv     wind_h,wind_v,airspeed,glide_ratio mit Dezimalpunkt\n"
+        "  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent\n"
+        "            mit Dezimalpunkt\n"
+        "  --pdf     eine Karte zum Ausdrucken: Bremse, Trimm oder Beschleuniger je Wind\n"
+        "            (-: auf die Standardausgabe)\n"
+        "  --paper   Papierformat der Karte, hochkant: a4, a5 (Vorgabe) oder a6\n"
         "  --help    diese Hilfe\n"
         "  --version die Version\n");
 }

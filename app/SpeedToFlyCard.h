@@ -17,6 +17,8 @@ struct CardOptions
     IntRange windH{-50, 50, 10}; // km/h, as the horizontal bar counts
     IntRange windV{-40, 40, 10}; // tenths of m/s, positive updraft
     bool csv = false;
+    QString pdf;   // the printable card's file; "-" for standard output
+    QString paper; // a4, a5 or a6; empty: a5
     bool help = false;
     bool version = false;
 };

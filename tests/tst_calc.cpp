@@ -1,3 +1,4 @@
+#include "BrakeScale.h"
 #include "modCalc.h"
 
 #include <QtTest>
@@ -15,6 +16,8 @@ private slots:
     void exactCancellationGivesInfiniteRatio();
     void windVFromBar_data();
     void windVFromBar();
+    void brakeTerms_data();
+    void brakeTerms();
 };
 
 void TestCalc::polarSamples_data()
@@ -134,6 +137,46 @@ void TestCalc::windVFromBar()
     QFETCH(float, windV);
     QCOMPARE(WindVFromBarValue(bar), windV);
     QVERIFY(!std::signbit(WindVFromBarValue(0)));
+}
+
+void TestCalc::brakeTerms_data()
+{
+    // The brake scale in the pilot's terms: 18 km/h full brake, 38 trim, 50 full
+    // accelerator; the tint is the scale's box the airspeed lies in.
+    QTest::addColumn<float>("airspeed");
+    QTest::addColumn<int>("brake");
+    QTest::addColumn<int>("accelerator");
+    QTest::addColumn<int>("red");
+    QTest::addColumn<int>("green");
+    QTest::addColumn<int>("blue");
+    QTest::newRow("slow end, full brake") << 18.0f << 100 << 0 << 255 << 0 << 0;
+    QTest::newRow("inside the first box") << 19.0f << 95 << 0 << 255 << 0 << 0;
+    QTest::newRow("second box") << 19.5f << 93 << 0 << 230 << 26 << 0;
+    QTest::newRow("middle of the brakes") << 28.0f << 50 << 0 << 128 << 128 << 0;
+    QTest::newRow("still-air best glide") << 33.5f << 23 << 0 << 51 << 204 << 0;
+    QTest::newRow("half a percent rounds up") << 37.5f << 3 << 0 << 0 << 255 << 0;
+    QTest::newRow("trim, last green box") << 38.0f << 0 << 0 << 0 << 255 << 0;
+    QTest::newRow("just past trim, blue") << 38.5f << 0 << 4 << 21 << 21 << 234;
+    QTest::newRow("headwind 25 best glide") << 43.5f << 0 << 46 << 128 << 128 << 128;
+    QTest::newRow("fast end, full accelerator") << 50.0f << 0 << 100 << 255 << 255 << 0;
+}
+
+void TestCalc::brakeTerms()
+{
+    QFETCH(float, airspeed);
+    QFETCH(int, brake);
+    QFETCH(int, accelerator);
+    QFETCH(int, red);
+    QFETCH(int, green);
+    QFETCH(int, blue);
+    const BrakeScale::Setting s = BrakeScale::settingFor(airspeed);
+    QCOMPARE(s.brakePercent, brake);
+    QCOMPARE(s.acceleratorPercent, accelerator);
+    QCOMPARE(s.isTrim(), brake == 0 && accelerator == 0);
+    const BrakeScale::Rgb c = BrakeScale::colorFor(airspeed);
+    QCOMPARE(c.red, red);
+    QCOMPARE(c.green, green);
+    QCOMPARE(c.blue, blue);
 }
 
 QTEST_APPLESS_MAIN(TestCalc)

@@ -1,5 +1,6 @@
 // The two command-line tools: the speed-to-fly card and the picture export.
 #include "DiagramExport.h"
+#include "KneeboardCard.h"
 #include "SpeedToFlyCard.h"
 
 #include <QCryptographicHash>
@@ -151,6 +152,8 @@ private slots:
     void renderRejectsBadArguments();
     void renderUnwritablePath();
     void renderVectorFiles();
+    void kneeboardCard();
+    void kneeboardCellsAreLegible();
     void renderNeverReplacesWhatIsNotAFile();
     void toolsReportFailedWrites_data();
     void toolsReportFailedWrites();
@@ -167,12 +170,14 @@ void TestTools::csvOfTheSpecifiedCases()
              QStringLiteral("--wind-v"), QStringLiteral("-10:15:5")});
     QCOMPARE(r.code, 0);
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(lines.first(), QStringLiteral("wind_h,wind_v,airspeed,glide_ratio"));
+    QCOMPARE(
+        lines.first(),
+        QStringLiteral("wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent"));
     QCOMPARE(lines.size(), 1 + 5 * 6);
     QHash<QString, QStringList> rows;
     for (const QString &line : lines.mid(1)) {
         const QStringList f = line.split(QLatin1Char(','));
-        QCOMPARE(f.size(), 4);
+        QCOMPARE(f.size(), 6);
         rows.insert(f[0] + QLatin1Char('/') + f[1], f);
         QCOMPARE(f[2].section(QLatin1Char('.'), 1).size(), 1);
         QCOMPARE(f[3].section(QLatin1Char('.'), 1).size(), 4);
@@ -182,14 +187,17 @@ void TestTools::csvOfTheSpecifiedCases()
         const char *wind;
         const char *airspeed;
         double ratio;
-    } cases[] = {{"0/0.0", "33.5", 7.95},  {"-25/0.0", "43.5", 2.71},  {"25/0.0", "32.0", 14.0},
-                 {"0/-1.0", "37.0", 4.38}, {"-25/-1.0", "49.0", 1.87}, {"0/1.5", "30.0", 21.9},
-                 {"0/1.0", "31.0", 73.2},  {"-50/0.0", "50.0", 0.0}};
+        const char *brakeAndAccelerator;
+    } cases[] = {{"0/0.0", "33.5", 7.95, "23,0"},    {"-25/0.0", "43.5", 2.71, "0,46"},
+                 {"25/0.0", "32.0", 14.0, "30,0"},   {"0/-1.0", "37.0", 4.38, "5,0"},
+                 {"-25/-1.0", "49.0", 1.87, "0,92"}, {"0/1.5", "30.0", 21.9, "40,0"},
+                 {"0/1.0", "31.0", 73.2, "35,0"},    {"-50/0.0", "50.0", 0.0, "0,100"}};
     for (const auto &c : cases) {
         const QStringList f = rows.value(QString::fromLatin1(c.wind));
         QVERIFY2(!f.isEmpty(), c.wind);
         QCOMPARE(f[2], QString::fromLatin1(c.airspeed));
         QVERIFY2(std::fabs(f[3].toDouble() - c.ratio) < 0.05, qPrintable(f.join(',')));
+        QCOMPARE(f[4] + QLatin1Char(',') + f[5], QString::fromLatin1(c.brakeAndAccelerator));
     }
     QVERIFY(r.err.isEmpty());
 }
@@ -200,7 +208,7 @@ void TestTools::csvCoversTheWholeDefaultGrid()
     o.csv = true;
     const QStringList lines = cardCsv(o).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1 + 11 * 9);
-    QCOMPARE(lines[1], QStringLiteral("-50,-4.0,50.0,0.0000"));
+    QCOMPARE(lines[1], QStringLiteral("-50,-4.0,50.0,0.0000,0,100"));
     QVERIFY(lines.last().startsWith(QStringLiteral("50,4.0,")));
 }
 
@@ -454,6 +462,73 @@ void TestTools::renderVectorFiles()
     QVERIFY(info.contains(QStringLiteral("Pages:           1")));
 }
 
+void TestTools::kneeboardCard()
+{
+    QTemporaryDir dir;
+    const QString a5 = dir.filePath(QStringLiteral("karte.pdf"));
+    Run r = run(QStringLiteral("azodo-table"), {QStringLiteral("--pdf"), a5});
+    QCOMPARE(r.code, 0);
+    QVERIFY(r.out.isEmpty() && r.err.isEmpty());
+    const auto tool = [](const QString &program, const QStringList &args) {
+        QProcess p;
+        p.start(program, args);
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    QVERIFY(tool(QStringLiteral("pdfinfo"), {a5}).contains(QStringLiteral("(A5)")));
+    const QString text = tool(QStringLiteral("pdftotext"), {a5, QStringLiteral("-")});
+    // Still air: best glide 33.5 km/h is 23 % brake; 25 km/h headwind: 46 % accelerator.
+    QVERIFY(text.contains(QStringLiteral("33,5 km/h · GZ 7,9")));
+    QVERIFY(text.contains(QStringLiteral("23 %")));
+    QVERIFY(text.contains(QStringLiteral("Beschleuniger")));
+    QVERIFY(text.contains(QStringLiteral("ersetzt keine Flugausbildung")));
+    QCOMPARE(text.count(QStringLiteral(" km/h · GZ ")), 11 * 9);
+    // A small page continues on more pages; no cell is lost on the way.
+    const QString a6 = dir.filePath(QStringLiteral("a6.pdf"));
+    r = run(QStringLiteral("azodo-table"),
+            {QStringLiteral("--pdf"), a6, QStringLiteral("--paper"), QStringLiteral("a6")});
+    QCOMPARE(r.code, 0);
+    QVERIFY(tool(QStringLiteral("pdfinfo"), {a6})
+                .contains(QRegularExpression(QStringLiteral("Pages: +[2-9]"))));
+    QCOMPARE(tool(QStringLiteral("pdftotext"), {a6, QStringLiteral("-")})
+                 .count(QStringLiteral(" km/h · GZ ")),
+             11 * 9);
+    r = run(QStringLiteral("azodo-table"),
+            {QStringLiteral("--paper"), QStringLiteral("a3"), QStringLiteral("--pdf"), a6});
+    QCOMPARE(r.code, 2);
+}
+
+void TestTools::kneeboardCellsAreLegible()
+{
+    // Every tint of the card carries text of at least the contrast WCAG asks for small
+    // print (4.5:1), and the words are those the pilot flies by.
+    const auto luminance = [](const QColor &c) {
+        const auto lin = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    QSet<QString> words;
+    for (int h = -50; h <= 50; h += 5) {
+        for (int v = -40; v <= 40; v += 5) {
+            const CardCell cell = cardCell(h, v);
+            const QColor tint(cell.color & 0xff, (cell.color >> 8) & 0xff,
+                              (cell.color >> 16) & 0xff);
+            const double lt = luminance(tint);
+            const double li = cell.darkText ? 0.0 : 1.0;
+            const double contrast = (std::max(lt, li) + 0.05) / (std::min(lt, li) + 0.05);
+            QVERIFY2(contrast >= 4.5, qPrintable(cell.setting + QLatin1Char(' ') + tint.name()));
+            words.insert(cell.setting.section(QLatin1Char(' '), 0, 0));
+            QVERIFY(cell.setting == QLatin1String("Trimm") ||
+                    cell.setting.endsWith(QLatin1String(" %")));
+        }
+    }
+    QCOMPARE(words, (QSet<QString>{QStringLiteral("Bremse"), QStringLiteral("Trimm"),
+                                   QStringLiteral("Beschleuniger")}));
+    QCOMPARE(cardCell(0, 0).setting, QStringLiteral("Bremse 23 %"));
+    QCOMPARE(cardCell(-25, 0).setting, QStringLiteral("Beschleuniger 46 %"));
+}
+
 void TestTools::renderNeverReplacesWhatIsNotAFile()
 {
     QTemporaryDir dir;
@@ -616,7 +691,10 @@ void TestTools::fuzzedArgumentsKeepTheContract()
     const QStringList cardOptions{QStringLiteral("--csv"),     QStringLiteral("--wind-h"),
                                   QStringLiteral("--wind-v"),  QStringLiteral("--help"),
                                   QStringLiteral("--version"), QStringLiteral("-h"),
-                                  QStringLiteral("--wind"),    QStringLiteral("-")};
+                                  QStringLiteral("--wind"),    QStringLiteral("-"),
+                                  QStringLiteral("--pdf"),     QStringLiteral("--paper")};
+    const QStringList papers{QStringLiteral("a4"), QStringLiteral("a5"), QStringLiteral("a6"),
+                             QStringLiteral("a3"), QString()};
     for (int n = 0; n < 300; ++n) {
         QStringList args;
         const int count = static_cast<int>(rng.bounded(5));
@@ -625,6 +703,10 @@ void TestTools::fuzzedArgumentsKeepTheContract()
             args << option;
             if (option.startsWith(QLatin1String("--wind")) && rng.bounded(8) != 0) {
                 args << range();
+            } else if (option == QLatin1String("--pdf")) {
+                args << target();
+            } else if (option == QLatin1String("--paper")) {
+                args << papers[rng.bounded(papers.size())];
             }
         }
         Run r;
@@ -632,7 +714,23 @@ void TestTools::fuzzedArgumentsKeepTheContract()
         if (QTest::currentTestFailed()) {
             return;
         }
-        QVERIFY2(r.code != 0 || !r.out.isEmpty(), qPrintable(args.join(QLatin1Char(' '))));
+        // Success shows: text on stdout, or the card in its file.
+        const qsizetype pdf = args.lastIndexOf(QStringLiteral("--pdf"));
+        const QString card = pdf >= 0 && pdf + 1 < args.size() ? args[pdf + 1] : QString();
+        const bool toFile = !card.isEmpty() && card != QLatin1String("-") &&
+                            !args.contains(QLatin1String("--help")) &&
+                            !args.contains(QLatin1String("-h")) &&
+                            !args.contains(QLatin1String("--version"));
+        if (r.code == 0 && toFile) {
+            QVERIFY2(r.out.isEmpty(), qPrintable(args.join(QLatin1Char(' '))));
+            if (QFileInfo(card).isFile()) {
+                QFile f(card);
+                QVERIFY(f.open(QIODevice::ReadOnly));
+                QVERIFY2(f.read(5) == "%PDF-", qPrintable(args.join(QLatin1Char(' '))));
+            }
+        } else {
+            QVERIFY2(r.code != 0 || !r.out.isEmpty(), qPrintable(args.join(QLatin1Char(' '))));
+        }
     }
 
     const QStringList renderOptions{QStringLiteral("--wind-h"),

@@ -1,4 +1,6 @@
 #include "Diagram.h"
+
+#include "BrakeScale.h"
 #include "Format.h"
 #include "Look.h"
 #include "PictureBox.h"
@@ -23,12 +25,6 @@ int sign(float v)
     return (v > 0) - (v < 0);
 }
 
-// Rounds to the nearest whole number, an exact half to the even one.
-int roundHalfEven(double v)
-{
-    return static_cast<int>(std::nearbyint(v));
-}
-
 // Text with its top-left corner at (x, y).
 void printAt(PictureBox &pic, double x, double y, const QString &text)
 {
@@ -41,13 +37,8 @@ void printAt(PictureBox &pic, double x, double y, const QString &text)
 
 int brakeScaleColor(int v)
 {
-    if (v <= 38) { // brake range: red towards green
-        return RGB(roundHalfEven((38.0 - v) / 20.0 * 255.0),
-                   roundHalfEven((v - 18.0) / 20.0 * 255.0), 0);
-    }
-    // accelerator range: blue towards yellow
-    const int rg = roundHalfEven((v - 38.0) / 12.0 * 255.0);
-    return RGB(rg, rg, roundHalfEven((50.0 - v) / 12.0 * 255.0));
+    const BrakeScale::Rgb c = BrakeScale::boxColor(v);
+    return RGB(c.red, c.green, c.blue);
 }
 
 void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,

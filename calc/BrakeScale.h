@@ -1,0 +1,36 @@
+#pragma once
+
+// The brake scale of this glider: every airspeed from 18 to 50 km/h in the pilot's own
+// terms. 18 km/h is full brake (100 %), 38 km/h is trim (0 %), 50 km/h is full
+// accelerator (100 %); between them the percentages run linearly.
+
+namespace BrakeScale {
+
+constexpr float kFullBrake = 18.0f;       // km/h
+constexpr float kTrim = 38.0f;            // km/h
+constexpr float kFullAccelerator = 50.0f; // km/h
+
+struct Setting
+{
+    int brakePercent = 0;       // 0..100, 0 above trim
+    int acceleratorPercent = 0; // 0..100, 0 at and below trim
+    bool isTrim() const { return brakePercent == 0 && acceleratorPercent == 0; }
+};
+
+// Rounded to whole percent (halves away from zero); airspeed in km/h.
+Setting settingFor(float airspeed);
+
+struct Rgb
+{
+    int red = 0, green = 0, blue = 0;
+};
+
+// Colour of the scale's box from v - 1 to v km/h (v whole, 20..50): red towards green
+// over the brakes, blue towards yellow over the accelerator.
+Rgb boxColor(int v);
+
+// Colour of the box an airspeed (km/h) lies in: the box from v - 1 to v for an airspeed
+// above v - 1 up to v; the first box, 18 to 19, is pure red.
+Rgb colorFor(float airspeed);
+
+} // namespace BrakeScale
