@@ -394,13 +394,26 @@ void TestTools::renderUnwritablePath()
     // A read-only folder (only meaningful where permissions bind, not for root).
     const QString ro = dir.filePath(QStringLiteral("ro"));
     QVERIFY(QDir().mkdir(ro));
+    const QString writable = ro + QStringLiteral("/old.png");
+    {
+        QFile f(writable);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("old");
+    }
     QFile::setPermissions(ro, QFile::ReadOwner | QFile::ExeOwner);
     if (!QFileInfo(ro).isWritable()) {
         r = run(QStringLiteral("azodo-render"),
                 {QStringLiteral("-o"), ro + QStringLiteral("/out.png")});
         QCOMPARE(r.code, 1);
-        QVERIFY(QDir(ro).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QCOMPARE(QDir(ro).entryList(QDir::Files | QDir::Hidden), QStringList{"old.png"});
+        // A writable file in it is overwritten in place, as no file can be put beside it.
+        r = run(
+            QStringLiteral("azodo-render"),
+            {QStringLiteral("--size"), QStringLiteral("200x200"), QStringLiteral("-o"), writable});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(QImage(writable).width(), 200);
     }
+    QFile::setPermissions(ro, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void TestTools::renderVectorFiles()
