@@ -1,0 +1,61 @@
+#include "ToolMain.h"
+
+#include "SafeOutput.h"
+
+#include <QtGlobal>
+#include <cstdio>
+
+namespace {
+
+void quietMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+} // namespace
+
+void printToolError(const char *tool, const QString &message)
+{
+    std::fprintf(stderr, "%s: %s\n", tool, oneLine(message).toLocal8Bit().constData());
+}
+
+bool decodeArguments(int argc, char *argv[], const char *tool, QStringList &args)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        const QString text = QString::fromLocal8Bit(raw);
+        if (text.toLocal8Bit() != raw) {
+            printToolError(tool, QStringLiteral("Argument %1 ist kein gültiger Text in der "
+                                                "Zeichenkodierung des Systems")
+                                     .arg(i));
+            return false;
+        }
+        args.append(text);
+    }
+    return true;
+}
+
+int writeOutput(const char *tool, const QString &target, const QByteArray &bytes)
+{
+    if (target == QLatin1String("-")) {
+        if (const int e = writeStandardOutput(bytes); e != 0) {
+            printToolError(tool, QStringLiteral("die Ausgabe kann nicht geschrieben werden: %1")
+                                     .arg(systemErrorText(e)));
+            return 1;
+        }
+        return 0;
+    }
+    QString error;
+    if (!writeFileSafely(target.toLocal8Bit(), bytes, error)) {
+        printToolError(tool,
+                       QStringLiteral("'%1' kann nicht geschrieben werden: %2").arg(target, error));
+        return 1;
+    }
+    return 0;
+}
+
+void prepareOffscreenQt()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qunsetenv("QT_QPA_PLATFORMTHEME");
+    qunsetenv("QT_QPA_GENERIC_PLUGINS");
+    qunsetenv("QT_STYLE_OVERRIDE");
+    qInstallMessageHandler(quietMessages);
+}

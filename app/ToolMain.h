@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// What the command-line tools share around their work: arguments, errors and output.
+
+// "tool: message" as one line on standard error.
+void printToolError(const char *tool, const QString &message);
+
+// The arguments as text. One that is not valid text in the system's encoding would be
+// read (and written) as another name than the one given: it is refused with a message,
+// and the result is false.
+bool decodeArguments(int argc, char *argv[], const char *tool, QStringList &args);
+
+// Writes bytes to the file target, or to standard output for "-". Returns the exit code:
+// 0, or 1 after a one-line message.
+int writeOutput(const char *tool, const QString &target, const QByteArray &bytes);
+
+// Makes Qt draw offscreen whatever the environment names, and keeps its own messages,
+// in English, out of the tool's one-line answers. Call before the application object.
+void prepareOffscreenQt();
