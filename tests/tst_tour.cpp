@@ -3,6 +3,7 @@
 #include "TourController.h"
 #include "frmStart.h"
 
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QtTest>
 #include <cmath>
@@ -617,7 +618,14 @@ void TestTour::spaceAloneRunsTheWholeTour()
     d.form.show();
     QVERIFY(QTest::qWaitForWindowActive(&d.form));
     QStringList focusAtWaits;
-    d.onWait = [&](int) {
+    QSize copiedDuringWait;
+    d.onWait = [&](int step) {
+        if (step == 3) {
+            // The window's shortcuts work while the tour waits: Ctrl+C copies the diagram.
+            QGuiApplication::clipboard()->clear();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+            copiedDuringWait = QGuiApplication::clipboard()->image().size();
+        }
         QWidget *focus = QApplication::focusWidget();
         const auto *button = qobject_cast<QAbstractButton *>(focus);
         focusAtWaits.append(focus == d.form.cmdWeiter ? QStringLiteral("cmdWeiter")
@@ -640,6 +648,7 @@ void TestTour::spaceAloneRunsTheWholeTour()
         QVERIFY2(focusAtWaits[i] == QLatin1String("cmdWeiter"),
                  qPrintable(QStringLiteral("step %1: %2").arg(i + 1).arg(focusAtWaits[i])));
     }
+    QCOMPARE(copiedDuringWait, d.form.picPolare->size());
     // After the tour the focus rests on "Tour", not on "Ende".
     QVERIFY(QApplication::focusWidget() != d.form.cmdEnde);
 }
