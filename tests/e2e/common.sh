@@ -60,16 +60,41 @@ click_at() {
     sleep 0.3
 }
 
-# Waits until the screen stops changing (an animation has drawn its last frame).
+# Waits until the screen stops changing (an animation has drawn its last frame): three
+# equal shots in a row, so that a slow (sanitizer) build between two frames is not taken
+# for the end.
 wait_still() {
-    local previous="" current i
-    for i in $(seq 1 100); do
+    local previous="" current i same=0
+    for i in $(seq 1 160); do
         sleep 0.25
         current=$(import -window root rgb:- | md5sum)
-        [ "$current" = "$previous" ] && return 0
+        if [ "$current" = "$previous" ]; then
+            same=$((same + 1))
+            [ "$same" -ge 2 ] && return 0
+        else
+            same=0
+        fi
         previous=$current
     done
     fail "the screen kept changing"
+}
+
+# The screen's fingerprint.
+screen_sum() { import -window root rgb:- | md5sum; }
+
+# Clicks and waits until the screen shows that the click was taken.
+click_and_see() {
+    local before i
+    # The pointer first, so that a hover effect is not taken for the click's.
+    xdotool mousemove "$1" "$2"
+    sleep 0.3
+    before=$(screen_sum)
+    xdotool click 1
+    for i in $(seq 1 80); do
+        [ "$(screen_sum)" != "$before" ] && return 0
+        sleep 0.25
+    done
+    fail "the click at $1,$2 changed nothing on the screen"
 }
 
 wait_for_exit() {

@@ -35,7 +35,7 @@ echo "CPU time during a 5 s wait: ${cpu_ms} ms"
 # Steps with animations need their frames drawn before the next click counts (the
 # button is disabled during the sweep of step 6).
 for step in $(seq 1 25); do
-    click_at "$WEITER_X" "$WEITER_Y"
+    click_and_see "$WEITER_X" "$WEITER_Y"
     next=$((step + 1))
     wait_still
     if [ "$next" -eq 3 ]; then
