@@ -1,13 +1,8 @@
 #include "DiagramExport.h"
 
-#include "Diagram.h"
 #include "Export.h"
-#include "PictureBox.h"
 #include "modCalc.h"
 
-#include <QBuffer>
-#include <QFontMetrics>
-#include <QPainter>
 #include <QRegularExpression>
 
 namespace {
@@ -134,10 +129,5 @@ DiagramState stateOf(const RenderOptions &options)
 
 QImage renderDiagram(const RenderOptions &options)
 {
-    const QSize size(options.outputWidth(), options.outputHeight());
-    QImage out(size.width(), size.height() + readoutStripHeight(), QImage::Format_RGB32);
-    out.fill(Qt::white);
-    QPainter p(&out);
-    paintDiagram(p, size, stateOf(options));
-    return out;
+    return diagramImage(QSize(options.outputWidth(), options.outputHeight()), stateOf(options));
 }

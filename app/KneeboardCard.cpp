@@ -58,9 +58,8 @@ CardCell cardCell(int windH, int windVTenths)
                        : QStringLiteral("Bremse %1 %").arg(s.brakePercent);
     cell.detail = FormatFixed(airspeed, 1, kGerman) + QStringLiteral(" km/h · GZ ") +
                   FormatFixed(ratio, 1, kGerman);
-    const BrakeScale::Rgb c = BrakeScale::colorFor(airspeed);
-    cell.color = c.red + 256 * c.green + 65536 * c.blue;
-    cell.darkText = wantsDarkText(c);
+    cell.tint = BrakeScale::colorFor(airspeed);
+    cell.darkText = wantsDarkText(cell.tint);
     return cell;
 }
 
@@ -179,8 +178,7 @@ QByteArray cardPdf(const CardOptions &options)
             for (qsizetype c = 0; c < page.columns.size(); ++c) {
                 const CardCell cell = cardCell(h, page.columns[c]);
                 const QRectF box(left + kLabelWidth + c * cellW, top, cellW, cellH);
-                p.fillRect(box, QColor::fromRgb(cell.color & 0xff, (cell.color >> 8) & 0xff,
-                                                (cell.color >> 16) & 0xff));
+                p.fillRect(box, colorOf(cell.tint));
                 p.setPen(QPen(Qt::white, 0.3));
                 p.drawRect(box);
                 const QColor ink = cell.darkText ? Qt::black : Qt::white;
@@ -210,10 +208,9 @@ QByteArray cardPdf(const CardOptions &options)
         const double scaleLeft = left + 2;
         const double scaleWidth = std::min(paper.width() - 2 * kMargin - 4, 110.0);
         const double unit = scaleWidth / 32.0; // one km/h
-        for (int v = 19; v <= 50; ++v) {
-            const BrakeScale::Rgb c =
-                v == 19 ? BrakeScale::Rgb{255, 0, 0} : BrakeScale::boxColor(v);
-            p.fillRect(QRectF(scaleLeft + (v - 19) * unit, ly, unit + 0.05, 3), colorOf(c));
+        for (int v = 19; v <= 50; ++v) {       // the box from v - 1 to v
+            p.fillRect(QRectF(scaleLeft + (v - 19) * unit, ly, unit + 0.05, 3),
+                       colorOf(BrakeScale::colorFor(static_cast<float>(v))));
         }
         const auto mark = [&](double kmh, const QString &label, int align) {
             const double x = scaleLeft + (kmh - 18) * unit;

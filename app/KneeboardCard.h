@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BrakeScale.h"
 #include "SpeedToFlyCard.h"
 
 #include <QByteArray>
@@ -14,9 +15,9 @@
 // The words of one cell: the setting, and the airspeed with the ratio over ground.
 struct CardCell
 {
-    QString setting; // "Bremse 15 %", "Trimm", "Beschleuniger 83 %"
-    QString detail;  // "33,5 km/h · GZ 7,9"
-    int color = 0;   // tint, red + 256 green + 65536 blue
+    QString setting;      // "Bremse 15 %", "Trimm", "Beschleuniger 83 %"
+    QString detail;       // "33,5 km/h · GZ 7,9"
+    BrakeScale::Rgb tint; // the brake scale's colour for the airspeed
     bool darkText = true;
 };
 

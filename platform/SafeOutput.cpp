@@ -110,9 +110,11 @@ QByteArray folderOf(const QByteArray &path)
     return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
 }
 
-bool overwriteInPlace(const QByteArray &path, const QByteArray &data, QString &error)
+// Writes data straight into the file at path, opened with the given flags: a FIFO or a
+// device, a file overwritten in place, the target a dangling link names.
+bool writeDirectly(const QByteArray &path, int flags, const QByteArray &data, QString &error)
 {
-    const int fd = ::open(path.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    const int fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC | flags, 0666);
     if (fd < 0) {
         return fail(error, errno);
     }
@@ -135,12 +137,7 @@ bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &er
         char resolved[PATH_MAX];
         if (::realpath(path.constData(), resolved) == nullptr) {
             // A dangling link: writing through it creates its target.
-            const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-            if (fd < 0) {
-                return fail(error, errno);
-            }
-            const int e = fillAndClose(fd, data);
-            return e == 0 || fail(error, e);
+            return writeDirectly(path, O_CREAT | O_TRUNC, data, error);
         }
         target = QByteArray(resolved);
     }
@@ -153,12 +150,7 @@ bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &er
     }
     if (exists && !S_ISREG(st.st_mode)) {
         // A FIFO or a device is the destination itself: write to it, never replace it.
-        const int fd = ::open(target.constData(), O_WRONLY | O_CLOEXEC);
-        if (fd < 0) {
-            return fail(error, errno);
-        }
-        const int e = fillAndClose(fd, data);
-        return e == 0 || fail(error, e);
+        return writeDirectly(target, 0, data, error);
     }
 
     const QByteArray folder = folderOf(target);
@@ -168,7 +160,7 @@ bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &er
         const int e = errno;
         if (exists && (e == EACCES || e == EPERM || e == EROFS) &&
             ::access(target.constData(), W_OK) == 0) {
-            return overwriteInPlace(target, data, error);
+            return writeDirectly(target, O_TRUNC, data, error);
         }
         return fail(error, e);
     }

@@ -47,6 +47,15 @@ Run run(const QString &tool, const QStringList &args,
     return r;
 }
 
+// What a system tool (pdftotext, pdfinfo, pdfimages) prints for a file.
+QString tool(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 // Drains a FIFO in the background, so that a tool writing into it never blocks.
 class FifoDrain
 {
@@ -454,12 +463,6 @@ void TestTools::renderVectorFiles()
                  {QStringLiteral("--wind-h"), QStringLiteral("-25"), QStringLiteral("-o"), pdf})
                  .code,
              0);
-    const auto tool = [](const QString &program, const QStringList &args) {
-        QProcess p;
-        p.start(program, args);
-        p.waitForFinished(30000);
-        return QString::fromUtf8(p.readAllStandardOutput());
-    };
     const QString text = tool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     QVERIFY2(text.contains(QStringLiteral("Gleitzahl über Grund: -2")), qPrintable(text.left(200)));
     QVERIFY(text.contains(QStringLiteral("Flugrichtung von der Seite")));
@@ -482,12 +485,6 @@ void TestTools::kneeboardCard()
     Run r = run(QStringLiteral("azodo-table"), {QStringLiteral("--pdf"), a5});
     QCOMPARE(r.code, 0);
     QVERIFY(r.out.isEmpty() && r.err.isEmpty());
-    const auto tool = [](const QString &program, const QStringList &args) {
-        QProcess p;
-        p.start(program, args);
-        p.waitForFinished(30000);
-        return QString::fromUtf8(p.readAllStandardOutput());
-    };
     QVERIFY(tool(QStringLiteral("pdfinfo"), {a5}).contains(QStringLiteral("(A5)")));
     const QString text = tool(QStringLiteral("pdftotext"), {a5, QStringLiteral("-")});
     // Still air: best glide 33.5 km/h is 23 % brake; 25 km/h headwind: 46 % accelerator.
@@ -525,8 +522,7 @@ void TestTools::kneeboardCellsAreLegible()
     for (int h = -50; h <= 50; h += 5) {
         for (int v = -40; v <= 40; v += 5) {
             const CardCell cell = cardCell(h, v);
-            const QColor tint(cell.color & 0xff, (cell.color >> 8) & 0xff,
-                              (cell.color >> 16) & 0xff);
+            const QColor tint(cell.tint.red, cell.tint.green, cell.tint.blue);
             const double lt = luminance(tint);
             const double li = cell.darkText ? 0.0 : 1.0;
             const double contrast = (std::max(lt, li) + 0.05) / (std::min(lt, li) + 0.05);

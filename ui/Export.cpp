@@ -83,6 +83,15 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
     painter.restore();
 }
 
+QImage diagramImage(QSize size, const DiagramState &state, const QLocale &locale)
+{
+    QImage image(size.width(), size.height() + readoutStripHeight(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    paintDiagram(p, size, state, locale);
+    return image;
+}
+
 QByteArray exportDiagram(ExportFormat format, QSize size, const DiagramState &state,
                          const QLocale &locale)
 {
@@ -92,14 +101,8 @@ QByteArray exportDiagram(ExportFormat format, QSize size, const DiagramState &st
     buffer.open(QIODevice::WriteOnly);
     switch (format) {
     case ExportFormat::Png: {
-        QImage image(whole, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter p(&image);
-            paintDiagram(p, size, state, locale);
-        }
         // Into memory: the file itself is only ever written by checked writes.
-        if (!image.save(&buffer, "PNG")) {
+        if (!diagramImage(size, state, locale).save(&buffer, "PNG")) {
             return {};
         }
         break;

@@ -3,6 +3,7 @@
 #include "modDeklarationen.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QLocale>
 #include <QSize>
 #include <QString>
@@ -33,6 +34,10 @@ int readoutStripHeight();
 // size.height() + readoutStripHeight(), from its origin. Needs a QGuiApplication.
 void paintDiagram(QPainter &painter, QSize size, const DiagramState &state,
                   const QLocale &locale = QLocale());
+
+// Strip and diagram as a picture of size.width() by size.height() + readoutStripHeight()
+// pixels.
+QImage diagramImage(QSize size, const DiagramState &state, const QLocale &locale = QLocale());
 
 // The file's bytes: PNG of that many pixels; SVG of that size; PDF as an A4 landscape
 // page with the diagram fitted inside its margins. Empty if it cannot be made.
