@@ -2,10 +2,10 @@
 
 #include "BrakeScale.h"
 #include "Format.h"
-#include "modCalc.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -15,6 +15,18 @@
 namespace {
 
 const QLocale kGerman(QLocale::German, QLocale::Germany);
+
+// Everything is measured in millimetres on the page. No text is smaller than 6.2 pt
+// (2.2 mm), on every paper size: a card is read at arm's length in a bumpy cockpit.
+constexpr double kMargin = 4.0;
+constexpr double kHead = 11.0;   // title and the line on the cells
+constexpr double kLegend = 29.0; // legend, scale and the warning
+constexpr double kLabelWidth = 6.0;
+constexpr double kHeaderHeight = 5.0;
+constexpr double kSmallText = 2.2;
+constexpr double kValueText = 3.0;
+constexpr double kPadding = 0.3;     // above and below the lines
+constexpr double kSidePadding = 0.6; // beside them, clear of the dashed frame
 
 QColor colorOf(const BrakeScale::Rgb &c)
 {
@@ -36,61 +48,294 @@ bool wantsDarkText(const BrakeScale::Rgb &c)
     return withBlack >= withWhite;
 }
 
-struct Page
+// A text size as a pixel font in the card's drawing space of tenths of a millimetre.
+// The cells use the condensed cut so that their words fit narrow columns at full size.
+QFont mmFont(double millimetres, bool bold, bool condensed = false)
 {
-    QList<int> rows;    // horizontal winds, km/h
-    QList<int> columns; // vertical winds, tenths of m/s
+    QFont f(condensed ? QStringLiteral("DejaVu Sans Condensed") : QStringLiteral("DejaVu Sans"));
+    f.setBold(bold);
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(millimetres * 10))));
+    return f;
+}
+
+double widthMm(const QFont &font, const QString &text)
+{
+    return QFontMetricsF(font).horizontalAdvance(text) / 10.0;
+}
+
+double lineHeightMm(const QFont &font)
+{
+    return QFontMetricsF(font).height() / 10.0 * 0.95;
+}
+
+// The values split into parts of at most most each, as equal as can be: sizes differ
+// by one at most.
+QList<QList<int>> balancedParts(const QList<int> &values, int most)
+{
+    const qsizetype count = (values.size() + most - 1) / most;
+    QList<QList<int>> parts;
+    qsizetype from = 0;
+    for (qsizetype k = 0; k < count; ++k) {
+        const qsizetype size = (values.size() - from) / (count - k);
+        const qsizetype extra = (values.size() - from) % (count - k) != 0 ? 1 : 0;
+        parts.append(values.mid(from, size + extra));
+        from += size + extra;
+    }
+    return parts;
+}
+
+using Page = CardPage;
+
+// Size a cell needs to show its words at full size.
+QSizeF cellNeeds(const CardCell &cell)
+{
+    const QFont small = mmFont(kSmallText, false, true);
+    const QFont value = mmFont(kValueText, true, true);
+    double width = widthMm(value, cell.settingValue);
+    double height = lineHeightMm(value);
+    if (!cell.settingLabel.isEmpty()) {
+        width = std::max(width, widthMm(small, cell.settingLabel));
+        height += lineHeightMm(small);
+    }
+    for (const QString &line : cell.detail) {
+        width = std::max(width, widthMm(small, line));
+        height += lineHeightMm(small);
+    }
+    return {width + 2 * kSidePadding, height + 2 * kPadding};
+}
+
+class CardPainter
+{
+public:
+    CardPainter(QPainter &p, QSizeF paper) : m_p(p), m_paper(paper) {}
+
+    void text(const QRectF &mm, const QString &s, const QFont &font, int flags, const QColor &color)
+    {
+        m_p.save();
+        m_p.scale(0.1, 0.1);
+        m_p.setFont(font);
+        m_p.setPen(color);
+        m_p.drawText(QRectF(mm.x() * 10, mm.y() * 10, mm.width() * 10, mm.height() * 10), flags, s);
+        m_p.restore();
+    }
+
+    void cell(const QRectF &box, const CardCell &cell);
+    void header(const Page &page, double cellW, int number, int pages);
+    void legend();
+
+private:
+    QPainter &m_p;
+    QSizeF m_paper;
 };
+
+void CardPainter::cell(const QRectF &box, const CardCell &cell)
+{
+    m_p.fillRect(box, colorOf(cell.tint));
+    m_p.setPen(QPen(Qt::white, 0.3));
+    m_p.setBrush(Qt::NoBrush);
+    m_p.drawRect(box);
+    const QColor ink = cell.darkText ? Qt::black : Qt::white;
+    if (!cell.isGlide) {
+        // Framed apart, the tint untouched: this cell is no glide over the ground.
+        QPen dashed(ink, 0.45, Qt::DashLine);
+        dashed.setDashPattern({2.0, 1.5});
+        m_p.setPen(dashed);
+        m_p.drawRect(box.adjusted(0.35, 0.35, -0.35, -0.35));
+    }
+    const QFont small = mmFont(kSmallText, false, true);
+    const QFont value = mmFont(kValueText, true, true);
+    const QSizeF needs = cellNeeds(cell);
+    // The stack of lines, centred in the cell.
+    double y = box.top() + std::max(0.0, (box.height() - needs.height()) / 2.0) + kPadding;
+    const auto line = [&](const QString &s, const QFont &font) {
+        const double h = lineHeightMm(font);
+        text(QRectF(box.left(), y, box.width(), h), s, font, Qt::AlignCenter, ink);
+        y += h;
+    };
+    if (!cell.settingLabel.isEmpty()) {
+        line(cell.settingLabel, small);
+    }
+    line(cell.settingValue, value);
+    for (const QString &s : cell.detail) {
+        line(s, small);
+    }
+}
+
+void CardPainter::header(const Page &page, double cellW, int number, int pages)
+{
+    const double width = m_paper.width() - 2 * kMargin;
+    QString title = QStringLiteral("Bestes Gleiten über Grund: Bremsstellung je Wind");
+    if (pages > 1) {
+        title += QStringLiteral("  (Seite %1 von %2)").arg(number).arg(pages);
+    }
+    QFont titleFont = mmFont(4.0, true);
+    while (widthMm(titleFont, title) > width && titleFont.pixelSize() > 26) {
+        titleFont.setPixelSize(titleFont.pixelSize() - 1);
+    }
+    text(QRectF(kMargin, kMargin, width, 6), title, titleFont, Qt::AlignLeft | Qt::AlignVCenter,
+         Qt::black);
+    text(QRectF(kMargin, kMargin + 6, width, 5),
+         QStringLiteral("Jede Zelle: Bremsstellung, darunter Fahrt in km/h und Gleitzahl über "
+                        "Grund (GZ)"),
+         mmFont(kSmallText, false), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, Qt::black);
+    const double y = kMargin + kHead;
+    text(QRectF(kMargin, y, kLabelWidth, kHeaderHeight), QStringLiteral("km/h\nm/s"),
+         mmFont(kSmallText, true, true), Qt::AlignCenter, Qt::black);
+    for (qsizetype c = 0; c < page.columns.size(); ++c) {
+        const float v = bestGlideCell(0, page.columns[c]).windV;
+        QString label = FormatFixed(v, 1, kGerman);
+        if (v > 0) {
+            label.prepend(QLatin1Char('+'));
+        }
+        text(QRectF(kMargin + kLabelWidth + c * cellW, y, cellW, kHeaderHeight), label,
+             mmFont(2.8, true, true), Qt::AlignCenter, Qt::black);
+    }
+}
+
+void CardPainter::legend()
+{
+    // The scale itself with its terms, then the three kinds of cell, the signs of the
+    // winds and the warning.
+    const double left = kMargin;
+    double ly = m_paper.height() - kMargin - kLegend + 1.5;
+    const double scaleLeft = left + 2;
+    const double scaleWidth = std::min(m_paper.width() - 2 * kMargin - 4, 110.0);
+    const double unit = scaleWidth / 32.0; // one km/h
+    for (int v = 19; v <= 50; ++v) {       // the box from v - 1 to v
+        m_p.fillRect(QRectF(scaleLeft + (v - 19) * unit, ly, unit + 0.05, 3),
+                     colorOf(BrakeScale::colorFor(static_cast<float>(v))));
+    }
+    const auto mark = [&](double kmh, const QString &label, int align) {
+        const double x = scaleLeft + (kmh - 18) * unit;
+        const double from = align == Qt::AlignLeft ? x : align == Qt::AlignRight ? x - 30 : x - 15;
+        text(QRectF(from, ly + 3.2, 30, 3), label, mmFont(kSmallText, false),
+             align | Qt::AlignVCenter, Qt::black);
+    };
+    mark(18, QStringLiteral("Bremse 100 %"), Qt::AlignLeft);
+    mark(38, QStringLiteral("Trimm"), Qt::AlignHCenter);
+    mark(50, QStringLiteral("Beschl. 100 %"), Qt::AlignRight);
+    ly += 6.8;
+    const double lineWidth = m_paper.width() - 2 * kMargin;
+    const QStringList legend{
+        QStringLiteral("Bremse 100 % bei 18 km/h bis 0 % (Trimm) bei 38 km/h: Bremse x % = "
+                       "(38 − Fahrt) ÷ 20 × 100; darüber Beschleuniger (Beschl.) x % = (Fahrt − "
+                       "38) ÷ 12 × 100, voll bei 50 km/h."),
+        QStringLiteral("Gestrichelter Rahmen: kein Gleiten über Grund. „steigt x m/s“: der "
+                       "Schirm steigt über Grund; „kein Vorankommen“: Grundgeschwindigkeit null "
+                       "oder rückwärts."),
+        QStringLiteral("Zeilen: Wind waagerecht in km/h, − Gegenwind, + Rückenwind. Spalten: "
+                       "Wind senkrecht in m/s, + Aufwind, − Abwind."),
+        QStringLiteral("Gilt nur für die Polare dieses Programms und ersetzt keine "
+                       "Flugausbildung.")};
+    for (qsizetype i = 0; i < legend.size(); ++i) {
+        const QFont font = mmFont(kSmallText, i == legend.size() - 1);
+        const double height =
+            QFontMetricsF(font)
+                .boundingRect(QRectF(0, 0, lineWidth * 10, 1000), Qt::TextWordWrap, legend[i])
+                .height() /
+            10.0;
+        text(QRectF(left, ly, lineWidth, height + 0.5), legend[i], font,
+             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
+        ly += height + 0.4;
+    }
+}
+
+QList<Page> pagesFor(const QList<int> &rows, const QList<int> &columns, QSizeF paper,
+                     QSizeF cellMin)
+{
+    const double gridWidth = paper.width() - 2 * kMargin - kLabelWidth;
+    const double gridHeight = paper.height() - 2 * kMargin - kHead - kLegend - kHeaderHeight;
+    const int perPageColumns = std::max(1, static_cast<int>(gridWidth / cellMin.width()));
+    const int perPageRows = std::max(1, static_cast<int>(gridHeight / cellMin.height()));
+    QList<Page> pages;
+    for (const QList<int> &r : balancedParts(rows, perPageRows)) {
+        for (const QList<int> &c : balancedParts(columns, perPageColumns)) {
+            pages.append({r, c});
+        }
+    }
+    return pages;
+}
 
 } // namespace
 
 CardCell cardCell(int windH, int windVTenths)
 {
-    const float h = static_cast<float>(windH);
-    const float v = WindVFromBarValue(-windVTenths);
-    float airspeed = 0;
-    const float ratio = BestGlide(airspeed, h, v);
-    const BrakeScale::Setting s = BrakeScale::settingFor(airspeed);
+    const GridCell grid = bestGlideCell(windH, windVTenths);
+    const BrakeScale::Setting s = BrakeScale::settingFor(grid.airspeed);
     CardCell cell;
-    cell.setting = s.isTrim() ? QStringLiteral("Trimm")
-                   : s.acceleratorPercent
-                       ? QStringLiteral("Beschleuniger %1 %").arg(s.acceleratorPercent)
-                       : QStringLiteral("Bremse %1 %").arg(s.brakePercent);
-    cell.detail = FormatFixed(airspeed, 1, kGerman) + QStringLiteral(" km/h · GZ ") +
-                  FormatFixed(ratio, 1, kGerman);
-    cell.tint = BrakeScale::colorFor(airspeed);
+    if (s.isTrim()) {
+        cell.setting = cell.settingValue = QStringLiteral("Trimm");
+    } else {
+        const bool accelerated = s.acceleratorPercent != 0;
+        const int percent = accelerated ? s.acceleratorPercent : s.brakePercent;
+        cell.settingValue = QStringLiteral("%1 %").arg(percent);
+        cell.settingLabel = accelerated ? QStringLiteral("Beschl.") : QStringLiteral("Bremse");
+        cell.setting =
+            (accelerated ? QStringLiteral("Beschleuniger ") : QStringLiteral("Bremse ")) +
+            cell.settingValue;
+    }
+    cell.isGlide = grid.isGlide();
+    const QStringList regime = regimeWords(grid, kGerman);
+    if (grid.progresses()) {
+        cell.detail.append(FormatFixed(grid.airspeed, 1, kGerman) + QStringLiteral(" km/h"));
+    }
+    if (regime.isEmpty()) {
+        cell.detail.append(QStringLiteral("GZ ") + FormatFixed(grid.ratio, 1, kGerman));
+    }
+    for (const QString &words : regime) {
+        // Hyphenated, so that nine columns fit an A5 page at full size.
+        cell.detail.append(
+            words == QLatin1String("kein Vorankommen")
+                ? QStringList{QStringLiteral("kein Voran-"), QStringLiteral("kommen")}
+                : QStringList{words});
+    }
+    cell.tint = BrakeScale::colorFor(grid.airspeed);
     cell.darkText = wantsDarkText(cell.tint);
     return cell;
 }
 
-QByteArray cardPdf(const CardOptions &options)
+namespace {
+
+QPageSize::PageSizeId paperOf(const CardOptions &options)
 {
-    const QList<int> rows = rangeValues(options.windH);
-    const QList<int> columns = rangeValues(options.windV);
-    const QPageSize::PageSizeId sizeId = options.paper == QLatin1String("a4")   ? QPageSize::A4
-                                         : options.paper == QLatin1String("a6") ? QPageSize::A6
-                                                                                : QPageSize::A5;
-    const QSizeF paper = QPageSize(sizeId).size(QPageSize::Millimeter);
+    return options.paper == QLatin1String("a4")   ? QPageSize::A4
+           : options.paper == QLatin1String("a6") ? QPageSize::A6
+                                                  : QPageSize::A5;
+}
 
-    // Everything below is measured in millimetres on the page.
-    constexpr double kMargin = 8.0;
-    constexpr double kHead = 14.0;   // title and the line on the cells
-    constexpr double kLegend = 33.0; // legend, scale and the warning
-    constexpr double kLabelWidth = 11.0;
-    constexpr double kHeaderHeight = 6.0;
-    constexpr double kMinCellWidth = 12.0;
-    constexpr double kMinCellHeight = 10.0;
-    const double gridWidth = paper.width() - 2 * kMargin - kLabelWidth;
-    const double gridHeight = paper.height() - 2 * kMargin - kHead - kLegend - kHeaderHeight;
-    const int perPageColumns = std::max(1, static_cast<int>(gridWidth / kMinCellWidth));
-    const int perPageRows = std::max(1, static_cast<int>(gridHeight / kMinCellHeight));
-
-    QList<Page> pages;
-    for (qsizetype r = 0; r < rows.size(); r += perPageRows) {
-        for (qsizetype c = 0; c < columns.size(); c += perPageColumns) {
-            pages.append({rows.mid(r, perPageRows), columns.mid(c, perPageColumns)});
+// The cells of the grid, and the smallest cell size that shows each of them whole.
+QHash<QPair<int, int>, CardCell> cellsOf(const CardOptions &options, QSizeF &cellMin)
+{
+    QHash<QPair<int, int>, CardCell> cells;
+    cellMin = QSizeF(12.0, 10.0);
+    for (int h : rangeValues(options.windH)) {
+        for (int v : rangeValues(options.windV)) {
+            const CardCell cell = cardCell(h, v);
+            cellMin = cellMin.expandedTo(cellNeeds(cell));
+            cells.insert({h, v}, cell);
         }
     }
+    return cells;
+}
+
+} // namespace
+
+QList<CardPage> cardPages(const CardOptions &options)
+{
+    QSizeF cellMin;
+    cellsOf(options, cellMin);
+    return pagesFor(rangeValues(options.windH), rangeValues(options.windV),
+                    QPageSize(paperOf(options)).size(QPageSize::Millimeter), cellMin);
+}
+
+QByteArray cardPdf(const CardOptions &options)
+{
+    const QPageSize::PageSizeId sizeId = paperOf(options);
+    const QSizeF paper = QPageSize(sizeId).size(QPageSize::Millimeter);
+    QSizeF cellMin;
+    const QHash<QPair<int, int>, CardCell> cells = cellsOf(options, cellMin);
+    const QList<Page> pages =
+        pagesFor(rangeValues(options.windH), rangeValues(options.windV), paper, cellMin);
 
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -109,141 +354,30 @@ QByteArray cardPdf(const CardOptions &options)
     p.setRenderHint(QPainter::Antialiasing);
     const double dotsPerMm = pdf.resolution() / 25.4;
     p.scale(dotsPerMm, dotsPerMm);
-    // Text sizes are heights in millimetres on the page.
-    const auto mmFont = [](double millimetres, bool bold) {
-        QFont f(QStringLiteral("DejaVu Sans"));
-        f.setBold(bold);
-        f.setPixelSize(std::max(1, static_cast<int>(std::lround(millimetres * 10))));
-        return f;
-    };
-    // Text is laid out in tenths of a millimetre so that pixel-sized fonts stay smooth.
-    const auto text = [&](const QRectF &mm, const QString &s, double heightMm, bool bold, int flags,
-                          const QColor &color) {
-        p.save();
-        p.scale(0.1, 0.1);
-        QFont f = mmFont(heightMm, bold);
-        // Shrink until the line fits its box; a paragraph wraps instead.
-        for (int px = f.pixelSize(); px > 8 && !(flags & Qt::TextWordWrap); --px) {
-            f.setPixelSize(px);
-            if (QFontMetricsF(f).horizontalAdvance(s) <= mm.width() * 10) {
-                break;
-            }
-        }
-        p.setFont(f);
-        p.setPen(color);
-        p.drawText(QRectF(mm.x() * 10, mm.y() * 10, mm.width() * 10, mm.height() * 10), flags, s);
-        p.restore();
-    };
-
+    CardPainter card(p, paper);
+    const double gridWidth = paper.width() - 2 * kMargin - kLabelWidth;
+    const double gridHeight = paper.height() - 2 * kMargin - kHead - kLegend - kHeaderHeight;
     for (qsizetype n = 0; n < pages.size(); ++n) {
         if (n > 0) {
             pdf.newPage();
         }
         const Page &page = pages[n];
-        const double left = kMargin;
-        double y = kMargin;
-        QString title = QStringLiteral("Bestes Gleiten über Grund: Bremsstellung je Wind");
-        if (pages.size() > 1) {
-            title += QStringLiteral("  (Seite %1 von %2)").arg(n + 1).arg(pages.size());
-        }
-        text(QRectF(left, y, paper.width() - 2 * kMargin, 6), title, 4.2, true,
-             Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
-        text(QRectF(left, y + 6.5, paper.width() - 2 * kMargin, 5),
-             QStringLiteral("Jede Zelle: Bremsstellung, darunter Fahrt in km/h und Gleitzahl über "
-                            "Grund (GZ)"),
-             2.6, false, Qt::AlignLeft | Qt::AlignVCenter, Qt::black);
-        y += kHead;
-
         const double cellW = std::min(gridWidth / page.columns.size(), 26.0);
         const double cellH = std::min(gridHeight / page.rows.size(), 18.0);
-        // Header: the vertical winds; the corner names the two axes.
-        text(QRectF(left, y, kLabelWidth, kHeaderHeight), QStringLiteral("km/h \\ m/s"), 2.2, true,
-             Qt::AlignCenter, Qt::black);
-        for (qsizetype c = 0; c < page.columns.size(); ++c) {
-            const float v = WindVFromBarValue(-page.columns[c]);
-            QString label = FormatFixed(v, 1, kGerman);
-            if (v > 0) {
-                label.prepend(QLatin1Char('+'));
-            }
-            text(QRectF(left + kLabelWidth + c * cellW, y, cellW, kHeaderHeight), label, 2.8, true,
-                 Qt::AlignCenter, Qt::black);
-        }
-        y += kHeaderHeight;
+        card.header(page, cellW, static_cast<int>(n + 1), static_cast<int>(pages.size()));
+        const double top = kMargin + kHead + kHeaderHeight;
         for (qsizetype r = 0; r < page.rows.size(); ++r) {
             const int h = page.rows[r];
-            const double top = y + r * cellH;
-            text(QRectF(left, top, kLabelWidth, cellH),
-                 h > 0 ? QStringLiteral("+%1").arg(h) : QString::number(h), 2.8, true,
-                 Qt::AlignCenter, Qt::black);
+            const double y = top + r * cellH;
+            card.text(QRectF(kMargin, y, kLabelWidth, cellH),
+                      h > 0 ? QStringLiteral("+%1").arg(h) : QString::number(h),
+                      mmFont(2.8, true, true), Qt::AlignCenter, Qt::black);
             for (qsizetype c = 0; c < page.columns.size(); ++c) {
-                const CardCell cell = cardCell(h, page.columns[c]);
-                const QRectF box(left + kLabelWidth + c * cellW, top, cellW, cellH);
-                p.fillRect(box, colorOf(cell.tint));
-                p.setPen(QPen(Qt::white, 0.3));
-                p.drawRect(box);
-                const QColor ink = cell.darkText ? Qt::black : Qt::white;
-                const QRectF inner = box.adjusted(0.6, 0.4, -0.6, -0.4);
-                const int split = cell.setting.lastIndexOf(QLatin1Char(' '), -3);
-                if (cell.setting == QLatin1String("Trimm") || split < 0) {
-                    text(QRectF(inner.x(), inner.y(), inner.width(), inner.height() * 0.62),
-                         cell.setting, std::min(3.6, cellH * 0.3), true, Qt::AlignCenter, ink);
-                } else {
-                    // "Bremse" / "Beschleuniger" small above the percentage.
-                    text(QRectF(inner.x(), inner.y(), inner.width(), inner.height() * 0.28),
-                         cell.setting.left(split), std::min(2.4, cellH * 0.2), false,
-                         Qt::AlignCenter, ink);
-                    text(QRectF(inner.x(), inner.y() + inner.height() * 0.26, inner.width(),
-                                inner.height() * 0.38),
-                         cell.setting.mid(split + 1), std::min(3.6, cellH * 0.3), true,
-                         Qt::AlignCenter, ink);
-                }
-                text(QRectF(inner.x(), inner.y() + inner.height() * 0.64, inner.width(),
-                            inner.height() * 0.36),
-                     cell.detail, std::min(2.0, cellH * 0.16), false, Qt::AlignCenter, ink);
+                card.cell(QRectF(kMargin + kLabelWidth + c * cellW, y, cellW, cellH),
+                          cells.value({h, page.columns[c]}));
             }
         }
-
-        // Legend: the scale itself with its terms, the signs of the winds, the warning.
-        double ly = paper.height() - kMargin - kLegend + 3;
-        const double scaleLeft = left + 2;
-        const double scaleWidth = std::min(paper.width() - 2 * kMargin - 4, 110.0);
-        const double unit = scaleWidth / 32.0; // one km/h
-        for (int v = 19; v <= 50; ++v) {       // the box from v - 1 to v
-            p.fillRect(QRectF(scaleLeft + (v - 19) * unit, ly, unit + 0.05, 3),
-                       colorOf(BrakeScale::colorFor(static_cast<float>(v))));
-        }
-        const auto mark = [&](double kmh, const QString &label, int align) {
-            const double x = scaleLeft + (kmh - 18) * unit;
-            const double from = align == Qt::AlignLeft    ? x
-                                : align == Qt::AlignRight ? x - 30
-                                                          : x - 15;
-            text(QRectF(from, ly + 3.2, 30, 3), label, 2.0, false, align | Qt::AlignVCenter,
-                 Qt::black);
-        };
-        mark(18, QStringLiteral("Bremse 100 %"), Qt::AlignLeft);
-        mark(38, QStringLiteral("Trimm"), Qt::AlignHCenter);
-        mark(50, QStringLiteral("Beschl. 100 %"), Qt::AlignRight);
-        ly += 7.0;
-        const double lineWidth = paper.width() - 2 * kMargin;
-        const QStringList legend{
-            QStringLiteral("Bremse 100 % bei 18 km/h bis 0 % (Trimm) bei 38 km/h: Bremse x % = "
-                           "(38 − Fahrt) ÷ 20 × 100; darüber Beschleuniger x % = (Fahrt − 38) ÷ 12 "
-                           "× 100, voll bei 50 km/h."),
-            QStringLiteral("Zeilen: Wind waagerecht in km/h, − Gegenwind, + Rückenwind. Spalten: "
-                           "Wind senkrecht in m/s, + Aufwind, − Abwind."),
-            QStringLiteral("Gilt nur für die Polare dieses Programms und ersetzt keine "
-                           "Flugausbildung.")};
-        for (qsizetype i = 0; i < legend.size(); ++i) {
-            const bool bold = i == legend.size() - 1;
-            const double height =
-                QFontMetricsF(mmFont(2.2, bold))
-                    .boundingRect(QRectF(0, 0, lineWidth * 10, 1000), Qt::TextWordWrap, legend[i])
-                    .height() /
-                10.0;
-            text(QRectF(left, ly, lineWidth, height + 0.5), legend[i], 2.2, bold,
-                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
-            ly += height + 0.8;
-        }
+        card.legend();
     }
     p.end();
     return bytes;

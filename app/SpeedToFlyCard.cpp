@@ -2,6 +2,7 @@
 
 #include "BrakeScale.h"
 #include "Format.h"
+#include "SafeOutput.h"
 #include "modCalc.h"
 
 #include <QTextStream>
@@ -31,20 +32,20 @@ bool parseRange(const QString &option, const QString &text, int min, int max, In
     if (parts.size() != 3 || !parseInt(parts[0], range.from) || !parseInt(parts[1], range.to) ||
         !parseInt(parts[2], range.step)) {
         error = QStringLiteral("%1: erwartet VON:BIS:SCHRITT aus ganzen Zahlen, nicht '%2'")
-                    .arg(option, text);
+                    .arg(option, shortened(text));
         return false;
     }
     // Bounds first, by arithmetic: a range is never built before it is known to be small.
     if (range.from < min || range.from > max || range.to < min || range.to > max) {
         error = QStringLiteral("%1: '%2' liegt nicht im Bereich %3..%4")
-                    .arg(option, text)
+                    .arg(option, shortened(text))
                     .arg(min)
                     .arg(max);
         return false;
     }
     if (range.step == 0 || (range.step > 0 && range.from > range.to) ||
         (range.step < 0 && range.from < range.to)) {
-        error = QStringLiteral("%1: der Bereich '%2' ist leer").arg(option, text);
+        error = QStringLiteral("%1: der Bereich '%2' ist leer").arg(option, shortened(text));
         return false;
     }
     return true;
@@ -65,6 +66,35 @@ QList<int> rangeValues(const IntRange &range)
         }
     }
     return values;
+}
+
+GridCell bestGlideCell(int windH, int windVTenths)
+{
+    GridCell cell;
+    cell.windH = windH;
+    cell.windVTenths = windVTenths;
+    cell.windV = windVFromTenths(windVTenths);
+    const float h = static_cast<float>(windH);
+    cell.ratio = BestGlide(cell.airspeed, h, cell.windV);
+    cell.groundSpeedH = cell.airspeed + h;
+    cell.groundSpeedV = Polar(cell.airspeed) + cell.windV;
+    return cell;
+}
+
+QStringList regimeWords(const GridCell &cell, const QLocale &locale)
+{
+    QStringList words;
+    if (cell.climbs()) {
+        words.append(
+            QStringLiteral("steigt %1 m/s").arg(FormatFixed(cell.groundSpeedV, 1, locale)));
+    }
+    if (!cell.progresses()) {
+        words.append(QStringLiteral("kein Vorankommen"));
+    }
+    if (words.isEmpty() && !cell.isGlide()) {
+        words.append(QStringLiteral("hält die Höhe"));
+    }
+    return words;
 }
 
 std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &error)
@@ -90,7 +120,8 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
                        value == QLatin1String("a6")) {
                 options.paper = value;
             } else {
-                error = QStringLiteral("--paper: a4, a5 oder a6 erwartet, nicht '%1'").arg(value);
+                error = QStringLiteral("--paper: a4, a5 oder a6 erwartet, nicht '%1'")
+                            .arg(shortened(value));
                 return std::nullopt;
             }
         } else if (arg == QLatin1String("--wind-h") || arg == QLatin1String("--wind-v")) {
@@ -104,7 +135,7 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
                 return std::nullopt;
             }
         } else {
-            error = QStringLiteral("unbekanntes Argument '%1' (siehe --help)").arg(arg);
+            error = QStringLiteral("unbekanntes Argument '%1' (siehe --help)").arg(shortened(arg));
             return std::nullopt;
         }
     }
@@ -124,17 +155,18 @@ QString cardCsv(const CardOptions &options)
     const QLocale c = QLocale::c();
     QString out;
     QTextStream s(&out);
-    s << "wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent\n";
+    s << "wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,"
+         "ground_speed_kmh,ground_vertical_ms\n";
     for (int h : rangeValues(options.windH)) {
         for (int tenths : rangeValues(options.windV)) {
-            const float windH = static_cast<float>(h);
-            const float windV = windVFromTenths(tenths);
-            float airspeed = 0;
-            const float ratio = BestGlide(airspeed, windH, windV);
-            s << h << ',' << FormatFixed(windV, 1, c) << ',' << FormatFixed(airspeed, 1, c) << ','
-              << (std::isinf(ratio) ? QStringLiteral("inf") : FormatFixed(ratio, 4, c));
-            const BrakeScale::Setting setting = BrakeScale::settingFor(airspeed);
-            s << ',' << setting.brakePercent << ',' << setting.acceleratorPercent << '\n';
+            const GridCell cell = bestGlideCell(h, tenths);
+            s << h << ',' << FormatFixed(cell.windV, 1, c) << ','
+              << FormatFixed(cell.airspeed, 1, c) << ','
+              << (std::isinf(cell.ratio) ? QStringLiteral("inf") : FormatFixed(cell.ratio, 4, c));
+            const BrakeScale::Setting setting = BrakeScale::settingFor(cell.airspeed);
+            s << ',' << setting.brakePercent << ',' << setting.acceleratorPercent << ','
+              << FormatFixed(cell.groundSpeedH, 1, c) << ',' << FormatFixed(cell.groundSpeedV, 3, c)
+              << '\n';
         }
     }
     return out;
@@ -155,12 +187,12 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
     for (int h : rows) {
         QStringList line{QString::number(h)};
         for (int tenths : columns) {
-            const float windH = static_cast<float>(h);
-            const float windV = windVFromTenths(tenths);
-            float airspeed = 0;
-            const float ratio = BestGlide(airspeed, windH, windV);
-            line.append(FormatFixed(airspeed, 1, locale) + QStringLiteral(" / ") +
-                        FormatFixed(ratio, 1, locale));
+            const GridCell cell = bestGlideCell(h, tenths);
+            // A cell that is no glide says what it is instead of a ratio.
+            const QStringList regime = regimeWords(cell, locale);
+            line.append(FormatFixed(cell.airspeed, 1, locale) + QStringLiteral(" / ") +
+                        (regime.isEmpty() ? FormatFixed(cell.ratio, 1, locale)
+                                          : regime.join(QStringLiteral(", "))));
         }
         grid.append(line);
     }
@@ -173,7 +205,10 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
     QString out;
     QTextStream s(&out);
     s << "Geschwindigkeit des besten Gleitens über Grund\n"
-      << "Jede Zelle: Fahrt in km/h / Gleitzahl über Grund\n"
+      << "Jede Zelle: Fahrt in km/h / Gleitzahl über Grund; wo der Schirm nicht über Grund "
+         "gleitet,\n"
+      << "stattdessen \"steigt x m/s\" (er steigt über Grund) oder \"kein Vorankommen\" "
+         "(Grundgeschwindigkeit 0 oder rückwärts)\n"
       << "Zeilen: Wind horizontal (negativ: Gegenwind), "
          "Spalten: Wind vertikal (positiv: Aufwind)\n\n";
     for (const QStringList &line : grid) {
@@ -195,8 +230,8 @@ QString cardUsage()
         "Druckt die Fahrt des besten Gleitens über Grund und die Gleitzahl über Grund.\n"
         "  --wind-h  Wind horizontal in km/h, -50..50 (negativ: Gegenwind); Vorgabe -50:50:10\n"
         "  --wind-v  Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind); Vorgabe -40:40:10\n"
-        "  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent\n"
-        "            mit Dezimalpunkt\n"
+        "  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,\n"
+        "            ground_speed_kmh,ground_vertical_ms mit Dezimalpunkt\n"
         "  --pdf     eine Karte zum Ausdrucken: Bremse, Trimm oder Beschleuniger je Wind\n"
         "            (-: auf die Standardausgabe)\n"
         "  --paper   Papierformat der Karte, hochkant: a4, a5 (Vorgabe) oder a6\n"

@@ -30,6 +30,29 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
 // The values of a range, in order.
 QList<int> rangeValues(const IntRange &range);
 
+// Best glide over the ground for one wind of the grid, and what the flight over the
+// ground is there: every output of the card (text, CSV, PDF) reads its cells from here.
+struct GridCell
+{
+    int windH = 0;             // km/h, as the horizontal bar counts
+    int windVTenths = 0;       // tenths of m/s, positive updraft
+    float windV = 0.0f;        // m/s, positive updraft
+    float airspeed = 0.0f;     // km/h, best glide over the ground
+    float ratio = 0.0f;        // as the flight model returns it
+    float groundSpeedH = 0.0f; // km/h, positive forward
+    float groundSpeedV = 0.0f; // m/s, positive upward
+    // A glide is a forward descent; the rest climb, or make no headway, or both.
+    bool progresses() const { return groundSpeedH > 0.0f; }
+    bool climbs() const { return groundSpeedV > 0.0f; }
+    bool isGlide() const { return progresses() && groundSpeedV < 0.0f; }
+};
+
+GridCell bestGlideCell(int windH, int windVTenths);
+
+// What a cell is besides a glide, in words: "steigt 0,9 m/s", "kein Vorankommen", both
+// (in that order), "hält die Höhe"; empty for a glide.
+QStringList regimeWords(const GridCell &cell, const QLocale &locale);
+
 QString cardCsv(const CardOptions &options);
 QString cardTable(const CardOptions &options, const QLocale &locale = QLocale());
 QString cardUsage();

@@ -9,7 +9,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool x11-utils twm imagemagick libx11-dev poppler-utils
   libbenchmark-dev
-  desktop-file-utils appstream dpkg-dev fakeroot lintian
+  desktop-file-utils appstream dpkg-dev fakeroot lintian fonts-dejavu-extra
 )
 
 missing=()
@@ -32,7 +32,22 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo_cmd=(sudo)
 fi
 echo "Installing: ${missing[*]}"
-apt_opts=(-q -o Acquire::Retries=3)
-"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${apt_opts[@]}" update
-"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${apt_opts[@]}" install -y \
-  --no-install-recommends "${missing[@]}"
+# A fresh machine may be busy with its own update at boot: apt waits for the package
+# locks (up to 10 minutes each time), and a step that still fails is tried again, up to
+# 6 times a minute apart.
+apt_opts=(-q -o Acquire::Retries=3 -o DPkg::Lock::Timeout=600)
+again() {
+  local n
+  for n in 1 2 3 4 5 6; do
+    "$@" && return 0
+    [ "$n" -lt 6 ] || break
+    echo "install-deps: '$*' failed (attempt $n of 6); trying again in 60 s" >&2
+    sleep 60
+  done
+  return 1
+}
+root() { "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive "$@"; }
+again root apt-get "${apt_opts[@]}" update
+# An install that was interrupted (a boot-time upgrade cut off) must be finished first.
+again root dpkg --configure -a
+again root apt-get "${apt_opts[@]}" install -y --no-install-recommends "${missing[@]}"

@@ -13,9 +13,12 @@
 #include <atomic>
 #include <cmath>
 #include <fcntl.h>
+#include <numeric>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -147,7 +150,7 @@ class TestTools : public QObject
 {
     Q_OBJECT
 private slots:
-    void csvOfTheSpecifiedCases();
+    void csvOfWindsWorkedByHand();
     void csvCoversTheWholeDefaultGrid();
     void csvWindVFromTenthsAsTheBarCounts();
     void tableIsGerman();
@@ -162,8 +165,12 @@ private slots:
     void renderUnwritablePath();
     void renderVectorFiles();
     void kneeboardCard();
+    void cardSaysWhatIsNoGlide_data();
+    void cardSaysWhatIsNoGlide();
     void kneeboardCellsAreLegible();
     void renderNeverReplacesWhatIsNotAFile();
+    void vectorExportHoldsNoPicture_data();
+    void vectorExportHoldsNoPicture();
     void toolsReportFailedWrites_data();
     void toolsReportFailedWrites();
     void fuzzedArgumentsKeepTheContract();
@@ -171,7 +178,7 @@ private slots:
     void programsAnswerWithoutADisplay();
 };
 
-void TestTools::csvOfTheSpecifiedCases()
+void TestTools::csvOfWindsWorkedByHand()
 {
     const Run r =
         run(QStringLiteral("azodo-table"),
@@ -179,17 +186,28 @@ void TestTools::csvOfTheSpecifiedCases()
              QStringLiteral("--wind-v"), QStringLiteral("-10:15:5")});
     QCOMPARE(r.code, 0);
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(
-        lines.first(),
-        QStringLiteral("wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent"));
+    QCOMPARE(lines.first(), QStringLiteral("wind_h,wind_v,airspeed,glide_ratio,brake_percent,"
+                                           "accelerator_percent,ground_speed_kmh,"
+                                           "ground_vertical_ms"));
     QCOMPARE(lines.size(), 1 + 5 * 6);
     QHash<QString, QStringList> rows;
     for (const QString &line : lines.mid(1)) {
         const QStringList f = line.split(QLatin1Char(','));
-        QCOMPARE(f.size(), 6);
+        QCOMPARE(f.size(), 8);
         rows.insert(f[0] + QLatin1Char('/') + f[1], f);
         QCOMPARE(f[2].section(QLatin1Char('.'), 1).size(), 1);
         QCOMPARE(f[3].section(QLatin1Char('.'), 1).size(), 4);
+        QCOMPARE(f[6].section(QLatin1Char('.'), 1).size(), 1);
+        QCOMPARE(f[7].section(QLatin1Char('.'), 1).size(), 3);
+        // The ground vector is airspeed plus wind, and the unsigned ratio is its slope.
+        const double groundH = f[6].toDouble();
+        const double groundV = f[7].toDouble();
+        QVERIFY(std::fabs(groundH - (f[2].toDouble() + f[0].toDouble())) < 0.051);
+        if (groundV != 0.0) {
+            QVERIFY2(std::fabs(groundH / 3.6 / std::fabs(groundV) - f[3].toDouble()) <
+                         0.01 * f[3].toDouble() + 0.01,
+                     qPrintable(line));
+        }
     }
     const struct
     {
@@ -217,7 +235,7 @@ void TestTools::csvCoversTheWholeDefaultGrid()
     o.csv = true;
     const QStringList lines = cardCsv(o).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1 + 11 * 9);
-    QCOMPARE(lines[1], QStringLiteral("-50,-4.0,50.0,0.0000,0,100"));
+    QVERIFY(lines[1].startsWith(QStringLiteral("-50,-4.0,50.0,0.0000,0,100,0.0,-")));
     QVERIFY(lines.last().startsWith(QStringLiteral("50,4.0,")));
 }
 
@@ -242,16 +260,16 @@ void TestTools::tableIsGerman()
     QVERIFY(table.contains(QStringLiteral("33,5 / 7,9")));
     QVERIFY(table.contains(QStringLiteral("Gegenwind")));
     QVERIFY(table.contains(QStringLiteral("-4,0")));
-    QCOMPARE(table.count(QLatin1Char('\n')), 4 + 1 + 11);
+    QCOMPARE(table.count(QLatin1Char('\n')), 5 + 1 + 11);
     QVERIFY(!table.contains(QStringLiteral("33.5")));
     // A ratio of four digits widens its column; the row label stays apart from it.
     o.windH = {50, 50, 1};
     o.windV = {11, 11, 1};
     const QStringList lines = cardTable(o, QLocale(QLocale::German)).split(QLatin1Char('\n'));
-    const QString row = lines.value(5);
+    const QString row = lines.value(6);
     QVERIFY2(QRegularExpression(QStringLiteral("^50 +30,5 / 1339,3$")).match(row).hasMatch(),
              qPrintable(row));
-    QCOMPARE(lines.value(4).size(), row.size());
+    QCOMPARE(lines.value(5).size(), row.size());
 }
 
 void TestTools::cardRejectsBadArguments_data()
@@ -478,6 +496,38 @@ void TestTools::renderVectorFiles()
     QVERIFY(info.contains(QStringLiteral("Pages:           1")));
 }
 
+namespace {
+
+// Glide cells of a card's grid, counted from its CSV: forward and down over the ground.
+int glideCells(const QStringList &gridArgs)
+{
+    const Run r =
+        run(QStringLiteral("azodo-table"), QStringList{QStringLiteral("--csv")} + gridArgs);
+    int glides = 0;
+    for (const QString &line : r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1)) {
+        const QStringList f = line.split(QLatin1Char(','));
+        glides += f.value(6).toDouble() > 0 && f.value(7).toDouble() < 0 ? 1 : 0;
+    }
+    return glides;
+}
+
+// The smallest text of a PDF in points: the height of its lowest word box.
+double smallestTextPoints(const QString &pdf)
+{
+    const QString html =
+        tool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    static const QRegularExpression word(
+        QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\""));
+    double smallest = 1000;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        smallest = std::min(smallest, m.captured(2).toDouble() - m.captured(1).toDouble());
+    }
+    return smallest;
+}
+
+} // namespace
+
 void TestTools::kneeboardCard()
 {
     QTemporaryDir dir;
@@ -485,27 +535,92 @@ void TestTools::kneeboardCard()
     Run r = run(QStringLiteral("azodo-table"), {QStringLiteral("--pdf"), a5});
     QCOMPARE(r.code, 0);
     QVERIFY(r.out.isEmpty() && r.err.isEmpty());
-    QVERIFY(tool(QStringLiteral("pdfinfo"), {a5}).contains(QStringLiteral("(A5)")));
+    const QString info = tool(QStringLiteral("pdfinfo"), {a5});
+    QVERIFY(info.contains(QStringLiteral("(A5)")));
+    // The default grid on one page, its smallest text at least 6 pt (a word box is a
+    // little taller than the font's size).
+    QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))));
+    QVERIFY(smallestTextPoints(a5) >= 6.0);
     const QString text = tool(QStringLiteral("pdftotext"), {a5, QStringLiteral("-")});
     // Still air: best glide 33.5 km/h is 23 % brake; 25 km/h headwind: 46 % accelerator.
-    QVERIFY(text.contains(QStringLiteral("33,5 km/h · GZ 7,9")));
+    QVERIFY(text.contains(QStringLiteral("33,5 km/h\nGZ 7,9")));
     QVERIFY(text.contains(QStringLiteral("23 %")));
-    QVERIFY(text.contains(QStringLiteral("Beschleuniger")));
+    QVERIFY(text.contains(QStringLiteral("Beschl.")));
     QVERIFY(text.contains(QStringLiteral("ersetzt keine Flugausbildung")));
-    QCOMPARE(text.count(QStringLiteral(" km/h · GZ ")), 11 * 9);
-    // A small page continues on more pages; no cell is lost on the way.
+    // A ratio only where the glider glides; every other cell says what it does.
+    const int glides = glideCells({});
+    QVERIFY(glides > 0 && glides < 11 * 9);
+    QCOMPARE(text.count(QStringLiteral("GZ ")), glides);
+    QVERIFY(text.contains(QStringLiteral("steigt 0,9 m/s")));
+    QVERIFY(text.contains(QStringLiteral("kein Vorankommen")));
+    // A small page continues on pages whose parts differ by one row or column at most,
+    // and no cell is lost on the way.
     const QString a6 = dir.filePath(QStringLiteral("a6.pdf"));
     r = run(QStringLiteral("azodo-table"),
             {QStringLiteral("--pdf"), a6, QStringLiteral("--paper"), QStringLiteral("a6")});
     QCOMPARE(r.code, 0);
+    QVERIFY(smallestTextPoints(a6) >= 6.0);
     QVERIFY(tool(QStringLiteral("pdfinfo"), {a6})
-                .contains(QRegularExpression(QStringLiteral("Pages: +[2-9]"))));
-    QCOMPARE(tool(QStringLiteral("pdftotext"), {a6, QStringLiteral("-")})
-                 .count(QStringLiteral(" km/h · GZ ")),
-             11 * 9);
+                .contains(QRegularExpression(QStringLiteral("Pages: +4\n"))));
+    CardOptions o;
+    o.paper = QStringLiteral("a6");
+    QList<qsizetype> rows, columns;
+    qsizetype cells = 0;
+    for (const CardPage &page : cardPages(o)) {
+        rows.append(page.rows.size());
+        columns.append(page.columns.size());
+        cells += page.rows.size() * page.columns.size();
+    }
+    QCOMPARE(cells, 11 * 9);
+    QCOMPARE(rows, (QList<qsizetype>{6, 6, 5, 5}));
+    QCOMPARE(columns, (QList<qsizetype>{5, 4, 5, 4}));
+    // A grid that needs many pages still splits evenly.
+    o.windH = {-50, 50, 1};
+    o.windV = {-40, 40, 1};
+    const QList<CardPage> many = cardPages(o);
+    QVERIFY(many.size() > 4);
+    qsizetype least = 1000, most = 0;
+    for (const CardPage &page : many) {
+        least = std::min(least, page.rows.size());
+        most = std::max(most, page.rows.size());
+    }
+    QVERIFY(most - least <= 1);
     r = run(QStringLiteral("azodo-table"),
             {QStringLiteral("--paper"), QStringLiteral("a3"), QStringLiteral("--pdf"), a6});
     QCOMPARE(r.code, 2);
+}
+
+void TestTools::cardSaysWhatIsNoGlide_data()
+{
+    QTest::addColumn<QString>("windH");
+    QTest::addColumn<QString>("windV");
+    QTest::addColumn<QString>("cell");
+    // Climbing 0.86 m/s over the ground at 29 km/h: no glide ratio of 9.3 for it.
+    QTest::newRow("ridge lift, still air") << "0:0:1"
+                                           << "20:20:1"
+                                           << "29,0 / steigt 0,9 m/s";
+    QTest::newRow("headwind eats the airspeed") << "-50:-50:1"
+                                                << "0:0:1"
+                                                << "50,0 / kein Vorankommen";
+    QTest::newRow("lift into a gale") << "-50:-50:1"
+                                      << "40:40:1"
+                                      << "50,0 / steigt 1,3 m/s, kein Vorankommen";
+    QTest::newRow("a glide stays a glide") << "0:0:1"
+                                           << "0:0:1"
+                                           << "33,5 / 7,9";
+}
+
+void TestTools::cardSaysWhatIsNoGlide()
+{
+    QFETCH(QString, windH);
+    QFETCH(QString, windV);
+    QFETCH(QString, cell);
+    CardOptions o;
+    QString error;
+    o = *parseCardArguments({QStringLiteral("--wind-h"), windH, QStringLiteral("--wind-v"), windV},
+                            error);
+    const QString table = cardTable(o, QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY2(table.trimmed().endsWith(cell), qPrintable(table));
 }
 
 void TestTools::kneeboardCellsAreLegible()
@@ -577,6 +692,36 @@ void TestTools::renderNeverReplacesWhatIsNotAFile()
     QVERIFY(r.err.isEmpty());
     QVERIFY(r.rawOut.startsWith("\x89PNG"));
     QCOMPARE(QImage::fromData(r.rawOut).width(), 200);
+}
+
+void TestTools::vectorExportHoldsNoPicture_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("svg") << QStringLiteral("gross.svg");
+    QTest::newRow("pdf") << QStringLiteral("gross.pdf");
+}
+
+void TestTools::vectorExportHoldsNoPicture()
+{
+    // A picture of 8000 x 8000 pixels takes 256 MB; the drawing needs none.
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    const QByteArray program = AZODO_BIN_DIR "/azodo-render";
+    const QByteArray out = QFile::encodeName(dir.filePath(name));
+    const char *argv[] = {program.constData(), "--size", "8000x8000", "-o",
+                          out.constData(),     nullptr};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::execv(argv[0], const_cast<char **>(argv));
+        ::_exit(127);
+    }
+    int status = 0;
+    struct rusage usage
+    {
+    };
+    QCOMPARE(::wait4(pid, &status, 0, &usage), pid);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    QVERIFY2(usage.ru_maxrss < 200 * 1024, qPrintable(QString::number(usage.ru_maxrss)));
 }
 
 void TestTools::toolsReportFailedWrites_data()
