@@ -1,6 +1,7 @@
 #include "DiagramExport.h"
 
 #include "Export.h"
+#include "SafeOutput.h"
 #include "modCalc.h"
 
 #include <QRegularExpression>
@@ -21,7 +22,7 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
     RenderOptions o;
     const auto needValue = [&](int i) {
         if (i + 1 >= args.size()) {
-            error = QStringLiteral("%1: Wert fehlt").arg(args[i]);
+            error = QStringLiteral("%1: Wert fehlt").arg(shortened(args[i]));
             return false;
         }
         return true;
@@ -47,7 +48,7 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
                             .arg(arg)
                             .arg(-limit)
                             .arg(limit)
-                            .arg(args[i]);
+                            .arg(shortened(args[i]));
                 return std::nullopt;
             }
         } else if (arg == QLatin1String("--airspeed")) {
@@ -58,7 +59,7 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
             const double v = args[++i].toDouble(&ok);
             if (!ok || !(v >= 18.0 && v <= 50.0)) {
                 error = QStringLiteral("--airspeed: Zahl von 18 bis 50 erwartet, nicht '%1'")
-                            .arg(args[i]);
+                            .arg(shortened(args[i]));
                 return std::nullopt;
             }
             o.airspeed = v;
@@ -72,7 +73,7 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
                 !parseIntIn(m.captured(2), 200, 8000, o.height)) {
                 error = QStringLiteral("--size: BREITExHÖHE von 200 bis 8000 Pixeln erwartet, "
                                        "nicht '%1'")
-                            .arg(args[i]);
+                            .arg(shortened(args[i]));
                 return std::nullopt;
             }
         } else if (arg == QLatin1String("-o") || arg == QLatin1String("--output")) {
@@ -85,7 +86,7 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
                 return std::nullopt;
             }
         } else {
-            error = QStringLiteral("unbekanntes Argument '%1' (siehe --help)").arg(arg);
+            error = QStringLiteral("unbekanntes Argument '%1' (siehe --help)").arg(shortened(arg));
             return std::nullopt;
         }
     }

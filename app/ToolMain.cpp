@@ -3,6 +3,7 @@
 #include "SafeOutput.h"
 
 #include <QtGlobal>
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -36,6 +37,10 @@ int writeOutput(const char *tool, const QString &target, const QByteArray &bytes
 {
     if (target == QLatin1String("-")) {
         if (const int e = writeStandardOutput(bytes); e != 0) {
+            if (e == EBADF) {
+                printToolError(tool, systemErrorText(e));
+                return 1;
+            }
             printToolError(tool, QStringLiteral("die Ausgabe kann nicht geschrieben werden: %1")
                                      .arg(systemErrorText(e)));
             return 1;
@@ -44,8 +49,9 @@ int writeOutput(const char *tool, const QString &target, const QByteArray &bytes
     }
     QString error;
     if (!writeFileSafely(target.toLocal8Bit(), bytes, error)) {
-        printToolError(tool,
-                       QStringLiteral("'%1' kann nicht geschrieben werden: %2").arg(target, error));
+        printToolError(
+            tool,
+            QStringLiteral("'%1' kann nicht geschrieben werden: %2").arg(shortened(target), error));
         return 1;
     }
     return 0;

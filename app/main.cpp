@@ -43,6 +43,7 @@ int printAndExit(const char *text)
 
 int main(int argc, char *argv[])
 {
+    guardStandardDescriptors();
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             return printAndExit("azodo " AZODO_VERSION "\n");

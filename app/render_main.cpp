@@ -12,6 +12,7 @@ constexpr char kTool[] = "azodo-render";
 
 int main(int argc, char *argv[])
 {
+    guardStandardDescriptors();
     ignoreOutputSignals();
     // Arguments first: a bad call gets its one-line answer before any window system
     // is touched.

@@ -29,6 +29,7 @@ int writeCard(const CardOptions &options)
 
 int main(int argc, char *argv[])
 {
+    guardStandardDescriptors();
     ignoreOutputSignals();
     QStringList args;
     if (!decodeArguments(argc, argv, kTool, args)) {

@@ -8,6 +8,28 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+bool g_standardOutputClosed = false;
+} // namespace
+
+void guardStandardDescriptors()
+{
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) {
+            continue;
+        }
+        // The lowest free number is fd itself, as the lower ones are open by now.
+        const int opened = ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+        if (fd == STDOUT_FILENO) {
+            g_standardOutputClosed = true;
+        }
+    }
+}
+
 void ignoreOutputSignals()
 {
     std::signal(SIGPIPE, SIG_IGN);
@@ -73,6 +95,9 @@ int writeAll(int fd, const char *data, qsizetype size)
 
 int writeStandardOutput(const QByteArray &data)
 {
+    if (g_standardOutputClosed) {
+        return EBADF;
+    }
     const int error = writeAll(STDOUT_FILENO, data.constData(), data.size());
     if (::close(STDOUT_FILENO) != 0 && error == 0 && errno != EINTR) {
         return errno;
@@ -85,14 +110,6 @@ namespace {
 int closeChecked(int fd)
 {
     return ::close(fd) == 0 || errno == EINTR ? 0 : errno;
-}
-
-// Writes into an open descriptor and closes it; returns 0 or an error number.
-int fillAndClose(int fd, const QByteArray &data)
-{
-    int error = writeAll(fd, data.constData(), data.size());
-    const int closeError = closeChecked(fd);
-    return error != 0 ? error : closeError;
 }
 
 bool fail(QString &error, int number)
@@ -110,64 +127,84 @@ QByteArray folderOf(const QByteArray &path)
     return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
 }
 
-// Writes data straight into the file at path, opened with the given flags: a FIFO or a
-// device, a file overwritten in place, the target a dangling link names.
-bool writeDirectly(const QByteArray &path, int flags, const QByteArray &data, QString &error)
+// Follows symbolic links one by one to the path that a write through them reaches: an
+// existing object, or the name a dangling link would create. Returns 0 or an error number.
+int finalTarget(const QByteArray &path, QByteArray &target)
 {
-    const int fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC | flags, 0666);
-    if (fd < 0) {
-        return fail(error, errno);
+    target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st
+        {
+        };
+        if (::lstat(target.constData(), &st) != 0) {
+            return errno == ENOENT ? 0 : errno;
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            return 0;
+        }
+        char link[PATH_MAX];
+        const ssize_t n = ::readlink(target.constData(), link, sizeof link - 1);
+        if (n < 0) {
+            return errno;
+        }
+        const QByteArray next(link, n);
+        target = next.startsWith('/') ? next : folderOf(target) + '/' + next;
     }
-    const int e = fillAndClose(fd, data);
-    return e == 0 || fail(error, e);
+    return ELOOP;
 }
 
-} // namespace
-
-bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &error)
+// Writes straight into a FIFO or a device: it is the destination itself, never replaced.
+// Opening a FIFO waits for its reader, as a shell redirection does.
+bool writeToDevice(const QByteArray &path, const QByteArray &data, QString &error)
 {
-    if (path.isEmpty()) {
-        return fail(error, ENOENT);
-    }
-    QByteArray target = path;
-    struct stat st
-    {
-    };
-    if (::lstat(path.constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char resolved[PATH_MAX];
-        if (::realpath(path.constData(), resolved) == nullptr) {
-            // A dangling link: writing through it creates its target.
-            return writeDirectly(path, O_CREAT | O_TRUNC, data, error);
-        }
-        target = QByteArray(resolved);
-    }
-    const bool exists = ::stat(target.constData(), &st) == 0;
-    if (!exists && errno != ENOENT) {
+    const int fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) {
         return fail(error, errno);
     }
-    if (exists && S_ISDIR(st.st_mode)) {
-        return fail(error, EISDIR);
-    }
-    if (exists && !S_ISREG(st.st_mode)) {
-        // A FIFO or a device is the destination itself: write to it, never replace it.
-        return writeDirectly(target, 0, data, error);
-    }
+    const int e = writeAll(fd, data.constData(), data.size());
+    const int closeError = closeChecked(fd);
+    return (e == 0 && closeError == 0) || fail(error, e != 0 ? e : closeError);
+}
 
+// Overwrites a writable file whose folder takes no temporary file. The new size is
+// reserved before any byte changes, so a full disk or a size limit leaves the old file
+// whole; only an I/O error or a kill during the write itself can leave it mixed.
+bool overwriteInPlace(const QByteArray &path, const QByteArray &data, QString &error)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return fail(error, errno);
+    }
+    int e = data.isEmpty() ? 0 : ::posix_fallocate(fd, 0, static_cast<off_t>(data.size()));
+    if (e == 0) {
+        e = writeAll(fd, data.constData(), data.size());
+    }
+    if (e == 0 && ::ftruncate(fd, static_cast<off_t>(data.size())) != 0) {
+        e = errno;
+    }
+    if (e == 0 && ::fsync(fd) != 0 && errno != EINVAL) {
+        e = errno;
+    }
+    const int closeError = closeChecked(fd);
+    return (e == 0 && closeError == 0) || fail(error, e != 0 ? e : closeError);
+}
+
+// Writes a complete temporary file beside target and renames it over target. The
+// temporary name is short, so that a target whose name has the longest length allowed
+// still gets one.
+int replaceThroughTemporary(const QByteArray &target, const struct stat *old,
+                            const QByteArray &data)
+{
     const QByteArray folder = folderOf(target);
-    QByteArray temp = target + ".XXXXXX";
+    QByteArray temp = folder + "/.azodo-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
-        const int e = errno;
-        if (exists && (e == EACCES || e == EPERM || e == EROFS) &&
-            ::access(target.constData(), W_OK) == 0) {
-            return writeDirectly(target, O_TRUNC, data, error);
-        }
-        return fail(error, e);
+        return errno;
     }
     ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     mode_t mode = 0;
-    if (exists) {
-        mode = st.st_mode & 07777;
+    if (old != nullptr) {
+        mode = old->st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -189,7 +226,7 @@ bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &er
     }
     if (e != 0) {
         ::unlink(temp.constData());
-        return fail(error, e);
+        return e;
     }
     // Make the new name durable too; a failure here loses nothing that was written.
     const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -197,7 +234,55 @@ bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &er
         ::fsync(dirFd);
         ::close(dirFd);
     }
-    return true;
+    return 0;
+}
+
+} // namespace
+
+bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &error)
+{
+    if (path.isEmpty()) {
+        return fail(error, ENOENT);
+    }
+    QByteArray target;
+    if (const int e = finalTarget(path, target); e != 0) {
+        return fail(error, e);
+    }
+    struct stat st
+    {
+    };
+    const bool exists = ::stat(target.constData(), &st) == 0;
+    if (!exists && errno != ENOENT) {
+        return fail(error, errno);
+    }
+    if (exists && S_ISDIR(st.st_mode)) {
+        return fail(error, EISDIR);
+    }
+    if (exists && !S_ISREG(st.st_mode)) {
+        return writeToDevice(target, data, error);
+    }
+    // A write-protected file is refused, as a shell redirection refuses it.
+    if (exists && ::access(target.constData(), W_OK) != 0) {
+        if (errno == EACCES || errno == EPERM) {
+            error = QStringLiteral("die Datei ist schreibgeschützt");
+            return false;
+        }
+        return fail(error, errno);
+    }
+    const int e = replaceThroughTemporary(target, exists ? &st : nullptr, data);
+    if (e == 0) {
+        return true;
+    }
+    if (exists && (e == EACCES || e == EPERM || e == EROFS)) {
+        return overwriteInPlace(target, data, error);
+    }
+    return fail(error, e);
+}
+
+QString shortened(const QString &text)
+{
+    constexpr qsizetype kLongest = 60;
+    return text.size() <= kLongest ? text : text.left(kLongest - 1) + QChar(0x2026);
 }
 
 QString oneLine(const QString &text)

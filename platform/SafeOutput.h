@@ -11,6 +11,12 @@
 // that end the process without a word.
 void ignoreOutputSignals();
 
+// Call first in main, before Qt opens any descriptor: a closed standard input, output or
+// error gets /dev/null in its place, so that no descriptor opened later takes its number
+// and receives the program's output. A closed standard output is remembered: writing to
+// it then fails with EBADF ("die Ausgabe ist geschlossen").
+void guardStandardDescriptors();
+
 // A German description of a C library error number.
 QString systemErrorText(int error);
 
@@ -31,6 +37,9 @@ int writeStandardOutput(const QByteArray &data);
 // - a folder is refused.
 // On failure returns false with a German reason in error and leaves no temporary file.
 bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &error);
+
+// An argument as it may be echoed in a message: at most 60 characters, the rest elided.
+QString shortened(const QString &text);
 
 // The text with every control character (a line break in a file name, say) shown as an
 // escape, so that a message stays on its one line.
