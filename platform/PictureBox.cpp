@@ -114,6 +114,14 @@ QFont PictureBox::fontFor(bool bold) const
 void PictureBox::setExternalPainter(QPainter *painter)
 {
     m_external = painter;
+    if (painter != nullptr) {
+        // Another painter needs no picture of the box's size: a large vector export would
+        // otherwise hold hundreds of megabytes it never uses.
+        endPainter();
+        const qreal dpr = m_buffer.devicePixelRatio();
+        m_buffer = QImage(1, 1, QImage::Format_RGB32);
+        m_buffer.setDevicePixelRatio(dpr);
+    }
 }
 
 QPainter &PictureBox::painter()
@@ -136,8 +144,12 @@ void PictureBox::endPainter() const
 
 void PictureBox::resetBuffer()
 {
-    if (m_external != nullptr && m_painting) {
-        m_external->fillRect(QRectF(QPointF(0, 0), QSizeF(size())), colorFromValue(m_backColor));
+    if (m_external != nullptr) {
+        if (m_painting) {
+            m_external->fillRect(QRectF(QPointF(0, 0), QSizeF(size())),
+                                 colorFromValue(m_backColor));
+        }
+        return;
     }
     endPainter();
     const qreal dpr = devicePixelRatioF();
@@ -340,12 +352,49 @@ float PictureBox::TextHeight(const QString &text) const
     return static_cast<float>(fm.height() * perPixel);
 }
 
-void PictureBox::setPicture(const QImage &picture)
+void PictureBox::setPicture(const QImage &picture, std::vector<DrawOp> drawnWith)
 {
     m_picture = picture;
+    m_pictureOps = std::move(drawnWith);
     m_ops.clear();
     resetBuffer();
     update();
+}
+
+std::vector<DrawOp> PictureBox::shownOperations() const
+{
+    std::vector<DrawOp> all = m_pictureOps;
+    all.insert(all.end(), m_ops.begin(), m_ops.end());
+    return all;
+}
+
+void PictureBox::replay(const std::vector<DrawOp> &ops)
+{
+    for (const DrawOp &op : ops) {
+        m_drawWidth = op.width;
+        m_drawStyle = op.style;
+        m_foreColor = op.color;
+        switch (op.kind) {
+        case DrawOp::Line:
+            Line(op.x1, op.y1, op.x2, op.y2);
+            break;
+        case DrawOp::Box:
+            LineBox(op.x1, op.y1, op.x2, op.y2, op.color);
+            break;
+        case DrawOp::Circle:
+            Circle(op.x1, op.y1, op.radius, op.color);
+            break;
+        case DrawOp::Arc:
+            Arc(op.x1, op.y1, op.radius, op.start, op.end);
+            break;
+        case DrawOp::Print:
+            m_fontBold = op.bold;
+            m_currentX = static_cast<float>(op.x1);
+            m_currentY = static_cast<float>(op.y1);
+            Print(op.text);
+            break;
+        }
+    }
 }
 
 QImage PictureBox::Image() const

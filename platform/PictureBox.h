@@ -93,8 +93,10 @@ public:
     float TextWidth(const QString &text) const;
     float TextHeight(const QString &text) const;
 
-    // The background picture: assigning resets the buffer to it.
-    void setPicture(const QImage &picture);
+    // The background picture: assigning resets the buffer to it. drawnWith are the
+    // operations that made the picture, so that what the box shows can be drawn again as
+    // vectors (see shownOperations).
+    void setPicture(const QImage &picture, std::vector<DrawOp> drawnWith = {});
     QImage Picture() const { return m_picture; }
     // What the box shows now.
     QImage Image() const;
@@ -115,7 +117,14 @@ public:
     // buffer. The painter must outlive its use here.
     void setExternalPainter(QPainter *painter);
 
+    // The operations drawn since the last Cls or picture.
     const std::vector<DrawOp> &operations() const { return m_ops; }
+    // Everything the box shows, in order: the operations that made its picture, then those
+    // drawn since.
+    std::vector<DrawOp> shownOperations() const;
+    // Draws the operations again, each with its own pen, colour and text position; the pen
+    // state of this box is what the last one left.
+    void replay(const std::vector<DrawOp> &ops);
 
 signals:
     // Button and shift masks as the runtime counts them (1 left, 2 right, 4 middle;
@@ -153,4 +162,5 @@ private:
     mutable std::unique_ptr<QPainter> m_painter;
     QPainter *m_external = nullptr;
     std::vector<DrawOp> m_ops;
+    std::vector<DrawOp> m_pictureOps;
 };

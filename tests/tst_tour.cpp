@@ -1,10 +1,13 @@
 // The guided tour driven by clicks on ">> Weiter", with the 0.02 s pause shortened.
+#include "Export.h"
 #include "Look.h"
 #include "TourController.h"
 #include "frmStart.h"
 
 #include <QClipboard>
+#include <QPainter>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QtTest>
 #include <cmath>
 #include <cstring>
@@ -239,6 +242,49 @@ int countLines(const std::vector<DrawOp> &ops, int color, int width)
     return n;
 }
 
+// The largest difference of a colour channel between two pictures of one size, averaged
+// over blocks of 8 x 8 pixels: edges drawn a fraction of a pixel apart count little, a
+// missing line or box a lot.
+int largestBlockDifference(const QImage &a, const QImage &b)
+{
+    int largest = 0;
+    for (int by = 0; by + 8 <= a.height(); by += 8) {
+        for (int bx = 0; bx + 8 <= a.width(); bx += 8) {
+            int sum[3] = {0, 0, 0};
+            for (int y = by; y < by + 8; ++y) {
+                for (int x = bx; x < bx + 8; ++x) {
+                    const QRgb p = a.pixel(x, y);
+                    const QRgb q = b.pixel(x, y);
+                    sum[0] += qRed(p) - qRed(q);
+                    sum[1] += qGreen(p) - qGreen(q);
+                    sum[2] += qBlue(p) - qBlue(q);
+                }
+            }
+            for (int c : sum) {
+                largest = std::max(largest, std::abs(c) / 64);
+            }
+        }
+    }
+    return largest;
+}
+
+// The diagram part of a saved SVG, drawn at the screen's size.
+QImage savedDiagram(frmStart &form, const QString &path)
+{
+    QString error;
+    if (!form.saveDiagram(path, error)) {
+        return {};
+    }
+    QSvgRenderer svg(path);
+    const QSize size = form.picPolare->size();
+    QImage whole(size.width(), size.height() + readoutStripHeight(), QImage::Format_RGB32);
+    whole.fill(Qt::white);
+    QPainter p(&whole);
+    svg.render(&p, QRectF(whole.rect()));
+    p.end();
+    return whole.copy(QRect(QPoint(0, whole.height() - size.height()), size));
+}
+
 } // namespace
 
 class TestTour : public QObject
@@ -421,7 +467,24 @@ void TestTour::drawingsOfSteps()
 {
     Driver d;
     const std::vector<DrawOp> before = d.form.picPolare->operations();
+    // Saved as vectors in the middle of the tour, the diagram is what the screen shows:
+    // the empty axes of step 3, the thick best-glide tangent of step 11.
+    QTemporaryDir dir;
+    QMap<int, int> savedDifference;
+    d.onWait = [&](int step) {
+        if (step == 3 || step == 11 || step == 12) {
+            const QImage saved = savedDiagram(d.form, dir.filePath(QStringLiteral("d.svg")));
+            const QImage shown = d.form.picPolare->Image().convertToFormat(QImage::Format_RGB32);
+            savedDifference[step] =
+                saved.size() == shown.size() ? largestBlockDifference(saved, shown) : 1000;
+        }
+        return true;
+    };
     d.runTour();
+    for (int step : {3, 11, 12}) {
+        QVERIFY2(savedDifference.value(step, 1000) < 40,
+                 qPrintable(QStringLiteral("step %1: %2").arg(step).arg(savedDifference[step])));
+    }
     // The start does not redraw: steps 1 and 2 still show the picture from before.
     QCOMPARE(d.waitOf(1).ops.size(), before.size());
     QCOMPARE(d.waitOf(2).ops.size(), before.size());

@@ -47,30 +47,25 @@ int readoutStripHeight()
     return 2 * QFontMetrics(readoutFont()).height();
 }
 
-void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, const QLocale &locale)
+namespace {
+
+// The strip and the frame of the diagram around draw, which draws into a picture box
+// that paints straight into painter: clipped to the diagram like on the screen.
+void paintFramed(QPainter &painter, QSize size, const std::function<QString(PictureBox &)> &draw)
 {
     const int strip = readoutStripHeight();
     painter.save();
     usualHints(painter);
     painter.fillRect(QRect(0, 0, size.width(), strip), Qt::white);
 
-    // The diagram in a picture box that draws straight into this painter: the window's
-    // own procedures, background included, clipped to the diagram like on the screen.
     PictureBox pic;
     pic.resize(size);
-    setUpDiagram(pic);
     painter.save();
     painter.translate(0, strip);
     painter.setClipRect(QRect(QPoint(0, 0), size));
     pic.setExternalPainter(&painter);
-    DrawBackground(pic);
-    modDeklarationen decl;
-    decl.WindH = state.windH;
-    decl.WindV = state.windV;
-    decl.Airspeed = state.airspeed;
-    SavedPen saved;
-    DrawPolarOverlay(pic, decl.Airspeed, saved, state.switches, decl.WindH, decl.WindV, locale);
-    const QString readout = DrawGlidePath(pic, decl, saved, decl.WindH, decl.WindV, locale);
+    setUpDiagram(pic);
+    const QString readout = draw(pic);
     pic.setExternalPainter(nullptr);
     painter.restore();
 
@@ -81,6 +76,33 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
     painter.drawText(QRect(fm.averageCharWidth(), 0, size.width(), strip),
                      Qt::AlignVCenter | Qt::AlignLeft, readout);
     painter.restore();
+}
+
+} // namespace
+
+void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, const QLocale &locale)
+{
+    // The window's own procedures, background included.
+    paintFramed(painter, size, [&](PictureBox &pic) {
+        DrawBackground(pic);
+        modDeklarationen decl;
+        decl.WindH = state.windH;
+        decl.WindV = state.windV;
+        decl.Airspeed = state.airspeed;
+        SavedPen saved;
+        DrawPolarOverlay(pic, decl.Airspeed, saved, state.switches, decl.WindH, decl.WindV, locale);
+        return DrawGlidePath(pic, decl, saved, decl.WindH, decl.WindV, locale);
+    });
+}
+
+void paintShownDiagram(QPainter &painter, QSize size, const std::vector<DrawOp> &shown,
+                       const QString &readout)
+{
+    paintFramed(painter, size, [&](PictureBox &pic) {
+        pic.Cls();
+        pic.replay(shown);
+        return readout;
+    });
 }
 
 QImage diagramImage(QSize size, const DiagramState &state, const QLocale &locale)
@@ -95,14 +117,35 @@ QImage diagramImage(QSize size, const DiagramState &state, const QLocale &locale
 QByteArray exportDiagram(ExportFormat format, QSize size, const DiagramState &state,
                          const QLocale &locale)
 {
+    if (format == ExportFormat::Png) {
+        // Into memory: the file itself is only ever written by checked writes.
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!diagramImage(size, state, locale).save(&buffer, "PNG")) {
+            return {};
+        }
+        return bytes;
+    }
+    return exportPainted(format, size, [&](QPainter &p) { paintDiagram(p, size, state, locale); });
+}
+
+QByteArray exportPainted(ExportFormat format, QSize size,
+                         const std::function<void(QPainter &)> &paint)
+{
     const QSize whole(size.width(), size.height() + readoutStripHeight());
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     switch (format) {
     case ExportFormat::Png: {
-        // Into memory: the file itself is only ever written by checked writes.
-        if (!diagramImage(size, state, locale).save(&buffer, "PNG")) {
+        QImage image(whole, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            paint(p);
+        }
+        if (!image.save(&buffer, "PNG")) {
             return {};
         }
         break;
@@ -120,7 +163,7 @@ QByteArray exportDiagram(ExportFormat format, QSize size, const DiagramState &st
         if (!p.begin(&svg)) {
             return {};
         }
-        paintDiagram(p, size, state, locale);
+        paint(p);
         p.end();
         break;
     }
@@ -142,7 +185,7 @@ QByteArray exportDiagram(ExportFormat format, QSize size, const DiagramState &st
         p.translate((pdf.width() - scale * whole.width()) / 2.0,
                     (pdf.height() - scale * whole.height()) / 2.0);
         p.scale(scale, scale);
-        paintDiagram(p, size, state, locale);
+        paint(p);
         p.end();
         break;
     }

@@ -7,8 +7,11 @@
 #include <QLocale>
 #include <QSize>
 #include <QString>
+#include <functional>
+#include <vector>
 
 class QPainter;
+struct DrawOp;
 
 // The diagram of one state as a file: the same drawing procedures as the window, drawn
 // into a picture, a vector drawing or a printable page, with the glide-ratio read-out in
@@ -39,7 +42,18 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state,
 // pixels.
 QImage diagramImage(QSize size, const DiagramState &state, const QLocale &locale = QLocale());
 
+// Paints strip and diagram like paintDiagram, but the diagram is the given drawing
+// operations replayed (what a picture box on the screen shows) and the strip holds
+// readout as it stands.
+void paintShownDiagram(QPainter &painter, QSize size, const std::vector<DrawOp> &shown,
+                       const QString &readout);
+
 // The file's bytes: PNG of that many pixels; SVG of that size; PDF as an A4 landscape
 // page with the diagram fitted inside its margins. Empty if it cannot be made.
 QByteArray exportDiagram(ExportFormat format, QSize size, const DiagramState &state,
                          const QLocale &locale = QLocale());
+
+// The same file from any painting of strip and diagram into a space of size.width() by
+// size.height() + readoutStripHeight().
+QByteArray exportPainted(ExportFormat format, QSize size,
+                         const std::function<void(QPainter &)> &paint);

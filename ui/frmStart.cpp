@@ -196,7 +196,7 @@ void frmStart::Form_Load()
 
     // 24. The static background, drawn once and kept in picCopy.
     DrawBackground(*picPolare);
-    picCopy->setPicture(picPolare->Image());
+    picCopy->setPicture(picPolare->Image(), picPolare->operations());
     picCopy->hide();
 
     // 25. The wind bars' ranges; no handler reacts.
@@ -235,7 +235,7 @@ void frmStart::adoptFrame(const QMargins &frame)
     placeWindow(m_layout);
     placeControls(m_layout);
     DrawBackground(*picPolare);
-    picCopy->setPicture(picPolare->Image());
+    picCopy->setPicture(picPolare->Image(), picPolare->operations());
     Repaint();
 }
 

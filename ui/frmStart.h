@@ -39,8 +39,9 @@ public:
     const FormLayout &layout() const { return m_layout; }
     OverlaySwitches switches() const;
 
-    // Writes the diagram to path: PNG as shown, SVG or PDF drawn anew as vectors for the
-    // present state (by the file's ending). False with a German reason on failure.
+    // Writes the diagram as it stands on the screen to path: PNG pixel for pixel, SVG or
+    // PDF as the same drawing in vectors (by the file's ending), with the read-out above.
+    // False with a German reason on failure.
     bool saveDiagram(const QString &path, QString &error);
 
     // What "Ende" does after telling everyone: by default end the event loop.

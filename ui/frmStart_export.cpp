@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QShortcut>
 #include <QStandardPaths>
 
@@ -98,9 +99,13 @@ bool frmStart::saveDiagram(const QString &path, QString &error)
             bytes.clear();
         }
     } else {
-        // Drawn anew as vectors for the present state, with the read-out above.
-        const DiagramState state{decl.WindH, decl.WindV, decl.Airspeed, switches()};
-        bytes = exportDiagram(format, picPolare->size(), state);
+        // What the diagram shows, as vectors: the operations that drew it, replayed, and
+        // the read-out as it stands, also in the middle of the tour.
+        const std::vector<DrawOp> shown = picPolare->shownOperations();
+        const QString readout = lblInfo->text();
+        bytes = exportPainted(format, picPolare->size(), [&](QPainter &p) {
+            paintShownDiagram(p, picPolare->size(), shown, readout);
+        });
     }
     if (bytes.isEmpty()) {
         error = QStringLiteral("das Bild konnte nicht erzeugt werden");

@@ -7,7 +7,7 @@
 
 void frmStart::RestoreBackground()
 {
-    picPolare->setPicture(picCopy->Image());
+    picPolare->setPicture(picCopy->Image(), picCopy->shownOperations());
 }
 
 void frmStart::DrawPolarOverlay(float &windH, float &windV)
