@@ -85,7 +85,7 @@ class TestDiagram : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(kGerman); }
 
-    void layoutOfTheSpecifiedScreen();
+    void layoutOfA1024By768Screen();
     void layoutOfFullHd();
     void windowAfterStartUp();
 
@@ -114,7 +114,7 @@ private slots:
     void nothingNonFiniteOverAllBarStates();
 };
 
-void TestDiagram::layoutOfTheSpecifiedScreen()
+void TestDiagram::layoutOfA1024By768Screen()
 {
     const FormLayout L = computeLayout(15360, 11520);
     QCOMPARE(L.window.width, 13824.0f);

@@ -12,7 +12,9 @@ PIC_X=$((WIN_X + 225))
 PIC_Y=$((WIN_Y + 51))
 PIC_W=1468
 PIC_H=770
-SHOT=$(mktemp --suffix=.png)
+# Everything a test writes stays in its own folder, whoever else uses /tmp.
+WORK=$(mktemp -d)
+SHOT="$WORK/shot.png"
 APP_PID=""
 
 fail() {
@@ -24,16 +26,16 @@ cleanup() {
     if [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; then
         kill "$APP_PID" 2>/dev/null || true
     fi
-    rm -f "$SHOT"
+    rm -rf "$WORK"
 }
 trap cleanup EXIT
 
 start_app() {
     "$BIN_DIR/azodo" &
     APP_PID=$!
-    WID=$(timeout 20 xdotool search --sync --name "^${TITLE}\$" | head -n 1) ||
-        fail "no window titled '$TITLE'"
-    sleep 1
+    WID=$(timeout 60 xdotool search --sync --onlyvisible --name "^${TITLE}\$" | head -n 1) ||
+        fail "no window titled '$TITLE' on the screen"
+    wait_still
 }
 
 # Screen x, y of a diagram point in user units.

@@ -16,7 +16,7 @@ for x in 900 700 500 300 100 0; do
 done
 sleep 0.2
 xdotool mouseup 1
-sleep 0.5
+wait_still
 shoot
 # Headwind 50: the thick blue wind vector lies along the axis left of the origin, the
 # thinner red airspeed vector over its middle.

@@ -18,6 +18,10 @@ LINTIAN=$(lintian --fail-on error,warning "$DEB" 2>&1) || rc=$?
 LINTIAN=$(grep -v 'running with root privileges' <<<"$LINTIAN" || true)
 [ "$rc" -eq 0 ] && [ -z "$LINTIAN" ] || fail "lintian (exit $rc): $LINTIAN"
 
+# Built with Debian's hardening flags: lintian's informational tags name none missing.
+HARDENING=$(lintian -I "$DEB" 2>&1 | grep -i hardening || true)
+[ -z "$HARDENING" ] || fail "hardening: $HARDENING"
+
 ROOT=$OUT/root
 dpkg-deb -x "$DEB" "$ROOT" || fail "dpkg-deb -x failed"
 for f in usr/bin/azodo usr/bin/azodo-table usr/bin/azodo-render \

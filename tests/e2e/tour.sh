@@ -17,8 +17,8 @@ cpu_ticks() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
 start_app
 shoot
 expect_pixel "$PANEL_X" "$PANEL_Y" "#FFFFFF" "no panel before the tour"
-click_at "$TOUR_X" "$TOUR_Y"
-sleep 0.5
+click_and_see "$TOUR_X" "$TOUR_Y"
+wait_still
 shoot
 expect_pixel "$PANEL_X" "$PANEL_Y" "#FFFFC8" "tour panel of step 1"
 expect_pixel "$PANEL_X" "$BELOW_Y" "#FFFFC8" "full-height panel"
@@ -45,7 +45,6 @@ for step in $(seq 1 25); do
     fi
     if [ "$next" -eq 25 ]; then
         shoot
-        cp "$SHOT" /tmp/step25.png
         expect_pixel "$PANEL_X" "$PANEL_Y" "#FFFFC8" "panel of the last step"
     fi
 done
@@ -60,8 +59,8 @@ expect_pixel "$(ux 335)" "$(uy -360)" "#000000" "best glide at zero wind after t
 kill -0 "$APP_PID" || fail "the program ended during the tour"
 
 # A second tour, closed by the window system while it waits: the program ends at once.
-click_at "$TOUR_X" "$TOUR_Y"
-sleep 0.5
+click_and_see "$TOUR_X" "$TOUR_Y"
+wait_still
 start=$(date +%s%N)
 "$BIN_DIR/wmclose" "$WID"
 wait_for_exit 20

@@ -6,7 +6,6 @@ command -v twm >/dev/null || fail "twm is not installed"
 LC_ALL=C LANG=C twm >/dev/null 2>&1 &
 TWM_PID=$!
 trap 'kill $TWM_PID 2>/dev/null; cleanup' EXIT
-sleep 1
 kill -0 "$TWM_PID" 2>/dev/null || fail "twm did not start"
 start_app
 
@@ -15,7 +14,8 @@ geometry() {
     xwininfo -id "$WID" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
         /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'
 }
-for _ in $(seq 1 50); do
+# twm takes in a window that was there before it, too: wait until it has framed it.
+for _ in $(seq 1 300); do
     read -r CX CY CW CH < <(geometry)
     [ "$CW" = 1724 ] && [ "$CH" = 1003 ] && break
     sleep 0.1
@@ -23,7 +23,7 @@ done
 [ "$CX $CY $CW $CH" = "98 21 1724 1003" ] ||
     fail "client area at $CX,$CY size ${CW}x$CH, expected 98,21 1724x1003 inside a 1728x1026 frame at 96,0"
 
-sleep 0.5
+wait_still
 shoot
 # The diagram laid out against that client area: 0.13 W, 0.05 H, 0.85 W x 0.75 H.
 PX=$((CX + 224)); PY=$((CY + 50)); PW=1465; PH=752
