@@ -73,3 +73,13 @@ float WindVFromBarValue(int barValue)
     // Negate the integer first: a bar at 0 gives +0, not -0.
     return static_cast<float>(static_cast<double>(-barValue) / 10.0);
 }
+
+float WindVFromTenths(int tenths)
+{
+    return WindVFromBarValue(-tenths);
+}
+
+int BarValueFromWindV(float windV)
+{
+    return static_cast<int>(std::nearbyint(-10.0 * static_cast<double>(windV)));
+}

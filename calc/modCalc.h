@@ -23,3 +23,11 @@ float BestGlide(float &bestAirspeed, const float &windH, const float &windV);
 // The vertical wind (m/s, positive updraft) that the vertical wind bar stands for:
 // its value counts tenths of m/s with the minimum (strongest updraft) at the top.
 float WindVFromBarValue(int barValue);
+
+// The same vertical wind counted in tenths of m/s with the updraft positive, as the
+// tools take it on their command lines.
+float WindVFromTenths(int tenths);
+
+// The bar's value that stands for a vertical wind (m/s, positive updraft): the nearest
+// tenth, counted with the updraft negative.
+int BarValueFromWindV(float windV);

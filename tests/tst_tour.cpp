@@ -1,5 +1,5 @@
 // The guided tour driven by clicks on ">> Weiter", with the 0.02 s pause shortened.
-#include "Export.h"
+#include "DiagramFile.h"
 #include "Look.h"
 #include "TourController.h"
 #include "frmStart.h"

@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "frmStart.h"
+#include "modCalc.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -136,8 +137,7 @@ void TourController::windHFrame()
 void TourController::windVFrame()
 {
     frmStart &f = form();
-    frmStart::setBarValue(
-        f.VScroll1, static_cast<int>(std::nearbyint(-10.0 * static_cast<double>(f.decl.WindV))));
+    frmStart::setBarValue(f.VScroll1, BarValueFromWindV(f.decl.WindV));
     f.Repaint();
     showFrame();
 }

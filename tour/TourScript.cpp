@@ -11,54 +11,54 @@ namespace {
 class Script
 {
 public:
-    explicit Script(TourController &tour) : t(tour) {}
+    explicit Script(TourController &tour) : m_tour(tour) {}
 
     void run();
 
 private:
-    frmStart &f() { return t.form(); }
-    void text(const char *caption) { f().txtTour->setCaption(QString::fromUtf8(caption)); }
-    void align(int alignment) { f().txtTour->setAlignment(alignment); }
-    void waitForWeiter() { t.WaitForWeiter(); }
-    void redraw() { f().Repaint(); }
+    frmStart &form() { return m_tour.form(); }
+    void text(const char *caption) { form().txtTour->setCaption(QString::fromUtf8(caption)); }
+    void align(int alignment) { form().txtTour->setAlignment(alignment); }
+    void waitForWeiter() { m_tour.WaitForWeiter(); }
+    void redraw() { form().Repaint(); }
     // Every change of the brake toggle redraws through its click reaction.
-    void brakesFreed() { f().chkBremsen->setChecked(true); }
-    void bestGlideMode() { f().chkBremsen->setChecked(false); }
+    void brakesFreed() { form().chkBremsen->setChecked(true); }
+    void bestGlideMode() { form().chkBremsen->setChecked(false); }
     void zeroWinds()
     {
-        f().decl.WindH = 0.0f;
-        f().decl.WindV = 0.0f;
-        frmStart::setBarValue(f().VScroll1, 0);
-        frmStart::setBarValue(f().HScroll1, 0);
+        form().decl.WindH = 0.0f;
+        form().decl.WindV = 0.0f;
+        frmStart::setBarValue(form().VScroll1, 0);
+        frmStart::setBarValue(form().HScroll1, 0);
     }
     void windReadoutsStandOut(bool on)
     {
-        for (Label *label : {f().lblAufwind, f().lblWind}) {
+        for (Label *label : {form().lblAufwind, form().lblWind}) {
             label->setFontBold(on);
             label->setFontUnderline(on);
         }
     }
-    void drawTangent() { f().picPolare->Line(0, 0, 10.0 * tangentH, 100.0 * tangentV); }
-    void step(int n) { t.setStep(n); }
+    void drawTangent() { form().picPolare->Line(0, 0, 10.0 * tangentH, 100.0 * tangentV); }
+    void step(int n) { m_tour.setStep(n); }
 
-    float &windH() { return f().decl.WindH; }
-    float &windV() { return f().decl.WindV; }
-    float &airspeed() { return f().decl.Airspeed; }
+    float &windH() { return form().decl.WindH; }
+    float &windV() { return form().decl.WindV; }
+    float &airspeed() { return form().decl.Airspeed; }
 
     void windHAnimation(float from, float to, float by)
     {
-        t.animate(windH(), from, to, by, [this] { t.windHFrame(); });
+        m_tour.animate(windH(), from, to, by, [this] { m_tour.windHFrame(); });
     }
     void windVAnimation(float from, float to, float by)
     {
-        t.animate(windV(), from, to, by, [this] { t.windVFrame(); });
+        m_tour.animate(windV(), from, to, by, [this] { m_tour.windVFrame(); });
     }
     void airspeedAnimation(float from, float to, float by)
     {
-        t.animate(airspeed(), from, to, by, [this] { t.redrawFrame(); });
+        m_tour.animate(airspeed(), from, to, by, [this] { m_tour.redrawFrame(); });
     }
 
-    TourController &t;
+    TourController &m_tour;
     float tangentH = 0.0f; // the best-glide ground-speed vector at zero wind, km/h
     float tangentV = 0.0f; // m/s
 };
@@ -80,40 +80,40 @@ void Script::run()
 
     step(3); // The coordinate system of ground speeds
     text(TourTexts::kStep3);
-    f().setTourTextHeight(f().tourTextHeight() * 0.25f);
-    f().RestoreBackground();
+    form().setTourTextHeight(form().tourTextHeight() * 0.25f);
+    form().RestoreBackground();
     waitForWeiter();
 
     step(4); // At zero wind, ground speeds are airspeeds
-    f().setTourTextHeight(f().tourTextHeight() / 0.25f);
+    form().setTourTextHeight(form().tourTextHeight() / 0.25f);
     windReadoutsStandOut(true);
     text(TourTexts::kStep4);
     waitForWeiter();
 
     step(5); // The polar
     windReadoutsStandOut(false);
-    f().chkAirspeed->setChecked(false);
+    form().chkAirspeed->setChecked(false);
     zeroH = zeroV = 0.0f;
-    f().DrawPolarOverlay(zeroH, zeroV);
+    form().DrawPolarOverlay(zeroH, zeroV);
     text(TourTexts::kStep5);
     waitForWeiter();
 
     step(6); // The brake setting moves the point on the polar
-    f().chkAirspeed->setChecked(true);
+    form().chkAirspeed->setChecked(true);
     zeroH = zeroV = 0.0f;
-    f().DrawPolarOverlay(zeroH, zeroV);
-    f().DrawGlidePath(zeroH, zeroV);
+    form().DrawPolarOverlay(zeroH, zeroV);
+    form().DrawGlidePath(zeroH, zeroV);
     text(TourTexts::kStep6);
     brakesFreed();
-    f().cmdWeiter->setEnabled(false);
+    form().cmdWeiter->setEnabled(false);
     airspeedAnimation(airspeed(), 18.0f, -1.0f);
     airspeedAnimation(18.0f, 50.0f, 1.0f);
     airspeedAnimation(50.0f, 25.0f, -1.0f);
     // Clicks made on the button while it was disabled are dropped now, not counted later.
     QCoreApplication::processEvents();
-    f().cmdWeiter->setEnabled(true);
+    form().cmdWeiter->setEnabled(true);
     // Disabling it passed the focus on; the keyboard user continues where the mouse would.
-    f().cmdWeiter->setFocus(Qt::OtherFocusReason);
+    form().cmdWeiter->setFocus(Qt::OtherFocusReason);
     waitForWeiter();
 
     step(7); // Wind comes in
@@ -133,7 +133,7 @@ void Script::run()
     step(10); // Best glide
     align(kAlignCenter);
     text(TourTexts::kStep10);
-    f().RestoreBackground();
+    form().RestoreBackground();
     waitForWeiter();
 
     step(11); // The tangent of best glide
@@ -142,10 +142,10 @@ void Script::run()
     bestGlideMode();
     zeroWinds();
     redraw();
-    f().picPolare->setForeColor(Look::kBestGlideGreen);
-    f().picPolare->setDrawWidth(3);
-    tangentH = f().decl.GroundSpeedH;
-    tangentV = f().decl.GroundSpeedV;
+    form().picPolare->setForeColor(Look::kBestGlideGreen);
+    form().picPolare->setDrawWidth(3);
+    tangentH = form().decl.GroundSpeedH;
+    tangentV = form().decl.GroundSpeedV;
     drawTangent();
     waitForWeiter();
 
@@ -154,11 +154,11 @@ void Script::run()
     bestGlideMode();
     redraw();
     brakesFreed();
-    t.animate(airspeed(), 18.0f, 50.0f, 2.0f, [this] {
-        f().DrawPolarOverlay(windH(), windV());
-        f().DrawGlidePath(windH(), windV());
+    m_tour.animate(airspeed(), 18.0f, 50.0f, 2.0f, [this] {
+        form().DrawPolarOverlay(windH(), windV());
+        form().DrawGlidePath(windH(), windV());
         drawTangent();
-        t.showFrame();
+        m_tour.showFrame();
     });
     waitForWeiter();
 
@@ -226,12 +226,12 @@ void Script::run()
 
     step(24); // Updraft
     text(TourTexts::kStep24);
-    f().cmdWeiter->setText(QStringLiteral("Tour beenden"));
+    form().cmdWeiter->setText(QStringLiteral("Tour beenden"));
     waitForWeiter();
 
     step(25); // Tip
     text(TourTexts::kStep25);
-    f().cmdWeiter->setText(QStringLiteral("Tour beenden"));
+    form().cmdWeiter->setText(QStringLiteral("Tour beenden"));
     waitForWeiter();
 }
 

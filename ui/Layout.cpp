@@ -1,5 +1,7 @@
 #include "Layout.h"
 
+#include "Diagram.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,7 +9,8 @@ using namespace KeptSize;
 
 namespace {
 
-float f(double v)
+// Layout arithmetic runs in double and each result is kept in single precision.
+float toSingle(double v)
 {
     return static_cast<float>(v);
 }
@@ -19,60 +22,62 @@ FormLayout computeLayout(float SW, float SH, float frameWidth, float frameHeight
 {
     FormLayout L;
 
-    // 1. The window spans the middle 90 % of the screen, touching its top edge.
-    L.window = {f(0.05 * SW), 0.0f, f(0.9 * SW), f(0.95 * SH)};
+    // The window spans the middle 90 % of the screen, touching its top edge.
+    L.window = {toSingle(0.05 * SW), 0.0f, toSingle(0.9 * SW), toSingle(0.95 * SH)};
     L.clientWidth = L.window.width - frameWidth;
     L.clientHeight = L.window.height - frameHeight;
     const double W = L.clientWidth;
     const double H = L.clientHeight;
 
-    // 2. The diagram.
-    L.picPolare = {f(0.13 * W), f(0.05 * H), f(0.85 * W), f(0.75 * H)};
+    // The diagram.
+    L.picPolare = {toSingle(0.13 * W), toSingle(0.05 * H), toSingle(0.85 * W), toSingle(0.75 * H)};
     const TwipsRect &pic = L.picPolare;
 
-    // 3.-5. "Ende", the credit line and the notice box, right edges flush.
-    L.cmdEnde = {pic.right() - kCmdEndeW, f(H - 1.5 * kCmdEndeH), kCmdEndeW, kCmdEndeH};
-    L.lblAuthor = {L.cmdEnde.right() - kLblAuthorW, f(L.cmdEnde.top - 1.5 * kLblAuthorH),
+    // "Ende", the credit line and the notice box, right edges flush.
+    L.cmdEnde = {pic.right() - kCmdEndeW, toSingle(H - 1.5 * kCmdEndeH), kCmdEndeW, kCmdEndeH};
+    L.lblAuthor = {L.cmdEnde.right() - kLblAuthorW, toSingle(L.cmdEnde.top - 1.5 * kLblAuthorH),
                    kLblAuthorW, kLblAuthorH};
-    L.cboFree = {L.cmdEnde.right() - kCboFreeW, f(L.lblAuthor.top - 1.5 * kCboFreeH), kCboFreeW,
-                 kCboFreeH};
+    L.cboFree = {L.cmdEnde.right() - kCboFreeW, toSingle(L.lblAuthor.top - 1.5 * kCboFreeH),
+                 kCboFreeW, kCboFreeH};
 
-    // 6.-7. The wind bars, 50 twips off the diagram.
+    // The wind bars, 50 twips off the diagram.
     L.VScroll1 = {pic.left - kScrollThickness - 50, pic.top, kScrollThickness, pic.height};
     L.HScroll1 = {pic.left, pic.bottom() + 50, pic.width, kScrollThickness};
 
-    // 8.-11. The switches in the bottom row. The two tick boxes get the height their
+    // The switches in the bottom row. The two tick boxes get the height their
     // style needs, so that the tick box is never cut off; the rules stay the same.
     const float tickHeight = std::max(checkBoxHeight, kChkAirspeedH);
     L.chkAirspeed.top = L.cmdEnde.bottom() - tickHeight;
     L.chkAirspeed.width = kChkAirspeedW;
     L.chkAirspeed.height = tickHeight;
-    L.chkWind = {L.HScroll1.left, f(L.chkAirspeed.top - 1.2 * tickHeight), kChkWindW,
+    L.chkWind = {L.HScroll1.left, toSingle(L.chkAirspeed.top - 1.2 * tickHeight), kChkWindW,
                  std::max(checkBoxHeight, kChkWindH)};
     L.chkAirspeed.left = L.chkWind.left;
-    L.chkBremsen = {f(L.HScroll1.left + L.HScroll1.width / 2.0 - kChkBremsenW / 2.0), L.chkWind.top,
-                    kChkBremsenW, kChkBremsenH};
+    L.chkBremsen = {toSingle(L.HScroll1.left + L.HScroll1.width / 2.0 - kChkBremsenW / 2.0),
+                    L.chkWind.top, kChkBremsenW, kChkBremsenH};
 
-    // 13. "Tour" left of "Ende".
-    L.cmdTour = {f(L.cmdEnde.left - 1.2 * kCmdTourW), L.cmdEnde.top, kCmdTourW, kCmdTourH};
+    // "Tour" left of "Ende".
+    L.cmdTour = {toSingle(L.cmdEnde.left - 1.2 * kCmdTourW), L.cmdEnde.top, kCmdTourW, kCmdTourH};
 
-    // 14.-15. The tour's panel and continue button, in diagram units.
-    L.txtTour = {kScaleLeft, kScaleTop, std::fabs(kScaleWidth), f(0.17 * std::fabs(kScaleHeight))};
-    const float weiterW = f(kCmdWeiterW * std::fabs(kScaleWidth) / pic.width);
-    const float weiterH = f(kCmdWeiterH * std::fabs(kScaleHeight) / pic.height);
-    L.cmdWeiter = {f(std::fabs(kScaleWidth) + kScaleLeft - 1.1 * weiterW),
-                   f(L.txtTour.top - L.txtTour.height - 0.2 * weiterH), weiterW, weiterH};
+    // The tour's panel and continue button, in diagram units.
+    L.txtTour = {kScaleLeft, kScaleTop, std::fabs(kScaleWidth),
+                 toSingle(0.17 * std::fabs(kScaleHeight))};
+    const float weiterW = toSingle(kCmdWeiterW * std::fabs(kScaleWidth) / pic.width);
+    const float weiterH = toSingle(kCmdWeiterH * std::fabs(kScaleHeight) / pic.height);
+    L.cmdWeiter = {toSingle(std::fabs(kScaleWidth) + kScaleLeft - 1.1 * weiterW),
+                   toSingle(L.txtTour.top - L.txtTour.height - 0.2 * weiterH), weiterW, weiterH};
 
-    // 17.-23. The labels.
+    // The labels.
     L.lblAufwind = {L.VScroll1.left - kLblAufwindW - 50,
-                    f(L.VScroll1.top + L.VScroll1.height / 2.0 - kLblH / 2.0), kLblAufwindW, kLblH};
-    L.lblWind = {f(L.HScroll1.left + L.HScroll1.width / 2.0 - kLblWindW / 2.0),
-                 f(L.HScroll1.top + 1.3 * L.HScroll1.height), kLblWindW, kLblH};
+                    toSingle(L.VScroll1.top + L.VScroll1.height / 2.0 - kLblH / 2.0), kLblAufwindW,
+                    kLblH};
+    L.lblWind = {toSingle(L.HScroll1.left + L.HScroll1.width / 2.0 - kLblWindW / 2.0),
+                 toSingle(L.HScroll1.top + 1.3 * L.HScroll1.height), kLblWindW, kLblH};
     L.lblHscrLeft = {pic.right() - kLblHscrLeftW, L.lblWind.top, kLblHscrLeftW, kLblH};
     L.lblHScrRight = {pic.left, L.lblWind.top, kLblHScrRightW, kLblH};
     L.lblVScrUp = {L.VScroll1.left - kLblVScrW - 50, L.VScroll1.top, kLblVScrW, kLblH};
     L.lblVScrDown = {L.VScroll1.left - kLblVScrW - 50, L.VScroll1.bottom() - kLblH, kLblVScrW,
                      kLblH};
-    L.lblInfo = {pic.left, f((pic.top - kLblInfoH) / 2.0), pic.width, kLblInfoH};
+    L.lblInfo = {pic.left, toSingle((pic.top - kLblInfoH) / 2.0), pic.width, kLblInfoH};
     return L;
 }

@@ -40,9 +40,6 @@ struct FormLayout
     TwipsRect txtTour, cmdWeiter;
 };
 
-// The diagram's user scale.
-constexpr float kScaleLeft = -600, kScaleTop = 500, kScaleWidth = 1200, kScaleHeight = -1000;
-
 // screenWidth/Height: twips. frameWidth/Height: twips the window system's frame takes
 // from the window's size (0 where the window has no decorations). checkBoxHeight: twips
 // the style needs for a whole tick box (at least the kept 192).

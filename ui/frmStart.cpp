@@ -164,11 +164,11 @@ void frmStart::Form_Load()
     m_layout = computeLayout(Screen::Width(), Screen::Height(), 0, 0, checkBoxHeightTwips());
     const FormLayout &L = m_layout;
 
-    // 1. The window; its frame is not known before the window system has framed it, so
+    // The window; its frame is not known before the window system has framed it, so
     // the client area takes the whole size until then (see adoptFrame).
     placeWindow(L);
 
-    // 2.-11., 13.-15., 17.-23. Every control where the layout puts it; the diagram's
+    // Every control where the layout puts it; the diagram's
     // scale first, as the tour's panel and button are placed in its units.
     setUpDiagram(*picPolare);
     placeControls(L);
@@ -180,26 +180,26 @@ void frmStart::Form_Load()
                        QStringLiteral("https://azodo.example.org")});
     cboFree->setEditText(QStringLiteral("Freeware"));
 
-    // 12. Ticking the two boxes redraws twice and so writes the wind read-outs.
+    // Ticking the two boxes redraws twice and so writes the wind read-outs.
     chkWind->setChecked(true);
     chkAirspeed->setChecked(true);
 
-    // 14.-15. The tour's panel and button stay hidden until a tour shows them.
+    // The tour's panel and button stay hidden until a tour shows them.
     txtTour->setBackColor(Look::kTourPanel);
     txtTour->hide();
     cmdWeiter->hide();
 
-    // 16.-22. The blue labels.
+    // The blue labels.
     for (Label *label : {lblAufwind, lblWind, lblHscrLeft, lblHScrRight, lblVScrUp, lblVScrDown}) {
         label->setForeColor(Look::kLabelBlue);
     }
 
-    // 24. The static background, drawn once and kept in picCopy.
+    // The static background, drawn once and kept in picCopy.
     DrawBackground(*picPolare);
     picCopy->setPicture(picPolare->Image(), picPolare->operations());
     picCopy->hide();
 
-    // 25. The wind bars' ranges; no handler reacts.
+    // The wind bars' ranges; no handler reacts.
     {
         const QSignalBlocker blockV(VScroll1);
         VScroll1->setRange(-40, 40);
@@ -213,7 +213,7 @@ void frmStart::Form_Load()
         HScroll1->setSingleStep(1);
     }
 
-    // 26.-28. The still-air picture over the fresh background.
+    // The still-air picture over the fresh background.
     float zeroH = 0.0f;
     float zeroV = 0.0f;
     DrawPolarOverlay(zeroH, zeroV);

@@ -1,4 +1,5 @@
 // The handlers of the window and the redraw cycle they all end in.
+#include "BrakeBand.h"
 #include "Diagram.h"
 #include "Format.h"
 #include "Screen.h"
@@ -85,8 +86,8 @@ bool frmStart::overBrakeBar(float x, float y) const
     const double bar = 10.0 * decl.GroundSpeedH;
     const float left = static_cast<float>(bar - 2.0 * picPolare->ScaleX(1));
     const float right = static_cast<float>(bar + 2.0 * picPolare->ScaleX(1));
-    const float bottom = static_cast<float>(100.0 * (static_cast<double>(decl.WindV) - 3.7));
-    const float top = static_cast<float>(100.0 * (static_cast<double>(decl.WindV) - 3.5));
+    const float bottom = static_cast<float>(BrakeBand::bottomY(decl.WindV));
+    const float top = static_cast<float>(BrakeBand::topY(decl.WindV));
     return x > left && x < right && y > bottom && y < top;
 }
 

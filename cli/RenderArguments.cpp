@@ -1,6 +1,6 @@
-#include "DiagramExport.h"
+#include "RenderArguments.h"
 
-#include "Export.h"
+#include "DiagramFile.h"
 #include "SafeOutput.h"
 #include "modCalc.h"
 
@@ -119,16 +119,11 @@ DiagramState stateOf(const RenderOptions &options)
 {
     DiagramState state;
     state.windH = static_cast<float>(options.windH);
-    state.windV = WindVFromBarValue(-options.windVTenths);
+    state.windV = WindVFromTenths(options.windVTenths);
     state.switches = {options.windVectors, options.airspeedVectors, false};
     if (options.airspeed) {
         state.switches.freeBrakes = true;
         state.airspeed = static_cast<float>(*options.airspeed);
     }
     return state;
-}
-
-QImage renderDiagram(const RenderOptions &options)
-{
-    return diagramImage(QSize(options.outputWidth(), options.outputHeight()), stateOf(options));
 }

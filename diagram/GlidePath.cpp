@@ -1,3 +1,4 @@
+#include "BrakeBand.h"
 #include "Diagram.h"
 #include "Format.h"
 #include "Look.h"
@@ -64,7 +65,7 @@ QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved,
                            : 0.0f;
     const float angle = state.GlideAngle;
     const double G = 10.0 * gsH;
-    const double Ty = 100.0 * gsV;
+    const double tipY = 100.0 * gsV;
 
     if (gsH > 0) {
         if (angle < 0 && std::fabs(angle) > 0.1f) {
@@ -77,36 +78,35 @@ QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved,
                        QStringLiteral("Gleitwinkel"));
     }
 
-    pic.Line(0, 0, G, Ty);
+    pic.Line(0, 0, G, tipY);
     const double d = std::sqrt(std::pow(static_cast<double>(gsH), 2) + std::pow(10.0 * gsV, 2));
     if (d > 0) { // a zero vector has no direction to point an arrowhead in
         const double ux = gsH / d;
         const double uy = 10.0 * gsV / d;
-        pic.Line(G, Ty, G - 30 * ux + 6 * uy, Ty - 30 * uy - 6 * ux);
-        pic.Line(G, Ty, G - 30 * ux - 6 * uy, Ty - 30 * uy + 6 * ux);
+        pic.Line(G, tipY, G - 30 * ux + 6 * uy, tipY - 30 * uy - 6 * ux);
+        pic.Line(G, tipY, G - 30 * ux - 6 * uy, tipY - 30 * uy + 6 * ux);
     }
 
     pic.setForeColor(Look::kGroundGreen);
     pic.setDrawWidth(2);
-    pic.Circle(G, Ty, 5);
+    pic.Circle(G, tipY, 5);
     pic.setDrawWidth(3);
     pic.Line(G, 0, G, 5);
     pic.setDrawWidth(1);
-    pic.Line(G, Ty, 14.0 * gsH, 140.0 * gsV);
+    pic.Line(G, tipY, 14.0 * gsH, 140.0 * gsV);
     pic.setForeColor(Look::kPathCaptionGreen);
     printCentredOn(pic, 14.0 * gsH + 10, 140.0 * gsV,
                    QStringLiteral("Flugrichtung von der Seite betrachtet"));
 
     pic.setForeColor(Look::kGuideDarkRed);
     pic.setDrawStyle(PictureBox::kStyleDot);
-    pic.Line(G, 0, G, 100.0 * (static_cast<double>(windV) - 3.7));
+    pic.Line(G, 0, G, BrakeBand::bottomY(windV));
     pic.Line(G, 0, G, 100.0 * (static_cast<double>(sink) + windV));
 
     pic.setDrawStyle(PictureBox::kStyleSolid);
     pic.setDrawWidth(3);
     pic.setForeColor(Look::kBrakeBarBlack);
-    pic.Line(G, 100.0 * (static_cast<double>(windV) - 3.5), G,
-             100.0 * (static_cast<double>(windV) - 3.7));
+    pic.Line(G, BrakeBand::topY(windV), G, BrakeBand::bottomY(windV));
 
     pic.setDrawWidth(saved.SavedDrawWidth);
     pic.setForeColor(saved.SavedForeColor);

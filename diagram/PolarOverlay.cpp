@@ -1,5 +1,6 @@
 #include "Diagram.h"
 
+#include "BrakeBand.h"
 #include "BrakeScale.h"
 #include "Format.h"
 #include "Look.h"
@@ -126,8 +127,8 @@ void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
                        Y(static_cast<double>(Polar(vf)) + windV));
     };
     const auto brakeBox = [&](int v, int color) {
-        pic.LineBox(X(v + static_cast<double>(windH)), Y(windV - 3.5),
-                    X(v - 1 + static_cast<double>(windH)), Y(windV - 3.7), color);
+        pic.LineBox(BrakeBand::x(v, windH), BrakeBand::topY(windV), BrakeBand::x(v - 1, windH),
+                    BrakeBand::bottomY(windV), color);
     };
     pic.setDrawWidth(2);
     pic.setForeColor(Look::kPolarBlue);
@@ -153,7 +154,8 @@ void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
     for (const auto &label : labels) {
         const QString text = QString::fromUtf8(label.text);
         const double w = pic.TextWidth(text);
-        printAt(pic, X(static_cast<double>(windH) + label.airspeed) - w / 2, Y(windV - 3.8), text);
+        printAt(pic, X(static_cast<double>(windH) + label.airspeed) - w / 2,
+                Y(windV - BrakeBand::kLabelsBelowOrigin), text);
     }
 
     pic.setForeColor(Look::kBrakeCaption);
@@ -164,7 +166,8 @@ void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
                                 ? QStringLiteral("Man verschiebe den schwarzen Balken")
                                 : QStringLiteral("Geschwindigkeit des besten Gleitens");
     const double w = pic.TextWidth(caption);
-    printAt(pic, X(static_cast<double>(windH) + 34) - w / 2, Y(windV - 4.2), caption);
+    printAt(pic, X(static_cast<double>(windH) + 34) - w / 2,
+            Y(windV - BrakeBand::kCaptionBelowOrigin), caption);
     pic.setFontBold(false);
 
     pic.setDrawWidth(saved.SavedDrawWidth);

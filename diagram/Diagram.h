@@ -8,6 +8,10 @@
 
 class PictureBox;
 
+// The diagram's user scale: x from -600 to 600 (10 units per km/h), y from 500 at the top
+// to -500 (100 units per m/s).
+constexpr float kScaleLeft = -600, kScaleTop = 500, kScaleWidth = 1200, kScaleHeight = -1000;
+
 // The window's standard font, the classic 8.25 pt sans serif; the diagram draws in it.
 QFont standardFont(bool bold = false);
 

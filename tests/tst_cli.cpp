@@ -1,7 +1,8 @@
-// The two command-line tools: the speed-to-fly card and the picture export.
-#include "DiagramExport.h"
+// The three programs from outside: arguments, outputs, exit codes and failed writes.
 #include "KneeboardCard.h"
-#include "SpeedToFlyCard.h"
+#include "RenderArguments.h"
+#include "SpeedToFlyGrid.h"
+#include "TableArguments.h"
 
 #include <QCryptographicHash>
 #include <QPainter>
@@ -146,14 +147,11 @@ QByteArray digest(const QString &path)
 
 } // namespace
 
-class TestTools : public QObject
+class TestCli : public QObject
 {
     Q_OBJECT
 private slots:
     void csvOfWindsWorkedByHand();
-    void csvCoversTheWholeDefaultGrid();
-    void csvWindVFromTenthsAsTheBarCounts();
-    void tableIsGerman();
     void cardRejectsBadArguments_data();
     void cardRejectsBadArguments();
     void cardHelp();
@@ -165,9 +163,6 @@ private slots:
     void renderUnwritablePath();
     void renderVectorFiles();
     void kneeboardCard();
-    void cardSaysWhatIsNoGlide_data();
-    void cardSaysWhatIsNoGlide();
-    void kneeboardCellsAreLegible();
     void renderNeverReplacesWhatIsNotAFile();
     void vectorExportHoldsNoPicture_data();
     void vectorExportHoldsNoPicture();
@@ -178,7 +173,7 @@ private slots:
     void programsAnswerWithoutADisplay();
 };
 
-void TestTools::csvOfWindsWorkedByHand()
+void TestCli::csvOfWindsWorkedByHand()
 {
     const Run r =
         run(QStringLiteral("azodo-table"),
@@ -229,50 +224,7 @@ void TestTools::csvOfWindsWorkedByHand()
     QVERIFY(r.err.isEmpty());
 }
 
-void TestTools::csvCoversTheWholeDefaultGrid()
-{
-    CardOptions o;
-    o.csv = true;
-    const QStringList lines = cardCsv(o).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 1 + 11 * 9);
-    QVERIFY(lines[1].startsWith(QStringLiteral("-50,-4.0,50.0,0.0000,0,100,0.0,-")));
-    QVERIFY(lines.last().startsWith(QStringLiteral("50,4.0,")));
-}
-
-void TestTools::csvWindVFromTenthsAsTheBarCounts()
-{
-    // An updraft that cancels the sink at the result prints "inf", never a number.
-    CardOptions o;
-    o.windH = {0, 0, 1};
-    o.windV = {-40, 40, 1};
-    const QString csv = cardCsv(o);
-    QCOMPARE(csv.count(QLatin1Char('\n')), 1 + 81);
-    QVERIFY(csv.contains(QStringLiteral("\n0,1.3,")));
-    QVERIFY(csv.contains(QStringLiteral("\n0,-0.1,")));
-    QVERIFY(!csv.contains(QStringLiteral("-0.0,")));
-    QVERIFY(!csv.contains(QLatin1String("nan")));
-}
-
-void TestTools::tableIsGerman()
-{
-    CardOptions o;
-    const QString table = cardTable(o, QLocale(QLocale::German, QLocale::Germany));
-    QVERIFY(table.contains(QStringLiteral("33,5 / 7,9")));
-    QVERIFY(table.contains(QStringLiteral("Gegenwind")));
-    QVERIFY(table.contains(QStringLiteral("-4,0")));
-    QCOMPARE(table.count(QLatin1Char('\n')), 5 + 1 + 11);
-    QVERIFY(!table.contains(QStringLiteral("33.5")));
-    // A ratio of four digits widens its column; the row label stays apart from it.
-    o.windH = {50, 50, 1};
-    o.windV = {11, 11, 1};
-    const QStringList lines = cardTable(o, QLocale(QLocale::German)).split(QLatin1Char('\n'));
-    const QString row = lines.value(6);
-    QVERIFY2(QRegularExpression(QStringLiteral("^50 +30,5 / 1339,3$")).match(row).hasMatch(),
-             qPrintable(row));
-    QCOMPARE(lines.value(5).size(), row.size());
-}
-
-void TestTools::cardRejectsBadArguments_data()
+void TestCli::cardRejectsBadArguments_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--wind")};
@@ -294,7 +246,7 @@ void TestTools::cardRejectsBadArguments_data()
         << QStringList{QStringLiteral("--wind-v"), QStringLiteral("-100000000:100000000:1")};
 }
 
-void TestTools::cardRejectsBadArguments()
+void TestCli::cardRejectsBadArguments()
 {
     QFETCH(QStringList, args);
     const Run r = run(QStringLiteral("azodo-table"), args);
@@ -304,14 +256,14 @@ void TestTools::cardRejectsBadArguments()
     QVERIFY(r.err.startsWith(QStringLiteral("azodo-table: ")));
 }
 
-void TestTools::cardHelp()
+void TestCli::cardHelp()
 {
     const Run r = run(QStringLiteral("azodo-table"), {QStringLiteral("--help")});
     QCOMPARE(r.code, 0);
     QVERIFY(r.out.contains(QStringLiteral("--wind-v")));
 }
 
-void TestTools::renderWritesTheDiagram()
+void TestCli::renderWritesTheDiagram()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("still.png"));
@@ -346,7 +298,7 @@ void TestTools::renderWritesTheDiagram()
     QVERIFY(text);
 }
 
-void TestTools::renderFreeBrakesAndNoVectors()
+void TestCli::renderFreeBrakesAndNoVectors()
 {
     RenderOptions o;
     o.width = 1200;
@@ -356,7 +308,7 @@ void TestTools::renderFreeBrakesAndNoVectors()
     o.windVTenths = 15;
     o.windVectors = false;
     o.airspeedVectors = false;
-    const QImage img = renderDiagram(o);
+    const QImage img = diagramImage(QSize(o.outputWidth(), o.outputHeight()), stateOf(o));
     const int strip = img.height() - 1000;
     const auto at = [&](double x, double y) {
         return img.pixelColor(qFloor(x + 600), qFloor(strip + 500 - y));
@@ -368,7 +320,7 @@ void TestTools::renderFreeBrakesAndNoVectors()
     QVERIFY(at(-120, 2) != QColor(0, 0, 255));
 }
 
-void TestTools::renderRejectsBadArguments_data()
+void TestCli::renderRejectsBadArguments_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::newRow("no output") << QStringList{};
@@ -387,7 +339,7 @@ void TestTools::renderRejectsBadArguments_data()
                                             QStringLiteral("x.png")};
 }
 
-void TestTools::renderRejectsBadArguments()
+void TestCli::renderRejectsBadArguments()
 {
     QFETCH(QStringList, args);
     QTemporaryDir dir;
@@ -403,7 +355,7 @@ void TestTools::renderRejectsBadArguments()
     QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
-void TestTools::renderUnwritablePath()
+void TestCli::renderUnwritablePath()
 {
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("no/such/dir/out.png"));
@@ -443,7 +395,7 @@ void TestTools::renderUnwritablePath()
     QFile::setPermissions(ro, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-void TestTools::renderVectorFiles()
+void TestCli::renderVectorFiles()
 {
     // SVG and PDF are drawings, not pictures: every text is text, no image is embedded,
     // and the SVG drawn again shows the diagram where the window shows it.
@@ -528,7 +480,7 @@ double smallestTextPoints(const QString &pdf)
 
 } // namespace
 
-void TestTools::kneeboardCard()
+void TestCli::kneeboardCard()
 {
     QTemporaryDir dir;
     const QString a5 = dir.filePath(QStringLiteral("karte.pdf"));
@@ -590,70 +542,7 @@ void TestTools::kneeboardCard()
     QCOMPARE(r.code, 2);
 }
 
-void TestTools::cardSaysWhatIsNoGlide_data()
-{
-    QTest::addColumn<QString>("windH");
-    QTest::addColumn<QString>("windV");
-    QTest::addColumn<QString>("cell");
-    // Climbing 0.86 m/s over the ground at 29 km/h: no glide ratio of 9.3 for it.
-    QTest::newRow("ridge lift, still air") << "0:0:1"
-                                           << "20:20:1"
-                                           << "29,0 / steigt 0,9 m/s";
-    QTest::newRow("headwind eats the airspeed") << "-50:-50:1"
-                                                << "0:0:1"
-                                                << "50,0 / kein Vorankommen";
-    QTest::newRow("lift into a gale") << "-50:-50:1"
-                                      << "40:40:1"
-                                      << "50,0 / steigt 1,3 m/s, kein Vorankommen";
-    QTest::newRow("a glide stays a glide") << "0:0:1"
-                                           << "0:0:1"
-                                           << "33,5 / 7,9";
-}
-
-void TestTools::cardSaysWhatIsNoGlide()
-{
-    QFETCH(QString, windH);
-    QFETCH(QString, windV);
-    QFETCH(QString, cell);
-    CardOptions o;
-    QString error;
-    o = *parseCardArguments({QStringLiteral("--wind-h"), windH, QStringLiteral("--wind-v"), windV},
-                            error);
-    const QString table = cardTable(o, QLocale(QLocale::German, QLocale::Germany));
-    QVERIFY2(table.trimmed().endsWith(cell), qPrintable(table));
-}
-
-void TestTools::kneeboardCellsAreLegible()
-{
-    // Every tint of the card carries text of at least the contrast WCAG asks for small
-    // print (4.5:1), and the words are those the pilot flies by.
-    const auto luminance = [](const QColor &c) {
-        const auto lin = [](double v) {
-            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
-    };
-    QSet<QString> words;
-    for (int h = -50; h <= 50; h += 5) {
-        for (int v = -40; v <= 40; v += 5) {
-            const CardCell cell = cardCell(h, v);
-            const QColor tint(cell.tint.red, cell.tint.green, cell.tint.blue);
-            const double lt = luminance(tint);
-            const double li = cell.darkText ? 0.0 : 1.0;
-            const double contrast = (std::max(lt, li) + 0.05) / (std::min(lt, li) + 0.05);
-            QVERIFY2(contrast >= 4.5, qPrintable(cell.setting + QLatin1Char(' ') + tint.name()));
-            words.insert(cell.setting.section(QLatin1Char(' '), 0, 0));
-            QVERIFY(cell.setting == QLatin1String("Trimm") ||
-                    cell.setting.endsWith(QLatin1String(" %")));
-        }
-    }
-    QCOMPARE(words, (QSet<QString>{QStringLiteral("Bremse"), QStringLiteral("Trimm"),
-                                   QStringLiteral("Beschleuniger")}));
-    QCOMPARE(cardCell(0, 0).setting, QStringLiteral("Bremse 23 %"));
-    QCOMPARE(cardCell(-25, 0).setting, QStringLiteral("Beschleuniger 46 %"));
-}
-
-void TestTools::renderNeverReplacesWhatIsNotAFile()
+void TestCli::renderNeverReplacesWhatIsNotAFile()
 {
     QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("pipe.png"));
@@ -694,14 +583,14 @@ void TestTools::renderNeverReplacesWhatIsNotAFile()
     QCOMPARE(QImage::fromData(r.rawOut).width(), 200);
 }
 
-void TestTools::vectorExportHoldsNoPicture_data()
+void TestCli::vectorExportHoldsNoPicture_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("svg") << QStringLiteral("gross.svg");
     QTest::newRow("pdf") << QStringLiteral("gross.pdf");
 }
 
-void TestTools::vectorExportHoldsNoPicture()
+void TestCli::vectorExportHoldsNoPicture()
 {
     // A picture of 8000 x 8000 pixels takes 256 MB; the drawing needs none.
     QFETCH(QString, name);
@@ -724,7 +613,7 @@ void TestTools::vectorExportHoldsNoPicture()
     QVERIFY2(usage.ru_maxrss < 200 * 1024, qPrintable(QString::number(usage.ru_maxrss)));
 }
 
-void TestTools::toolsReportFailedWrites_data()
+void TestCli::toolsReportFailedWrites_data()
 {
     QTest::addColumn<QString>("tool");
     QTest::addColumn<QStringList>("args");
@@ -736,7 +625,7 @@ void TestTools::toolsReportFailedWrites_data()
                                             QStringLiteral("-o"), QStringLiteral("-")};
 }
 
-void TestTools::toolsReportFailedWrites()
+void TestCli::toolsReportFailedWrites()
 {
     // A full disk: the output goes to /dev/full, which refuses every write.
     QFETCH(QString, tool);
@@ -755,7 +644,7 @@ void TestTools::toolsReportFailedWrites()
     QVERIFY2(err.contains(QStringLiteral("kein Platz")), qPrintable(err));
 }
 
-void TestTools::fuzzedArgumentsKeepTheContract()
+void TestCli::fuzzedArgumentsKeepTheContract()
 {
     // Generated argument lists, each checked against the tools' promise: exit 0 with
     // output, or exit 1 or 2 with exactly one line on stderr, nothing on stdout and no
@@ -941,7 +830,7 @@ void TestTools::fuzzedArgumentsKeepTheContract()
     }
 }
 
-void TestTools::programsAnswerWithoutADisplay_data()
+void TestCli::programsAnswerWithoutADisplay_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QStringList>("args");
@@ -965,7 +854,7 @@ void TestTools::programsAnswerWithoutADisplay_data()
         << 0 << QStringLiteral("\uFFFDPNG");
 }
 
-void TestTools::programsAnswerWithoutADisplay()
+void TestCli::programsAnswerWithoutADisplay()
 {
     QFETCH(QString, program);
     QFETCH(QStringList, args);
@@ -987,5 +876,5 @@ void TestTools::programsAnswerWithoutADisplay()
     }
 }
 
-QTEST_MAIN(TestTools)
-#include "tst_tools.moc"
+QTEST_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -1,4 +1,4 @@
-#include "ToolMain.h"
+#include "ToolStart.h"
 
 #include "SafeOutput.h"
 
@@ -15,6 +15,13 @@ void quietMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
 void printToolError(const char *tool, const QString &message)
 {
     std::fprintf(stderr, "%s: %s\n", tool, oneLine(message).toLocal8Bit().constData());
+}
+
+bool prepareTool(int argc, char *argv[], const char *tool, QStringList &args)
+{
+    guardStandardDescriptors();
+    ignoreOutputSignals();
+    return decodeArguments(argc, argv, tool, args);
 }
 
 bool decodeArguments(int argc, char *argv[], const char *tool, QStringList &args)

@@ -1,4 +1,4 @@
-#include "Export.h"
+#include "DiagramFile.h"
 
 #include "Diagram.h"
 #include "PictureBox.h"

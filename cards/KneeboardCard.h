@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BrakeScale.h"
-#include "SpeedToFlyCard.h"
+#include "SpeedToFlyGrid.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 // Copying and saving the diagram from the window: Ctrl+C, Ctrl+S and the diagram's
 // context menu.
-#include "Export.h"
+#include "DiagramFile.h"
 #include "SafeOutput.h"
 #include "frmStart.h"
 

@@ -23,10 +23,6 @@ struct CardOptions
     bool version = false;
 };
 
-// Parses the arguments (without the program name). On failure returns nothing and sets
-// error to a one-line message.
-std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &error);
-
 // The values of a range, in order.
 QList<int> rangeValues(const IntRange &range);
 
@@ -55,4 +51,3 @@ QStringList regimeWords(const GridCell &cell, const QLocale &locale);
 
 QString cardCsv(const CardOptions &options);
 QString cardTable(const CardOptions &options, const QLocale &locale = QLocale());
-QString cardUsage();

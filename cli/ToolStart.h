@@ -3,11 +3,36 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <utility>
 
 // What the command-line tools share around their work: arguments, errors and output.
 
 // "tool: message" as one line on standard error.
 void printToolError(const char *tool, const QString &message);
+
+// The common start of a tool, before anything else: standard descriptors guarded, broken
+// pipes and size limits made plain write errors, the arguments decoded. False after a
+// one-line message (exit code 2).
+bool prepareTool(int argc, char *argv[], const char *tool, QStringList &args);
+
+// prepareTool, then the arguments parsed by parse(args, error) into options; nothing
+// after a one-line message (exit code 2).
+template <typename Parse>
+auto startTool(int argc, char *argv[], const char *tool, Parse parse)
+    -> decltype(parse(QStringList(), std::declval<QString &>()))
+{
+    QStringList args;
+    if (!prepareTool(argc, argv, tool, args)) {
+        return std::nullopt;
+    }
+    QString error;
+    auto options = parse(args, error);
+    if (!options) {
+        printToolError(tool, error);
+    }
+    return options;
+}
 
 // The arguments as text. One that is not valid text in the system's encoding would be
 // read (and written) as another name than the one given: it is refused with a message,

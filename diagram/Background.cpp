@@ -1,6 +1,5 @@
 #include "Diagram.h"
 #include "Format.h"
-#include "Layout.h"
 #include "Look.h"
 #include "PictureBox.h"
 

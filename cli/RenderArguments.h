@@ -1,14 +1,13 @@
 #pragma once
 
-#include "Export.h"
+#include "DiagramFile.h"
 
-#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
-// The picture export: the diagram for one state, rendered offscreen as the window
-// draws it, with the glide-ratio read-out above it.
+// The arguments of azodo-render: which state of the diagram to draw, how large, and
+// where to write it.
 
 struct RenderOptions
 {
@@ -34,6 +33,3 @@ QString renderUsage();
 
 // The state the options describe.
 DiagramState stateOf(const RenderOptions &options);
-
-// Needs a QApplication. The image is the read-out strip over the diagram.
-QImage renderDiagram(const RenderOptions &options);

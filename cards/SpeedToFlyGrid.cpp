@@ -1,0 +1,125 @@
+#include "SpeedToFlyGrid.h"
+
+#include "BrakeScale.h"
+#include "Format.h"
+#include "modCalc.h"
+
+#include <QTextStream>
+#include <algorithm>
+#include <cmath>
+
+QList<int> rangeValues(const IntRange &range)
+{
+    QList<int> values;
+    if (range.step > 0) {
+        for (long v = range.from; v <= range.to; v += range.step) {
+            values.append(static_cast<int>(v));
+        }
+    } else if (range.step < 0) {
+        for (long v = range.from; v >= range.to; v += range.step) {
+            values.append(static_cast<int>(v));
+        }
+    }
+    return values;
+}
+
+GridCell bestGlideCell(int windH, int windVTenths)
+{
+    GridCell cell;
+    cell.windH = windH;
+    cell.windVTenths = windVTenths;
+    cell.windV = WindVFromTenths(windVTenths);
+    const float h = static_cast<float>(windH);
+    cell.ratio = BestGlide(cell.airspeed, h, cell.windV);
+    cell.groundSpeedH = cell.airspeed + h;
+    cell.groundSpeedV = Polar(cell.airspeed) + cell.windV;
+    return cell;
+}
+
+QStringList regimeWords(const GridCell &cell, const QLocale &locale)
+{
+    QStringList words;
+    if (cell.climbs()) {
+        words.append(
+            QStringLiteral("steigt %1 m/s").arg(FormatFixed(cell.groundSpeedV, 1, locale)));
+    }
+    if (!cell.progresses()) {
+        words.append(QStringLiteral("kein Vorankommen"));
+    }
+    if (words.isEmpty() && !cell.isGlide()) {
+        words.append(QStringLiteral("hält die Höhe"));
+    }
+    return words;
+}
+
+QString cardCsv(const CardOptions &options)
+{
+    const QLocale c = QLocale::c();
+    QString out;
+    QTextStream s(&out);
+    s << "wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,"
+         "ground_speed_kmh,ground_vertical_ms\n";
+    for (int h : rangeValues(options.windH)) {
+        for (int tenths : rangeValues(options.windV)) {
+            const GridCell cell = bestGlideCell(h, tenths);
+            s << h << ',' << FormatFixed(cell.windV, 1, c) << ','
+              << FormatFixed(cell.airspeed, 1, c) << ','
+              << (std::isinf(cell.ratio) ? QStringLiteral("inf") : FormatFixed(cell.ratio, 4, c));
+            const BrakeScale::Setting setting = BrakeScale::settingFor(cell.airspeed);
+            s << ',' << setting.brakePercent << ',' << setting.acceleratorPercent << ','
+              << FormatFixed(cell.groundSpeedH, 1, c) << ',' << FormatFixed(cell.groundSpeedV, 3, c)
+              << '\n';
+        }
+    }
+    return out;
+}
+
+QString cardTable(const CardOptions &options, const QLocale &locale)
+{
+    const QList<int> rows = rangeValues(options.windH);
+    const QList<int> columns = rangeValues(options.windV);
+    // All cells first: each column is as wide as its widest cell, so that cells with
+    // ratios of three or four digits never run into each other.
+    QList<QStringList> grid;
+    QStringList header{QStringLiteral("km/h \\ m/s")};
+    for (int tenths : columns) {
+        header.append(FormatFixed(WindVFromTenths(tenths), 1, locale));
+    }
+    grid.append(header);
+    for (int h : rows) {
+        QStringList line{QString::number(h)};
+        for (int tenths : columns) {
+            const GridCell cell = bestGlideCell(h, tenths);
+            // A cell that is no glide says what it is instead of a ratio.
+            const QStringList regime = regimeWords(cell, locale);
+            line.append(FormatFixed(cell.airspeed, 1, locale) + QStringLiteral(" / ") +
+                        (regime.isEmpty() ? FormatFixed(cell.ratio, 1, locale)
+                                          : regime.join(QStringLiteral(", "))));
+        }
+        grid.append(line);
+    }
+    QList<qsizetype> widths(header.size(), 0);
+    for (const QStringList &line : grid) {
+        for (qsizetype c = 0; c < line.size(); ++c) {
+            widths[c] = std::max(widths[c], line[c].size());
+        }
+    }
+    QString out;
+    QTextStream s(&out);
+    s << "Geschwindigkeit des besten Gleitens über Grund\n"
+      << "Jede Zelle: Fahrt in km/h / Gleitzahl über Grund; wo der Schirm nicht über Grund "
+         "gleitet,\n"
+      << "stattdessen \"steigt x m/s\" (er steigt über Grund) oder \"kein Vorankommen\" "
+         "(Grundgeschwindigkeit 0 oder rückwärts)\n"
+      << "Zeilen: Wind horizontal (negativ: Gegenwind), "
+         "Spalten: Wind vertikal (positiv: Aufwind)\n\n";
+    for (const QStringList &line : grid) {
+        // The row label stands left, the cells right-aligned, three blanks between.
+        s << line[0].leftJustified(widths[0]);
+        for (qsizetype c = 1; c < line.size(); ++c) {
+            s << QStringLiteral("   ") << line[c].rightJustified(widths[c]);
+        }
+        s << '\n';
+    }
+    return out;
+}

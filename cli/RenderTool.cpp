@@ -1,0 +1,46 @@
+#include "RenderTool.h"
+
+#include "RenderArguments.h"
+#include "SafeOutput.h"
+#include "ToolStart.h"
+
+#include <QApplication>
+
+namespace {
+
+constexpr char kTool[] = "azodo-render";
+
+} // namespace
+
+int runRenderTool(int argc, char *argv[])
+{
+    // Arguments first: a bad call gets its one-line answer before any window system
+    // is touched.
+    const auto options = startTool(argc, argv, kTool, parseRenderArguments);
+    if (!options) {
+        return 2;
+    }
+    if (options->help || options->version) {
+        const QString text =
+            options->help ? renderUsage() : QStringLiteral("azodo-render " AZODO_VERSION "\n");
+        return writeOutput(kTool, QStringLiteral("-"), text.toUtf8());
+    }
+
+    // The export needs no display; and Qt never sees the user's arguments, so it cannot
+    // read them as its own options.
+    prepareOffscreenQt();
+    int qtArgc = 1;
+    char name[] = "azodo-render";
+    char *qtArgv[] = {name, nullptr};
+    QApplication app(qtArgc, qtArgv);
+
+    const bool toStdout = options->output == QLatin1String("-");
+    const ExportFormat format = toStdout ? ExportFormat::Png : exportFormatFor(options->output);
+    const QByteArray bytes = exportDiagram(
+        format, QSize(options->outputWidth(), options->outputHeight()), stateOf(*options));
+    if (bytes.isEmpty()) {
+        printToolError(kTool, QStringLiteral("das Bild konnte nicht erzeugt werden"));
+        return 1;
+    }
+    return writeOutput(kTool, options->output, bytes);
+}

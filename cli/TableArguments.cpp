@@ -1,0 +1,110 @@
+#include "TableArguments.h"
+
+#include "SafeOutput.h"
+
+namespace {
+
+bool parseInt(const QString &text, int &value)
+{
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok;
+}
+
+bool parseRange(const QString &option, const QString &text, int min, int max, IntRange &range,
+                QString &error)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() != 3 || !parseInt(parts[0], range.from) || !parseInt(parts[1], range.to) ||
+        !parseInt(parts[2], range.step)) {
+        error = QStringLiteral("%1: erwartet VON:BIS:SCHRITT aus ganzen Zahlen, nicht '%2'")
+                    .arg(option, shortened(text));
+        return false;
+    }
+    // Bounds first, by arithmetic: a range is never built before it is known to be small.
+    if (range.from < min || range.from > max || range.to < min || range.to > max) {
+        error = QStringLiteral("%1: '%2' liegt nicht im Bereich %3..%4")
+                    .arg(option, shortened(text))
+                    .arg(min)
+                    .arg(max);
+        return false;
+    }
+    if (range.step == 0 || (range.step > 0 && range.from > range.to) ||
+        (range.step < 0 && range.from < range.to)) {
+        error = QStringLiteral("%1: der Bereich '%2' ist leer").arg(option, shortened(text));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &error)
+{
+    CardOptions options;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            options.help = true;
+        } else if (arg == QLatin1String("--version")) {
+            options.version = true;
+        } else if (arg == QLatin1String("--csv")) {
+            options.csv = true;
+        } else if (arg == QLatin1String("--pdf") || arg == QLatin1String("--paper")) {
+            if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
+                error = QStringLiteral("%1: Wert fehlt").arg(arg);
+                return std::nullopt;
+            }
+            const QString value = args[++i];
+            if (arg == QLatin1String("--pdf")) {
+                options.pdf = value;
+            } else if (value == QLatin1String("a4") || value == QLatin1String("a5") ||
+                       value == QLatin1String("a6")) {
+                options.paper = value;
+            } else {
+                error = QStringLiteral("--paper: a4, a5 oder a6 erwartet, nicht '%1'")
+                            .arg(shortened(value));
+                return std::nullopt;
+            }
+        } else if (arg == QLatin1String("--wind-h") || arg == QLatin1String("--wind-v")) {
+            if (i + 1 >= args.size()) {
+                error = QStringLiteral("%1: VON:BIS:SCHRITT fehlt").arg(arg);
+                return std::nullopt;
+            }
+            const bool horizontal = arg == QLatin1String("--wind-h");
+            if (!parseRange(arg, args[++i], horizontal ? -50 : -40, horizontal ? 50 : 40,
+                            horizontal ? options.windH : options.windV, error)) {
+                return std::nullopt;
+            }
+        } else {
+            error = QStringLiteral("unbekanntes Argument '%1' (siehe --help)").arg(shortened(arg));
+            return std::nullopt;
+        }
+    }
+    if (options.csv && !options.pdf.isEmpty()) {
+        error = QStringLiteral("--csv und --pdf schließen einander aus");
+        return std::nullopt;
+    }
+    if (!options.paper.isEmpty() && options.pdf.isEmpty()) {
+        error = QStringLiteral("--paper gilt nur zusammen mit --pdf");
+        return std::nullopt;
+    }
+    return options;
+}
+
+QString cardUsage()
+{
+    return QStringLiteral(
+        "Aufruf: azodo-table [--csv | --pdf DATEI [--paper a4|a5|a6]]\n"
+        "                    [--wind-h VON:BIS:SCHRITT] [--wind-v VON:BIS:SCHRITT]\n"
+        "Druckt die Fahrt des besten Gleitens über Grund und die Gleitzahl über Grund.\n"
+        "  --wind-h  Wind horizontal in km/h, -50..50 (negativ: Gegenwind); Vorgabe -50:50:10\n"
+        "  --wind-v  Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind); Vorgabe -40:40:10\n"
+        "  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,\n"
+        "            ground_speed_kmh,ground_vertical_ms mit Dezimalpunkt\n"
+        "  --pdf     eine Karte zum Ausdrucken: Bremse, Trimm oder Beschleuniger je Wind\n"
+        "            (-: auf die Standardausgabe)\n"
+        "  --paper   Papierformat der Karte, hochkant: a4, a5 (Vorgabe) oder a6\n"
+        "  --help    diese Hilfe\n"
+        "  --version die Version\n");
+}

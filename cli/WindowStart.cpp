@@ -1,0 +1,85 @@
+#include "WindowStart.h"
+
+#include "SafeOutput.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+QtMessageHandler g_defaultHandler = nullptr;
+QList<QPair<QtMsgType, QString>> g_startMessages;
+
+// Qt gives up with a multi-line English abort when it finds no display; the user gets
+// one German line and a plain exit code instead. What Qt says while it starts is held
+// back until it is clear that the start succeeded.
+void startMessageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs("azodo: keine grafische Anzeige erreichbar; das Programm braucht einen "
+                   "Bildschirm (DISPLAY oder WAYLAND_DISPLAY)\n",
+                   stderr);
+        std::_Exit(1);
+    }
+    g_startMessages.append({type, message});
+}
+
+int printAndExit(const char *text)
+{
+    ignoreOutputSignals();
+    if (const int e = writeStandardOutput(QByteArray(text)); e != 0) {
+        std::fprintf(stderr, "azodo: die Ausgabe kann nicht geschrieben werden: %s\n",
+                     systemErrorText(e).toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::optional<int> answerWithoutWindow(int argc, char *argv[])
+{
+    guardStandardDescriptors();
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            return printAndExit("azodo " AZODO_VERSION "\n");
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            return printAndExit(
+                "Aufruf: azodo [--help | --version]\n"
+                "Var Azodoviravovorididaz: die Geschwindigkeitspolare eines Gleitschirms im "
+                "Wind,\nbestes Gleiten über Grund, mit einer geführten Tour in 25 Schritten.\n"
+                "Das Programm hat keine weiteren eigenen Optionen.\n");
+        }
+    }
+    return std::nullopt;
+}
+
+WindowStart::WindowStart()
+{
+    g_defaultHandler = qInstallMessageHandler(startMessageHandler);
+}
+
+void WindowStart::started()
+{
+    qInstallMessageHandler(g_defaultHandler);
+    for (const auto &[type, message] : std::as_const(g_startMessages)) {
+        g_defaultHandler(type, QMessageLogContext(), message);
+    }
+    g_startMessages.clear();
+    // Qt's own texts (the save dialog, the keys' names) in German, like the rest.
+    static QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
+    // The diagram and its bars read left to right in every language; Qt's -reverse
+    // would turn the wind bars round.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    QApplication::setApplicationName(QStringLiteral("azodo"));
+    QApplication::setApplicationVersion(QStringLiteral(AZODO_VERSION));
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+
+// The start of the window program, around its QApplication.
+
+// Call first: guards the standard descriptors and answers --help and --version without
+// any window. Returns the exit code when the program is done, nothing when the window
+// is to open.
+std::optional<int> answerWithoutWindow(int argc, char *argv[]);
+
+// Lives across the making of the QApplication: Qt's abort for a missing display becomes
+// one German line, and what Qt says while it starts is held back until the start has
+// succeeded. started() then sets up what the window needs of the application: Qt's own
+// texts in German, left to right in every language, the program's name.
+class WindowStart
+{
+public:
+    WindowStart();
+    WindowStart(const WindowStart &) = delete;
+    WindowStart &operator=(const WindowStart &) = delete;
+    void started();
+};

@@ -1,0 +1,120 @@
+// The speed-to-fly grid: its cells, the text table, the CSV, the kneeboard card's words.
+#include "KneeboardCard.h"
+#include "SpeedToFlyGrid.h"
+
+#include <QColor>
+#include <QSet>
+#include <QtTest>
+#include <cmath>
+
+class TestCards : public QObject
+{
+    Q_OBJECT
+private slots:
+    void csvCoversTheWholeDefaultGrid();
+    void csvWindVFromTenthsAsTheBarCounts();
+    void tableIsGerman();
+    void cardSaysWhatIsNoGlide_data();
+    void cardSaysWhatIsNoGlide();
+    void kneeboardCellsAreLegible();
+};
+
+void TestCards::csvCoversTheWholeDefaultGrid()
+{
+    CardOptions o;
+    o.csv = true;
+    const QStringList lines = cardCsv(o).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + 11 * 9);
+    QVERIFY(lines[1].startsWith(QStringLiteral("-50,-4.0,50.0,0.0000,0,100,0.0,-")));
+    QVERIFY(lines.last().startsWith(QStringLiteral("50,4.0,")));
+}
+
+void TestCards::csvWindVFromTenthsAsTheBarCounts()
+{
+    // An updraft that cancels the sink at the result prints "inf", never a number.
+    CardOptions o;
+    o.windH = {0, 0, 1};
+    o.windV = {-40, 40, 1};
+    const QString csv = cardCsv(o);
+    QCOMPARE(csv.count(QLatin1Char('\n')), 1 + 81);
+    QVERIFY(csv.contains(QStringLiteral("\n0,1.3,")));
+    QVERIFY(csv.contains(QStringLiteral("\n0,-0.1,")));
+    QVERIFY(!csv.contains(QStringLiteral("-0.0,")));
+    QVERIFY(!csv.contains(QLatin1String("nan")));
+}
+
+void TestCards::tableIsGerman()
+{
+    CardOptions o;
+    const QString table = cardTable(o, QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY(table.contains(QStringLiteral("33,5 / 7,9")));
+    QVERIFY(table.contains(QStringLiteral("Gegenwind")));
+    QVERIFY(table.contains(QStringLiteral("-4,0")));
+    QCOMPARE(table.count(QLatin1Char('\n')), 5 + 1 + 11);
+    QVERIFY(!table.contains(QStringLiteral("33.5")));
+    // A ratio of four digits widens its column; the row label stays apart from it.
+    o.windH = {50, 50, 1};
+    o.windV = {11, 11, 1};
+    const QStringList lines = cardTable(o, QLocale(QLocale::German)).split(QLatin1Char('\n'));
+    const QString row = lines.value(6);
+    QVERIFY2(QRegularExpression(QStringLiteral("^50 +30,5 / 1339,3$")).match(row).hasMatch(),
+             qPrintable(row));
+    QCOMPARE(lines.value(5).size(), row.size());
+}
+
+void TestCards::cardSaysWhatIsNoGlide_data()
+{
+    QTest::addColumn<int>("windH");       // km/h
+    QTest::addColumn<int>("windVTenths"); // tenths of m/s
+    QTest::addColumn<QString>("cell");
+    // Climbing 0.86 m/s over the ground at 29 km/h: no glide ratio of 9.3 for it.
+    QTest::newRow("ridge lift, still air") << 0 << 20 << "29,0 / steigt 0,9 m/s";
+    QTest::newRow("headwind eats the airspeed") << -50 << 0 << "50,0 / kein Vorankommen";
+    QTest::newRow("lift into a gale") << -50 << 40 << "50,0 / steigt 1,3 m/s, kein Vorankommen";
+    QTest::newRow("a glide stays a glide") << 0 << 0 << "33,5 / 7,9";
+}
+
+void TestCards::cardSaysWhatIsNoGlide()
+{
+    QFETCH(int, windH);
+    QFETCH(int, windVTenths);
+    QFETCH(QString, cell);
+    CardOptions o;
+    o.windH = {windH, windH, 1};
+    o.windV = {windVTenths, windVTenths, 1};
+    const QString table = cardTable(o, QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY2(table.trimmed().endsWith(cell), qPrintable(table));
+}
+
+void TestCards::kneeboardCellsAreLegible()
+{
+    // Every tint of the card carries text of at least the contrast WCAG asks for small
+    // print (4.5:1), and the words are those the pilot flies by.
+    const auto luminance = [](const QColor &c) {
+        const auto lin = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    QSet<QString> words;
+    for (int h = -50; h <= 50; h += 5) {
+        for (int v = -40; v <= 40; v += 5) {
+            const CardCell cell = cardCell(h, v);
+            const QColor tint(cell.tint.red, cell.tint.green, cell.tint.blue);
+            const double lt = luminance(tint);
+            const double li = cell.darkText ? 0.0 : 1.0;
+            const double contrast = (std::max(lt, li) + 0.05) / (std::min(lt, li) + 0.05);
+            QVERIFY2(contrast >= 4.5, qPrintable(cell.setting + QLatin1Char(' ') + tint.name()));
+            words.insert(cell.setting.section(QLatin1Char(' '), 0, 0));
+            QVERIFY(cell.setting == QLatin1String("Trimm") ||
+                    cell.setting.endsWith(QLatin1String(" %")));
+        }
+    }
+    QCOMPARE(words, (QSet<QString>{QStringLiteral("Bremse"), QStringLiteral("Trimm"),
+                                   QStringLiteral("Beschleuniger")}));
+    QCOMPARE(cardCell(0, 0).setting, QStringLiteral("Bremse 23 %"));
+    QCOMPARE(cardCell(-25, 0).setting, QStringLiteral("Beschleuniger 46 %"));
+}
+
+QTEST_MAIN(TestCards)
+#include "tst_cards.moc"
