@@ -6,7 +6,8 @@
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> done = answerWithoutWindow(argc, argv)) {
+    std::optional<Wing> wing;
+    if (const std::optional<int> done = answerWithoutWindow(argc, argv, wing)) {
         return *done;
     }
     WindowStart start;
@@ -14,6 +15,9 @@ int main(int argc, char *argv[])
     start.started();
     frmStart form;
     TourController tour(form);
+    if (wing) {
+        form.setWing(&*wing);
+    }
     form.show();
     return QApplication::exec();
 }

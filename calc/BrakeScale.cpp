@@ -1,5 +1,7 @@
 #include "BrakeScale.h"
 
+#include "modCalc.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -18,14 +20,42 @@ int roundHalfEven(double v)
 Setting settingFor(float airspeed)
 {
     const double v = airspeed;
+    const float fullBrake = MinAirspeed();
+    const float trim = TrimAirspeed();
+    const float fullAccelerator = MaxAirspeed();
     Setting s;
-    if (v <= kTrim) {
-        s.brakePercent = static_cast<int>(std::lround((kTrim - v) / (kTrim - kFullBrake) * 100.0));
+    if (v <= trim) {
+        s.brakePercent = static_cast<int>(std::lround((trim - v) / (trim - fullBrake) * 100.0));
     } else {
         s.acceleratorPercent =
-            static_cast<int>(std::lround((v - kTrim) / (kFullAccelerator - kTrim) * 100.0));
+            static_cast<int>(std::lround((v - trim) / (fullAccelerator - trim) * 100.0));
     }
     return s;
+}
+
+// Multiplied before divided: with the built-in polar's whole-number speeds every step is
+// exact, so the mapping is the identity to the last bit.
+double scalePosition(float airspeed)
+{
+    const double v = airspeed;
+    const double trim = TrimAirspeed();
+    if (v <= trim) {
+        const double lo = MinAirspeed();
+        return kFullBrake + (v - lo) * (kTrim - kFullBrake) / (trim - lo);
+    }
+    const double hi = MaxAirspeed();
+    return kTrim + (v - trim) * (kFullAccelerator - kTrim) / (hi - trim);
+}
+
+double airspeedAtScale(double position)
+{
+    const double trim = TrimAirspeed();
+    if (position <= kTrim) {
+        const double lo = MinAirspeed();
+        return lo + (position - kFullBrake) * (trim - lo) / (kTrim - kFullBrake);
+    }
+    const double hi = MaxAirspeed();
+    return trim + (position - kTrim) * (hi - trim) / (kFullAccelerator - kTrim);
 }
 
 Rgb boxColor(int v)
@@ -39,10 +69,14 @@ Rgb boxColor(int v)
     return {rg, rg, roundHalfEven((50.0 - v) / 12.0 * 255.0)};
 }
 
+Rgb scaleBoxColor(int v)
+{
+    return v <= 19 ? Rgb{255, 0, 0} : boxColor(std::min(v, 50));
+}
+
 Rgb colorFor(float airspeed)
 {
-    const int box = std::clamp(static_cast<int>(std::ceil(static_cast<double>(airspeed))), 19, 50);
-    return box == 19 ? Rgb{255, 0, 0} : boxColor(box);
+    return scaleBoxColor(std::clamp(static_cast<int>(std::ceil(scalePosition(airspeed))), 19, 50));
 }
 
 } // namespace BrakeScale

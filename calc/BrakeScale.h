@@ -1,8 +1,10 @@
 #pragma once
 
-// The brake scale of this glider: every airspeed from 18 to 50 km/h in the pilot's own
-// terms. 18 km/h is full brake (100 %), 38 km/h is trim (0 %), 50 km/h is full
-// accelerator (100 %); between them the percentages run linearly.
+// The brake scale: every airspeed of the active polar in the pilot's own terms. For the
+// built-in polar 18 km/h is full brake (100 %), 38 km/h is trim (0 %), 50 km/h is full
+// accelerator (100 %); between them the percentages run linearly. A pilot's wing has
+// its own three speeds: its airspeeds map piecewise linearly onto the scale's positions
+// 18..38 (brake) and 38..50 (accelerator), which keep the 32 boxes and their colours.
 
 namespace BrakeScale {
 
@@ -20,6 +22,11 @@ struct Setting
 // Rounded to whole percent (halves away from zero); airspeed in km/h.
 Setting settingFor(float airspeed);
 
+// The scale's position (18..50) of an airspeed (km/h) of the active polar, and back.
+// Both are the identity for the built-in polar.
+double scalePosition(float airspeed);
+double airspeedAtScale(double position);
+
 struct Rgb
 {
     int red = 0, green = 0, blue = 0;
@@ -29,8 +36,12 @@ struct Rgb
 // over the brakes, blue towards yellow over the accelerator.
 Rgb boxColor(int v);
 
-// Colour of the box an airspeed (km/h) lies in: the box from v - 1 to v for an airspeed
-// above v - 1 up to v; the first box, 18 to 19, is pure red.
+// Colour of the box from scale position v - 1 to v (v whole, 19..50); the first box, 18
+// to 19, is pure red.
+Rgb scaleBoxColor(int v);
+
+// Colour of the box an airspeed (km/h) lies in: the box from v - 1 to v for a scale
+// position above v - 1 up to v.
 Rgb colorFor(float airspeed);
 
 } // namespace BrakeScale

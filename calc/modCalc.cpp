@@ -1,7 +1,11 @@
 #include "modCalc.h"
 
+#include "Wing.h"
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -24,10 +28,43 @@ float pathAngle(float v, float windH, float windV)
     return angle;
 }
 
+std::optional<Wing> g_wing;
+
 } // namespace
+
+void SetActiveWing(const Wing *wing)
+{
+    g_wing.reset();
+    if (wing != nullptr) {
+        g_wing = *wing;
+    }
+}
+
+const Wing *ActiveWing()
+{
+    return g_wing ? &*g_wing : nullptr;
+}
+
+float MinAirspeed()
+{
+    return g_wing ? g_wing->minSpeed : kMinAirspeed;
+}
+
+float TrimAirspeed()
+{
+    return g_wing ? g_wing->trimSpeed : 38.0f;
+}
+
+float MaxAirspeed()
+{
+    return g_wing ? g_wing->maxSpeed : kMaxAirspeed;
+}
 
 float Polar(const float &v)
 {
+    if (g_wing) {
+        return g_wing->sink(v);
+    }
     const double x = v;
     const double v3 = std::pow(x, 3);
     const double v4 = std::pow(x, 4);
@@ -38,7 +75,10 @@ float Polar(const float &v)
 
 float BestGlide(float &bestAirspeed, const float &windH, const float &windV)
 {
-    float v = 50.0f;
+    // The walk starts at the fastest airspeed and ends half a step under the slowest:
+    // 50 and 17.99 for the built-in polar.
+    float v = MaxAirspeed();
+    const float stopAt = g_wing ? g_wing->minSpeed - 0.01f : 17.99f;
     for (;;) {
         v = v - 0.5f;
         // A ground speed of exactly zero would divide by zero in the angle: move the
@@ -54,12 +94,16 @@ float BestGlide(float &bestAirspeed, const float &windH, const float &windV)
         if (nudged) {
             v = static_cast<float>(static_cast<double>(v) - kNudge);
         }
-        if (!(v > 17.99f) || a1 >= a2) {
+        if (!(v > stopAt) || a1 >= a2) {
             break;
         }
     }
 
     bestAirspeed = static_cast<float>(static_cast<double>(v) + 0.5);
+    // A wing's range need not be a whole number of steps: stay inside it.
+    if (g_wing) {
+        bestAirspeed = std::clamp(bestAirspeed, g_wing->minSpeed, g_wing->maxSpeed);
+    }
     const double horizontal = (static_cast<double>(bestAirspeed) + windH) / 3.6;
     const float vertical = Polar(bestAirspeed) + windV;
     if (vertical == 0.0f) {

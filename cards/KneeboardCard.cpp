@@ -2,6 +2,7 @@
 
 #include "BrakeScale.h"
 #include "Format.h"
+#include "modCalc.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -104,6 +105,26 @@ QSizeF cellNeeds(const CardCell &cell)
     return {width + 2 * kSidePadding, height + 2 * kPadding};
 }
 
+// How percentages follow from the airspeed, in the numbers of the active polar.
+QString scaleRule()
+{
+    if (ActiveWing() == nullptr) {
+        return QStringLiteral("Bremse 100 % bei 18 km/h bis 0 % (Trimm) bei 38 km/h: Bremse x % = "
+                              "(38 − Fahrt) ÷ 20 × 100; darüber Beschleuniger (Beschl.) x % = "
+                              "(Fahrt − 38) ÷ 12 × 100, voll bei 50 km/h.");
+    }
+    const auto kmh = [](double v) {
+        return FormatFixed(v, 1, kGerman);
+    };
+    const double lo = MinAirspeed();
+    const double trim = TrimAirspeed();
+    const double hi = MaxAirspeed();
+    return QStringLiteral("Bremse 100 % bei %1 km/h bis 0 % (Trimm) bei %2 km/h: Bremse x % = "
+                          "(%2 − Fahrt) ÷ %3 × 100; darüber Beschleuniger (Beschl.) x % = "
+                          "(Fahrt − %2) ÷ %4 × 100, voll bei %5 km/h.")
+        .arg(kmh(lo), kmh(trim), kmh(trim - lo), kmh(hi - trim), kmh(hi));
+}
+
 class CardPainter
 {
 public:
@@ -164,7 +185,10 @@ void CardPainter::cell(const QRectF &box, const CardCell &cell)
 void CardPainter::header(const Page &page, double cellW, int number, int pages)
 {
     const double width = m_paper.width() - 2 * kMargin;
-    QString title = QStringLiteral("Bestes Gleiten über Grund: Bremsstellung je Wind");
+    const QString wing = wingTitle(kGerman);
+    QString title = wing.isEmpty()
+                        ? QStringLiteral("Bestes Gleiten über Grund: Bremsstellung je Wind")
+                        : QStringLiteral("Bestes Gleiten über Grund: ") + wing;
     if (pages > 1) {
         title += QStringLiteral("  (Seite %1 von %2)").arg(number).arg(pages);
     }
@@ -203,7 +227,7 @@ void CardPainter::legend()
     const double unit = scaleWidth / 32.0; // one km/h
     for (int v = 19; v <= 50; ++v) {       // the box from v - 1 to v
         m_p.fillRect(QRectF(scaleLeft + (v - 19) * unit, ly, unit + 0.05, 3),
-                     colorOf(BrakeScale::colorFor(static_cast<float>(v))));
+                     colorOf(BrakeScale::scaleBoxColor(v)));
     }
     const auto mark = [&](double kmh, const QString &label, int align) {
         const double x = scaleLeft + (kmh - 18) * unit;
@@ -217,16 +241,18 @@ void CardPainter::legend()
     ly += 6.8;
     const double lineWidth = m_paper.width() - 2 * kMargin;
     const QStringList legend{
-        QStringLiteral("Bremse 100 % bei 18 km/h bis 0 % (Trimm) bei 38 km/h: Bremse x % = "
-                       "(38 − Fahrt) ÷ 20 × 100; darüber Beschleuniger (Beschl.) x % = (Fahrt − "
-                       "38) ÷ 12 × 100, voll bei 50 km/h."),
+        scaleRule(),
         QStringLiteral("Gestrichelter Rahmen: kein Gleiten über Grund. „steigt x m/s“: der "
                        "Schirm steigt über Grund; „kein Vorankommen“: Grundgeschwindigkeit null "
                        "oder rückwärts."),
         QStringLiteral("Zeilen: Wind waagerecht in km/h, − Gegenwind, + Rückenwind. Spalten: "
                        "Wind senkrecht in m/s, + Aufwind, − Abwind."),
-        QStringLiteral("Gilt nur für die Polare dieses Programms und ersetzt keine "
-                       "Flugausbildung.")};
+        ActiveWing() == nullptr
+            ? QStringLiteral("Gilt nur für die Polare dieses Programms und ersetzt keine "
+                             "Flugausbildung.")
+            : QStringLiteral("Gilt nur für die Polare von %1 bei dieser Masse und ersetzt keine "
+                             "Flugausbildung.")
+                  .arg(wingTitle(kGerman))};
     for (qsizetype i = 0; i < legend.size(); ++i) {
         const QFont font = mmFont(kSmallText, i == legend.size() - 1);
         const double height =

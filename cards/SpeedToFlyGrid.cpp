@@ -2,6 +2,7 @@
 
 #include "BrakeScale.h"
 #include "Format.h"
+#include "Wing.h"
 #include "modCalc.h"
 
 #include <QTextStream>
@@ -50,6 +51,20 @@ QStringList regimeWords(const GridCell &cell, const QLocale &locale)
         words.append(QStringLiteral("hält die Höhe"));
     }
     return words;
+}
+
+QString wingTitle(const QLocale &locale)
+{
+    const Wing *wing = ActiveWing();
+    if (wing == nullptr) {
+        return {};
+    }
+    QString title = QString::fromStdString(wing->name);
+    if (wing->massKg > 0) {
+        const bool whole = wing->massKg == std::round(wing->massKg);
+        title += QStringLiteral(", %1 kg").arg(FormatFixed(wing->massKg, whole ? 0 : 1, locale));
+    }
+    return title;
 }
 
 QString cardCsv(const CardOptions &options)
@@ -106,7 +121,9 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
     }
     QString out;
     QTextStream s(&out);
-    s << "Geschwindigkeit des besten Gleitens über Grund\n"
+    const QString wing = wingTitle(locale);
+    s << "Geschwindigkeit des besten Gleitens über Grund"
+      << (wing.isEmpty() ? QString() : QStringLiteral(": ") + wing) << "\n"
       << "Jede Zelle: Fahrt in km/h / Gleitzahl über Grund; wo der Schirm nicht über Grund "
          "gleitet,\n"
       << "stattdessen \"steigt x m/s\" (er steigt über Grund) oder \"kein Vorankommen\" "

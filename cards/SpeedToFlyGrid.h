@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Wing.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -17,8 +19,9 @@ struct CardOptions
     IntRange windH{-50, 50, 10}; // km/h, as the horizontal bar counts
     IntRange windV{-40, 40, 10}; // tenths of m/s, positive updraft
     bool csv = false;
-    QString pdf;   // the printable card's file; "-" for standard output
-    QString paper; // a4, a5 or a6; empty: a5
+    QString pdf;                    // the printable card's file; "-" for standard output
+    QString paper;                  // a4, a5 or a6; empty: a5
+    std::optional<WingChoice> wing; // a pilot's wing instead of the built-in polar
     bool help = false;
     bool version = false;
 };
@@ -48,6 +51,9 @@ GridCell bestGlideCell(int windH, int windVTenths);
 // What a cell is besides a glide, in words: "steigt 0,9 m/s", "kein Vorankommen", both
 // (in that order), "hält die Höhe"; empty for a glide.
 QStringList regimeWords(const GridCell &cell, const QLocale &locale);
+
+// The active wing in words, "Name, 95 kg"; empty for the built-in polar.
+QString wingTitle(const QLocale &locale);
 
 QString cardCsv(const CardOptions &options);
 QString cardTable(const CardOptions &options, const QLocale &locale = QLocale());

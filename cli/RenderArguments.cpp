@@ -2,9 +2,11 @@
 
 #include "DiagramFile.h"
 #include "SafeOutput.h"
+#include "WingOptions.h"
 #include "modCalc.h"
 
 #include <QRegularExpression>
+#include <cmath>
 
 namespace {
 
@@ -29,7 +31,13 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
     };
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+        QString wingError;
+        if (takeWingOption(args, i, o.wing, wingError)) {
+            if (!wingError.isEmpty()) {
+                error = wingError;
+                return std::nullopt;
+            }
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             o.help = true;
         } else if (arg == QLatin1String("--version")) {
             o.version = true;
@@ -57,12 +65,8 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
             }
             bool ok = false;
             const double v = args[++i].toDouble(&ok);
-            if (!ok || !(v >= 18.0 && v <= 50.0)) {
-                error = QStringLiteral("--airspeed: Zahl von 18 bis 50 erwartet, nicht '%1'")
-                            .arg(shortened(args[i]));
-                return std::nullopt;
-            }
-            o.airspeed = v;
+            o.airspeedText = args[i];
+            o.airspeed = ok && std::isfinite(v) ? v : -1.0;
         } else if (arg == QLatin1String("--size")) {
             if (!needValue(i)) {
                 return std::nullopt;
@@ -94,25 +98,50 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
         error = QStringLiteral("keine Ausgabedatei: -o DATEI.png fehlt");
         return std::nullopt;
     }
+    if (!checkWingChoice(o.wing, error)) {
+        return std::nullopt;
+    }
+    // With a wing its range is known once it is loaded; the built-in one's now.
+    if (!o.wing && !airspeedInRange(o, error)) {
+        return std::nullopt;
+    }
     return o;
+}
+
+bool airspeedInRange(const RenderOptions &options, QString &error)
+{
+    if (!options.airspeed ||
+        (*options.airspeed >= MinAirspeed() && *options.airspeed <= MaxAirspeed())) {
+        return true;
+    }
+    const QLocale c = QLocale::c();
+    error = QStringLiteral("--airspeed: Zahl von %1 bis %2 erwartet, nicht '%3'")
+                .arg(c.toString(MinAirspeed(), 'g', 4), c.toString(MaxAirspeed(), 'g', 4),
+                     shortened(options.airspeedText));
+    return false;
 }
 
 QString renderUsage()
 {
     return QStringLiteral(
-        "Aufruf: azodo-render [Optionen] -o DATEI.png|DATEI.svg|DATEI.pdf\n"
-        "Zeichnet das Diagramm für einen Zustand und schreibt es als PNG, als SVG oder als\n"
-        "PDF (A4 quer), je nach der Endung der Datei.\n"
-        "  --wind-h N              Wind horizontal in km/h, -50..50 (negativ: Gegenwind)\n"
-        "  --wind-v N              Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind)\n"
-        "  --airspeed V            Bremsen frei verstellbar, Fahrt V km/h (18..50);\n"
-        "                          ohne: Geschwindigkeit des besten Gleitens\n"
-        "  --no-wind-vectors       ohne Wind-Vektoren\n"
-        "  --no-airspeed-vectors   ohne Airspeed-Vektoren\n"
-        "  --size BxH              Größe des Diagramms in Pixeln (Vorgabe 1600x1000,\n"
-        "                          für PDF 1100x700)\n"
-        "  -o DATEI                Ausgabedatei; -o - schreibt ein PNG auf die Standardausgabe\n"
-        "  --help, --version       diese Hilfe, die Version\n");
+               "Aufruf: azodo-render [Optionen] -o DATEI.png|DATEI.svg|DATEI.pdf\n"
+               "Zeichnet das Diagramm für einen Zustand und schreibt es als PNG, als SVG oder als\n"
+               "PDF (A4 quer), je nach der Endung der Datei.\n"
+               "  --wind-h N              Wind horizontal in km/h, -50..50 (negativ: Gegenwind)\n"
+               "  --wind-v N              Wind vertikal in Zehntel m/s, -40..40 (positiv: "
+               "Aufwind)\n"
+               "  --airspeed V            Bremsen frei verstellbar, Fahrt V km/h (18..50, mit\n"
+               "                          --polar von MIN bis MAX);\n"
+               "                          ohne: Geschwindigkeit des besten Gleitens\n"
+               "  --no-wind-vectors       ohne Wind-Vektoren\n"
+               "  --no-airspeed-vectors   ohne Airspeed-Vektoren\n"
+               "  --size BxH              Größe des Diagramms in Pixeln (Vorgabe 1600x1000,\n"
+               "                          für PDF 1100x700)\n"
+               "  -o DATEI                Ausgabedatei; -o - schreibt ein PNG auf die "
+               "Standardausgabe\n"
+               "%1"
+               "  --help, --version       diese Hilfe, die Version\n")
+        .arg(wingUsage());
 }
 
 DiagramState stateOf(const RenderOptions &options)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DiagramFile.h"
+#include "Wing.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,7 +14,8 @@ struct RenderOptions
 {
     int windH = 0;                  // km/h, as the horizontal bar counts (-50..50)
     int windVTenths = 0;            // tenths of m/s, positive updraft (-40..40)
-    std::optional<double> airspeed; // free-brake mode at this airspeed (18..50)
+    std::optional<double> airspeed; // free-brake mode at this airspeed (MIN..MAX)
+    QString airspeedText;           // as given, for the error line
     bool windVectors = true;
     bool airspeedVectors = true;
     // Pixels of the diagram; without --size 1600 x 1000, and 1100 x 700 for a PDF, where
@@ -24,11 +26,15 @@ struct RenderOptions
     int outputHeight() const { return height > 0 ? height : isPdf() ? 700 : 1000; }
     bool isPdf() const { return exportFormatFor(output) == ExportFormat::Pdf && output != "-"; }
     QString output;
+    std::optional<WingChoice> wing; // a pilot's wing instead of the built-in polar
     bool help = false;
     bool version = false;
 };
 
 std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QString &error);
+
+// --airspeed within the active polar's range; else false with a German line.
+bool airspeedInRange(const RenderOptions &options, QString &error);
 QString renderUsage();
 
 // The state the options describe.

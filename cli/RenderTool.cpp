@@ -3,6 +3,7 @@
 #include "RenderArguments.h"
 #include "SafeOutput.h"
 #include "ToolStart.h"
+#include "WingOptions.h"
 
 #include <QApplication>
 
@@ -24,6 +25,13 @@ int runRenderTool(int argc, char *argv[])
         const QString text =
             options->help ? renderUsage() : QStringLiteral("azodo-render " AZODO_VERSION "\n");
         return writeOutput(kTool, QStringLiteral("-"), text.toUtf8());
+    }
+    if (options->wing) {
+        QString error;
+        if (!activateWing(*options->wing, error) || !airspeedInRange(*options, error)) {
+            printToolError(kTool, error);
+            return 2;
+        }
     }
 
     // The export needs no display; and Qt never sees the user's arguments, so it cannot

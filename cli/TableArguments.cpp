@@ -1,6 +1,7 @@
 #include "TableArguments.h"
 
 #include "SafeOutput.h"
+#include "WingOptions.h"
 
 namespace {
 
@@ -44,7 +45,13 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
     CardOptions options;
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+        QString wingError;
+        if (takeWingOption(args, i, options.wing, wingError)) {
+            if (!wingError.isEmpty()) {
+                error = wingError;
+                return std::nullopt;
+            }
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options.help = true;
         } else if (arg == QLatin1String("--version")) {
             options.version = true;
@@ -89,22 +96,32 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
         error = QStringLiteral("--paper gilt nur zusammen mit --pdf");
         return std::nullopt;
     }
+    if (!checkWingChoice(options.wing, error)) {
+        return std::nullopt;
+    }
     return options;
 }
 
 QString cardUsage()
 {
     return QStringLiteral(
-        "Aufruf: azodo-table [--csv | --pdf DATEI [--paper a4|a5|a6]]\n"
-        "                    [--wind-h VON:BIS:SCHRITT] [--wind-v VON:BIS:SCHRITT]\n"
-        "Druckt die Fahrt des besten Gleitens über Grund und die Gleitzahl über Grund.\n"
-        "  --wind-h  Wind horizontal in km/h, -50..50 (negativ: Gegenwind); Vorgabe -50:50:10\n"
-        "  --wind-v  Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind); Vorgabe -40:40:10\n"
-        "  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,\n"
-        "            ground_speed_kmh,ground_vertical_ms mit Dezimalpunkt\n"
-        "  --pdf     eine Karte zum Ausdrucken: Bremse, Trimm oder Beschleuniger je Wind\n"
-        "            (-: auf die Standardausgabe)\n"
-        "  --paper   Papierformat der Karte, hochkant: a4, a5 (Vorgabe) oder a6\n"
-        "  --help    diese Hilfe\n"
-        "  --version die Version\n");
+               "Aufruf: azodo-table [--csv | --pdf DATEI [--paper a4|a5|a6]]\n"
+               "                    [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]\n"
+               "                    [--ref-mass KG] [--name TEXT]]\n"
+               "                    [--wind-h VON:BIS:SCHRITT] [--wind-v VON:BIS:SCHRITT]\n"
+               "Druckt die Fahrt des besten Gleitens über Grund und die Gleitzahl über Grund.\n"
+               "  --wind-h  Wind horizontal in km/h, -50..50 (negativ: Gegenwind); Vorgabe "
+               "-50:50:10\n"
+               "  --wind-v  Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind); Vorgabe "
+               "-40:40:10\n"
+               "  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,\n"
+               "            ground_speed_kmh,ground_vertical_ms mit Dezimalpunkt\n"
+               "  --pdf     eine Karte zum Ausdrucken: Bremse, Trimm oder Beschleuniger je Wind\n"
+               "            (-: auf die Standardausgabe)\n"
+               "  --paper   Papierformat der Karte, hochkant: a4, a5 (Vorgabe) oder a6\n"
+               "  --help    diese Hilfe\n"
+               "  --version die Version\n"
+               "Der eigene Schirm statt der eingebauten Polare:\n"
+               "%1")
+        .arg(wingUsage());
 }

@@ -4,6 +4,7 @@
 #include "SafeOutput.h"
 #include "TableArguments.h"
 #include "ToolStart.h"
+#include "WingOptions.h"
 
 #include <QGuiApplication>
 
@@ -34,6 +35,12 @@ int runTableTool(int argc, char *argv[])
     const auto options = startTool(argc, argv, kTool, parseCardArguments);
     if (!options) {
         return 2;
+    }
+    if (options->wing && !options->help && !options->version) {
+        if (QString error; !activateWing(*options->wing, error)) {
+            printToolError(kTool, error);
+            return 2;
+        }
     }
     if (!options->pdf.isEmpty() && !options->help && !options->version) {
         return writeCard(*options);

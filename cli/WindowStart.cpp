@@ -1,6 +1,7 @@
 #include "WindowStart.h"
 
 #include "SafeOutput.h"
+#include "WingOptions.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -28,6 +29,12 @@ void startMessageHandler(QtMsgType type, const QMessageLogContext &, const QStri
     g_startMessages.append({type, message});
 }
 
+int printErrorAndExit(const QString &message)
+{
+    std::fprintf(stderr, "azodo: %s\n", oneLine(message).toLocal8Bit().constData());
+    return 2;
+}
+
 int printAndExit(const char *text)
 {
     ignoreOutputSignals();
@@ -41,19 +48,43 @@ int printAndExit(const char *text)
 
 } // namespace
 
-std::optional<int> answerWithoutWindow(int argc, char *argv[])
+std::optional<int> answerWithoutWindow(int argc, char *argv[], std::optional<Wing> &wing)
 {
     guardStandardDescriptors();
+    QStringList args;
+    for (int i = 1; i < argc; ++i) {
+        args.append(QString::fromLocal8Bit(argv[i]));
+    }
+    std::optional<WingChoice> choice;
+    for (int i = 0; i < args.size(); ++i) {
+        // Anything else is Qt's (-platform, say) and left to it.
+        if (QString error; takeWingOption(args, i, choice, error) && !error.isEmpty()) {
+            return printErrorAndExit(error);
+        }
+    }
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             return printAndExit("azodo " AZODO_VERSION "\n");
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             return printAndExit(
-                "Aufruf: azodo [--help | --version]\n"
+                "Aufruf: azodo [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]\n"
+                "              [--ref-mass KG] [--name TEXT]]\n"
+                "       azodo --help | --version\n"
                 "Var Azodoviravovorididaz: die Geschwindigkeitspolare eines Gleitschirms im "
                 "Wind,\nbestes Gleiten über Grund, mit einer geführten Tour in 25 Schritten.\n"
-                "Das Programm hat keine weiteren eigenen Optionen.\n");
+                "Mit --polar zeigt es die Polare des eigenen Schirms; die Optionen sind die "
+                "von\nazodo-table (siehe azodo-table --help).\n");
+        }
+    }
+    if (QString error; !checkWingChoice(choice, error)) {
+        return printErrorAndExit(error);
+    }
+    if (choice) {
+        std::string error;
+        wing = loadWing(*choice, error);
+        if (!wing) {
+            return printErrorAndExit(QString::fromStdString(error));
         }
     }
     return std::nullopt;

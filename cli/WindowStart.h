@@ -1,13 +1,16 @@
 #pragma once
 
+#include "Wing.h"
+
 #include <optional>
 
 // The start of the window program, around its QApplication.
 
-// Call first: guards the standard descriptors and answers --help and --version without
-// any window. Returns the exit code when the program is done, nothing when the window
-// is to open.
-std::optional<int> answerWithoutWindow(int argc, char *argv[]);
+// Call first: guards the standard descriptors, answers --help and --version without any
+// window, and loads the wing that --polar names (with --speeds, --mass, --ref-mass,
+// --name) into wing. Returns the exit code when the program is done (2 after one German
+// line for a bad polar), nothing when the window is to open.
+std::optional<int> answerWithoutWindow(int argc, char *argv[], std::optional<Wing> &wing);
 
 // Lives across the making of the QApplication: Qt's abort for a missing display becomes
 // one German line, and what Qt says while it starts is held back until the start has

@@ -120,14 +120,18 @@ void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
         printAt(pic, px + 10, Y(sink / 2.0 + windV) + h / 2, text);
     }
 
-    // The polar of 32 segments with the brake scale under it, box by box.
-    const auto polarPoint = [&](int v) {
-        const float vf = static_cast<float>(v);
+    // The polar of 32 segments with the brake scale under it, box by box. Segment and box
+    // k run between the airspeeds at scale positions 17 + k and 18 + k: whole km/h for
+    // the built-in polar, a wing's own airspeeds otherwise.
+    const auto polarPoint = [&](int position) {
+        const float vf = static_cast<float>(BrakeScale::airspeedAtScale(position));
         return QPointF(X(vf + static_cast<double>(windH)),
                        Y(static_cast<double>(Polar(vf)) + windV));
     };
-    const auto brakeBox = [&](int v, int color) {
-        pic.LineBox(BrakeBand::x(v, windH), BrakeBand::topY(windV), BrakeBand::x(v - 1, windH),
+    const auto brakeBox = [&](int position, int color) {
+        pic.LineBox(BrakeBand::x(BrakeScale::airspeedAtScale(position), windH),
+                    BrakeBand::topY(windV),
+                    BrakeBand::x(BrakeScale::airspeedAtScale(position - 1), windH),
                     BrakeBand::bottomY(windV), color);
     };
     pic.setDrawWidth(2);
@@ -144,13 +148,20 @@ void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
         brakeBox(v, brakeScaleColor(v));
     }
 
-    // Labels of the brake scale, each centred on its airspeed's place.
+    // Labels of the brake scale, each centred on its airspeed's place: full brake, the
+    // middle of the brake range, trim, full accelerator.
     pic.setForeColor(Look::kBrakeLabel);
+    const double slowest = MinAirspeed();
+    const double trim = TrimAirspeed();
+    const double fastest = MaxAirspeed();
     const struct
     {
         const char *text;
-        int airspeed;
-    } labels[] = {{"100%", 18}, {"0%", 38}, {"Beschleuniger", 50}, {"Bremse", 28}};
+        double airspeed;
+    } labels[] = {{"100%", slowest},
+                  {"0%", trim},
+                  {"Beschleuniger", fastest},
+                  {"Bremse", (slowest + trim) / 2}};
     for (const auto &label : labels) {
         const QString text = QString::fromUtf8(label.text);
         const double w = pic.TextWidth(text);
@@ -166,7 +177,7 @@ void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
                                 ? QStringLiteral("Man verschiebe den schwarzen Balken")
                                 : QStringLiteral("Geschwindigkeit des besten Gleitens");
     const double w = pic.TextWidth(caption);
-    printAt(pic, X(static_cast<double>(windH) + 34) - w / 2,
+    printAt(pic, X(static_cast<double>(windH) + (slowest + fastest) / 2) - w / 2,
             Y(windV - BrakeBand::kCaptionBelowOrigin), caption);
     pic.setFontBold(false);
 

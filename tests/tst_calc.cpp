@@ -1,8 +1,11 @@
 #include "BrakeScale.h"
+#include "Wing.h"
 #include "modCalc.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#include <fstream>
 
 class TestCalc : public QObject
 {
@@ -18,6 +21,20 @@ private slots:
     void windVFromBar();
     void brakeTerms_data();
     void brakeTerms();
+
+    void fitThroughThreePointsIsExact();
+    void fitOfANoisyTable();
+    void massScalesSpeedsNotTheGlideRatio();
+    void wingFiles_data();
+    void wingFiles();
+    void wingBestGlideAgainstBruteForce_data();
+    void wingBestGlideAgainstBruteForce();
+    void wingScaleMapsItsThreeSpeeds();
+    void builtInScaleIsTheIdentity();
+
+private:
+    QTemporaryDir m_dir;
+    std::string writeFile(const char *name, const std::string &content);
 };
 
 void TestCalc::polarSamples_data()
@@ -177,6 +194,271 @@ void TestCalc::brakeTerms()
     QCOMPARE(c.red, red);
     QCOMPARE(c.green, green);
     QCOMPARE(c.blue, blue);
+}
+
+namespace {
+
+// A made-up wing: 24, 37 and 54 km/h at 90 kg, sinking 1.7, 1.1 and 2.1 m/s.
+constexpr char kLine[] = "90,0,24,-1.7,37,-1.1,54,-2.1,23.5\n";
+
+double quadratic(double a, double b, double c, double v)
+{
+    return a * v * v + b * v + c;
+}
+
+// Sets the wing as the model's polar while it lives.
+struct ActiveFor
+{
+    explicit ActiveFor(const Wing &wing) { SetActiveWing(&wing); }
+    ~ActiveFor() { SetActiveWing(nullptr); }
+};
+
+} // namespace
+
+std::string TestCalc::writeFile(const char *name, const std::string &content)
+{
+    const std::string path = m_dir.filePath(QString::fromLatin1(name)).toStdString();
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+}
+
+void TestCalc::fitThroughThreePointsIsExact()
+{
+    const double v[] = {24, 37, 54};
+    const double w[] = {-1.7, -1.1, -2.1};
+    double a = 0, b = 0, c = 0;
+    QVERIFY(fitQuadratic(v, w, 3, a, b, c));
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(std::fabs(quadratic(a, b, c, v[i]) - w[i]) < 1e-9);
+    }
+    const double twice[] = {30, 30, 40};
+    QVERIFY(!fitQuadratic(twice, w, 3, a, b, c));
+}
+
+void TestCalc::fitOfANoisyTable()
+{
+    // Points of w = -0.004 v² + 0.26 v - 5.3 with ±0.03 m/s of alternating noise: the
+    // fit lies within the noise across the range, and its coefficients near the truth.
+    std::vector<double> v, w;
+    for (int i = 0; i < 15; ++i) {
+        v.push_back(22 + 2.0 * i);
+        w.push_back(quadratic(-0.004, 0.26, -5.3, v.back()) + (i % 2 ? 0.03 : -0.03));
+    }
+    double a = 0, b = 0, c = 0;
+    QVERIFY(fitQuadratic(v.data(), w.data(), 15, a, b, c));
+    QVERIFY(std::fabs(a + 0.004) < 2e-4);
+    for (double x = 22; x <= 50; x += 1) {
+        QVERIFY(std::fabs(quadratic(a, b, c, x) - quadratic(-0.004, 0.26, -5.3, x)) < 0.03);
+    }
+}
+
+void TestCalc::massScalesSpeedsNotTheGlideRatio()
+{
+    std::string error;
+    WingChoice light{writeFile("m.plr", kLine), {}, {}, {}, {}, {}, {}};
+    const std::optional<Wing> ref = loadWing(light, error);
+    QVERIFY2(ref, error.c_str());
+    WingChoice heavy = light;
+    heavy.massKg = 110.0;
+    const std::optional<Wing> wing = loadWing(heavy, error);
+    QVERIFY2(wing, error.c_str());
+    const double k = std::sqrt(110.0 / 90.0);
+    QVERIFY(std::fabs(wing->minSpeed - 24 * k) < 1e-4);
+    QVERIFY(std::fabs(wing->trimSpeed - 37 * k) < 1e-4);
+    QVERIFY(std::fabs(wing->maxSpeed - 54 * k) < 1e-4);
+    QCOMPARE(wing->massKg, 110.0);
+    // Each point of the polar moves out along its ray from the origin: same glide ratio.
+    for (float v = 24; v <= 54; v += 3) {
+        const float heavyV = static_cast<float>(v * k);
+        QVERIFY(std::fabs(wing->sink(heavyV) - k * ref->sink(v)) < 1e-4);
+        QVERIFY(std::fabs(heavyV / wing->sink(heavyV) - v / ref->sink(v)) < 1e-3);
+    }
+}
+
+void TestCalc::wingFiles_data()
+{
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<QString>("options"); // speeds MIN:TRIM:MAX, mass, ref-mass, name; "-": none
+    QTest::addColumn<QString>("error");   // a piece of the expected message; empty: loads
+    const QString line = QString::fromLatin1(kLine);
+    const QString table = QStringLiteral("airspeed_kmh,sink_ms\n25,-1.5\n35,-1.1\n50,-1.9\n");
+    QTest::newRow("three-point line") << line << "-,-,-,-"
+                                      << "";
+    QTest::newRow("other systems' files")
+        << "\xEF\xBB\xBF* comment\r\n\r\n 90 , 0 , 24 , -1.7 , 37 "
+           ", -1.1 , 54 , -2.1 , 23.5 , 1 , x\r\n5,5\r\n"
+        << "-,-,-,-"
+        << "";
+    QTest::newRow("table with its speeds and masses") << table << "25:35:50,95,90,-"
+                                                      << "";
+    QTest::newRow("not a number") << "90,0,24,-1.7,3x,-1.1,54,-2.1"
+                                  << "-,-,-,-"
+                                  << "Zeile 1: Feld 5: „3x“ ist keine Zahl";
+    QTest::newRow("NaN") << "90,0,24,-1.7,nan,-1.1,54,-2.1"
+                         << "-,-,-,-"
+                         << "keine endliche Zahl";
+    QTest::newRow("infinity") << "* x\n90,0,24,-1.7,37,-inf,54,-2.1"
+                              << "-,-,-,-"
+                              << "Zeile 2: Feld 6";
+    QTest::newRow("too few fields") << "90,0,24,-1.7,37,-1.1"
+                                    << "-,-,-,-"
+                                    << "6 Felder";
+    QTest::newRow("too few points") << "airspeed_kmh,sink_ms\n25,-1.5\n35,-1.1\n"
+                                    << "25:30:35,-,-,-"
+                                    << "zu wenige Punkte (2)";
+    QTest::newRow("speeds not rising") << table + "45,-1.6\n"
+                                       << "25:35:45,-,-,-"
+                                       << "Zeile 5: die Fahrten steigen nicht";
+    QTest::newRow("speed beyond 120") << "90,0,24,-1.7,37,-1.1,154,-2.1"
+                                      << "-,-,-,-"
+                                      << "nicht zwischen 10 und 120";
+    QTest::newRow("sink not negative") << "90,0,24,-1.7,37,0.1,54,-2.1"
+                                       << "-,-,-,-"
+                                       << "ist nicht negativ";
+    QTest::newRow("opens upward") << "90,0,24,-1.0,37,-1.9,54,-1.0"
+                                  << "-,-,-,-"
+                                  << "keine Polare";
+    QTest::newRow("climbs inside the range")
+        << "airspeed_kmh,sink_ms\n20,-0.05\n30,-0.01\n40,-0.2\n"
+        << "20:30:40,-,-,-"
+        << "keine Polare";
+    QTest::newRow("trim not between") << line << "30:25:50,-,-,-"
+                                      << "MIN < TRIMM < MAX";
+    QTest::newRow("mass too small") << line << "-,25,-,-"
+                                    << "nicht zwischen 30 und 300 kg";
+    QTest::newRow("reference mass too large") << "400,0,24,-1.7,37,-1.1,54,-2.1"
+                                              << "-,-,-,-"
+                                              << "nicht zwischen 30 und 300 kg";
+    QTest::newRow("table mass needs a reference") << table << "25:35:50,95,-,-"
+                                                  << "--ref-mass";
+    QTest::newRow("table needs speeds") << table << "-,-,-,-"
+                                        << "MIN:TRIMM:MAX";
+    QTest::newRow("name too long")
+        << line << QStringLiteral("-,-,-,") + QString(61, QLatin1Char('n'))
+        << "länger als 60 Zeichen";
+    QTest::newRow("too fast once heavy") << line << "-,200,-,-"
+                                         << "das Diagramm zeigt 10 bis 60";
+    QTest::newRow("sinks into the brake scale") << "90,0,24,-3.6,37,-1.1,54,-2.1"
+                                                << "-,-,-,-"
+                                                << "Bremsskala";
+    QTest::newRow("no data") << "* only a comment\n\n"
+                             << "-,-,-,-"
+                             << "keine Polare in der Datei";
+    QTest::newRow("file over 1 MB") << "*" + QString(1024 * 1024, QLatin1Char('x')) << "-,-,-,-"
+                                    << "größer als 1 MB";
+}
+
+void TestCalc::wingFiles()
+{
+    QFETCH(QString, content);
+    QFETCH(QString, options);
+    QFETCH(QString, error);
+    const QStringList o = options.split(QLatin1Char(','));
+    WingChoice choice;
+    choice.path = writeFile("w.plr", content.toStdString());
+    if (o[0] != QLatin1String("-")) {
+        const QStringList speeds = o[0].split(QLatin1Char(':'));
+        choice.minSpeed = speeds[0].toFloat();
+        choice.trimSpeed = speeds[1].toFloat();
+        choice.maxSpeed = speeds[2].toFloat();
+    }
+    if (o[1] != QLatin1String("-")) {
+        choice.massKg = o[1].toDouble();
+    }
+    if (o[2] != QLatin1String("-")) {
+        choice.refMassKg = o[2].toDouble();
+    }
+    if (o[3] != QLatin1String("-")) {
+        choice.name = o[3].toStdString();
+    }
+    std::string why;
+    const std::optional<Wing> wing = loadWing(choice, why);
+    if (error.isEmpty()) {
+        QVERIFY2(wing, why.c_str());
+        QVERIFY(wing->a < 0 && wing->minSpeed < wing->trimSpeed);
+        return;
+    }
+    QVERIFY(!wing);
+    const QString message = QString::fromStdString(why);
+    QVERIFY2(message.startsWith(QString::fromStdString(choice.path)), qPrintable(message));
+    QVERIFY2(message.contains(error), qPrintable(message));
+    QVERIFY(!message.contains(QLatin1Char('\n')));
+}
+
+void TestCalc::wingBestGlideAgainstBruteForce_data()
+{
+    QTest::addColumn<float>("windH");
+    QTest::addColumn<float>("windV");
+    QTest::newRow("still air") << 0.0f << 0.0f;
+    QTest::newRow("headwind 20") << -20.0f << 0.0f;
+    QTest::newRow("headwind 35, sink 1.5") << -35.0f << -1.5f;
+    QTest::newRow("tailwind 30") << 30.0f << 0.0f;
+    QTest::newRow("lift 0.7") << 0.0f << 0.7f;
+    QTest::newRow("headwind 50") << -50.0f << 0.0f;
+    QTest::newRow("lift 3, headwind 10") << -10.0f << 3.0f;
+}
+
+void TestCalc::wingBestGlideAgainstBruteForce()
+{
+    // The walk stops at the first airspeed where slowing down no longer flattens the path;
+    // the path angle of a quadratic polar has a single peak, so the walk must land on the
+    // flattest of all the grid's airspeeds, found here by trying every one.
+    QFETCH(float, windH);
+    QFETCH(float, windV);
+    std::string error;
+    WingChoice choice{writeFile("b.plr", kLine), {}, {}, {}, {}, {}, {}};
+    choice.massKg = 100.0;
+    const std::optional<Wing> wing = loadWing(choice, error);
+    QVERIFY2(wing, error.c_str());
+    const ActiveFor active(*wing);
+    float found = 0;
+    BestGlide(found, windH, windV);
+    const auto angle = [&](double v) {
+        const double h = (v + windH) / 3.6;
+        const double a = std::atan((wing->sink(static_cast<float>(v)) + windV) / h);
+        return h < 0 ? a - M_PI : a;
+    };
+    double best = wing->maxSpeed;
+    for (double v = wing->maxSpeed; v >= wing->minSpeed - 1e-6; v -= 0.5) {
+        if (v + windH != 0 && angle(v) > angle(best) + 1e-9) {
+            best = v;
+        }
+    }
+    QVERIFY2(std::fabs(found - best) < 1e-4,
+             qPrintable(QStringLiteral("walk %1, brute force %2").arg(found).arg(best)));
+    QVERIFY(found >= wing->minSpeed && found <= wing->maxSpeed);
+}
+
+void TestCalc::wingScaleMapsItsThreeSpeeds()
+{
+    std::string error;
+    WingChoice choice{writeFile("s.plr", kLine), 24.0f, 37.0f, 54.0f, {}, {}, {}};
+    const std::optional<Wing> wing = loadWing(choice, error);
+    QVERIFY2(wing, error.c_str());
+    const ActiveFor active(*wing);
+    QCOMPARE(BrakeScale::scalePosition(24.0f), 18.0);
+    QCOMPARE(BrakeScale::scalePosition(37.0f), 38.0);
+    QCOMPARE(BrakeScale::scalePosition(54.0f), 50.0);
+    QCOMPARE(BrakeScale::airspeedAtScale(28.0), 30.5);
+    QCOMPARE(BrakeScale::airspeedAtScale(44.0), 45.5);
+    QCOMPARE(BrakeScale::settingFor(24.0f).brakePercent, 100);
+    QVERIFY(BrakeScale::settingFor(37.0f).isTrim());
+    QCOMPARE(BrakeScale::settingFor(54.0f).acceleratorPercent, 100);
+    QCOMPARE(BrakeScale::settingFor(30.5f).brakePercent, 50);
+    QCOMPARE(MinAirspeed(), 24.0f);
+    QCOMPARE(MaxAirspeed(), 54.0f);
+    // The first box is red, the last yellow, as on the built-in scale.
+    QCOMPARE(BrakeScale::colorFor(24.2f).red, 255);
+    QCOMPARE(BrakeScale::colorFor(53.9f).blue, 0);
+}
+
+void TestCalc::builtInScaleIsTheIdentity()
+{
+    QVERIFY(ActiveWing() == nullptr);
+    for (float v = 18.0f; v <= 50.0f; v += 0.5f) {
+        QCOMPARE(BrakeScale::scalePosition(v), static_cast<double>(v));
+        QCOMPARE(BrakeScale::airspeedAtScale(v), static_cast<double>(v));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestCalc)

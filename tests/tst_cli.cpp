@@ -169,6 +169,8 @@ private slots:
     void toolsReportFailedWrites_data();
     void toolsReportFailedWrites();
     void fuzzedArgumentsKeepTheContract();
+    void wingReachesTheTools_data();
+    void wingReachesTheTools();
     void programsAnswerWithoutADisplay_data();
     void programsAnswerWithoutADisplay();
 };
@@ -830,6 +832,70 @@ void TestCli::fuzzedArgumentsKeepTheContract()
     }
 }
 
+void TestCli::wingReachesTheTools_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("args"); // WING stands for a good polar file, BAD for a bad one
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("answer"); // the start of standard output, or of the error line
+    const auto row = [](const char *name, const char *program, const QStringList &args, int code,
+                        const QString &answer) {
+        QTest::newRow(name) << QString::fromLatin1(program) << args << code << answer;
+    };
+    row("card names the wing", "azodo-table",
+        {"--polar", "WING", "--mass", "95", "--wind-h", "0:0:1", "--wind-v", "0:0:1"}, 0,
+        "Geschwindigkeit des besten Gleitens über Grund: Schulschirm, 95 kg\n");
+    row("csv of the wing", "azodo-table",
+        {"--csv", "--polar", "WING", "--speeds", "24:37:54", "--wind-h", "0:0:1", "--wind-v",
+         "0:0:1"},
+        0, "wind_h,");
+    row("bad line named", "azodo-table", {"--polar", "BAD"}, 2,
+        "azodo-table: BAD, Zeile 2: Feld 3: „x“ ist keine Zahl");
+    row("speeds malformed", "azodo-table", {"--polar", "WING", "--speeds", "24:37"}, 2,
+        "azodo-table: --speeds: MIN:TRIMM:MAX");
+    row("mass without a polar", "azodo-table", {"--mass", "95"}, 2,
+        "azodo-table: --speeds, --mass, --ref-mass und --name gelten nur zusammen mit --polar");
+    row("airspeed inside the wing's range", "azodo-render",
+        {"--polar", "WING", "--airspeed", "53", "--size", "200x200", "-o", "-"}, 0, "\uFFFDPNG");
+    row("airspeed beyond the wing's range", "azodo-render",
+        {"--polar", "WING", "--airspeed", "20", "-o", "-"}, 2,
+        "azodo-render: --airspeed: Zahl von 24 bis 54 erwartet, nicht '20'");
+    row("render with a bad polar", "azodo-render", {"--polar", "BAD", "-o", "-"}, 2,
+        "azodo-render: BAD, Zeile 2");
+}
+
+void TestCli::wingReachesTheTools()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QString, answer);
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("Schulschirm.plr"));
+    const QString bad = dir.filePath(QStringLiteral("kaputt.plr"));
+    {
+        QFile f(good);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("* made up\n90,0,24,-1.7,37,-1.1,54,-2.1\n");
+    }
+    {
+        QFile f(bad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("* made up\n90,0,x,-1.7,37,-1.1,54,-2.1\n");
+    }
+    args.replaceInStrings(QStringLiteral("WING"), good);
+    args.replaceInStrings(QStringLiteral("BAD"), bad);
+    answer.replace(QStringLiteral("BAD"), bad);
+    const Run r = run(program, args);
+    QCOMPARE(r.code, code);
+    if (code == 0) {
+        QVERIFY2(r.out.startsWith(answer), qPrintable(r.out.left(120)));
+    } else {
+        QVERIFY2(r.err.startsWith(answer), qPrintable(r.err));
+        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+    }
+}
+
 void TestCli::programsAnswerWithoutADisplay_data()
 {
     QTest::addColumn<QString>("program");
@@ -846,6 +912,11 @@ void TestCli::programsAnswerWithoutADisplay_data()
     // The window program where there is no display: one German line, not Qt's abort.
     QTest::newRow("azodo without display") << QStringLiteral("azodo") << QStringList{} << 1
                                            << QStringLiteral("azodo: keine grafische Anzeige");
+    // A bad polar is answered before any window is tried.
+    QTest::newRow("azodo with a bad polar")
+        << QStringLiteral("azodo")
+        << QStringList{QStringLiteral("--polar"), QStringLiteral("/nicht/da.plr")} << 2
+        << QStringLiteral("azodo: /nicht/da.plr: die Datei kann nicht gelesen werden");
     // The picture export never needs one, whatever the environment names.
     QTest::newRow("render with xcb named")
         << QStringLiteral("azodo-render")

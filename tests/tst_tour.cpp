@@ -3,6 +3,7 @@
 #include "Look.h"
 #include "TourController.h"
 #include "frmStart.h"
+#include "modCalc.h"
 
 #include <QClipboard>
 #include <QPainter>
@@ -303,6 +304,7 @@ private slots:
     void drawingsOfSteps();
     void startAndEnd();
     void secondTour();
+    void tourTeachesWithTheBuiltInPolar();
     void freedBrakesBeforeTheTour();
     void windSetDuringAWaitStaysInForce();
     void dragPastTheSweepEnd();
@@ -557,6 +559,47 @@ void TestTour::secondTour()
     for (int i = 0; i < 25; ++i) {
         QCOMPARE(d.waits[i].text, first[i].text);
     }
+}
+
+void TestTour::tourTeachesWithTheBuiltInPolar()
+{
+    // Its texts quote the built-in polar's numbers: a loaded wing steps aside for the
+    // tour and comes back after it, with its title, redrawn once.
+    Wing wing;
+    wing.name = "Schulschirm";
+    wing.massKg = 95;
+    wing.a = -0.0042;
+    wing.b = 0.3;
+    wing.c = -6.3;
+    wing.minSpeed = 24;
+    wing.trimSpeed = 37;
+    wing.maxSpeed = 54;
+    Driver d;
+    d.form.setWing(&wing);
+    QCOMPARE(d.form.windowTitle(), QStringLiteral("Var Azodoviravovorididaz – Schulschirm, 95 kg"));
+    QList<float> maxDuringTour;
+    QString titleDuringTour;
+    d.onWait = [&](int step) {
+        maxDuringTour.append(MaxAirspeed());
+        if (step == 11) {
+            titleDuringTour = d.form.windowTitle();
+        }
+        return true;
+    };
+    d.runTour();
+    QCOMPARE(maxDuringTour.size(), 25);
+    QVERIFY(std::all_of(maxDuringTour.begin(), maxDuringTour.end(),
+                        [](float v) { return v == 50.0f; }));
+    QCOMPARE(titleDuringTour, QStringLiteral("Var Azodoviravovorididaz"));
+    // Step 11's best-glide tangent ends at the built-in polar's 33.5 km/h.
+    QCOMPARE(d.waitOf(11).ops.back().x2, 335.0);
+    QCOMPARE(MaxAirspeed(), 54.0f);
+    QVERIFY(d.form.windowTitle().endsWith(QStringLiteral("Schulschirm, 95 kg")));
+    // Redrawn for the wing: the brake bar stands on its best glide again.
+    QVERIFY(d.form.decl.Airspeed >= 24.0f && d.form.decl.Airspeed <= 54.0f);
+    QCOMPARE(d.form.decl.GroundSpeedH, d.form.decl.Airspeed);
+    d.form.setWing(nullptr);
+    QVERIFY(ActiveWing() == nullptr);
 }
 
 void TestTour::freedBrakesBeforeTheTour()

@@ -151,6 +151,8 @@ void TourController::redrawFrame()
 void TourController::start()
 {
     frmStart &f = form();
+    // Its texts quote the built-in polar's numbers.
+    f.setWingSuspended(true);
     f.txtTour->setVisible(true);
     f.cmdWeiter->setVisible(true);
     f.cmdWeiter->setText(QStringLiteral(">> Weiter"));
@@ -185,4 +187,5 @@ void TourController::end()
     }
     // The hidden ">> Weiter" gave the focus away; "Tour" takes it, never "Ende".
     f.cmdTour->setFocus(Qt::OtherFocusReason);
+    f.setWingSuspended(false);
 }

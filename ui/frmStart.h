@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "Layout.h"
 #include "PictureBox.h"
+#include "Wing.h"
 #include "modDeklarationen.h"
 
 #include <QCheckBox>
@@ -11,6 +12,7 @@
 #include <QScrollBar>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 // The program's one window: the diagram, the wind bars, the switches and buttons.
 // Its controls and drawing procedures are public because the tour drives them.
@@ -43,6 +45,13 @@ public:
     // PDF as the same drawing in vectors (by the file's ending), with the read-out above.
     // False with a German reason on failure.
     bool saveDiagram(const QString &path, QString &error);
+
+    // A pilot's wing in place of the built-in polar (nullptr: the built-in one); redraws.
+    void setWing(const Wing *wing);
+    const std::optional<Wing> &wing() const { return m_wing; }
+    // The tour teaches with the built-in polar: suspended, the wing steps aside; back, it
+    // returns. Either way the diagram is redrawn once when a wing is loaded.
+    void setWingSuspended(bool suspended);
 
     // What "Ende" does after telling everyone: by default end the event loop.
     void setEndProgram(std::function<void()> end) { m_endProgram = std::move(end); }
@@ -95,6 +104,8 @@ private:
     void copyDiagram();
     void saveDiagramAs();
     void picPolare_ContextMenu(const QPoint &at);
+    void loadWingFromFile();
+    void applyWing();
     // The wind bars carry the winds in their accessible names.
     void announceWinds();
 
@@ -113,4 +124,6 @@ private:
     float m_tourTextHeight = 0.0f;
     bool m_frameAdopted = false;
     std::function<void()> m_endProgram;
+    std::optional<Wing> m_wing;
+    bool m_wingSuspended = false;
 };

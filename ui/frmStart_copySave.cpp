@@ -50,11 +50,22 @@ void frmStart::picPolare_ContextMenu(const QPoint &at)
     // The keys named in German; Qt would name them in English without its translations.
     QAction *copy = menu.addAction(QStringLiteral("Diagramm kopieren\tStrg+C"));
     QAction *save = menu.addAction(QStringLiteral("Diagramm speichern …\tStrg+S"));
+    menu.addSeparator();
+    // The tour teaches with the built-in polar: no other while it runs.
+    const bool touring = !cmdTour->isEnabled();
+    QAction *load = menu.addAction(QStringLiteral("Polare laden …"));
+    load->setEnabled(!touring);
+    QAction *builtIn = menu.addAction(QStringLiteral("Eingebaute Polare"));
+    builtIn->setEnabled(!touring && m_wing.has_value());
     QAction *chosen = menu.exec(picPolare->mapToGlobal(at));
     if (chosen == copy) {
         copyDiagram();
     } else if (chosen == save) {
         saveDiagramAs();
+    } else if (chosen == load) {
+        loadWingFromFile();
+    } else if (chosen == builtIn) {
+        setWing(nullptr);
     }
 }
 

@@ -101,11 +101,11 @@ void frmStart::picPolare_MouseMove(int button, int, float x, float y)
     if (BrakeBarDragging) {
         // The airspeed that puts the bar under the pointer, within the polar's range.
         decl.Airspeed = static_cast<float>(static_cast<long double>(x) / 10.0L - decl.WindH);
-        if (decl.Airspeed > kMaxAirspeed) {
-            decl.Airspeed = kMaxAirspeed;
+        if (decl.Airspeed > MaxAirspeed()) {
+            decl.Airspeed = MaxAirspeed();
         }
-        if (!(decl.Airspeed >= kMinAirspeed)) {
-            decl.Airspeed = kMinAirspeed;
+        if (!(decl.Airspeed >= MinAirspeed())) {
+            decl.Airspeed = MinAirspeed();
         }
         Repaint();
     }

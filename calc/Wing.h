@@ -1,0 +1,65 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// A pilot's own wing: its still-air polar as a quadratic, fitted to what the pilot gives
+// (the three-point line of gliding flight computers, or a table of measured points), and
+// its speed range, all at the take-off mass. No Qt.
+
+struct Wing
+{
+    std::string name;   // shown in titles
+    double massKg = 0;  // take-off mass the polar and the speeds hold for
+    double a = 0;       // sink rate w(v) = a·v² + b·v + c: v in km/h, w in m/s, negative
+    double b = 0;
+    double c = 0;
+    float minSpeed = 0;  // km/h, full brake
+    float trimSpeed = 0; // km/h, brakes and accelerator off
+    float maxSpeed = 0;  // km/h, full accelerator
+
+    // Vertical speed through the air at airspeed v (km/h), m/s, positive upward.
+    float sink(float v) const
+    {
+        const double x = v;
+        return static_cast<float>(a * x * x + b * x + c);
+    }
+};
+
+// The polar as the file gives it, before any mass or speed range is applied.
+struct PolarData
+{
+    bool threePoint = false; // the flight computers' line; else a table of points
+    double refMassKg = 0;    // the line's first field; 0 for a table
+    double a = 0, b = 0, c = 0;
+    float v1 = 0, v2 = 0, v3 = 0; // the line's three speeds, km/h; a table's first and
+                                  // last measured one in v1 and v3
+};
+
+// What the user adds on the command line or in the dialog. Unset values take the
+// file's own (the three-point line's speeds and mass).
+struct WingChoice
+{
+    std::string path;
+    std::optional<float> minSpeed, trimSpeed, maxSpeed; // km/h at the reference mass
+    std::optional<double> massKg;                       // take-off mass
+    std::optional<double> refMassKg;                    // for a table of points
+    std::optional<std::string> name;
+};
+
+// Least-squares fit of w = a·v² + b·v + c through the points (exact through three).
+// False if the points do not determine a quadratic.
+bool fitQuadratic(const double *v, const double *w, int count, double &a, double &b, double &c);
+
+// Reads and fits the polar file. On failure returns nothing and sets error to a German
+// text naming the file and, where there is one, the line ("polare.txt, Zeile 3: ...").
+std::optional<PolarData> readPolarFile(const std::string &path, std::string &error);
+
+// The file read, the speeds and mass applied and every limit checked: the wing the
+// diagram and the card can show. Errors as above.
+std::optional<Wing> loadWing(const WingChoice &choice, std::string &error);
+
+// The wing from polar data already read (the window's dialog offers the file's values
+// first); file names the file in errors.
+std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice,
+                             std::string &error);

@@ -1,0 +1,99 @@
+#include "WingOptions.h"
+
+#include "SafeOutput.h"
+#include "modCalc.h"
+
+#include <QFile>
+#include <QLocale>
+#include <cmath>
+
+namespace {
+
+bool number(const QString &text, double &value)
+{
+    bool ok = false;
+    value = QLocale::c().toDouble(text, &ok);
+    return ok && std::isfinite(value);
+}
+
+} // namespace
+
+bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &choice,
+                    QString &error)
+{
+    const QString &arg = args[i];
+    if (arg != QLatin1String("--polar") && arg != QLatin1String("--speeds") &&
+        arg != QLatin1String("--mass") && arg != QLatin1String("--ref-mass") &&
+        arg != QLatin1String("--name")) {
+        return false;
+    }
+    if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
+        error = QStringLiteral("%1: Wert fehlt").arg(arg);
+        return true;
+    }
+    const QString value = args[++i];
+    if (!choice) {
+        choice = WingChoice{};
+    }
+    if (arg == QLatin1String("--polar")) {
+        choice->path = QFile::encodeName(value).toStdString();
+    } else if (arg == QLatin1String("--name")) {
+        choice->name = value.toStdString();
+    } else if (arg == QLatin1String("--speeds")) {
+        const QStringList parts = value.split(QLatin1Char(':'));
+        double v[3] = {0, 0, 0};
+        if (parts.size() != 3 || !number(parts[0], v[0]) || !number(parts[1], v[1]) ||
+            !number(parts[2], v[2])) {
+            error = QStringLiteral("--speeds: MIN:TRIMM:MAX in km/h erwartet, nicht '%1'")
+                        .arg(shortened(value));
+            return true;
+        }
+        choice->minSpeed = static_cast<float>(v[0]);
+        choice->trimSpeed = static_cast<float>(v[1]);
+        choice->maxSpeed = static_cast<float>(v[2]);
+    } else {
+        double kg = 0;
+        if (!number(value, kg) || kg < 30 || kg > 300) {
+            error = QStringLiteral("%1: Masse in kg von 30 bis 300 erwartet, nicht '%2'")
+                        .arg(arg, shortened(value));
+            return true;
+        }
+        (arg == QLatin1String("--mass") ? choice->massKg : choice->refMassKg) = kg;
+    }
+    return true;
+}
+
+bool checkWingChoice(const std::optional<WingChoice> &choice, QString &error)
+{
+    if (choice && choice->path.empty()) {
+        error = QStringLiteral("--speeds, --mass, --ref-mass und --name gelten nur zusammen "
+                               "mit --polar");
+        return false;
+    }
+    return true;
+}
+
+bool activateWing(const WingChoice &choice, QString &error)
+{
+    std::string why;
+    const std::optional<Wing> wing = loadWing(choice, why);
+    if (!wing) {
+        error = QString::fromStdString(why);
+        return false;
+    }
+    SetActiveWing(&*wing);
+    return true;
+}
+
+QString wingUsage()
+{
+    return QStringLiteral(
+        "  --polar DATEI           die Polare des eigenen Schirms: die Dreipunktzeile der\n"
+        "                          Fluginstrumente (Masse, Ballast, v1, w1, v2, w2, v3, w3)\n"
+        "                          oder eine Tabelle airspeed_kmh,sink_ms (mindestens 3 Zeilen)\n"
+        "  --speeds MIN:TRIMM:MAX  volle Bremse, Trimm, voller Beschleuniger in km/h bei der\n"
+        "                          Bezugsmasse (Vorgabe der Dreipunktzeile: v1:v2:v3)\n"
+        "  --mass KG               Startmasse; Fahrten und Sinken wachsen mit der Wurzel\n"
+        "  --ref-mass KG           Bezugsmasse einer Tabelle\n"
+        "  --name TEXT             Name des Schirms (Vorgabe: der Dateiname)\n");
+}

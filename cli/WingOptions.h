@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Wing.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The options that give the programs a pilot's own wing:
+//   --polar FILE  --speeds MIN:TRIM:MAX  --mass KG  --ref-mass KG  --name TEXT
+// Nothing of them is remembered between runs.
+
+// If args[i] is one of them, takes it and its value (moving i on), and returns true;
+// error is set when its value is bad or missing.
+bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &choice,
+                    QString &error);
+
+// The options without --polar are an error: they would silently change nothing.
+bool checkWingChoice(const std::optional<WingChoice> &choice, QString &error);
+
+// Loads the chosen wing and makes it the flight model's polar. False with one German line
+// naming the file, and the line where there is one.
+bool activateWing(const WingChoice &choice, QString &error);
+
+// The usage lines of the options, for --help.
+QString wingUsage();

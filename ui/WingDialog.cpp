@@ -1,0 +1,67 @@
+#include "WingDialog.h"
+
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+
+WingDialog::WingDialog(const PolarData &data, const QString &fileName, QWidget *parent)
+    : QDialog(parent), m_table(!data.threePoint)
+{
+    setWindowTitle(QStringLiteral("Polare laden"));
+    setMinimumWidth(380);
+    auto *form = new QFormLayout(this);
+    auto *intro = new QLabel(QStringLiteral("Polare aus „%1“. Fahrten bei der Bezugsmasse; "
+                                            "die Startmasse skaliert sie.")
+                                 .arg(fileName),
+                             this);
+    intro->setWordWrap(true);
+    form->addRow(intro);
+    const double ref = m_table ? 90.0 : data.refMassKg;
+    if (m_table) {
+        m_refMass = addField(QStringLiteral("Bezugsmasse der Messung"), 30, 300, ref,
+                             QStringLiteral(" kg"));
+    }
+    m_mass = addField(QStringLiteral("Startmasse"), 30, 300, ref, QStringLiteral(" kg"));
+    const double lo = data.v1;
+    const double hi = data.v3;
+    const double trim = m_table ? (lo + hi) / 2 : data.v2;
+    m_min = addField(QStringLiteral("volle Bremse"), 10, 120, lo, QStringLiteral(" km/h"));
+    m_trim = addField(QStringLiteral("Trimm"), 10, 120, trim, QStringLiteral(" km/h"));
+    m_max = addField(QStringLiteral("voller Beschleuniger"), 10, 120, hi, QStringLiteral(" km/h"));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Laden"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+}
+
+QDoubleSpinBox *WingDialog::addField(const QString &label, double min, double max, double value,
+                                     const QString &suffix)
+{
+    auto *box = new QDoubleSpinBox(this);
+    box->setRange(min, max);
+    box->setDecimals(1);
+    box->setSingleStep(0.5);
+    box->setSuffix(suffix);
+    box->setValue(value);
+    box->setAccessibleName(label);
+    static_cast<QFormLayout *>(layout())->addRow(label, box);
+    return box;
+}
+
+WingChoice WingDialog::choice(const std::string &path) const
+{
+    WingChoice c;
+    c.path = path;
+    c.minSpeed = static_cast<float>(m_min->value());
+    c.trimSpeed = static_cast<float>(m_trim->value());
+    c.maxSpeed = static_cast<float>(m_max->value());
+    c.massKg = m_mass->value();
+    if (m_refMass != nullptr) {
+        c.refMassKg = m_refMass->value();
+    }
+    return c;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Wing.h"
+
+#include <QDialog>
+
+class QDoubleSpinBox;
+
+// Asks for the take-off mass and the speed range of a polar file just read, prefilled
+// from the file: a three-point line brings its mass and its three speeds, a table of
+// points its slowest and fastest measured airspeed.
+class WingDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    WingDialog(const PolarData &data, const QString &fileName, QWidget *parent = nullptr);
+
+    // The dialog's values as the user's choice for the file at path.
+    WingChoice choice(const std::string &path) const;
+
+private:
+    QDoubleSpinBox *addField(const QString &label, double min, double max, double value,
+                             const QString &suffix);
+
+    bool m_table = false;
+    QDoubleSpinBox *m_mass = nullptr;
+    QDoubleSpinBox *m_refMass = nullptr;
+    QDoubleSpinBox *m_min = nullptr;
+    QDoubleSpinBox *m_trim = nullptr;
+    QDoubleSpinBox *m_max = nullptr;
+};
