@@ -6,8 +6,8 @@
 
 int main(int argc, char *argv[])
 {
-    std::optional<Wing> wing;
-    if (const std::optional<int> done = answerWithoutWindow(argc, argv, wing)) {
+    WindowOptions options;
+    if (const std::optional<int> done = answerWithoutWindow(argc, argv, options)) {
         return *done;
     }
     WindowStart start;
@@ -15,8 +15,11 @@ int main(int argc, char *argv[])
     start.started();
     frmStart form;
     TourController tour(form);
-    if (wing) {
-        form.setWing(&*wing);
+    if (options.wing) {
+        form.setWing(&*options.wing);
+    }
+    if (options.seed) {
+        form.setExerciseSeed(*options.seed);
     }
     form.show();
     return QApplication::exec();

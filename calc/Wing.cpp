@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr double kLowestSpeed = 10.0;  // km/h, any speed a file may give
+constexpr double kLowestSpeed = 10.0; // km/h, any speed a file may give
 constexpr double kHighestSpeed = 120.0;
 constexpr double kLightest = 30.0; // kg
 constexpr double kHeaviest = 300.0;
@@ -96,8 +96,7 @@ bool checkPoints(const std::vector<double> &v, const std::vector<double> &w, Whe
                                    ", dann " + number(v[i]) + " km/h)");
         }
         if (!(w[i] < 0)) {
-            return fail(error, where(i) + "das Sinken " + number(w[i]) +
-                                   " m/s ist nicht negativ");
+            return fail(error, where(i) + "das Sinken " + number(w[i]) + " m/s ist nicht negativ");
         }
     }
     return true;
@@ -181,7 +180,8 @@ std::optional<PolarData> threePointLine(const std::string &path, const std::stri
     }
     const std::vector<double> v{x[2], x[4], x[6]};
     const std::vector<double> w{x[3], x[5], x[7]};
-    if (!checkPoints(v, w, [&](std::size_t) { return where; }, error)) {
+    if (!checkPoints(
+            v, w, [&](std::size_t) { return where; }, error)) {
         return std::nullopt;
     }
     PolarData data;
@@ -362,7 +362,9 @@ std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, st
     }
     // A proper polar opens downward and sinks everywhere between MIN and MAX; its highest
     // point there is an end or its vertex.
-    const auto w = [&](double v) { return data.a * v * v + data.b * v + data.c; };
+    const auto w = [&](double v) {
+        return data.a * v * v + data.b * v + data.c;
+    };
     double top = std::max(w(lo), w(hi));
     if (data.a < 0) {
         const double vertex = -data.b / (2 * data.a);

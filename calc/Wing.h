@@ -9,9 +9,9 @@
 
 struct Wing
 {
-    std::string name;   // shown in titles
-    double massKg = 0;  // take-off mass the polar and the speeds hold for
-    double a = 0;       // sink rate w(v) = a·v² + b·v + c: v in km/h, w in m/s, negative
+    std::string name;  // shown in titles
+    double massKg = 0; // take-off mass the polar and the speeds hold for
+    double a = 0;      // sink rate w(v) = a·v² + b·v + c: v in km/h, w in m/s, negative
     double b = 0;
     double c = 0;
     float minSpeed = 0;  // km/h, full brake
@@ -61,5 +61,4 @@ std::optional<Wing> loadWing(const WingChoice &choice, std::string &error);
 
 // The wing from polar data already read (the window's dialog offers the file's values
 // first); file names the file in errors.
-std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice,
-                             std::string &error);
+std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, std::string &error);

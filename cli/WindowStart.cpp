@@ -48,7 +48,7 @@ int printAndExit(const char *text)
 
 } // namespace
 
-std::optional<int> answerWithoutWindow(int argc, char *argv[], std::optional<Wing> &wing)
+std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &options)
 {
     guardStandardDescriptors();
     QStringList args;
@@ -61,6 +61,15 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], std::optional<Win
         if (QString error; takeWingOption(args, i, choice, error) && !error.isEmpty()) {
             return printErrorAndExit(error);
         }
+        if (args[i] == QLatin1String("--seed")) {
+            bool ok = false;
+            const qulonglong seed = i + 1 < args.size() ? args[i + 1].toULongLong(&ok) : 0;
+            if (!ok) {
+                return printErrorAndExit(QStringLiteral("--seed: eine ganze Zahl ab 0 erwartet"));
+            }
+            options.seed = seed;
+            ++i;
+        }
     }
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
@@ -70,11 +79,13 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], std::optional<Win
             return printAndExit(
                 "Aufruf: azodo [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]\n"
                 "              [--ref-mass KG] [--name TEXT]]\n"
+                "              [--seed N]\n"
                 "       azodo --help | --version\n"
                 "Var Azodoviravovorididaz: die Geschwindigkeitspolare eines Gleitschirms im "
                 "Wind,\nbestes Gleiten über Grund, mit einer geführten Tour in 25 Schritten.\n"
                 "Mit --polar zeigt es die Polare des eigenen Schirms; die Optionen sind die "
-                "von\nazodo-table (siehe azodo-table --help).\n");
+                "von\nazodo-table (siehe azodo-table --help). F5 stellt eine Übung; --seed N "
+                "wiederholt\ndieselbe Folge von Winden.\n");
         }
     }
     if (QString error; !checkWingChoice(choice, error)) {
@@ -82,8 +93,8 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], std::optional<Win
     }
     if (choice) {
         std::string error;
-        wing = loadWing(*choice, error);
-        if (!wing) {
+        options.wing = loadWing(*choice, error);
+        if (!options.wing) {
             return printErrorAndExit(QString::fromStdString(error));
         }
     }

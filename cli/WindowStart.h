@@ -2,15 +2,22 @@
 
 #include "Wing.h"
 
+#include <cstdint>
 #include <optional>
 
 // The start of the window program, around its QApplication.
 
+struct WindowOptions
+{
+    std::optional<Wing> wing;          // --polar and its companions
+    std::optional<std::uint64_t> seed; // --seed: the exercises' winds repeat
+};
+
 // Call first: guards the standard descriptors, answers --help and --version without any
-// window, and loads the wing that --polar names (with --speeds, --mass, --ref-mass,
-// --name) into wing. Returns the exit code when the program is done (2 after one German
-// line for a bad polar), nothing when the window is to open.
-std::optional<int> answerWithoutWindow(int argc, char *argv[], std::optional<Wing> &wing);
+// window, loads the wing that --polar names (with --speeds, --mass, --ref-mass, --name)
+// and takes --seed N. Returns the exit code when the program is done (2 after one German
+// line for a bad polar or seed), nothing when the window is to open.
+std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &options);
 
 // Lives across the making of the QApplication: Qt's abort for a missing display becomes
 // one German line, and what Qt says while it starts is held back until the start has

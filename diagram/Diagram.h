@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QLocale>
 #include <QString>
+#include <functional>
 
 class PictureBox;
 
@@ -35,6 +36,37 @@ void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
 // GroundSpeedV and GlideAngle of state and returns the glide-ratio read-out.
 QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved, const float &windH,
                       const float &windV, const QLocale &locale = QLocale());
+
+// The shifted polar of the active polar, 32 segments through the brake scale's box
+// edges, at width 2 in color; afterSegment(k) runs after the segment that ends at scale
+// position k (19..50).
+void DrawShiftedPolar(PictureBox &pic, const float &windH, const float &windV, int color,
+                      const std::function<void(int position)> &afterSegment = {});
+
+// The ground-speed vector from the origin with its arrowhead, in the current pen;
+// ground speeds in km/h and m/s.
+void DrawGroundSpeedVector(PictureBox &pic, float gsH, float gsV);
+
+// A state kept for comparison: its shifted polar and ground-speed vector.
+struct Comparison
+{
+    float windH = 0.0f;        // km/h
+    float windV = 0.0f;        // m/s
+    float groundSpeedH = 0.0f; // km/h
+    float groundSpeedV = 0.0f; // m/s
+};
+
+// The comparison in grey, by the same procedures as the live polar and vector; hands the
+// pen back as it found it and changes nothing else.
+void DrawComparison(PictureBox &pic, const Comparison &ghost);
+
+// The best-glide ground-speed vector of an exercise's solution, dashed; hands the pen
+// back as it found it.
+void DrawSolution(PictureBox &pic, float gsH, float gsV);
+
+// The glide ratio over the ground as the read-out writes it: signed, two decimals.
+QString overGroundRatioText(float groundSpeedH, float groundSpeedV,
+                            const QLocale &locale = QLocale());
 
 // The read-out for an airspeed (km/h) and a ground-speed vector (km/h, m/s).
 QString glideRatioReadout(float airspeed, float groundSpeedH, float groundSpeedV,

@@ -19,28 +19,42 @@ void printCentredOn(PictureBox &pic, double x, double y, const QString &text)
 
 } // namespace
 
-QString glideRatioReadout(float airspeed, float groundSpeedH, float groundSpeedV,
-                          const QLocale &locale)
+QString overGroundRatioText(float groundSpeedH, float groundSpeedV, const QLocale &locale)
 {
-    const QString pattern = QStringLiteral("0.00");
-    const double inAir = static_cast<double>(airspeed) / 3.6 / static_cast<double>(Polar(airspeed));
     // A vertical wind that exactly cancels the sink leaves no finite ratio over ground:
     // infinite with the sign of the horizontal ground speed, and none at all when the
     // glider stands still over the ground.
-    QString overGround;
     if (groundSpeedV != 0.0f) {
-        overGround =
-            Format(static_cast<double>(groundSpeedH) / 3.6 / static_cast<double>(groundSpeedV),
-                   pattern, locale);
-    } else if (groundSpeedH > 0.0f) {
-        overGround = QStringLiteral("∞");
-    } else if (groundSpeedH < 0.0f) {
-        overGround = QStringLiteral("-∞");
-    } else {
-        overGround = QStringLiteral("–");
+        return Format(static_cast<double>(groundSpeedH) / 3.6 / static_cast<double>(groundSpeedV),
+                      QStringLiteral("0.00"), locale);
     }
-    return QStringLiteral("Gleitzahl in Luft: ") + Format(inAir, pattern, locale) +
-           QStringLiteral(",   Gleitzahl über Grund: ") + overGround;
+    if (groundSpeedH > 0.0f) {
+        return QStringLiteral("∞");
+    }
+    return groundSpeedH < 0.0f ? QStringLiteral("-∞") : QStringLiteral("–");
+}
+
+QString glideRatioReadout(float airspeed, float groundSpeedH, float groundSpeedV,
+                          const QLocale &locale)
+{
+    const double inAir = static_cast<double>(airspeed) / 3.6 / static_cast<double>(Polar(airspeed));
+    return QStringLiteral("Gleitzahl in Luft: ") + Format(inAir, QStringLiteral("0.00"), locale) +
+           QStringLiteral(",   Gleitzahl über Grund: ") +
+           overGroundRatioText(groundSpeedH, groundSpeedV, locale);
+}
+
+void DrawGroundSpeedVector(PictureBox &pic, float gsH, float gsV)
+{
+    const double G = 10.0 * gsH;
+    const double tipY = 100.0 * gsV;
+    pic.Line(0, 0, G, tipY);
+    const double d = std::sqrt(std::pow(static_cast<double>(gsH), 2) + std::pow(10.0 * gsV, 2));
+    if (d > 0) { // a zero vector has no direction to point an arrowhead in
+        const double ux = gsH / d;
+        const double uy = 10.0 * gsV / d;
+        pic.Line(G, tipY, G - 30 * ux + 6 * uy, tipY - 30 * uy - 6 * ux);
+        pic.Line(G, tipY, G - 30 * ux - 6 * uy, tipY - 30 * uy + 6 * ux);
+    }
 }
 
 QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved, const float &windH,
@@ -78,14 +92,7 @@ QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved,
                        QStringLiteral("Gleitwinkel"));
     }
 
-    pic.Line(0, 0, G, tipY);
-    const double d = std::sqrt(std::pow(static_cast<double>(gsH), 2) + std::pow(10.0 * gsV, 2));
-    if (d > 0) { // a zero vector has no direction to point an arrowhead in
-        const double ux = gsH / d;
-        const double uy = 10.0 * gsV / d;
-        pic.Line(G, tipY, G - 30 * ux + 6 * uy, tipY - 30 * uy - 6 * ux);
-        pic.Line(G, tipY, G - 30 * ux - 6 * uy, tipY - 30 * uy + 6 * ux);
-    }
+    DrawGroundSpeedVector(pic, gsH, gsV);
 
     pic.setForeColor(Look::kGroundGreen);
     pic.setDrawWidth(2);

@@ -23,6 +23,8 @@ constexpr int kGuideDarkRed = RGB(136, 0, 0);
 constexpr int kBrakeBarBlack = RGB(0, 0, 0);
 
 constexpr int kBestGlideGreen = RGB(0, 80, 0);
+constexpr int kComparisonGrey = RGB(170, 170, 170);
+constexpr int kSolutionViolet = RGB(150, 0, 170);
 constexpr int kTourPanel = RGB(255, 255, 200);
 constexpr int kLabelBlue = RGB(0, 0, 255);
 

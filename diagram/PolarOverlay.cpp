@@ -42,6 +42,27 @@ int brakeScaleColor(int v)
     return RGB(c.red, c.green, c.blue);
 }
 
+void DrawShiftedPolar(PictureBox &pic, const float &windH, const float &windV, int color,
+                      const std::function<void(int position)> &afterSegment)
+{
+    const auto polarPoint = [&](int position) {
+        const float vf = static_cast<float>(BrakeScale::airspeedAtScale(position));
+        return QPointF(X(vf + static_cast<double>(windH)),
+                       Y(static_cast<double>(Polar(vf)) + windV));
+    };
+    pic.setDrawWidth(2);
+    pic.setForeColor(color);
+    QPointF from = polarPoint(18);
+    for (int position = 19; position <= 50; ++position) {
+        const QPointF to = polarPoint(position);
+        pic.Line(from.x(), from.y(), to.x(), to.y());
+        if (afterSegment) {
+            afterSegment(position);
+        }
+        from = to;
+    }
+}
+
 void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
                       const OverlaySwitches &switches, const float &windH, const float &windV,
                       const QLocale &locale)
@@ -123,30 +144,20 @@ void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
     // The polar of 32 segments with the brake scale under it, box by box. Segment and box
     // k run between the airspeeds at scale positions 17 + k and 18 + k: whole km/h for
     // the built-in polar, a wing's own airspeeds otherwise.
-    const auto polarPoint = [&](int position) {
-        const float vf = static_cast<float>(BrakeScale::airspeedAtScale(position));
-        return QPointF(X(vf + static_cast<double>(windH)),
-                       Y(static_cast<double>(Polar(vf)) + windV));
-    };
     const auto brakeBox = [&](int position, int color) {
         pic.LineBox(BrakeBand::x(BrakeScale::airspeedAtScale(position), windH),
                     BrakeBand::topY(windV),
                     BrakeBand::x(BrakeScale::airspeedAtScale(position - 1), windH),
                     BrakeBand::bottomY(windV), color);
     };
-    pic.setDrawWidth(2);
-    pic.setForeColor(Look::kPolarBlue);
-    QPointF from = polarPoint(18);
-    QPointF to = polarPoint(19);
-    pic.Line(from.x(), from.y(), to.x(), to.y());
-    brakeBox(19, RGB(255, 0, 0));
-    pic.Circle(ox, oy, 2, Look::kAirOriginBlack);
-    for (int v = 20; v <= 50; ++v) {
-        from = to;
-        to = polarPoint(v);
-        pic.Line(from.x(), from.y(), to.x(), to.y());
-        brakeBox(v, brakeScaleColor(v));
-    }
+    DrawShiftedPolar(pic, windH, windV, Look::kPolarBlue, [&](int position) {
+        if (position == 19) {
+            brakeBox(19, RGB(255, 0, 0));
+            pic.Circle(ox, oy, 2, Look::kAirOriginBlack);
+        } else {
+            brakeBox(position, brakeScaleColor(position));
+        }
+    });
 
     // Labels of the brake scale, each centred on its airspeed's place: full brake, the
     // middle of the brake range, trim, full accelerator.

@@ -102,6 +102,16 @@ void PictureBox::setDrawFont(const QFont &font)
         const double dpi = s ? s->logicalDotsPerInchY() : 96.0;
         m_font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * dpi / 72.0)));
     }
+    m_fontPixels = m_font.pixelSize();
+    setOutputScale(m_outputScale);
+}
+
+void PictureBox::setOutputScale(double scale)
+{
+    m_outputScale = scale;
+    if (m_fontPixels > 0) {
+        m_font.setPixelSize(std::max(1, static_cast<int>(std::lround(m_fontPixels * scale))));
+    }
 }
 
 QFont PictureBox::fontFor(bool bold) const
@@ -200,21 +210,25 @@ void PictureBox::Line(double x1, double y1, double x2, double y2)
     const QtFloatingPointScope qtCode;
     QPointF a = toPixel(x1, y1);
     QPointF b = toPixel(x2, y2);
-    const int width = std::max(1, m_drawWidth);
+    const double width = std::max(1, m_drawWidth) * m_outputScale;
     // Keep axis-parallel lines crisp: put them on the pixel grid across their length.
+    const int snapWidth = static_cast<int>(std::lround(width));
     if (x1 == x2) {
-        const double x = snapped(a, width).x();
+        const double x = snapped(a, snapWidth).x();
         a.setX(x);
         b.setX(x);
     }
     if (y1 == y2) {
-        const double y = snapped(a, width).y();
+        const double y = snapped(a, snapWidth).y();
         a.setY(y);
         b.setY(y);
     }
     QPen pen(colorFromValue(m_foreColor), width);
     if (m_drawStyle == kStyleDot) {
         pen.setStyle(Qt::DotLine);
+        pen.setCapStyle(Qt::FlatCap);
+    } else if (m_drawStyle == kStyleDash) {
+        pen.setStyle(Qt::DashLine);
         pen.setCapStyle(Qt::FlatCap);
     } else {
         pen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::SquareCap);
@@ -240,7 +254,7 @@ void PictureBox::LineBox(double x1, double y1, double x2, double y2, int color)
     // The outline at DrawWidth in the fill's own colour adds half the width all round:
     // one larger fill paints exactly those pixels.
     if (m_drawWidth > 1) {
-        const double half = m_drawWidth / 2.0;
+        const double half = m_drawWidth * m_outputScale / 2.0;
         r.adjust(-half, -half, half, half);
     }
     painter().fillRect(r, colorFromValue(color));
@@ -257,7 +271,7 @@ void PictureBox::Circle(double x, double y, double radius, int color)
     const QPointF centre = toPixel(x, y);
     const double r = std::fabs(radius) / m_scale.unitsPerPixelX(QSizeF(size()));
     QPainter &p = painter();
-    p.setPen(QPen(colorFromValue(c), std::max(1, m_drawWidth)));
+    p.setPen(QPen(colorFromValue(c), std::max(1, m_drawWidth) * m_outputScale));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, r, r);
 }
@@ -307,7 +321,7 @@ void PictureBox::Arc(double x, double y, double radius, double start, double end
     }
     // Angles count counter-clockwise on the screen; the y-up scale keeps that sense.
     const double toSixteenths = 180.0 / 3.141592653589793 * 16.0;
-    QPen pen(colorFromValue(m_foreColor), std::max(1, m_drawWidth));
+    QPen pen(colorFromValue(m_foreColor), std::max(1, m_drawWidth) * m_outputScale);
     pen.setCapStyle(Qt::FlatCap);
     QPainter &p = painter();
     p.setPen(pen);

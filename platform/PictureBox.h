@@ -36,6 +36,7 @@ class PictureBox : public QWidget
     Q_OBJECT
 public:
     static constexpr int kStyleSolid = 0;
+    static constexpr int kStyleDash = 1;
     static constexpr int kStyleDot = 2;
 
     explicit PictureBox(QWidget *parent = nullptr);
@@ -76,6 +77,9 @@ public:
     void setBackColor(int color);
     // The drawing font (size in points, turned into pixels for the screen's dpi).
     void setDrawFont(const QFont &font);
+    // Every line width and the font drawn this many times larger (a picture for a
+    // projector); 1 draws as the screen does.
+    void setOutputScale(double scale);
     bool AutoRedraw() const { return m_autoRedraw; }
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
 
@@ -157,6 +161,8 @@ private:
     float m_currentX = 0.0f;
     float m_currentY = 0.0f;
     QFont m_font;
+    int m_fontPixels = 0; // the font's pixel size before the output scale
+    double m_outputScale = 1.0;
     QImage m_picture;
     mutable QImage m_buffer;
     mutable std::unique_ptr<QPainter> m_painter;

@@ -76,10 +76,48 @@ private slots:
     void accessibleNamesAndFocusOrder();
     void neverMirrored();
     void copyAndSaveTheDiagram();
+    void exerciseScoresTheLearner_data();
+    void exerciseScoresTheLearner();
+    void exerciseEnds_data();
+    void exerciseEnds();
+    void exerciseWindsRepeatBySeed();
+    void comparisonStaysUnderRedraws();
 
 private:
     frmStart *form = nullptr;
 };
+
+namespace {
+
+// Best glide over the ground found by trying every airspeed of the 0.5 km/h grid: the
+// flattest path (largest angle, measured down from the horizontal).
+float bruteForceBestGlide(float windH, float windV)
+{
+    float best = 50.0f;
+    double bestAngle = -10;
+    for (float v = 50.0f; v >= 18.0f; v -= 0.5f) {
+        const double h = (v + windH) / 3.6;
+        const double angle = std::atan2(static_cast<double>(Polar(v) + windV), h);
+        if (angle > bestAngle + 1e-12) {
+            bestAngle = angle;
+            best = v;
+        }
+    }
+    return best;
+}
+
+// The number after "label " in the read-out strip.
+double numberAfter(const QString &text, const QString &label)
+{
+    const qsizetype at = text.indexOf(label);
+    if (at < 0) {
+        return -1000;
+    }
+    return QLocale(QLocale::German)
+        .toDouble(text.mid(at + label.size()).section(QLatin1Char(' '), 0, 0));
+}
+
+} // namespace
 
 void TestInteraction::init()
 {
@@ -443,6 +481,157 @@ void TestInteraction::accessibleNamesAndFocusOrder()
     }
     QCOMPARE(next, static_cast<int>(order.size()));
     QCOMPARE(form->VScroll1->focusPolicy(), Qt::StrongFocus);
+}
+
+void TestInteraction::exerciseScoresTheLearner_data()
+{
+    QTest::addColumn<double>("offset"); // km/h from best glide, by dragging the bar
+    QTest::newRow("on the spot") << 0.0;
+    QTest::newRow("6 km/h too slow") << -6.0;
+    QTest::newRow("8 km/h too fast") << 8.0;
+}
+
+void TestInteraction::exerciseScoresTheLearner()
+{
+    QFETCH(double, offset);
+    form->setExerciseSeed(11);
+    QTest::keyClick(form, Qt::Key_F5);
+    QVERIFY(form->exerciseRunning());
+    QVERIFY(form->lblInfo->caption().startsWith(QStringLiteral("Übung 1: Schieben Sie")));
+    QCOMPARE(frmStart::Value(form->chkBremsen), 1);
+    QCOMPARE(form->decl.Airspeed, 38.0f); // trim
+    const float windH = form->decl.WindH;
+    const float windV = form->decl.WindV;
+    QCOMPARE(form->HScroll1->value(), static_cast<int>(windH));
+    const float best = bruteForceBestGlide(windH, windV);
+    // The learner drags the bar from trim to best glide plus the offset.
+    const double target = std::clamp(best + offset, 18.0, 50.0);
+    const double bandY = 100.0 * (windV - 3.6); // the middle of the brake band
+    QTest::mouseMove(form->picPolare, pixelOf(*form, 10 * (38 + windH), bandY));
+    QTest::mousePress(form->picPolare, Qt::LeftButton, Qt::NoModifier,
+                      pixelOf(*form, 10 * (38 + windH), bandY));
+    moveWith(*form, pixelOf(*form, 10 * (38 + windH), bandY), Qt::LeftButton);
+    moveWith(*form, pixelOf(*form, 10 * (target + windH), bandY), Qt::LeftButton);
+    QTest::mouseRelease(form->picPolare, Qt::LeftButton, Qt::NoModifier,
+                        pixelOf(*form, 10 * (target + windH), bandY));
+    QVERIFY(std::fabs(form->decl.Airspeed - target) < 0.2);
+    QTest::keyClick(form, Qt::Key_Return);
+    QVERIFY(form->exerciseSolved());
+    const QString line = form->lblInfo->caption();
+    // Independent arithmetic: the learner's and the best signed ratios, and their share.
+    const double learner = form->decl.GroundSpeedH / 3.6 / form->decl.GroundSpeedV;
+    const double bestRatio = (best + windH) / 3.6 / (Polar(best) + windV);
+    QCOMPARE(numberAfter(line, QStringLiteral("Bestes Gleiten ")), static_cast<double>(best));
+    const int achieved = static_cast<int>(std::lround(learner / bestRatio * 100));
+    QCOMPARE(numberAfter(line, QStringLiteral("erreicht ")), static_cast<double>(achieved));
+    QCOMPARE(numberAfter(line, QStringLiteral("Schnitt ")), static_cast<double>(achieved));
+    QVERIFY(offset != 0.0 || achieved >= 99);
+    QVERIFY(offset == 0.0 || achieved < 100);
+    // The solution, dashed, from the origin to best glide, stays through a redraw.
+    form->Repaint();
+    const auto &ops = form->picPolare->operations();
+    const auto solution = std::find_if(ops.begin(), ops.end(), [](const DrawOp &op) {
+        return op.color == Look::kSolutionViolet && op.x1 == 0 && op.y1 == 0;
+    });
+    QVERIFY(solution != ops.end());
+    QCOMPARE(solution->style, static_cast<int>(PictureBox::kStyleDash));
+    QVERIFY(std::fabs(solution->x2 - 10.0 * (best + windH)) < 1e-3);
+    QVERIFY(std::fabs(solution->y2 - 100.0 * (Polar(best) + windV)) < 1e-3);
+    // The next exercise counts on, and the average takes both.
+    QTest::keyClick(form, Qt::Key_F5);
+    QVERIFY(form->lblInfo->caption().startsWith(QStringLiteral("Übung 2:")));
+}
+
+void TestInteraction::exerciseEnds_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("Esc") << 0;
+    QTest::newRow("the user moves the wind") << 1;
+    QTest::newRow("the brakes locked") << 2;
+}
+
+void TestInteraction::exerciseEnds()
+{
+    QFETCH(int, how);
+    QTest::keyClick(form, Qt::Key_F5);
+    QTest::keyClick(form, Qt::Key_Return);
+    QVERIFY(form->exerciseSolved());
+    switch (how) {
+    case 0:
+        QTest::keyClick(form, Qt::Key_Escape);
+        break;
+    case 1:
+        form->HScroll1->setFocus();
+        QTest::keyClick(form->HScroll1, Qt::Key_Right);
+        break;
+    default:
+        QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
+        break;
+    }
+    QVERIFY(!form->exerciseRunning());
+    QVERIFY2(form->lblInfo->caption().startsWith(QStringLiteral("Gleitzahl in Luft: ")),
+             qPrintable(form->lblInfo->caption()));
+    for (const DrawOp &op : form->picPolare->operations()) {
+        QVERIFY(op.color != Look::kSolutionViolet);
+    }
+    // Enter belongs to the controls again.
+    QTest::keyClick(form, Qt::Key_Return);
+    QVERIFY(!form->exerciseSolved());
+}
+
+void TestInteraction::exerciseWindsRepeatBySeed()
+{
+    frmStart other;
+    other.setEndProgram([] {});
+    form->setExerciseSeed(5);
+    other.setExerciseSeed(5);
+    for (int i = 0; i < 12; ++i) {
+        form->newExercise();
+        other.newExercise();
+        QCOMPARE(form->decl.WindH, other.decl.WindH);
+        QCOMPARE(form->decl.WindV, other.decl.WindV);
+        // Whole km/h within 30, tenths from -2.0 to 1.0, and a forward descent at best.
+        QVERIFY(std::fabs(form->decl.WindH) <= 30 &&
+                form->decl.WindH == std::round(form->decl.WindH));
+        QVERIFY(form->decl.WindV >= -2.0f && form->decl.WindV <= 1.0f);
+        const float best = bruteForceBestGlide(form->decl.WindH, form->decl.WindV);
+        QVERIFY(best + form->decl.WindH > 0 && Polar(best) + form->decl.WindV < 0);
+    }
+}
+
+void TestInteraction::comparisonStaysUnderRedraws()
+{
+    // Still air held, then a headwind: the grey polar and vector of still air lie under
+    // the live picture, and the live state is what it would be without them.
+    form->holdComparison();
+    QVERIFY(form->hasComparison());
+    form->HScroll1->setFocus();
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(form->HScroll1, Qt::Key_PageDown);
+    }
+    QCOMPARE(form->decl.WindH, -20.0f);
+    frmStart plain;
+    plain.setEndProgram([] {});
+    plain.HScroll1->setValue(-20);
+    const auto greyLines = [this] {
+        int n = 0;
+        for (const DrawOp &op : form->picPolare->operations()) {
+            n += op.kind == DrawOp::Line && op.color == Look::kComparisonGrey;
+        }
+        return n;
+    };
+    QCOMPARE(greyLines(), 32 + 3); // the polar's segments, the vector and its arrowhead
+    const DrawOp &first = form->picPolare->operations().front();
+    QCOMPARE(first.color, Look::kComparisonGrey); // under everything else
+    QCOMPARE(first.x1, 180.0);                    // the still-air polar starts at 18 km/h
+    QCOMPARE(form->decl.Airspeed, plain.decl.Airspeed);
+    QCOMPARE(form->decl.GroundSpeedH, plain.decl.GroundSpeedH);
+    QCOMPARE(form->decl.GroundSpeedV, plain.decl.GroundSpeedV);
+    QCOMPARE(form->lblInfo->caption(), plain.lblInfo->caption());
+    form->Repaint();
+    QCOMPARE(greyLines(), 35);
+    form->clearComparison();
+    QCOMPARE(greyLines(), 0);
 }
 
 QTEST_MAIN(TestInteraction)

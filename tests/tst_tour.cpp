@@ -305,6 +305,7 @@ private slots:
     void startAndEnd();
     void secondTour();
     void tourTeachesWithTheBuiltInPolar();
+    void tourEndsTheLessons();
     void freedBrakesBeforeTheTour();
     void windSetDuringAWaitStaysInForce();
     void dragPastTheSweepEnd();
@@ -600,6 +601,26 @@ void TestTour::tourTeachesWithTheBuiltInPolar()
     QCOMPARE(d.form.decl.GroundSpeedH, d.form.decl.Airspeed);
     d.form.setWing(nullptr);
     QVERIFY(ActiveWing() == nullptr);
+}
+
+void TestTour::tourEndsTheLessons()
+{
+    Driver d;
+    d.form.holdComparison();
+    d.form.newExercise();
+    QVERIFY(d.form.exerciseRunning() && d.form.hasComparison());
+    QList<bool> lessonDuringTour;
+    d.onWait = [&](int step) {
+        if (step == 2) {
+            d.form.newExercise(); // F5 has no say while the tour runs
+            d.form.holdComparison();
+        }
+        lessonDuringTour.append(d.form.exerciseRunning() || d.form.hasComparison());
+        return true;
+    };
+    d.runTour();
+    QCOMPARE(lessonDuringTour, QList<bool>(25, false));
+    QVERIFY(d.form.lblInfo->caption().startsWith(QStringLiteral("Gleitzahl in Luft")));
 }
 
 void TestTour::freedBrakesBeforeTheTour()

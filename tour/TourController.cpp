@@ -151,7 +151,14 @@ void TourController::redrawFrame()
 void TourController::start()
 {
     frmStart &f = form();
-    // Its texts quote the built-in polar's numbers.
+    // The tour shows its own states: an exercise and a comparison end, and its texts
+    // quote the built-in polar's numbers.
+    const bool lessonShown = f.exerciseRunning() || f.hasComparison();
+    f.endExercise();
+    f.clearComparison();
+    if (lessonShown && !f.wing()) {
+        f.Repaint();
+    }
     f.setWingSuspended(true);
     f.txtTour->setVisible(true);
     f.cmdWeiter->setVisible(true);

@@ -83,6 +83,7 @@ void frmStart::createControls()
 
     setUpAccessibility();
     setUpExport();
+    setUpLessons();
 
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmStart::VScroll1_Scroll);
     connect(HScroll1, &QScrollBar::valueChanged, this, &frmStart::HScroll1_Scroll);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Controls.h"
+#include "Diagram.h"
+#include "Exercise.h"
 #include "Layout.h"
 #include "PictureBox.h"
 #include "Wing.h"
@@ -10,8 +12,10 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <optional>
 
 // The program's one window: the diagram, the wind bars, the switches and buttons.
@@ -52,6 +56,23 @@ public:
     // The tour teaches with the built-in polar: suspended, the wing steps aside; back, it
     // returns. Either way the diagram is redrawn once when a wing is loaded.
     void setWingSuspended(bool suspended);
+
+    // Exercises: F5 sets a random wind and frees the brake bar, the learner moves it to
+    // best glide over the ground and presses Enter; the read-out strip shows the task,
+    // then the score. Esc, a wind set by the user, locking the brakes or the tour end it.
+    void newExercise();
+    void solveExercise();
+    void endExercise();
+    bool exerciseRunning() const { return m_exercise.active; }
+    bool exerciseSolved() const { return m_exercise.solved; }
+    // The winds of the exercises follow from this seed (by default a random one).
+    void setExerciseSeed(std::uint64_t seed) { m_windDraw = WindDraw(seed); }
+
+    // The present shifted polar and ground-speed vector kept in grey under every later
+    // redraw, until cleared (the tour clears it too).
+    void holdComparison();
+    void clearComparison();
+    bool hasComparison() const { return m_comparison.has_value(); }
 
     // What "Ende" does after telling everyone: by default end the event loop.
     void setEndProgram(std::function<void()> end) { m_endProgram = std::move(end); }
@@ -106,6 +127,8 @@ private:
     void picPolare_ContextMenu(const QPoint &at);
     void loadWingFromFile();
     void applyWing();
+    void setUpLessons();
+    void showExercise();
     // The wind bars carry the winds in their accessible names.
     void announceWinds();
 
@@ -126,4 +149,21 @@ private:
     std::function<void()> m_endProgram;
     std::optional<Wing> m_wing;
     bool m_wingSuspended = false;
+
+    struct Exercise
+    {
+        bool active = false;
+        bool solved = false;
+        int number = 0;         // counts from 1 in each run of the program
+        float bestGroundH = 0;  // km/h, best glide over the ground
+        float bestGroundV = 0;  // m/s
+        float bestAirspeed = 0; // km/h
+    };
+    Exercise m_exercise;
+    WindDraw m_windDraw{std::random_device{}()};
+    std::map<int, int> m_scores; // exercise number -> achieved percent
+    std::optional<Comparison> m_comparison;
+    QShortcut *m_solveKey = nullptr;
+    QShortcut *m_solveKeypad = nullptr;
+    QShortcut *m_endKey = nullptr;
 };

@@ -57,6 +57,15 @@ void frmStart::picPolare_ContextMenu(const QPoint &at)
     load->setEnabled(!touring);
     QAction *builtIn = menu.addAction(QStringLiteral("Eingebaute Polare"));
     builtIn->setEnabled(!touring && m_wing.has_value());
+    menu.addSeparator();
+    QAction *exercise = menu.addAction(QStringLiteral("Übung: neuer Wind\tF5"));
+    exercise->setEnabled(!touring);
+    QAction *solve = menu.addAction(QStringLiteral("Übung: auflösen\tEingabe"));
+    solve->setEnabled(m_exercise.active && !m_exercise.solved);
+    QAction *hold = menu.addAction(QStringLiteral("Vergleich festhalten"));
+    hold->setEnabled(!touring);
+    QAction *clear = menu.addAction(QStringLiteral("Vergleich löschen"));
+    clear->setEnabled(m_comparison.has_value());
     QAction *chosen = menu.exec(picPolare->mapToGlobal(at));
     if (chosen == copy) {
         copyDiagram();
@@ -66,6 +75,14 @@ void frmStart::picPolare_ContextMenu(const QPoint &at)
         loadWingFromFile();
     } else if (chosen == builtIn) {
         setWing(nullptr);
+    } else if (chosen == exercise) {
+        newExercise();
+    } else if (chosen == solve) {
+        solveExercise();
+    } else if (chosen == hold) {
+        holdComparison();
+    } else if (chosen == clear) {
+        clearComparison();
     }
 }
 

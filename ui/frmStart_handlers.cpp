@@ -24,8 +24,15 @@ void frmStart::DrawGlidePath(float &windH, float &windV)
 void frmStart::Repaint()
 {
     RestoreBackground();
+    // A state held for comparison lies under everything drawn now.
+    if (m_comparison) {
+        DrawComparison(*picPolare, *m_comparison);
+    }
     DrawPolarOverlay(decl.WindH, decl.WindV);
     DrawGlidePath(decl.WindH, decl.WindV);
+    if (m_exercise.active) {
+        showExercise();
+    }
     lblAufwind->setCaption(Format(decl.WindV, QStringLiteral("0.0")) + QStringLiteral(" m/s"));
     lblWind->setCaption(Format(decl.WindH, QStringLiteral("0")) + QStringLiteral(" km/h"));
     announceWinds();
@@ -36,12 +43,14 @@ void frmStart::Repaint()
 // reaches no handler.
 void frmStart::VScroll1_Scroll()
 {
+    endExercise();
     decl.WindV = WindVFromBarValue(VScroll1->value());
     Repaint();
 }
 
 void frmStart::HScroll1_Scroll()
 {
+    endExercise();
     decl.WindH = static_cast<float>(HScroll1->value());
     Repaint();
 }
@@ -65,6 +74,9 @@ void frmStart::chkAirspeed_Click()
 void frmStart::chkBremsen_Click()
 {
     // A locked bar cannot be grabbed: no double arrow may stay behind.
+    if (Value(chkBremsen) == 0) {
+        endExercise();
+    }
     if (Value(chkBremsen) == 0 && !BrakeBarDragging) {
         Screen::setMousePointer(Screen::kPointerDefault);
     }

@@ -44,10 +44,9 @@ void frmStart::applyWing()
 {
     const Wing *active = m_wing && !m_wingSuspended ? &*m_wing : nullptr;
     SetActiveWing(active);
-    setWindowTitle(active == nullptr
-                       ? kTitle
-                       : kTitle + QStringLiteral(" – ") +
-                             wingTitle(QLocale(QLocale::German, QLocale::Germany)));
+    setWindowTitle(active == nullptr ? kTitle
+                                     : kTitle + QStringLiteral(" – ") +
+                                           wingTitle(QLocale(QLocale::German, QLocale::Germany)));
     // A brake setting outside the new range moves to its nearest end.
     decl.Airspeed = std::clamp(decl.Airspeed, MinAirspeed(), MaxAirspeed());
 }
