@@ -17,6 +17,93 @@ bool parseIntIn(const QString &text, int min, int max, int &value)
     return ok && value >= min && value <= max;
 }
 
+// One --state H,V[,AIRSPEED]: winds as --wind-h and --wind-v count them, the airspeed in
+// km/h with a decimal point.
+bool parseState(const QString &text, RenderState &state)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() < 2 || parts.size() > 3 || !parseIntIn(parts[0], -50, 50, state.windH) ||
+        !parseIntIn(parts[1], -40, 40, state.windVTenths)) {
+        return false;
+    }
+    if (parts.size() == 3) {
+        bool ok = false;
+        const double v = parts[2].toDouble(&ok);
+        if (!ok || !std::isfinite(v)) {
+            return false;
+        }
+        state.airspeed = v;
+    }
+    state.text = text;
+    return true;
+}
+
+// The options of slides and worksheets; true if args[i] was one (error set if bad).
+bool takeLessonOption(const QStringList &args, int &i, RenderOptions &o, QString &error)
+{
+    const QString &arg = args[i];
+    if (arg != QLatin1String("--scale") && arg != QLatin1String("--state") &&
+        arg != QLatin1String("--worksheet") && arg != QLatin1String("--seed")) {
+        return false;
+    }
+    if (i + 1 >= args.size()) {
+        error = QStringLiteral("%1: Wert fehlt").arg(arg);
+        return true;
+    }
+    const QString value = args[++i];
+    bool ok = false;
+    if (arg == QLatin1String("--scale")) {
+        o.scale = value.toDouble(&ok);
+        if (!ok || !(o.scale >= 0.5 && o.scale <= 8.0)) {
+            error = QStringLiteral("--scale: Zahl von 0.5 bis 8 erwartet, nicht '%1'")
+                        .arg(shortened(value));
+        }
+    } else if (arg == QLatin1String("--state")) {
+        RenderState state;
+        if (!parseState(value, state)) {
+            error = QStringLiteral("--state: H,V oder H,V,FAHRT erwartet (H -50..50 km/h, V "
+                                   "-40..40 Zehntel m/s), nicht '%1'")
+                        .arg(shortened(value));
+        }
+        o.states.append(state);
+    } else if (arg == QLatin1String("--worksheet")) {
+        if (!parseIntIn(value, 1, 200, o.worksheet)) {
+            error = QStringLiteral("--worksheet: Anzahl der Aufgaben von 1 bis 200 erwartet, "
+                                   "nicht '%1'")
+                        .arg(shortened(value));
+        }
+    } else {
+        const qulonglong seed = value.toULongLong(&ok);
+        if (!ok) {
+            error = QStringLiteral("--seed: ganze Zahl ab 0 erwartet, nicht '%1'")
+                        .arg(shortened(value));
+        }
+        o.seed = seed;
+    }
+    return true;
+}
+
+// What the options may not ask for together.
+bool lessonOptionsFit(const RenderOptions &o, QString &error)
+{
+    const bool pdf =
+        o.output != QLatin1String("-") && exportFormatFor(o.output) == ExportFormat::Pdf;
+    if (!o.states.isEmpty() && o.stateOptionGiven) {
+        error = QStringLiteral("--state schließt --wind-h, --wind-v und --airspeed aus");
+    } else if (o.states.size() > 1 && !pdf) {
+        error = QStringLiteral("mehrere --state nur in ein PDF (-o DATEI.pdf), eine Seite je "
+                               "Zustand");
+    } else if (o.worksheet > 0 && !pdf) {
+        error = QStringLiteral("--worksheet schreibt ein PDF: -o DATEI.pdf");
+    } else if (o.worksheet > 0 && (o.stateOptionGiven || !o.states.isEmpty())) {
+        error = QStringLiteral("--worksheet zieht die Winde selbst: ohne --state, --wind-h, "
+                               "--wind-v und --airspeed");
+    } else if (o.seed && o.worksheet == 0) {
+        error = QStringLiteral("--seed gilt nur zusammen mit --worksheet");
+    }
+    return error.isEmpty();
+}
+
 } // namespace
 
 std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QString &error)
@@ -31,10 +118,11 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
     };
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
-        QString wingError;
-        if (takeWingOption(args, i, o.wing, wingError)) {
-            if (!wingError.isEmpty()) {
-                error = wingError;
+        QString optionError;
+        if (takeWingOption(args, i, o.wing, optionError) ||
+            takeLessonOption(args, i, o, optionError)) {
+            if (!optionError.isEmpty()) {
+                error = optionError;
                 return std::nullopt;
             }
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
@@ -50,6 +138,7 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
                 return std::nullopt;
             }
             const bool horizontal = arg == QLatin1String("--wind-h");
+            o.stateOptionGiven = true;
             const int limit = horizontal ? 50 : 40;
             if (!parseIntIn(args[++i], -limit, limit, horizontal ? o.windH : o.windVTenths)) {
                 error = QStringLiteral("%1: ganze Zahl von %2 bis %3 erwartet, nicht '%4'")
@@ -66,6 +155,7 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
             bool ok = false;
             const double v = args[++i].toDouble(&ok);
             o.airspeedText = args[i];
+            o.stateOptionGiven = true;
             o.airspeed = ok && std::isfinite(v) ? v : -1.0;
         } else if (arg == QLatin1String("--size")) {
             if (!needValue(i)) {
@@ -98,7 +188,7 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
         error = QStringLiteral("keine Ausgabedatei: -o DATEI.png fehlt");
         return std::nullopt;
     }
-    if (!checkWingChoice(o.wing, error)) {
+    if (!checkWingChoice(o.wing, error) || (!o.help && !o.version && !lessonOptionsFit(o, error))) {
         return std::nullopt;
     }
     // With a wing its range is known once it is loaded; the built-in one's now.
@@ -110,15 +200,25 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
 
 bool airspeedInRange(const RenderOptions &options, QString &error)
 {
-    if (!options.airspeed ||
-        (*options.airspeed >= MinAirspeed() && *options.airspeed <= MaxAirspeed())) {
-        return true;
-    }
+    const auto inRange = [](double v) {
+        return v >= MinAirspeed() && v <= MaxAirspeed();
+    };
     const QLocale c = QLocale::c();
-    error = QStringLiteral("--airspeed: Zahl von %1 bis %2 erwartet, nicht '%3'")
-                .arg(c.toString(MinAirspeed(), 'g', 4), c.toString(MaxAirspeed(), 'g', 4),
-                     shortened(options.airspeedText));
-    return false;
+    if (options.airspeed && !inRange(*options.airspeed)) {
+        error = QStringLiteral("--airspeed: Zahl von %1 bis %2 erwartet, nicht '%3'")
+                    .arg(c.toString(MinAirspeed(), 'g', 4), c.toString(MaxAirspeed(), 'g', 4),
+                         shortened(options.airspeedText));
+        return false;
+    }
+    for (const RenderState &state : options.states) {
+        if (state.airspeed && !inRange(*state.airspeed)) {
+            error = QStringLiteral("--state: Fahrt von %1 bis %2 erwartet, nicht '%3'")
+                        .arg(c.toString(MinAirspeed(), 'g', 4), c.toString(MaxAirspeed(), 'g', 4),
+                             shortened(state.text));
+            return false;
+        }
+    }
+    return true;
 }
 
 QString renderUsage()
@@ -140,19 +240,53 @@ QString renderUsage()
                "  -o DATEI                Ausgabedatei; -o - schreibt ein PNG auf die "
                "Standardausgabe\n"
                "%1"
+               "  --scale F               Schriften und Linien F-mal so groß (0.5..8), etwa für\n"
+               "                          einen Projektor mit --size 3840x2160\n"
+               "  --state H,V[,FAHRT]     ein Zustand (Einheiten wie --wind-h, --wind-v,\n"
+               "                          --airspeed); mehrmals: eine PDF-Seite je Zustand\n"
+               "  --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu\n"
+               "                          zufälligen Winden, danach die Lösungen (1..200)\n"
+               "  --seed S                dieselben Winde für dasselbe S\n"
                "  --help, --version       diese Hilfe, die Version\n")
         .arg(wingUsage());
 }
 
-DiagramState stateOf(const RenderOptions &options)
+namespace {
+
+DiagramState diagramStateOf(const RenderOptions &options, int windH, int windVTenths,
+                            std::optional<double> airspeed)
 {
     DiagramState state;
-    state.windH = static_cast<float>(options.windH);
-    state.windV = WindVFromTenths(options.windVTenths);
+    state.windH = static_cast<float>(windH);
+    state.windV = WindVFromTenths(windVTenths);
     state.switches = {options.windVectors, options.airspeedVectors, false};
-    if (options.airspeed) {
+    if (airspeed) {
         state.switches.freeBrakes = true;
-        state.airspeed = static_cast<float>(*options.airspeed);
+        state.airspeed = static_cast<float>(*airspeed);
     }
+    state.scale = options.scale;
     return state;
+}
+
+} // namespace
+
+DiagramState stateOf(const RenderOptions &options)
+{
+    if (!options.states.isEmpty()) {
+        const RenderState &first = options.states.first();
+        return diagramStateOf(options, first.windH, first.windVTenths, first.airspeed);
+    }
+    return diagramStateOf(options, options.windH, options.windVTenths, options.airspeed);
+}
+
+QList<DiagramState> statesOf(const RenderOptions &options)
+{
+    QList<DiagramState> states;
+    for (const RenderState &state : options.states) {
+        states.append(diagramStateOf(options, state.windH, state.windVTenths, state.airspeed));
+    }
+    if (states.isEmpty()) {
+        states.append(stateOf(options));
+    }
+    return states;
 }

@@ -5,10 +5,20 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 
 // The arguments of azodo-render: which state of the diagram to draw, how large, and
 // where to write it.
+
+// One state given with --state.
+struct RenderState
+{
+    int windH = 0;
+    int windVTenths = 0;
+    std::optional<double> airspeed;
+    QString text; // as given, for error lines
+};
 
 struct RenderOptions
 {
@@ -27,6 +37,11 @@ struct RenderOptions
     bool isPdf() const { return exportFormatFor(output) == ExportFormat::Pdf && output != "-"; }
     QString output;
     std::optional<WingChoice> wing; // a pilot's wing instead of the built-in polar
+    double scale = 1.0;             // fonts and line widths, 0.5..8
+    QList<RenderState> states;      // --state, in order: one PDF page each
+    bool stateOptionGiven = false;  // --wind-h, --wind-v or --airspeed seen
+    int worksheet = 0;              // tasks of a worksheet; 0: none
+    std::optional<std::uint64_t> seed;
     bool help = false;
     bool version = false;
 };
@@ -37,5 +52,8 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
 bool airspeedInRange(const RenderOptions &options, QString &error);
 QString renderUsage();
 
-// The state the options describe.
+// The state the options describe (the first --state, if any).
 DiagramState stateOf(const RenderOptions &options);
+
+// Every state the options describe, in order: the --state ones, or the one above.
+QList<DiagramState> statesOf(const RenderOptions &options);

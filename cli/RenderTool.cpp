@@ -4,8 +4,10 @@
 #include "SafeOutput.h"
 #include "ToolStart.h"
 #include "WingOptions.h"
+#include "Worksheet.h"
 
 #include <QApplication>
+#include <random>
 
 namespace {
 
@@ -44,8 +46,12 @@ int runRenderTool(int argc, char *argv[])
 
     const bool toStdout = options->output == QLatin1String("-");
     const ExportFormat format = toStdout ? ExportFormat::Png : exportFormatFor(options->output);
-    const QByteArray bytes = exportDiagram(
-        format, QSize(options->outputWidth(), options->outputHeight()), stateOf(*options));
+    const QSize size(options->outputWidth(), options->outputHeight());
+    const QByteArray bytes =
+        options->worksheet > 0
+            ? worksheetPdf(options->worksheet, options->seed.value_or(std::random_device{}()))
+        : options->states.size() > 1 ? exportPdfPages(size, statesOf(*options))
+                                     : exportDiagram(format, size, stateOf(*options));
     if (bytes.isEmpty()) {
         printToolError(kTool, QStringLiteral("das Bild konnte nicht erzeugt werden"));
         return 1;

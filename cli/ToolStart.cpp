@@ -2,6 +2,7 @@
 
 #include "SafeOutput.h"
 
+#include <QHashFunctions>
 #include <QtGlobal>
 #include <cerrno>
 #include <cstdio>
@@ -66,6 +67,9 @@ int writeOutput(const char *tool, const QString &target, const QByteArray &bytes
 
 void prepareOffscreenQt()
 {
+    // The same input gives the same file: Qt's per-process hash seed would reorder a
+    // PDF's objects from one run to the next.
+    QHashSeed::setDeterministicGlobalSeed();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qunsetenv("QT_QPA_PLATFORMTHEME");
     qunsetenv("QT_QPA_GENERIC_PLUGINS");

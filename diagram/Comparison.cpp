@@ -10,8 +10,7 @@ class PenKept
 public:
     explicit PenKept(PictureBox &pic)
         : m_pic(pic), m_width(pic.DrawWidth()), m_style(pic.DrawStyle()), m_color(pic.ForeColor())
-    {
-    }
+    {}
     ~PenKept()
     {
         m_pic.setDrawWidth(m_width);

@@ -16,10 +16,10 @@ const QString kTitle = QStringLiteral("Var Azodoviravovorididaz");
 
 // The read-out's font sized in pixels of the diagram's space: a point size would be
 // taken at the device's resolution, 300 dpi on a page, 72 in an SVG.
-QFont readoutFont()
+QFont readoutFont(double scale)
 {
     QFont font = standardFont(true);
-    font.setPixelSize(qRound(font.pointSizeF() * 96.0 / 72.0));
+    font.setPixelSize(qRound(font.pointSizeF() * 96.0 / 72.0 * scale));
     return font;
 }
 
@@ -42,18 +42,19 @@ ExportFormat exportFormatFor(const QString &path)
     return ExportFormat::Png;
 }
 
-int readoutStripHeight()
+int readoutStripHeight(double scale)
 {
-    return 2 * QFontMetrics(readoutFont()).height();
+    return 2 * QFontMetrics(readoutFont(scale)).height();
 }
 
 namespace {
 
 // The strip and the frame of the diagram around draw, which draws into a picture box
 // that paints straight into painter: clipped to the diagram like on the screen.
-void paintFramed(QPainter &painter, QSize size, const std::function<QString(PictureBox &)> &draw)
+void paintFramed(QPainter &painter, QSize size, double scale,
+                 const std::function<QString(PictureBox &)> &draw)
 {
-    const int strip = readoutStripHeight();
+    const int strip = readoutStripHeight(scale);
     painter.save();
     usualHints(painter);
     painter.fillRect(QRect(0, 0, size.width(), strip), Qt::white);
@@ -65,11 +66,12 @@ void paintFramed(QPainter &painter, QSize size, const std::function<QString(Pict
     painter.setClipRect(QRect(QPoint(0, 0), size));
     pic.setExternalPainter(&painter);
     setUpDiagram(pic);
+    pic.setOutputScale(scale);
     const QString readout = draw(pic);
     pic.setExternalPainter(nullptr);
     painter.restore();
 
-    const QFont font = readoutFont();
+    const QFont font = readoutFont(scale);
     const QFontMetrics fm(font);
     painter.setFont(font);
     painter.setPen(Qt::black);
@@ -83,7 +85,7 @@ void paintFramed(QPainter &painter, QSize size, const std::function<QString(Pict
 void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, const QLocale &locale)
 {
     // The window's own procedures, background included.
-    paintFramed(painter, size, [&](PictureBox &pic) {
+    paintFramed(painter, size, state.scale, [&](PictureBox &pic) {
         DrawBackground(pic);
         modDeklarationen decl;
         decl.WindH = state.windH;
@@ -91,6 +93,10 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
         decl.Airspeed = state.airspeed;
         SavedPen saved;
         DrawPolarOverlay(pic, decl.Airspeed, saved, state.switches, decl.WindH, decl.WindV, locale);
+        // A task leaves the ground-speed vector, the bar and the read-out to the learner.
+        if (state.task) {
+            return QString();
+        }
         return DrawGlidePath(pic, decl, saved, decl.WindH, decl.WindV, locale);
     });
 }
@@ -98,7 +104,7 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
 void paintShownDiagram(QPainter &painter, QSize size, const std::vector<DrawOp> &shown,
                        const QString &readout)
 {
-    paintFramed(painter, size, [&](PictureBox &pic) {
+    paintFramed(painter, size, 1.0, [&](PictureBox &pic) {
         pic.Cls();
         pic.replay(shown);
         return readout;
@@ -107,7 +113,8 @@ void paintShownDiagram(QPainter &painter, QSize size, const std::vector<DrawOp> 
 
 QImage diagramImage(QSize size, const DiagramState &state, const QLocale &locale)
 {
-    QImage image(size.width(), size.height() + readoutStripHeight(), QImage::Format_RGB32);
+    QImage image(size.width(), size.height() + readoutStripHeight(state.scale),
+                 QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     paintDiagram(p, size, state, locale);
@@ -127,13 +134,62 @@ QByteArray exportDiagram(ExportFormat format, QSize size, const DiagramState &st
         }
         return bytes;
     }
-    return exportPainted(format, size, [&](QPainter &p) { paintDiagram(p, size, state, locale); });
+    return exportPainted(
+        format, size, [&](QPainter &p) { paintDiagram(p, size, state, locale); }, state.scale);
+}
+
+QByteArray exportPdfPages(QSize size, const QList<DiagramState> &states, const QLocale &locale)
+{
+    QList<std::function<void(QPainter &)>> pages;
+    double scale = 1.0;
+    for (const DiagramState &state : states) {
+        pages.append([size, state, &locale](QPainter &p) { paintDiagram(p, size, state, locale); });
+        scale = state.scale;
+    }
+    return pdfPages(size, pages, scale);
+}
+
+QByteArray pdfPages(QSize size, const QList<std::function<void(QPainter &)>> &pages, double scale)
+{
+    const QSize whole(size.width(), size.height() + readoutStripHeight(scale));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setTitle(kTitle);
+    pdf.setCreator(QStringLiteral("azodo"));
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageOrientation(QPageLayout::Landscape);
+    pdf.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+    pdf.setResolution(300);
+    QPainter p;
+    if (!p.begin(&pdf)) {
+        return {};
+    }
+    for (qsizetype n = 0; n < pages.size(); ++n) {
+        if (n > 0) {
+            pdf.newPage();
+        }
+        // Fitted inside the margins, centred, the proportions kept.
+        const double fit = std::min(pdf.width() / static_cast<double>(whole.width()),
+                                    pdf.height() / static_cast<double>(whole.height()));
+        p.resetTransform();
+        p.translate((pdf.width() - fit * whole.width()) / 2.0,
+                    (pdf.height() - fit * whole.height()) / 2.0);
+        p.scale(fit, fit);
+        pages[n](p);
+    }
+    p.end();
+    return bytes;
 }
 
 QByteArray exportPainted(ExportFormat format, QSize size,
-                         const std::function<void(QPainter &)> &paint)
+                         const std::function<void(QPainter &)> &paint, double scale)
 {
-    const QSize whole(size.width(), size.height() + readoutStripHeight());
+    if (format == ExportFormat::Pdf) {
+        return pdfPages(size, {paint}, scale);
+    }
+    const QSize whole(size.width(), size.height() + readoutStripHeight(scale));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -167,28 +223,8 @@ QByteArray exportPainted(ExportFormat format, QSize size,
         p.end();
         break;
     }
-    case ExportFormat::Pdf: {
-        QPdfWriter pdf(&buffer);
-        pdf.setTitle(kTitle);
-        pdf.setCreator(QStringLiteral("azodo"));
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageOrientation(QPageLayout::Landscape);
-        pdf.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
-        pdf.setResolution(300);
-        QPainter p;
-        if (!p.begin(&pdf)) {
-            return {};
-        }
-        // Fitted inside the margins, centred, the proportions kept.
-        const double scale = std::min(pdf.width() / static_cast<double>(whole.width()),
-                                      pdf.height() / static_cast<double>(whole.height()));
-        p.translate((pdf.width() - scale * whole.width()) / 2.0,
-                    (pdf.height() - scale * whole.height()) / 2.0);
-        p.scale(scale, scale);
-        paint(p);
-        p.end();
-        break;
-    }
+    case ExportFormat::Pdf:
+        break; // above
     }
     return bytes;
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QLocale>
 #include <QSize>
 #include <QString>
@@ -23,6 +24,8 @@ struct DiagramState
     float windV = 0.0f;    // m/s, positive is updraft
     float airspeed = 0.0f; // km/h; used in free-brake mode only
     OverlaySwitches switches;
+    double scale = 1.0; // line widths and fonts this many times larger (a projector)
+    bool task = false;  // an exercise: no ground-speed vector, brake bar or read-out
 };
 
 enum class ExportFormat { Png, Svg, Pdf };
@@ -30,8 +33,8 @@ enum class ExportFormat { Png, Svg, Pdf };
 // By the file name's extension (case-insensitive); PNG for anything else.
 ExportFormat exportFormatFor(const QString &path);
 
-// Height in pixels of the read-out strip above a diagram.
-int readoutStripHeight();
+// Height in pixels of the read-out strip above a diagram, its font scale times larger.
+int readoutStripHeight(double scale = 1.0);
 
 // Paints strip and diagram into painter, in a space of size.width() by
 // size.height() + readoutStripHeight(), from its origin. Needs a QGuiApplication.
@@ -54,6 +57,14 @@ QByteArray exportDiagram(ExportFormat format, QSize size, const DiagramState &st
                          const QLocale &locale = QLocale());
 
 // The same file from any painting of strip and diagram into a space of size.width() by
-// size.height() + readoutStripHeight().
+// size.height() + readoutStripHeight(scale).
 QByteArray exportPainted(ExportFormat format, QSize size,
-                         const std::function<void(QPainter &)> &paint);
+                         const std::function<void(QPainter &)> &paint, double scale = 1.0);
+
+// A PDF of A4 landscape pages, one painting each, fitted as exportDiagram fits one.
+QByteArray pdfPages(QSize size, const QList<std::function<void(QPainter &)>> &pages,
+                    double scale = 1.0);
+
+// A PDF with one page per state, in order: a lecture in one file.
+QByteArray exportPdfPages(QSize size, const QList<DiagramState> &states,
+                          const QLocale &locale = QLocale());

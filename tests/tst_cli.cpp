@@ -164,6 +164,9 @@ private slots:
     void renderVectorFiles();
     void kneeboardCard();
     void renderNeverReplacesWhatIsNotAFile();
+    void worksheetAnswersAreTheCards_data();
+    void worksheetAnswersAreTheCards();
+    void slidesScaleAndStates();
     void vectorExportHoldsNoPicture_data();
     void vectorExportHoldsNoPicture();
     void toolsReportFailedWrites_data();
@@ -339,6 +342,27 @@ void TestCli::renderRejectsBadArguments_data()
                                              QStringLiteral("-o"), QStringLiteral("x.png")};
     QTest::newRow("unknown") << QStringList{QStringLiteral("--colour"), QStringLiteral("-o"),
                                             QStringLiteral("x.png")};
+    const auto row = [](const char *name, std::initializer_list<const char *> args) {
+        QStringList list;
+        for (const char *a : args) {
+            list.append(QString::fromUtf8(a));
+        }
+        QTest::newRow(name) << list;
+    };
+    row("no worksheet of 0 tasks", {"--worksheet", "0", "-o", "x.pdf"});
+    row("no worksheet of 201 tasks", {"--worksheet", "201", "-o", "x.pdf"});
+    row("a worksheet is a PDF", {"--worksheet", "2", "-o", "x.png"});
+    row("a worksheet draws its own winds", {"--worksheet", "2", "--wind-h", "5", "-o", "x.pdf"});
+    row("seed without worksheet", {"--seed", "4", "-o", "x.png"});
+    row("scale too small", {"--scale", "0.4", "-o", "x.png"});
+    row("scale too large", {"--scale", "8.5", "-o", "x.png"});
+    row("state without its vertical wind", {"--state", "10", "-o", "x.pdf"});
+    row("state beyond the bar", {"--state", "60,0", "-o", "x.pdf"});
+    row("state airspeed beyond the polar", {"--state", "0,0,55", "-o", "x.pdf"});
+    row("two states into a picture", {"--state", "0,0", "--state", "5,0", "-o", "x.png"});
+    row("two states into a drawing", {"--state", "0,0", "--state", "5,0", "-o", "x.svg"});
+    row("state and wind", {"--state", "0,0", "--wind-v", "5", "-o", "x.pdf"});
+    row("state and airspeed", {"--airspeed", "30", "--state", "0,0", "-o", "x.pdf"});
 }
 
 void TestCli::renderRejectsBadArguments()
@@ -346,7 +370,7 @@ void TestCli::renderRejectsBadArguments()
     QFETCH(QStringList, args);
     QTemporaryDir dir;
     for (QString &a : args) {
-        if (a == QLatin1String("x.png")) {
+        if (a.startsWith(QLatin1String("x."))) {
             a = dir.filePath(a);
         }
     }
@@ -583,6 +607,131 @@ void TestCli::renderNeverReplacesWhatIsNotAFile()
     QVERIFY(r.err.isEmpty());
     QVERIFY(r.rawOut.startsWith("\x89PNG"));
     QCOMPARE(QImage::fromData(r.rawOut).width(), 200);
+}
+
+void TestCli::worksheetAnswersAreTheCards_data()
+{
+    QTest::addColumn<int>("tasks");
+    QTest::addColumn<QStringList>("wing"); // options for a wing; WING: its file
+    QTest::newRow("five tasks") << 5 << QStringList{};
+    QTest::newRow("one task, a wing")
+        << 1
+        << QStringList{QStringLiteral("--polar"), QStringLiteral("WING"), QStringLiteral("--mass"),
+                       QStringLiteral("100")};
+}
+
+void TestCli::worksheetAnswersAreTheCards()
+{
+    QFETCH(int, tasks);
+    QFETCH(QStringList, wing);
+    QTemporaryDir dir;
+    const QString wingFile = dir.filePath(QStringLiteral("schirm.plr"));
+    {
+        QFile f(wingFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("90,0,24,-1.7,37,-1.1,54,-2.1\n");
+    }
+    wing.replaceInStrings(QStringLiteral("WING"), wingFile);
+    const QString sheet = dir.filePath(QStringLiteral("blatt.pdf"));
+    const QStringList args =
+        QStringList{QStringLiteral("--worksheet"), QString::number(tasks), QStringLiteral("--seed"),
+                    QStringLiteral("42"),          QStringLiteral("-o"),   sheet} +
+        wing;
+    QCOMPARE(run(QStringLiteral("azodo-render"), args).code, 0);
+    // Two tasks a page, then as many pages of solutions.
+    const int pages = 2 * ((tasks + 1) / 2);
+    QVERIFY(tool(QStringLiteral("pdfinfo"), {sheet})
+                .contains(QRegularExpression(QStringLiteral("Pages: +%1\n").arg(pages))));
+    // Every solution is the card's answer for that wind.
+    const QString text = tool(QStringLiteral("pdftotext"), {sheet, QStringLiteral("-")});
+    static const QRegularExpression solution(QStringLiteral(
+        "Aufgabe (\\d+): (?:(\\d+) km/h (Gegenwind|Rückenwind)|kein Gegen- oder Rückenwind), "
+        "(?:(\\d+,\\d) m/s (Abwind|Aufwind)|kein Auf- oder Abwind)\\.[^\n]*\n+Fahrt ([\\d,]+) km/h "
+        "· "
+        "(Trimm|Bremse (\\d+) %|Beschleuniger (\\d+) %) · Gleitzahl über Grund ([\\d,]+)"));
+    int solved = 0;
+    for (auto it = solution.globalMatch(text); it.hasNext(); ++solved) {
+        const auto m = it.next();
+        const int windH =
+            m.captured(2).toInt() * (m.captured(3) == QLatin1String("Gegenwind") ? -1 : 1);
+        const int tenths = qRound(QLocale(QLocale::German).toDouble(m.captured(4)) * 10) *
+                           (m.captured(5) == QLatin1String("Abwind") ? -1 : 1);
+        const Run card =
+            run(QStringLiteral("azodo-table"),
+                QStringList{QStringLiteral("--csv"), QStringLiteral("--wind-h"),
+                            QStringLiteral("%1:%1:1").arg(windH), QStringLiteral("--wind-v"),
+                            QStringLiteral("%1:%1:1").arg(tenths)} +
+                    wing);
+        const QStringList f = card.out.split(QLatin1Char('\n')).value(1).split(QLatin1Char(','));
+        QCOMPARE(f.size(), 8);
+        QCOMPARE(m.captured(6), QString(f[2]).replace(QLatin1Char('.'), QLatin1Char(',')));
+        QCOMPARE(m.captured(8).isEmpty() ? 0 : m.captured(8).toInt(), f[4].toInt());
+        QCOMPARE(m.captured(9).isEmpty() ? 0 : m.captured(9).toInt(), f[5].toInt());
+        QVERIFY(std::fabs(QLocale(QLocale::German).toDouble(m.captured(10)) - f[3].toDouble()) <=
+                0.0051);
+    }
+    QCOMPARE(solved, tasks);
+    // The same seed gives the same file, but for the date Qt's writer stamps.
+    const QString again = dir.filePath(QStringLiteral("nochmal.pdf"));
+    QStringList secondArgs = args;
+    secondArgs.replaceInStrings(sheet, again);
+    QCOMPARE(run(QStringLiteral("azodo-render"), secondArgs).code, 0);
+    const auto undated = [](const QString &path) {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        QByteArray bytes = f.readAll();
+        static const QRegularExpression date(QStringLiteral("/CreationDate \\([^)]*\\)"));
+        return QString::fromLatin1(bytes).remove(date);
+    };
+    QCOMPARE(undated(again), undated(sheet));
+    secondArgs.replaceInStrings(QStringLiteral("42"), QStringLiteral("43"));
+    QCOMPARE(run(QStringLiteral("azodo-render"), secondArgs).code, 0);
+    QVERIFY(undated(again) != undated(sheet));
+}
+
+void TestCli::slidesScaleAndStates()
+{
+    QTemporaryDir dir;
+    // Scaled three times: the diagram keeps its size, the strip above grows with its font,
+    // and the thick wind vector is three times as wide.
+    const QString slide = dir.filePath(QStringLiteral("folie.png"));
+    QCOMPARE(run(QStringLiteral("azodo-render"),
+                 {QStringLiteral("--scale"), QStringLiteral("3"), QStringLiteral("--size"),
+                  QStringLiteral("1200x1000"), QStringLiteral("--wind-h"), QStringLiteral("-30"),
+                  QStringLiteral("--no-airspeed-vectors"), QStringLiteral("-o"), slide})
+                 .code,
+             0);
+    const QImage image(slide);
+    QCOMPARE(image.width(), 1200);
+    const int strip = image.height() - 1000;
+    QVERIFY2(std::abs(strip - 3 * readoutStripHeight()) <= 3, qPrintable(QString::number(strip)));
+    // The headwind vector runs along the axis (y 0 is row strip + 500), from the origin to
+    // x -300: 6 px wide at scale 1, 18 here, seen at x -200 (column 400).
+    int blue = 0;
+    for (int y = strip + 500 - 15; y <= strip + 500 + 15; ++y) {
+        // The dotted guide of the vertical wind runs along its middle in a lighter blue.
+        const QColor c = image.pixelColor(400, y);
+        blue += c == QColor(0, 0, 255) || c == QColor(136, 136, 255);
+    }
+    QVERIFY2(blue >= 16 && blue <= 20, qPrintable(QString::number(blue)));
+    // A lecture: one page per state, in order.
+    const QString lecture = dir.filePath(QStringLiteral("vortrag.pdf"));
+    QCOMPARE(run(QStringLiteral("azodo-render"),
+                 {QStringLiteral("--state"), QStringLiteral("0,0"), QStringLiteral("--state"),
+                  QStringLiteral("-25,0"), QStringLiteral("--state"),
+                  QStringLiteral("-25,-10,45.5"), QStringLiteral("-o"), lecture})
+                 .code,
+             0);
+    QVERIFY(tool(QStringLiteral("pdfinfo"), {lecture})
+                .contains(QRegularExpression(QStringLiteral("Pages: +3\n"))));
+    const QString third =
+        tool(QStringLiteral("pdftotext"),
+             {QStringLiteral("-f"), QStringLiteral("3"), lecture, QStringLiteral("-")});
+    QVERIFY2(third.contains(QStringLiteral("v-Air = 45.5 km/h")), qPrintable(third));
+    const QString first =
+        tool(QStringLiteral("pdftotext"),
+             {QStringLiteral("-l"), QStringLiteral("1"), lecture, QStringLiteral("-")});
+    QVERIFY(first.contains(QStringLiteral("v-Air = 33.5 km/h")));
 }
 
 void TestCli::vectorExportHoldsNoPicture_data()

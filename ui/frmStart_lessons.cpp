@@ -37,8 +37,8 @@ void frmStart::newExercise()
     setBarValue(VScroll1, BarValueFromWindV(decl.WindV));
     float best = 0;
     BestGlide(best, decl.WindH, decl.WindV);
-    m_exercise = {true, false, m_exercise.number + 1, best + decl.WindH,
-                  Polar(best) + decl.WindV, best};
+    m_exercise = {true, false, m_exercise.number + 1, best + decl.WindH, Polar(best) + decl.WindV,
+                  best};
     for (QShortcut *key : {m_solveKey, m_solveKeypad, m_endKey}) {
         key->setEnabled(true);
     }
@@ -87,10 +87,11 @@ void frmStart::showExercise()
     // The learner may go on moving the bar: the score follows the latest choice.
     m_scores[m_exercise.number] = achievedPercent(decl.GroundSpeedH, decl.GroundSpeedV,
                                                   m_exercise.bestGroundH, m_exercise.bestGroundV);
-    const int sum = std::accumulate(m_scores.begin(), m_scores.end(), 0,
-                                    [](int total, const auto &score) { return total + score.second; });
-    const int average =
-        static_cast<int>(std::lround(static_cast<double>(sum) / static_cast<double>(m_scores.size())));
+    const int sum =
+        std::accumulate(m_scores.begin(), m_scores.end(), 0,
+                        [](int total, const auto &score) { return total + score.second; });
+    const int average = static_cast<int>(
+        std::lround(static_cast<double>(sum) / static_cast<double>(m_scores.size())));
     const QString pattern = QStringLiteral("0.0");
     lblInfo->setCaption(
         QStringLiteral("Ihre Wahl %1 km/h: GZ %2 · Bestes Gleiten %3 km/h: GZ %4 · erreicht %5 % "

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+// A worksheet for a theory evening: A4 portrait, two tasks a page, each the diagram for
+// a random wind with the shifted polar, the wind vectors and the brake scale, where the
+// learner lays the tangent; then the "Lösungen" pages with the same diagrams complete
+// and the answers the card gives. The same seed gives the same winds.
+
+// The task's wind in words: "15 km/h Gegenwind, 1,2 m/s Abwind".
+QString windInWords(int windH, int windVTenths);
+
+// The PDF's bytes; needs a QGuiApplication. Empty if it cannot be made.
+QByteArray worksheetPdf(int tasks, std::uint64_t seed);
