@@ -2,6 +2,7 @@
 
 #include "BrakeScale.h"
 #include "Format.h"
+#include "PrintedPage.h"
 #include "modCalc.h"
 
 #include <QBuffer>
@@ -367,19 +368,12 @@ QByteArray cardPdf(const CardOptions &options)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    pdf.setTitle(QStringLiteral("Fahrtentabelle: bestes Gleiten über Grund"));
-    pdf.setCreator(QStringLiteral("azodo-table"));
-    pdf.setPageSize(QPageSize(sizeId));
-    pdf.setPageOrientation(QPageLayout::Portrait);
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    pdf.setResolution(600);
     QPainter p;
-    if (!p.begin(&pdf)) {
+    if (!beginMillimetrePages(pdf, p, sizeId, 600,
+                              QStringLiteral("Fahrtentabelle: bestes Gleiten über Grund"),
+                              QStringLiteral("azodo-table"))) {
         return {};
     }
-    p.setRenderHint(QPainter::Antialiasing);
-    const double dotsPerMm = pdf.resolution() / 25.4;
-    p.scale(dotsPerMm, dotsPerMm);
     CardPainter card(p, paper);
     const double gridWidth = paper.width() - 2 * kMargin - kLabelWidth;
     const double gridHeight = paper.height() - 2 * kMargin - kHead - kLegend - kHeaderHeight;

@@ -4,6 +4,7 @@
 #include "Exercise.h"
 #include "Format.h"
 #include "KneeboardCard.h"
+#include "PrintedPage.h"
 #include "SpeedToFlyGrid.h"
 #include "modCalc.h"
 
@@ -76,9 +77,10 @@ void paintTask(QPainter &p, const QRectF &block, double textWidth, const Task &t
     const double y = block.top() + whole.height() * mmPerPixel + 1.5;
     const QString wind = windInWords(task.wind.windH, task.wind.windVTenths);
     if (!solved) {
-        text(p, QRectF(block.left(), y, textWidth, 6),
-             QStringLiteral("Aufgabe %1: %2. Legen Sie die Tangente an.").arg(task.number).arg(wind),
-             3.2, true);
+        text(
+            p, QRectF(block.left(), y, textWidth, 6),
+            QStringLiteral("Aufgabe %1: %2. Legen Sie die Tangente an.").arg(task.number).arg(wind),
+            3.2, true);
         text(p, QRectF(block.left(), y + 7, textWidth, 6),
              QStringLiteral("Fahrt: ____________ km/h     Bremsstellung: ____________     "
                             "Gleitzahl über Grund: ____________"),
@@ -100,11 +102,11 @@ void paintTask(QPainter &p, const QRectF &block, double textWidth, const Task &t
 
 QString windInWords(int windH, int windVTenths)
 {
-    const QString horizontal =
-        windH == 0 ? QStringLiteral("kein Gegen- oder Rückenwind")
-                   : QStringLiteral("%1 km/h %2")
-                         .arg(std::abs(windH))
-                         .arg(windH < 0 ? QStringLiteral("Gegenwind") : QStringLiteral("Rückenwind"));
+    const QString horizontal = windH == 0 ? QStringLiteral("kein Gegen- oder Rückenwind")
+                                          : QStringLiteral("%1 km/h %2")
+                                                .arg(std::abs(windH))
+                                                .arg(windH < 0 ? QStringLiteral("Gegenwind")
+                                                               : QStringLiteral("Rückenwind"));
     const QString vertical =
         windVTenths == 0
             ? QStringLiteral("kein Auf- oder Abwind")
@@ -125,19 +127,12 @@ QByteArray worksheetPdf(int tasks, std::uint64_t seed)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    pdf.setTitle(QStringLiteral("Arbeitsblatt: bestes Gleiten über Grund"));
-    pdf.setCreator(QStringLiteral("azodo-render"));
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageOrientation(QPageLayout::Portrait);
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    pdf.setResolution(300);
     QPainter p;
-    if (!p.begin(&pdf)) {
+    if (!beginMillimetrePages(pdf, p, QPageSize::A4, 300,
+                              QStringLiteral("Arbeitsblatt: bestes Gleiten über Grund"),
+                              QStringLiteral("azodo-render"))) {
         return {};
     }
-    p.setRenderHint(QPainter::Antialiasing);
-    const double dotsPerMm = pdf.resolution() / 25.4;
-    p.scale(dotsPerMm, dotsPerMm);
     const QSizeF paper = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
     const int pagesEach = (tasks + 1) / 2;
     const QString wing = wingTitle(kGerman);
