@@ -78,6 +78,7 @@ private slots:
     void copyAndSaveTheDiagram();
     void exerciseScoresTheLearner_data();
     void exerciseScoresTheLearner();
+    void exerciseLineFitsA1024By768Screen();
     void exerciseEnds_data();
     void exerciseEnds();
     void exerciseWindsRepeatBySeed();
@@ -540,6 +541,19 @@ void TestInteraction::exerciseScoresTheLearner()
     // The next exercise counts on, and the average takes both.
     QTest::keyClick(form, Qt::Key_F5);
     QVERIFY(form->lblInfo->caption().startsWith(QStringLiteral("Übung 2:")));
+}
+
+void TestInteraction::exerciseLineFitsA1024By768Screen()
+{
+    // The longest result the strip can show, in its own bold font, against the strip's
+    // width on the smallest screen the program is laid out for (15 twips a pixel).
+    const FormLayout small = computeLayout(15360, 11520);
+    const QString longest =
+        QStringLiteral("Ihre Wahl 50,0 km/h: GZ -10,00 · Bestes Gleiten 50,0 km/h: "
+                       "GZ -10,00 · erreicht 100 % · Schnitt 100 %");
+    const double width = QFontMetricsF(form->lblInfo->font()).horizontalAdvance(longest);
+    QVERIFY2(width <= small.lblInfo.width / 15.0,
+             qPrintable(QStringLiteral("%1 px in %2").arg(width).arg(small.lblInfo.width / 15.0)));
 }
 
 void TestInteraction::exerciseEnds_data()
