@@ -19,6 +19,9 @@ const QString kLoadTitle = QStringLiteral("Polare laden");
 
 void frmStart::setWing(const Wing *wing)
 {
+    // An exercise's answer and a held comparison belong to the polar they were made with.
+    endExercise();
+    m_comparison.reset();
     m_wing.reset();
     if (wing != nullptr) {
         m_wing = *wing;
