@@ -21,6 +21,20 @@ constexpr double kDiagramSlowest = 10.0;
 constexpr double kDiagramFastest = 60.0;
 constexpr double kDeepestSink = -3.4;
 
+// A path as messages show it: at most 60 bytes, cut where a character begins.
+std::string shown(const std::string &path)
+{
+    constexpr std::size_t kLongest = 60;
+    if (path.size() <= kLongest) {
+        return path;
+    }
+    std::size_t cut = kLongest - 3;
+    while (cut > 0 && (static_cast<unsigned char>(path[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return path.substr(0, cut) + "…";
+}
+
 std::string trimmed(const std::string &s)
 {
     const auto first = s.find_first_not_of(" \t");
@@ -118,18 +132,18 @@ bool readWhole(const std::string &path, std::string &text, std::string &error)
     {
     };
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        return fail(error, path + ": die Datei kann nicht gelesen werden");
+        return fail(error, shown(path) + ": die Datei kann nicht gelesen werden");
     }
     if (st.st_size > kLargestFile) {
-        return fail(error, path + ": die Datei ist größer als 1 MB");
+        return fail(error, shown(path) + ": die Datei ist größer als 1 MB");
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        return fail(error, path + ": die Datei kann nicht gelesen werden");
+        return fail(error, shown(path) + ": die Datei kann nicht gelesen werden");
     }
     text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad() || text.size() > static_cast<std::size_t>(kLargestFile)) {
-        return fail(error, path + ": die Datei kann nicht gelesen werden");
+        return fail(error, shown(path) + ": die Datei kann nicht gelesen werden");
     }
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
         text.erase(0, 3);
@@ -159,7 +173,7 @@ std::vector<std::string> linesOf(const std::string &text)
 std::optional<PolarData> threePointLine(const std::string &path, const std::string &line,
                                         int lineNumber, std::string &error)
 {
-    const std::string where = path + ", Zeile " + std::to_string(lineNumber) + ": ";
+    const std::string where = shown(path) + ", Zeile " + std::to_string(lineNumber) + ": ";
     const std::vector<std::string> f = fields(line);
     if (f.size() < 8) {
         error = where + "erwartet Masse, Ballast, v1, w1, v2, w2, v3, w3, nicht " +
@@ -206,7 +220,7 @@ std::optional<PolarData> pointTable(const std::string &path, const std::vector<s
         if (trimmed(lines[i]).empty()) {
             continue;
         }
-        const std::string where = path + ", Zeile " + std::to_string(i + 1) + ": ";
+        const std::string where = shown(path) + ", Zeile " + std::to_string(i + 1) + ": ";
         const std::vector<std::string> f = fields(lines[i]);
         if (f.size() != 2) {
             error = where + "erwartet airspeed_kmh,sink_ms";
@@ -223,11 +237,11 @@ std::optional<PolarData> pointTable(const std::string &path, const std::vector<s
         lineOf.push_back(static_cast<int>(i + 1));
     }
     if (v.size() < 3) {
-        error = path + ": zu wenige Punkte (" + std::to_string(v.size()) + "), mindestens 3";
+        error = shown(path) + ": zu wenige Punkte (" + std::to_string(v.size()) + "), mindestens 3";
         return std::nullopt;
     }
     const auto where = [&](std::size_t i) {
-        return path + ", Zeile " + std::to_string(lineOf[i]) + ": ";
+        return shown(path) + ", Zeile " + std::to_string(lineOf[i]) + ": ";
     };
     if (!checkPoints(v, w, where, error)) {
         return std::nullopt;
@@ -236,7 +250,7 @@ std::optional<PolarData> pointTable(const std::string &path, const std::vector<s
     data.v1 = static_cast<float>(v.front());
     data.v3 = static_cast<float>(v.back());
     if (!fitQuadratic(v.data(), w.data(), static_cast<int>(v.size()), data.a, data.b, data.c)) {
-        error = path + ": die Punkte ergeben keine Polare";
+        error = shown(path) + ": die Punkte ergeben keine Polare";
         return std::nullopt;
     }
     return data;
@@ -327,41 +341,39 @@ std::optional<PolarData> readPolarFile(const std::string &path, std::string &err
         // The first data line is the polar; flight computers may add more after it.
         return threePointLine(path, line, static_cast<int>(i + 1), error);
     }
-    error = path + ": keine Polare in der Datei";
+    error = shown(path) + ": keine Polare in der Datei";
     return std::nullopt;
 }
 
-std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, std::string &error)
+namespace {
+
+// The speed range at the reference mass: the user's, else the three-point line's.
+bool speedRange(const PolarData &data, const WingChoice &choice, double speeds[3],
+                std::string &error)
 {
-    const std::string &file = choice.path;
-    Wing wing;
-    wing.name = choice.name && !choice.name->empty() ? *choice.name : baseName(file);
-    const auto characters = std::count_if(wing.name.begin(), wing.name.end(), [](char ch) {
-        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-    });
-    if (static_cast<std::size_t>(characters) > kLongestName) {
-        error = file + ": der Name ist länger als 60 Zeichen";
-        return std::nullopt;
+    const std::string file = shown(choice.path);
+    const bool given = choice.minSpeed && choice.trimSpeed && choice.maxSpeed;
+    if (!given && !data.threePoint) {
+        return fail(error, file + ": eine Tabelle von Punkten braucht die Fahrten MIN:TRIMM:MAX");
     }
-    const bool speedsGiven = choice.minSpeed && choice.trimSpeed && choice.maxSpeed;
-    if (!speedsGiven && !data.threePoint) {
-        error = file + ": eine Tabelle von Punkten braucht die Fahrten MIN:TRIMM:MAX";
-        return std::nullopt;
+    speeds[0] = given ? *choice.minSpeed : data.v1;
+    speeds[1] = given ? *choice.trimSpeed : data.v2;
+    speeds[2] = given ? *choice.maxSpeed : data.v3;
+    if (!(speeds[0] < speeds[1] && speeds[1] < speeds[2])) {
+        return fail(error, file + ": die Fahrten " + number(speeds[0]) + ", " + number(speeds[1]) +
+                               ", " + number(speeds[2]) + " km/h erfüllen nicht MIN < TRIMM < MAX");
     }
-    const double lo = speedsGiven ? *choice.minSpeed : data.v1;
-    const double trim = speedsGiven ? *choice.trimSpeed : data.v2;
-    const double hi = speedsGiven ? *choice.maxSpeed : data.v3;
-    if (!(lo < trim && trim < hi)) {
-        error = file + ": die Fahrten " + number(lo) + ", " + number(trim) + ", " + number(hi) +
-                " km/h erfüllen nicht MIN < TRIMM < MAX";
-        return std::nullopt;
+    if (speeds[0] < kLowestSpeed || speeds[2] > kHighestSpeed) {
+        return fail(error, file + ": die Fahrten liegen nicht zwischen 10 und 120 km/h");
     }
-    if (lo < kLowestSpeed || hi > kHighestSpeed) {
-        error = file + ": die Fahrten liegen nicht zwischen 10 und 120 km/h";
-        return std::nullopt;
-    }
-    // A proper polar opens downward and sinks everywhere between MIN and MAX; its highest
-    // point there is an end or its vertex.
+    return true;
+}
+
+// A proper polar opens downward and sinks everywhere between lo and hi; its highest point
+// there is an end or its vertex.
+bool properPolar(const PolarData &data, double lo, double hi, const std::string &file,
+                 std::string &error)
+{
     const auto w = [&](double v) {
         return data.a * v * v + data.b * v + data.c;
     };
@@ -373,46 +385,82 @@ std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, st
         }
     }
     if (!(data.a < 0) || !(top < 0)) {
-        error = file + ": die angepasste Kurve ist keine Polare (sie muss nach unten offen sein "
-                       "und zwischen MIN und MAX überall sinken)";
-        return std::nullopt;
+        return fail(error, file + ": die angepasste Kurve ist keine Polare (sie muss nach unten "
+                                  "offen sein und zwischen MIN und MAX überall sinken)");
     }
-    double ref = data.threePoint ? data.refMassKg : choice.refMassKg.value_or(0.0);
-    if (choice.refMassKg && !data.threePoint) {
-        ref = *choice.refMassKg;
-    }
+    return true;
+}
+
+// The reference and take-off masses, kg; 0 for a table given without any.
+bool masses(const PolarData &data, const WingChoice &choice, double &ref, double &mass,
+            std::string &error)
+{
+    const std::string file = shown(choice.path);
+    ref = data.threePoint ? data.refMassKg : choice.refMassKg.value_or(0.0);
     if (choice.massKg && ref == 0.0) {
-        error = file + ": für eine Tabelle braucht die Masse auch die Bezugsmasse (--ref-mass)";
+        return fail(
+            error, file + ": für eine Tabelle braucht die Masse auch die Bezugsmasse (--ref-mass)");
+    }
+    mass = choice.massKg.value_or(ref);
+    for (const double m : {ref, mass}) {
+        if (m != 0.0 && (m < kLightest || m > kHeaviest)) {
+            return fail(error, file + ": die Masse " + number(m) +
+                                   " kg liegt nicht zwischen 30 und 300 kg");
+        }
+    }
+    return true;
+}
+
+// The wing at its mass inside the diagram and clear of its brake scale.
+bool fitsDiagram(const Wing &wing, const std::string &file, std::string &error)
+{
+    if (wing.minSpeed < kDiagramSlowest || wing.maxSpeed > kDiagramFastest) {
+        return fail(error, file + ": bei " + number(wing.massKg) + " kg reichen die Fahrten von " +
+                               number(wing.minSpeed) + " bis " + number(wing.maxSpeed) +
+                               " km/h; das Diagramm zeigt 10 bis 60 km/h");
+    }
+    // Opening downward, the polar sinks deepest at an end of the range.
+    const double deepest = std::min(wing.sink(wing.minSpeed), wing.sink(wing.maxSpeed));
+    if (!(deepest > kDeepestSink)) {
+        return fail(error, file + ": das Sinken erreicht " + number(deepest) +
+                               " m/s; mehr als 3,4 m/s reicht in die Bremsskala des Diagramms");
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, std::string &error)
+{
+    const std::string file = shown(choice.path);
+    Wing wing;
+    wing.name = choice.name && !choice.name->empty() ? *choice.name : baseName(choice.path);
+    const auto characters = std::count_if(wing.name.begin(), wing.name.end(), [](char ch) {
+        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    });
+    if (static_cast<std::size_t>(characters) > kLongestName) {
+        error = file + ": der Name ist länger als 60 Zeichen";
         return std::nullopt;
     }
-    for (const double m : {ref, choice.massKg.value_or(ref)}) {
-        if (m != 0.0 && (m < kLightest || m > kHeaviest)) {
-            error = file + ": die Masse " + number(m) + " kg liegt nicht zwischen 30 und 300 kg";
-            return std::nullopt;
-        }
+    double speeds[3] = {0, 0, 0};
+    double ref = 0;
+    double mass = 0;
+    if (!speedRange(data, choice, speeds, error) ||
+        !properPolar(data, speeds[0], speeds[2], file, error) ||
+        !masses(data, choice, ref, mass, error)) {
+        return std::nullopt;
     }
     // Heavier, the same polar runs faster and sinks faster by the same factor: speeds
     // and sink rates scale with the root of the mass, the glide ratio stays.
-    const double mass = choice.massKg.value_or(ref);
     const double k = ref > 0 ? std::sqrt(mass / ref) : 1.0;
     wing.massKg = mass;
     wing.a = data.a / k;
     wing.b = data.b;
     wing.c = data.c * k;
-    wing.minSpeed = static_cast<float>(lo * k);
-    wing.trimSpeed = static_cast<float>(trim * k);
-    wing.maxSpeed = static_cast<float>(hi * k);
-    if (wing.minSpeed < kDiagramSlowest || wing.maxSpeed > kDiagramFastest) {
-        error = file + ": bei " + number(mass) + " kg reichen die Fahrten von " +
-                number(wing.minSpeed) + " bis " + number(wing.maxSpeed) +
-                " km/h; das Diagramm zeigt 10 bis 60 km/h";
-        return std::nullopt;
-    }
-    // Opening downward, the polar sinks deepest at an end of the range.
-    const double deepest = std::min(wing.sink(wing.minSpeed), wing.sink(wing.maxSpeed));
-    if (!(deepest > kDeepestSink)) {
-        error = file + ": das Sinken erreicht " + number(deepest) +
-                " m/s; mehr als 3,4 m/s reicht in die Bremsskala des Diagramms";
+    wing.minSpeed = static_cast<float>(speeds[0] * k);
+    wing.trimSpeed = static_cast<float>(speeds[1] * k);
+    wing.maxSpeed = static_cast<float>(speeds[2] * k);
+    if (!fitsDiagram(wing, file, error)) {
         return std::nullopt;
     }
     return wing;

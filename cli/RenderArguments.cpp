@@ -106,21 +106,68 @@ bool lessonOptionsFit(const RenderOptions &o, QString &error)
 
 } // namespace
 
+namespace {
+
+// The options that take a value and say what and how large to draw; true if args[i] was
+// one (error set if its value is bad or missing).
+bool takeValueOption(const QStringList &args, int &i, RenderOptions &o, QString &error)
+{
+    const QString &arg = args[i];
+    const bool wind = arg == QLatin1String("--wind-h") || arg == QLatin1String("--wind-v");
+    const bool output = arg == QLatin1String("-o") || arg == QLatin1String("--output");
+    if (!wind && !output && arg != QLatin1String("--airspeed") && arg != QLatin1String("--size")) {
+        return false;
+    }
+    if (i + 1 >= args.size()) {
+        error = QStringLiteral("%1: Wert fehlt").arg(shortened(arg));
+        return true;
+    }
+    const QString &value = args[++i];
+    if (wind) {
+        const bool horizontal = arg == QLatin1String("--wind-h");
+        o.stateOptionGiven = true;
+        const int limit = horizontal ? 50 : 40;
+        if (!parseIntIn(value, -limit, limit, horizontal ? o.windH : o.windVTenths)) {
+            error = QStringLiteral("%1: ganze Zahl von %2 bis %3 erwartet, nicht '%4'")
+                        .arg(arg)
+                        .arg(-limit)
+                        .arg(limit)
+                        .arg(shortened(value));
+        }
+    } else if (arg == QLatin1String("--airspeed")) {
+        bool ok = false;
+        const double v = value.toDouble(&ok);
+        o.airspeedText = value;
+        o.stateOptionGiven = true;
+        o.airspeed = ok && std::isfinite(v) ? v : -1.0;
+    } else if (arg == QLatin1String("--size")) {
+        static const QRegularExpression re(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
+        const auto m = re.match(value);
+        if (!m.hasMatch() || !parseIntIn(m.captured(1), 200, 8000, o.width) ||
+            !parseIntIn(m.captured(2), 200, 8000, o.height)) {
+            error = QStringLiteral("--size: BREITExHÖHE von 200 bis 8000 Pixeln erwartet, "
+                                   "nicht '%1'")
+                        .arg(shortened(value));
+        }
+    } else {
+        o.output = value;
+        if (o.output.isEmpty()) {
+            error = QStringLiteral("-o: leerer Dateiname");
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QString &error)
 {
     RenderOptions o;
-    const auto needValue = [&](int i) {
-        if (i + 1 >= args.size()) {
-            error = QStringLiteral("%1: Wert fehlt").arg(shortened(args[i]));
-            return false;
-        }
-        return true;
-    };
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
         QString optionError;
         if (takeWingOption(args, i, o.wing, optionError) ||
-            takeLessonOption(args, i, o, optionError)) {
+            takeLessonOption(args, i, o, optionError) || takeValueOption(args, i, o, optionError)) {
             if (!optionError.isEmpty()) {
                 error = optionError;
                 return std::nullopt;
@@ -133,52 +180,6 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
             o.windVectors = false;
         } else if (arg == QLatin1String("--no-airspeed-vectors")) {
             o.airspeedVectors = false;
-        } else if (arg == QLatin1String("--wind-h") || arg == QLatin1String("--wind-v")) {
-            if (!needValue(i)) {
-                return std::nullopt;
-            }
-            const bool horizontal = arg == QLatin1String("--wind-h");
-            o.stateOptionGiven = true;
-            const int limit = horizontal ? 50 : 40;
-            if (!parseIntIn(args[++i], -limit, limit, horizontal ? o.windH : o.windVTenths)) {
-                error = QStringLiteral("%1: ganze Zahl von %2 bis %3 erwartet, nicht '%4'")
-                            .arg(arg)
-                            .arg(-limit)
-                            .arg(limit)
-                            .arg(shortened(args[i]));
-                return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--airspeed")) {
-            if (!needValue(i)) {
-                return std::nullopt;
-            }
-            bool ok = false;
-            const double v = args[++i].toDouble(&ok);
-            o.airspeedText = args[i];
-            o.stateOptionGiven = true;
-            o.airspeed = ok && std::isfinite(v) ? v : -1.0;
-        } else if (arg == QLatin1String("--size")) {
-            if (!needValue(i)) {
-                return std::nullopt;
-            }
-            static const QRegularExpression re(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
-            const auto m = re.match(args[++i]);
-            if (!m.hasMatch() || !parseIntIn(m.captured(1), 200, 8000, o.width) ||
-                !parseIntIn(m.captured(2), 200, 8000, o.height)) {
-                error = QStringLiteral("--size: BREITExHÖHE von 200 bis 8000 Pixeln erwartet, "
-                                       "nicht '%1'")
-                            .arg(shortened(args[i]));
-                return std::nullopt;
-            }
-        } else if (arg == QLatin1String("-o") || arg == QLatin1String("--output")) {
-            if (!needValue(i)) {
-                return std::nullopt;
-            }
-            o.output = args[++i];
-            if (o.output.isEmpty()) {
-                error = QStringLiteral("-o: leerer Dateiname");
-                return std::nullopt;
-            }
         } else {
             error = QStringLiteral("unbekanntes Argument '%1' (siehe --help)").arg(shortened(arg));
             return std::nullopt;

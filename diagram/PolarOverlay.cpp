@@ -63,84 +63,81 @@ void DrawShiftedPolar(PictureBox &pic, const float &windH, const float &windV, i
     }
 }
 
-void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
-                      const OverlaySwitches &switches, const float &windH, const float &windV,
-                      const QLocale &locale)
-{
-    // Best-glide mode moves the brake setting before anything is drawn with it.
-    if (!switches.freeBrakes) {
-        BestGlide(airspeed, windH, windV);
-    }
-    saved.SavedDrawWidth = static_cast<std::int16_t>(pic.DrawWidth());
-    saved.SavedForeColor = pic.ForeColor();
+namespace {
 
-    const double ox = X(windH); // air origin
-    const double oy = Y(windV);
+// The wind vectors from the origin to the air origin (ox, oy), with their captions.
+void drawWindVectors(PictureBox &pic, double ox, double oy, const float &windH, const float &windV)
+{
     const int sH = sign(windH);
     const int sV = sign(windV);
-
-    if (switches.windVectors) {
-        pic.setForeColor(Look::kWindBlue);
-        pic.setDrawWidth(6);
-        pic.Line(ox, 0, ox, oy);
-        pic.setDrawWidth(2);
-        pic.Line(ox + 10, oy - 20.0 * sV, ox, oy);
-        pic.Line(ox - 10, oy - 20.0 * sV, ox, oy);
-        if (windV != 0) {
-            const QString text = QStringLiteral("v-Aufwind");
-            const double w = pic.TextWidth(text);
-            const double h = -pic.TextHeight(text);
-            printAt(pic, ox - 10 - w, oy / 2 + h / 2, text);
-        }
-        pic.setDrawWidth(6);
-        pic.Line(0, 0, ox, 0);
-        pic.setDrawWidth(2);
-        pic.Line(ox - 15.0 * sH, -10, ox, 0);
-        pic.Line(ox - 15.0 * sH, 10, ox, 0);
-        if (windH != 0) {
-            const QString text = QStringLiteral("v-Wind");
-            const double w = pic.TextWidth(text);
-            const double h = -pic.TextHeight(text);
-            printAt(pic, ox / 2 - w / 2, 10 + h, text);
-        }
-        pic.setDrawWidth(1);
-        pic.setForeColor(Look::kWindGuide);
-        pic.setDrawStyle(PictureBox::kStyleDot);
-        pic.Line(0, oy, ox, oy);
-        pic.setDrawStyle(PictureBox::kStyleSolid);
-    }
-
-    if (switches.airspeedVectors) {
-        const float A = airspeed;
-        const float sink = Polar(A);
-        const double px = X(static_cast<double>(A) + windH);
-        const double py = Y(static_cast<double>(sink) + windV);
-        const double qx = px;
-        const double qy = oy;
-        pic.setForeColor(Look::kAirspeedRed);
-        pic.setDrawWidth(3);
-        pic.Line(ox, oy, qx, qy);
-        pic.setDrawWidth(2);
-        pic.Line(px + 10, py + 20, px, py);
-        pic.Line(px - 10, py + 20, px, py);
-        if (A != 0) {
-            const QString text = QStringLiteral("v-Air = ") +
-                                 Format(A, QStringLiteral("0.0"), locale) + QStringLiteral(" km/h");
-            const double w = pic.TextWidth(text);
-            const double h = -pic.TextHeight(text);
-            printAt(pic, X(A / 2.0 + windH) - w / 2, oy + 10 + h, text);
-        }
-        pic.setDrawWidth(3);
-        pic.Line(qx, qy, px, py);
-        pic.setDrawWidth(2);
-        pic.Line(qx - 15, qy - 10, qx, qy);
-        pic.Line(qx - 15, qy + 10, qx, qy);
-        const QString text = QStringLiteral("v-Vertikal = ") +
-                             Format(sink, QStringLiteral("0.0"), locale) + QStringLiteral(" m/s");
+    pic.setForeColor(Look::kWindBlue);
+    pic.setDrawWidth(6);
+    pic.Line(ox, 0, ox, oy);
+    pic.setDrawWidth(2);
+    pic.Line(ox + 10, oy - 20.0 * sV, ox, oy);
+    pic.Line(ox - 10, oy - 20.0 * sV, ox, oy);
+    if (windV != 0) {
+        const QString text = QStringLiteral("v-Aufwind");
+        const double w = pic.TextWidth(text);
         const double h = -pic.TextHeight(text);
-        printAt(pic, px + 10, Y(sink / 2.0 + windV) + h / 2, text);
+        printAt(pic, ox - 10 - w, oy / 2 + h / 2, text);
     }
+    pic.setDrawWidth(6);
+    pic.Line(0, 0, ox, 0);
+    pic.setDrawWidth(2);
+    pic.Line(ox - 15.0 * sH, -10, ox, 0);
+    pic.Line(ox - 15.0 * sH, 10, ox, 0);
+    if (windH != 0) {
+        const QString text = QStringLiteral("v-Wind");
+        const double w = pic.TextWidth(text);
+        const double h = -pic.TextHeight(text);
+        printAt(pic, ox / 2 - w / 2, 10 + h, text);
+    }
+    pic.setDrawWidth(1);
+    pic.setForeColor(Look::kWindGuide);
+    pic.setDrawStyle(PictureBox::kStyleDot);
+    pic.Line(0, oy, ox, oy);
+    pic.setDrawStyle(PictureBox::kStyleSolid);
+}
 
+// The airspeed vectors from the air origin to the polar at airspeed, with their captions.
+void drawAirspeedVectors(PictureBox &pic, float airspeed, double ox, double oy, const float &windH,
+                         const float &windV, const QLocale &locale)
+{
+    const float A = airspeed;
+    const float sink = Polar(A);
+    const double px = X(static_cast<double>(A) + windH);
+    const double py = Y(static_cast<double>(sink) + windV);
+    const double qx = px;
+    const double qy = oy;
+    pic.setForeColor(Look::kAirspeedRed);
+    pic.setDrawWidth(3);
+    pic.Line(ox, oy, qx, qy);
+    pic.setDrawWidth(2);
+    pic.Line(px + 10, py + 20, px, py);
+    pic.Line(px - 10, py + 20, px, py);
+    if (A != 0) {
+        const QString text = QStringLiteral("v-Air = ") + Format(A, QStringLiteral("0.0"), locale) +
+                             QStringLiteral(" km/h");
+        const double w = pic.TextWidth(text);
+        const double h = -pic.TextHeight(text);
+        printAt(pic, X(A / 2.0 + windH) - w / 2, oy + 10 + h, text);
+    }
+    pic.setDrawWidth(3);
+    pic.Line(qx, qy, px, py);
+    pic.setDrawWidth(2);
+    pic.Line(qx - 15, qy - 10, qx, qy);
+    pic.Line(qx - 15, qy + 10, qx, qy);
+    const QString text = QStringLiteral("v-Vertikal = ") +
+                         Format(sink, QStringLiteral("0.0"), locale) + QStringLiteral(" m/s");
+    const double h = -pic.TextHeight(text);
+    printAt(pic, px + 10, Y(sink / 2.0 + windV) + h / 2, text);
+}
+
+// The polar through the brake scale's boxes, the scale's labels and its caption.
+void drawBrakeScale(PictureBox &pic, double ox, double oy, bool freeBrakes, const float &windH,
+                    const float &windV)
+{
     // The polar of 32 segments with the brake scale under it, box by box. Segment and box
     // k run between the airspeeds at scale positions 17 + k and 18 + k: whole km/h for
     // the built-in polar, a wing's own airspeeds otherwise.
@@ -181,16 +178,40 @@ void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
     }
 
     pic.setForeColor(Look::kBrakeCaption);
-    if (switches.freeBrakes) {
+    if (freeBrakes) {
         pic.setFontBold(true);
     }
-    const QString caption = switches.freeBrakes
-                                ? QStringLiteral("Man verschiebe den schwarzen Balken")
-                                : QStringLiteral("Geschwindigkeit des besten Gleitens");
+    const QString caption = freeBrakes ? QStringLiteral("Man verschiebe den schwarzen Balken")
+                                       : QStringLiteral("Geschwindigkeit des besten Gleitens");
     const double w = pic.TextWidth(caption);
     printAt(pic, X(static_cast<double>(windH) + (slowest + fastest) / 2) - w / 2,
             Y(windV - BrakeBand::kCaptionBelowOrigin), caption);
     pic.setFontBold(false);
+}
+
+} // namespace
+
+void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
+                      const OverlaySwitches &switches, const float &windH, const float &windV,
+                      const QLocale &locale)
+{
+    // Best-glide mode moves the brake setting before anything is drawn with it.
+    if (!switches.freeBrakes) {
+        BestGlide(airspeed, windH, windV);
+    }
+    saved.SavedDrawWidth = static_cast<std::int16_t>(pic.DrawWidth());
+    saved.SavedForeColor = pic.ForeColor();
+
+    const double ox = X(windH); // air origin
+    const double oy = Y(windV);
+
+    if (switches.windVectors) {
+        drawWindVectors(pic, ox, oy, windH, windV);
+    }
+    if (switches.airspeedVectors) {
+        drawAirspeedVectors(pic, airspeed, ox, oy, windH, windV, locale);
+    }
+    drawBrakeScale(pic, ox, oy, switches.freeBrakes, windH, windV);
 
     pic.setDrawWidth(saved.SavedDrawWidth);
     pic.setForeColor(saved.SavedForeColor);

@@ -100,6 +100,8 @@ check "closed standard input and error" '[ $RC = 0 ] && [ -f "$T/rw/zu.png" ]'
 # An absurd argument is echoed shortened.
 try "azodo-table --wind-h $(printf 'x%.0s' $(seq 100000))"
 check "a 100000-character argument is not echoed whole" '[ $RC = 2 ] && [ ${#ERR} -lt 300 ]'
+try "azodo-table --polar /$(printf 'x%.0s' $(seq 100000))"
+check "nor a 100000-character polar file name" '[ $RC = 2 ] && [ ${#ERR} -lt 300 ]'
 
 [ "$fails" = 0 ] || { echo "$fails case(s) failed"; exit 1; }
 echo PASS
