@@ -50,16 +50,6 @@ bool wantsDarkText(const BrakeScale::Rgb &c)
     return withBlack >= withWhite;
 }
 
-// A text size as a pixel font in the card's drawing space of tenths of a millimetre.
-// The cells use the condensed cut so that their words fit narrow columns at full size.
-QFont mmFont(double millimetres, bool bold, bool condensed = false)
-{
-    QFont f(condensed ? QStringLiteral("DejaVu Sans Condensed") : QStringLiteral("DejaVu Sans"));
-    f.setBold(bold);
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(millimetres * 10))));
-    return f;
-}
-
 double widthMm(const QFont &font, const QString &text)
 {
     return QFontMetricsF(font).horizontalAdvance(text) / 10.0;
@@ -91,8 +81,8 @@ using Page = CardPage;
 // Size a cell needs to show its words at full size.
 QSizeF cellNeeds(const CardCell &cell)
 {
-    const QFont small = mmFont(kSmallText, false, true);
-    const QFont value = mmFont(kValueText, true, true);
+    const QFont small = millimetreFont(kSmallText, false, true);
+    const QFont value = millimetreFont(kValueText, true, true);
     double width = widthMm(value, cell.settingValue);
     double height = lineHeightMm(value);
     if (!cell.settingLabel.isEmpty()) {
@@ -133,12 +123,7 @@ public:
 
     void text(const QRectF &mm, const QString &s, const QFont &font, int flags, const QColor &color)
     {
-        m_p.save();
-        m_p.scale(0.1, 0.1);
-        m_p.setFont(font);
-        m_p.setPen(color);
-        m_p.drawText(QRectF(mm.x() * 10, mm.y() * 10, mm.width() * 10, mm.height() * 10), flags, s);
-        m_p.restore();
+        drawMillimetreText(m_p, mm, s, font, flags, color);
     }
 
     void cell(const QRectF &box, const CardCell &cell);
@@ -164,8 +149,8 @@ void CardPainter::cell(const QRectF &box, const CardCell &cell)
         m_p.setPen(dashed);
         m_p.drawRect(box.adjusted(0.35, 0.35, -0.35, -0.35));
     }
-    const QFont small = mmFont(kSmallText, false, true);
-    const QFont value = mmFont(kValueText, true, true);
+    const QFont small = millimetreFont(kSmallText, false, true);
+    const QFont value = millimetreFont(kValueText, true, true);
     const QSizeF needs = cellNeeds(cell);
     // The stack of lines, centred in the cell.
     double y = box.top() + std::max(0.0, (box.height() - needs.height()) / 2.0) + kPadding;
@@ -193,7 +178,7 @@ void CardPainter::header(const Page &page, double cellW, int number, int pages)
     if (pages > 1) {
         title += QStringLiteral("  (Seite %1 von %2)").arg(number).arg(pages);
     }
-    QFont titleFont = mmFont(4.0, true);
+    QFont titleFont = millimetreFont(4.0, true);
     while (widthMm(titleFont, title) > width && titleFont.pixelSize() > 26) {
         titleFont.setPixelSize(titleFont.pixelSize() - 1);
     }
@@ -202,10 +187,11 @@ void CardPainter::header(const Page &page, double cellW, int number, int pages)
     text(QRectF(kMargin, kMargin + 6, width, 5),
          QStringLiteral("Jede Zelle: Bremsstellung, darunter Fahrt in km/h und Gleitzahl über "
                         "Grund (GZ)"),
-         mmFont(kSmallText, false), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, Qt::black);
+         millimetreFont(kSmallText, false), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+         Qt::black);
     const double y = kMargin + kHead;
     text(QRectF(kMargin, y, kLabelWidth, kHeaderHeight), QStringLiteral("km/h\nm/s"),
-         mmFont(kSmallText, true, true), Qt::AlignCenter, Qt::black);
+         millimetreFont(kSmallText, true, true), Qt::AlignCenter, Qt::black);
     for (qsizetype c = 0; c < page.columns.size(); ++c) {
         const float v = bestGlideCell(0, page.columns[c]).windV;
         QString label = FormatFixed(v, 1, kGerman);
@@ -213,7 +199,7 @@ void CardPainter::header(const Page &page, double cellW, int number, int pages)
             label.prepend(QLatin1Char('+'));
         }
         text(QRectF(kMargin + kLabelWidth + c * cellW, y, cellW, kHeaderHeight), label,
-             mmFont(2.8, true, true), Qt::AlignCenter, Qt::black);
+             millimetreFont(2.8, true, true), Qt::AlignCenter, Qt::black);
     }
 }
 
@@ -233,7 +219,7 @@ void CardPainter::legend()
     const auto mark = [&](double kmh, const QString &label, int align) {
         const double x = scaleLeft + (kmh - 18) * unit;
         const double from = align == Qt::AlignLeft ? x : align == Qt::AlignRight ? x - 30 : x - 15;
-        text(QRectF(from, ly + 3.2, 30, 3), label, mmFont(kSmallText, false),
+        text(QRectF(from, ly + 3.2, 30, 3), label, millimetreFont(kSmallText, false),
              align | Qt::AlignVCenter, Qt::black);
     };
     mark(18, QStringLiteral("Bremse 100 %"), Qt::AlignLeft);
@@ -255,7 +241,7 @@ void CardPainter::legend()
                              "Flugausbildung.")
                   .arg(wingTitle(kGerman))};
     for (qsizetype i = 0; i < legend.size(); ++i) {
-        const QFont font = mmFont(kSmallText, i == legend.size() - 1);
+        const QFont font = millimetreFont(kSmallText, i == legend.size() - 1);
         const double height =
             QFontMetricsF(font)
                 .boundingRect(QRectF(0, 0, lineWidth * 10, 1000), Qt::TextWordWrap, legend[i])
@@ -391,7 +377,7 @@ QByteArray cardPdf(const CardOptions &options)
             const double y = top + r * cellH;
             card.text(QRectF(kMargin, y, kLabelWidth, cellH),
                       h > 0 ? QStringLiteral("+%1").arg(h) : QString::number(h),
-                      mmFont(2.8, true, true), Qt::AlignCenter, Qt::black);
+                      millimetreFont(2.8, true, true), Qt::AlignCenter, Qt::black);
             for (qsizetype c = 0; c < page.columns.size(); ++c) {
                 card.cell(QRectF(kMargin + kLabelWidth + c * cellW, y, cellW, cellH),
                           cells.value({h, page.columns[c]}));

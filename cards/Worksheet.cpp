@@ -27,25 +27,12 @@ constexpr double kTextLines = 16.0; // under each diagram
 // The diagram in its own pixels, in the proportions of a PDF export.
 const QSize kDiagram(1100, 700);
 
-QFont mmFont(double millimetres, bool bold)
-{
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setBold(bold);
-    f.setPixelSize(static_cast<int>(std::lround(millimetres * 10)));
-    return f;
-}
-
-// Text in a box given in millimetres, laid out in tenths of a millimetre.
+// Text in a box given in millimetres, one line or wrapped.
 void text(QPainter &p, const QRectF &mm, const QString &s, double heightMm, bool bold,
           Qt::Alignment align = Qt::AlignLeft)
 {
-    p.save();
-    p.scale(0.1, 0.1);
-    p.setFont(mmFont(heightMm, bold));
-    p.setPen(Qt::black);
-    p.drawText(QRectF(mm.x() * 10, mm.y() * 10, mm.width() * 10, mm.height() * 10),
-               align | Qt::AlignVCenter | Qt::TextWordWrap, s);
-    p.restore();
+    drawMillimetreText(p, mm, s, millimetreFont(heightMm, bold),
+                       static_cast<int>(align | Qt::AlignVCenter | Qt::TextWordWrap));
 }
 
 struct Task

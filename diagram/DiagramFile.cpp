@@ -111,29 +111,29 @@ void paintShownDiagram(QPainter &painter, QSize size, const std::vector<DrawOp> 
     });
 }
 
-QImage diagramImage(QSize size, const DiagramState &state, const QLocale &locale)
+namespace {
+
+// Strip and diagram painted by paint into a white picture of their size.
+QImage paintedImage(QSize size, double scale, const std::function<void(QPainter &)> &paint)
 {
-    QImage image(size.width(), size.height() + readoutStripHeight(state.scale),
-                 QImage::Format_RGB32);
+    QImage image(size.width(), size.height() + readoutStripHeight(scale), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
-    paintDiagram(p, size, state, locale);
+    paint(p);
     return image;
+}
+
+} // namespace
+
+QImage diagramImage(QSize size, const DiagramState &state, const QLocale &locale)
+{
+    return paintedImage(size, state.scale,
+                        [&](QPainter &p) { paintDiagram(p, size, state, locale); });
 }
 
 QByteArray exportDiagram(ExportFormat format, QSize size, const DiagramState &state,
                          const QLocale &locale)
 {
-    if (format == ExportFormat::Png) {
-        // Into memory: the file itself is only ever written by checked writes.
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        if (!diagramImage(size, state, locale).save(&buffer, "PNG")) {
-            return {};
-        }
-        return bytes;
-    }
     return exportPainted(
         format, size, [&](QPainter &p) { paintDiagram(p, size, state, locale); }, state.scale);
 }
@@ -194,18 +194,12 @@ QByteArray exportPainted(ExportFormat format, QSize size,
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     switch (format) {
-    case ExportFormat::Png: {
-        QImage image(whole, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter p(&image);
-            paint(p);
-        }
-        if (!image.save(&buffer, "PNG")) {
+    case ExportFormat::Png:
+        // Into memory: the file itself is only ever written by checked writes.
+        if (!paintedImage(size, scale, paint).save(&buffer, "PNG")) {
             return {};
         }
         break;
-    }
     case ExportFormat::Svg: {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);

@@ -112,6 +112,26 @@ int closeChecked(int fd)
     return ::close(fd) == 0 || errno == EINTR ? 0 : errno;
 }
 
+// Writes into an open descriptor and closes it; returns 0 or the error number of the
+// first failure.
+int fillAndClose(int fd, const QByteArray &data)
+{
+    const int error = writeAll(fd, data.constData(), data.size());
+    const int closeError = closeChecked(fd);
+    return error != 0 ? error : closeError;
+}
+
+// Ends a write into a file: unless error is already set, makes the content durable
+// (where the file system can), then closes fd. Returns the first error number or 0.
+int syncAndClose(int fd, int error)
+{
+    if (error == 0 && ::fsync(fd) != 0 && errno != EINVAL) {
+        error = errno;
+    }
+    const int closeError = closeChecked(fd);
+    return error != 0 ? error : closeError;
+}
+
 bool fail(QString &error, int number)
 {
     error = systemErrorText(number);
@@ -161,9 +181,8 @@ bool writeToDevice(const QByteArray &path, const QByteArray &data, QString &erro
     if (fd < 0) {
         return fail(error, errno);
     }
-    const int e = writeAll(fd, data.constData(), data.size());
-    const int closeError = closeChecked(fd);
-    return (e == 0 && closeError == 0) || fail(error, e != 0 ? e : closeError);
+    const int e = fillAndClose(fd, data);
+    return e == 0 || fail(error, e);
 }
 
 // Overwrites a writable file whose folder takes no temporary file. The new size is
@@ -182,11 +201,8 @@ bool overwriteInPlace(const QByteArray &path, const QByteArray &data, QString &e
     if (e == 0 && ::ftruncate(fd, static_cast<off_t>(data.size())) != 0) {
         e = errno;
     }
-    if (e == 0 && ::fsync(fd) != 0 && errno != EINVAL) {
-        e = errno;
-    }
-    const int closeError = closeChecked(fd);
-    return (e == 0 && closeError == 0) || fail(error, e != 0 ? e : closeError);
+    e = syncAndClose(fd, e);
+    return e == 0 || fail(error, e);
 }
 
 // Writes a complete temporary file beside target and renames it over target. The
@@ -214,13 +230,7 @@ int replaceThroughTemporary(const QByteArray &target, const struct stat *old,
     if (e == 0) {
         e = writeAll(fd, data.constData(), data.size());
     }
-    if (e == 0 && ::fsync(fd) != 0 && errno != EINVAL) {
-        e = errno;
-    }
-    const int closeError = closeChecked(fd);
-    if (e == 0) {
-        e = closeError;
-    }
+    e = syncAndClose(fd, e);
     if (e == 0 && ::rename(temp.constData(), target.constData()) != 0) {
         e = errno;
     }

@@ -153,10 +153,11 @@ void TourController::start()
     frmStart &f = form();
     // The tour shows its own states: an exercise and a comparison end, and its texts
     // quote the built-in polar's numbers.
-    const bool lessonShown = f.exerciseRunning() || f.hasComparison();
+    const bool exerciseShown = f.exerciseRunning();
     f.endExercise();
-    f.clearComparison();
-    if (lessonShown && !f.wing()) {
+    if (f.hasComparison()) {
+        f.clearComparison(); // redraws
+    } else if (exerciseShown) {
         f.Repaint();
     }
     f.setWingSuspended(true);

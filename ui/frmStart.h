@@ -59,7 +59,8 @@ public:
 
     // Exercises: F5 sets a random wind and frees the brake bar, the learner moves it to
     // best glide over the ground and presses Enter; the read-out strip shows the task,
-    // then the score. Esc, a wind set by the user, locking the brakes or the tour end it.
+    // then the score. Esc, a wind set by the user, locking the brakes or the tour end it;
+    // endExercise leaves the redraw to its caller.
     void newExercise();
     void solveExercise();
     void endExercise();
@@ -128,6 +129,7 @@ private:
     void loadWingFromFile();
     void applyWing();
     void setUpLessons();
+    void enableExerciseKeys(bool on);
     void showExercise();
     // The wind bars carry the winds in their accessible names.
     void announceWinds();

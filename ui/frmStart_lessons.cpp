@@ -19,8 +19,13 @@ void frmStart::setUpLessons()
         endExercise();
         Repaint();
     });
+    enableExerciseKeys(false);
+}
+
+void frmStart::enableExerciseKeys(bool on)
+{
     for (QShortcut *key : {m_solveKey, m_solveKeypad, m_endKey}) {
-        key->setEnabled(false);
+        key->setEnabled(on);
     }
 }
 
@@ -39,9 +44,7 @@ void frmStart::newExercise()
     BestGlide(best, decl.WindH, decl.WindV);
     m_exercise = {true, false, m_exercise.number + 1, best + decl.WindH, Polar(best) + decl.WindV,
                   best};
-    for (QShortcut *key : {m_solveKey, m_solveKeypad, m_endKey}) {
-        key->setEnabled(true);
-    }
+    enableExerciseKeys(true);
     // The learner starts from trim, with the bar free.
     decl.Airspeed = TrimAirspeed();
     if (Value(chkBremsen) == 1) {
@@ -60,6 +63,8 @@ void frmStart::solveExercise()
     Repaint();
 }
 
+// The normal read-out and picture return with the next drawing: every caller draws when
+// it has changed what it came to change.
 void frmStart::endExercise()
 {
     if (!m_exercise.active) {
@@ -67,12 +72,7 @@ void frmStart::endExercise()
     }
     m_exercise.active = false;
     m_exercise.solved = false;
-    for (QShortcut *key : {m_solveKey, m_solveKeypad, m_endKey}) {
-        key->setEnabled(false);
-    }
-    // The normal read-out returns with the next drawing; the caller draws when it has
-    // changed what it came to change.
-    lblInfo->setCaption(::glideRatioReadout(decl.Airspeed, decl.GroundSpeedH, decl.GroundSpeedV));
+    enableExerciseKeys(false);
 }
 
 void frmStart::showExercise()
