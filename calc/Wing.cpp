@@ -1,259 +1,38 @@
+// The wing from a polar: the fit of its points, the speed range and masses applied, and
+// every limit checked, in pilot's terms.
 #include "Wing.h"
+#include "WingText.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <fstream>
-#include <sys/stat.h>
-#include <vector>
+
+using namespace wingtext;
 
 namespace {
 
-constexpr double kLowestSpeed = 10.0; // km/h, any speed a file may give
+constexpr double kLowestSpeed = 10.0; // km/h, any speed given
 constexpr double kHighestSpeed = 120.0;
 constexpr double kLightest = 30.0; // kg
 constexpr double kHeaviest = 300.0;
-constexpr long kLargestFile = 1024 * 1024;
 constexpr std::size_t kLongestName = 60;
 // The wing as the diagram shows it: inside its speed axis, and every sink rate above
 // its brake scale, which lies 3.5 m/s under the air origin.
 constexpr double kDiagramSlowest = 10.0;
 constexpr double kDiagramFastest = 60.0;
 constexpr double kDeepestSink = -3.4;
-
-// A path as messages show it: at most 60 bytes, cut where a character begins.
-std::string shown(const std::string &path)
-{
-    constexpr std::size_t kLongest = 60;
-    if (path.size() <= kLongest) {
-        return path;
-    }
-    std::size_t cut = kLongest - 3;
-    while (cut > 0 && (static_cast<unsigned char>(path[cut]) & 0xC0) == 0x80) {
-        --cut;
-    }
-    return path.substr(0, cut) + "…";
-}
-
-std::string trimmed(const std::string &s)
-{
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
-}
-
-std::vector<std::string> fields(const std::string &line)
-{
-    std::vector<std::string> out;
-    std::size_t from = 0;
-    for (;;) {
-        const auto comma = line.find(',', from);
-        out.push_back(trimmed(line.substr(from, comma - from)));
-        if (comma == std::string::npos) {
-            return out;
-        }
-        from = comma + 1;
-    }
-}
-
-// The same number in every locale: a decimal point, no grouping.
-bool parseNumber(const std::string &text, double &value, std::string &why)
-{
-    const char *begin = text.data();
-    const char *end = text.data() + text.size();
-    if (begin != end && *begin == '+') {
-        ++begin;
-    }
-    const auto result = std::from_chars(begin, end, value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != end) {
-        why = "„" + text.substr(0, 20) + "“ ist keine Zahl";
-        return false;
-    }
-    if (!std::isfinite(value)) {
-        why = "„" + text.substr(0, 20) + "“ ist keine endliche Zahl";
-        return false;
-    }
-    return true;
-}
-
-std::string number(double v)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.1f", v);
-    std::string s = buffer;
-    std::replace(s.begin(), s.end(), '.', ',');
-    return s;
-}
+// A glider sinks at least this much everywhere from MIN to MAX, m/s.
+constexpr double kLeastSink = -0.3;
+// Limits are met to within the rounding of the fit, so that a sink given as exactly
+// 3,4 m/s is accepted.
+constexpr double kSlack = 1e-9;
+// How far MIN and MAX may lie beyond the measured points, and trim below the speed of
+// least sink, before a note says so: km/h.
+constexpr double kDoubtful = 3.0;
 
 bool fail(std::string &error, const std::string &text)
 {
     error = text;
     return false;
-}
-
-// The points of a polar: airspeeds rising inside the range a file may give, sink rates
-// negative. where(i) names the place of point i in errors.
-template <typename Where>
-bool checkPoints(const std::vector<double> &v, const std::vector<double> &w, Where where,
-                 std::string &error)
-{
-    for (std::size_t i = 0; i < v.size(); ++i) {
-        if (v[i] < kLowestSpeed || v[i] > kHighestSpeed) {
-            return fail(error, where(i) + "die Fahrt " + number(v[i]) +
-                                   " km/h liegt nicht zwischen 10 und 120 km/h");
-        }
-        if (i > 0 && !(v[i] > v[i - 1])) {
-            return fail(error, where(i) + "die Fahrten steigen nicht (" + number(v[i - 1]) +
-                                   ", dann " + number(v[i]) + " km/h)");
-        }
-        if (!(w[i] < 0)) {
-            return fail(error, where(i) + "das Sinken " + number(w[i]) + " m/s ist nicht negativ");
-        }
-    }
-    return true;
-}
-
-std::string baseName(const std::string &path)
-{
-    std::string name = path.substr(path.find_last_of('/') + 1);
-    const auto dot = name.find_last_of('.');
-    if (dot != std::string::npos && dot > 0) {
-        name.erase(dot);
-    }
-    return name;
-}
-
-bool readWhole(const std::string &path, std::string &text, std::string &error)
-{
-    struct stat st
-    {
-    };
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        return fail(error, shown(path) + ": die Datei kann nicht gelesen werden");
-    }
-    if (st.st_size > kLargestFile) {
-        return fail(error, shown(path) + ": die Datei ist größer als 1 MB");
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return fail(error, shown(path) + ": die Datei kann nicht gelesen werden");
-    }
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad() || text.size() > static_cast<std::size_t>(kLargestFile)) {
-        return fail(error, shown(path) + ": die Datei kann nicht gelesen werden");
-    }
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        text.erase(0, 3);
-    }
-    return true;
-}
-
-std::vector<std::string> linesOf(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::size_t from = 0;
-    while (from <= text.size()) {
-        auto end = text.find('\n', from);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        std::string line = text.substr(from, end - from);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(line);
-        from = end + 1;
-    }
-    return lines;
-}
-
-std::optional<PolarData> threePointLine(const std::string &path, const std::string &line,
-                                        int lineNumber, std::string &error)
-{
-    const std::string where = shown(path) + ", Zeile " + std::to_string(lineNumber) + ": ";
-    const std::vector<std::string> f = fields(line);
-    if (f.size() < 8) {
-        error = where + "erwartet Masse, Ballast, v1, w1, v2, w2, v3, w3, nicht " +
-                std::to_string(f.size()) + " Felder";
-        return std::nullopt;
-    }
-    double x[8];
-    for (int i = 0; i < 8; ++i) {
-        std::string why;
-        if (!parseNumber(f[i], x[i], why)) {
-            error = where + "Feld " + std::to_string(i + 1) + ": " + why;
-            return std::nullopt;
-        }
-    }
-    if (x[0] < kLightest || x[0] > kHeaviest) {
-        error = where + "die Masse " + number(x[0]) + " kg liegt nicht zwischen 30 und 300 kg";
-        return std::nullopt;
-    }
-    const std::vector<double> v{x[2], x[4], x[6]};
-    const std::vector<double> w{x[3], x[5], x[7]};
-    if (!checkPoints(
-            v, w, [&](std::size_t) { return where; }, error)) {
-        return std::nullopt;
-    }
-    PolarData data;
-    data.threePoint = true;
-    data.refMassKg = x[0];
-    data.v1 = static_cast<float>(v[0]);
-    data.v2 = static_cast<float>(v[1]);
-    data.v3 = static_cast<float>(v[2]);
-    if (!fitQuadratic(v.data(), w.data(), 3, data.a, data.b, data.c)) {
-        error = where + "die drei Punkte ergeben keine Polare";
-        return std::nullopt;
-    }
-    return data;
-}
-
-std::optional<PolarData> pointTable(const std::string &path, const std::vector<std::string> &lines,
-                                    std::size_t header, std::string &error)
-{
-    std::vector<double> v, w;
-    std::vector<int> lineOf;
-    for (std::size_t i = header + 1; i < lines.size(); ++i) {
-        if (trimmed(lines[i]).empty()) {
-            continue;
-        }
-        const std::string where = shown(path) + ", Zeile " + std::to_string(i + 1) + ": ";
-        const std::vector<std::string> f = fields(lines[i]);
-        if (f.size() != 2) {
-            error = where + "erwartet airspeed_kmh,sink_ms";
-            return std::nullopt;
-        }
-        double pv = 0, pw = 0;
-        std::string why;
-        if (!parseNumber(f[0], pv, why) || !parseNumber(f[1], pw, why)) {
-            error = where + why;
-            return std::nullopt;
-        }
-        v.push_back(pv);
-        w.push_back(pw);
-        lineOf.push_back(static_cast<int>(i + 1));
-    }
-    if (v.size() < 3) {
-        error = shown(path) + ": zu wenige Punkte (" + std::to_string(v.size()) + "), mindestens 3";
-        return std::nullopt;
-    }
-    const auto where = [&](std::size_t i) {
-        return shown(path) + ", Zeile " + std::to_string(lineOf[i]) + ": ";
-    };
-    if (!checkPoints(v, w, where, error)) {
-        return std::nullopt;
-    }
-    PolarData data;
-    data.v1 = static_cast<float>(v.front());
-    data.v3 = static_cast<float>(v.back());
-    if (!fitQuadratic(v.data(), w.data(), static_cast<int>(v.size()), data.a, data.b, data.c)) {
-        error = shown(path) + ": die Punkte ergeben keine Polare";
-        return std::nullopt;
-    }
-    return data;
 }
 
 } // namespace
@@ -317,34 +96,6 @@ bool fitQuadratic(const double *v, const double *w, int count, double &a, double
     return std::isfinite(a) && std::isfinite(b) && std::isfinite(c);
 }
 
-std::optional<PolarData> readPolarFile(const std::string &path, std::string &error)
-{
-    std::string text;
-    if (!readWhole(path, text, error)) {
-        return std::nullopt;
-    }
-    const std::vector<std::string> lines = linesOf(text);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string line = trimmed(lines[i]);
-        if (line.empty() || line[0] == '*') {
-            continue;
-        }
-        std::string header;
-        for (char ch : line) {
-            if (ch != ' ' && ch != '\t') {
-                header += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-            }
-        }
-        if (header == "airspeed_kmh,sink_ms") {
-            return pointTable(path, lines, i, error);
-        }
-        // The first data line is the polar; flight computers may add more after it.
-        return threePointLine(path, line, static_cast<int>(i + 1), error);
-    }
-    error = shown(path) + ": keine Polare in der Datei";
-    return std::nullopt;
-}
-
 namespace {
 
 // The speed range at the reference mass: the user's, else the three-point line's.
@@ -359,34 +110,14 @@ bool speedRange(const PolarData &data, const WingChoice &choice, double speeds[3
     speeds[0] = given ? *choice.minSpeed : data.v1;
     speeds[1] = given ? *choice.trimSpeed : data.v2;
     speeds[2] = given ? *choice.maxSpeed : data.v3;
+    for (int i = 0; i < 3; ++i) {
+        if (!std::isfinite(speeds[i]) || speeds[i] < kLowestSpeed || speeds[i] > kHighestSpeed) {
+            return fail(error, file + ": die Fahrten liegen nicht zwischen 10 und 120 km/h");
+        }
+    }
     if (!(speeds[0] < speeds[1] && speeds[1] < speeds[2])) {
         return fail(error, file + ": die Fahrten " + number(speeds[0]) + ", " + number(speeds[1]) +
                                ", " + number(speeds[2]) + " km/h erfüllen nicht MIN < TRIMM < MAX");
-    }
-    if (speeds[0] < kLowestSpeed || speeds[2] > kHighestSpeed) {
-        return fail(error, file + ": die Fahrten liegen nicht zwischen 10 und 120 km/h");
-    }
-    return true;
-}
-
-// A proper polar opens downward and sinks everywhere between lo and hi; its highest point
-// there is an end or its vertex.
-bool properPolar(const PolarData &data, double lo, double hi, const std::string &file,
-                 std::string &error)
-{
-    const auto w = [&](double v) {
-        return data.a * v * v + data.b * v + data.c;
-    };
-    double top = std::max(w(lo), w(hi));
-    if (data.a < 0) {
-        const double vertex = -data.b / (2 * data.a);
-        if (vertex > lo && vertex < hi) {
-            top = std::max(top, w(vertex));
-        }
-    }
-    if (!(data.a < 0) || !(top < 0)) {
-        return fail(error, file + ": die angepasste Kurve ist keine Polare (sie muss nach unten "
-                                  "offen sein und zwischen MIN und MAX überall sinken)");
     }
     return true;
 }
@@ -396,6 +127,10 @@ bool masses(const PolarData &data, const WingChoice &choice, double &ref, double
             std::string &error)
 {
     const std::string file = shown(choice.path);
+    if (data.threePoint && choice.refMassKg) {
+        return fail(error, file + ": --ref-mass gilt nur für eine Tabelle; die Dreipunktzeile "
+                                  "nennt ihre Bezugsmasse im ersten Feld");
+    }
     ref = data.threePoint ? data.refMassKg : choice.refMassKg.value_or(0.0);
     if (choice.massKg && ref == 0.0) {
         return fail(
@@ -403,7 +138,7 @@ bool masses(const PolarData &data, const WingChoice &choice, double &ref, double
     }
     mass = choice.massKg.value_or(ref);
     for (const double m : {ref, mass}) {
-        if (m != 0.0 && (m < kLightest || m > kHeaviest)) {
+        if (m != 0.0 && !(m >= kLightest && m <= kHeaviest)) {
             return fail(error, file + ": die Masse " + number(m) +
                                    " kg liegt nicht zwischen 30 und 300 kg");
         }
@@ -411,21 +146,103 @@ bool masses(const PolarData &data, const WingChoice &choice, double &ref, double
     return true;
 }
 
-// The wing at its mass inside the diagram and clear of its brake scale.
+// The wing at its mass inside the diagram, clear of its brake scale, and sinking as a
+// glider does everywhere from MIN to MAX.
 bool fitsDiagram(const Wing &wing, const std::string &file, std::string &error)
 {
+    const std::string at = wing.massKg > 0
+                               ? "bei " + number(wing.massKg) + " kg reichen die Fahrten"
+                               : "die Fahrten reichen";
     if (wing.minSpeed < kDiagramSlowest || wing.maxSpeed > kDiagramFastest) {
-        return fail(error, file + ": bei " + number(wing.massKg) + " kg reichen die Fahrten von " +
-                               number(wing.minSpeed) + " bis " + number(wing.maxSpeed) +
+        const std::string lo = wing.minSpeed < kDiagramSlowest
+                                   ? beyond(wing.minSpeed, kDiagramSlowest)
+                                   : number(wing.minSpeed);
+        const std::string hi = wing.maxSpeed > kDiagramFastest
+                                   ? beyond(wing.maxSpeed, kDiagramFastest)
+                                   : number(wing.maxSpeed);
+        return fail(error, file + ": " + at + " von " + lo + " bis " + hi +
                                " km/h; das Diagramm zeigt 10 bis 60 km/h");
     }
-    // Opening downward, the polar sinks deepest at an end of the range.
-    const double deepest = std::min(wing.sink(wing.minSpeed), wing.sink(wing.maxSpeed));
-    if (!(deepest > kDeepestSink)) {
-        return fail(error, file + ": das Sinken erreicht " + number(deepest) +
-                               " m/s; mehr als 3,4 m/s reicht in die Bremsskala des Diagramms");
+    // Opening downward, the polar sinks deepest at an end of the range and least at its
+    // vertex or an end. In double: the float of -3,4 lies beyond -3,4.
+    const auto w = [&](double v) {
+        return wing.a * v * v + wing.b * v + wing.c;
+    };
+    const double lo = wing.minSpeed;
+    const double hi = wing.maxSpeed;
+    const double deepestAt = w(lo) < w(hi) ? lo : hi;
+    const double deepest = w(deepestAt);
+    if (deepest < kDeepestSink - kSlack) {
+        return fail(error, file + ": bei " + number(deepestAt) + " km/h sinkt der Schirm " +
+                               beyond(-deepest, -kDeepestSink) +
+                               " m/s; das Diagramm zeigt höchstens 3,4 m/s");
+    }
+    const double vertex = -wing.b / (2 * wing.a);
+    double leastAt = w(lo) > w(hi) ? lo : hi;
+    if (vertex > lo && vertex < hi) {
+        leastAt = vertex;
+    }
+    const double least = w(leastAt);
+    if (least > kLeastSink + kSlack) {
+        const std::string how =
+            least >= 0 ? "sinkt die angepasste Kurve nicht"
+                       : "sinkt der Schirm nur " + beyond(-least, -kLeastSink) + " m/s";
+        return fail(error, file + ": bei " + number(leastAt) + " km/h " + how +
+                               "; ein Gleitschirm sinkt von MIN bis MAX überall mindestens "
+                               "0,3 m/s");
     }
     return true;
+}
+
+// The name shown: the user's, which must be one plain line, or the file's base name
+// without extension, made one plain line and shortened.
+bool wingName(const WingChoice &choice, std::string &name, std::string &error)
+{
+    const std::string file = shown(choice.path);
+    if (choice.name && !choice.name->empty()) {
+        if (const char32_t c = firstControl(*choice.name); c != 0) {
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+            return fail(error, file + ": der Name enthält ein Steuerzeichen (" + code + ")");
+        }
+        if (characters(*choice.name) > kLongestName) {
+            return fail(error, file + ": der Name ist länger als 60 Zeichen");
+        }
+        name = *choice.name;
+        return true;
+    }
+    name = choice.path.substr(choice.path.find_last_of('/') + 1);
+    const auto dot = name.find_last_of('.');
+    if (dot != std::string::npos && dot > 0) {
+        name.erase(dot);
+    }
+    name = shortenedTo(blankControls(name), kLongestName);
+    return true;
+}
+
+// Doubtful but possible choices, at the reference mass.
+void addNotes(const PolarData &data, const double speeds[3], const std::string &file, Wing &wing)
+{
+    const std::string prefix = "Hinweis: " + file + ": ";
+    if (speeds[0] < data.v1 - kDoubtful) {
+        wing.extrapolatedSlow = true;
+        wing.notes.push_back(prefix + "MIN " + number(speeds[0]) +
+                             " km/h liegt mehr als 3 km/h unter dem langsamsten Punkt (" +
+                             number(data.v1) + " km/h); die Polare ist dort hochgerechnet");
+    }
+    if (speeds[2] > data.v3 + kDoubtful) {
+        wing.extrapolatedFast = true;
+        wing.notes.push_back(prefix + "MAX " + number(speeds[2]) +
+                             " km/h liegt mehr als 3 km/h über dem schnellsten Punkt (" +
+                             number(data.v3) + " km/h); die Polare ist dort hochgerechnet");
+    }
+    const double leastSinkSpeed = -data.b / (2 * data.a);
+    if (speeds[1] < leastSinkSpeed - kDoubtful) {
+        wing.notes.push_back(prefix + "TRIMM " + number(speeds[1]) +
+                             " km/h liegt mehr als 3 km/h unter der Fahrt des geringsten "
+                             "Sinkens (" +
+                             number(leastSinkSpeed) + " km/h)");
+    }
 }
 
 } // namespace
@@ -434,20 +251,17 @@ std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, st
 {
     const std::string file = shown(choice.path);
     Wing wing;
-    wing.name = choice.name && !choice.name->empty() ? *choice.name : baseName(choice.path);
-    const auto characters = std::count_if(wing.name.begin(), wing.name.end(), [](char ch) {
-        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-    });
-    if (static_cast<std::size_t>(characters) > kLongestName) {
-        error = file + ": der Name ist länger als 60 Zeichen";
+    if (!wingName(choice, wing.name, error)) {
         return std::nullopt;
     }
     double speeds[3] = {0, 0, 0};
     double ref = 0;
     double mass = 0;
-    if (!speedRange(data, choice, speeds, error) ||
-        !properPolar(data, speeds[0], speeds[2], file, error) ||
-        !masses(data, choice, ref, mass, error)) {
+    if (!speedRange(data, choice, speeds, error) || !masses(data, choice, ref, mass, error)) {
+        return std::nullopt;
+    }
+    if (!(data.a < 0)) {
+        error = file + ": die Kurve ist nach oben gewölbt; eine Polare ist nach unten gewölbt";
         return std::nullopt;
     }
     // Heavier, the same polar runs faster and sinks faster by the same factor: speeds
@@ -463,6 +277,7 @@ std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, st
     if (!fitsDiagram(wing, file, error)) {
         return std::nullopt;
     }
+    addNotes(data, speeds, file, wing);
     return wing;
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // A pilot's own wing: its still-air polar as a quadratic, fitted to what the pilot gives
 // (the three-point line of gliding flight computers, or a table of measured points), and
@@ -17,6 +18,13 @@ struct Wing
     float minSpeed = 0;  // km/h, full brake
     float trimSpeed = 0; // km/h, brakes and accelerator off
     float maxSpeed = 0;  // km/h, full accelerator
+    // MIN or MAX lie well beyond the points the polar was fitted to: the curve is
+    // extrapolated there, and the card says so.
+    bool extrapolatedSlow = false;
+    bool extrapolatedFast = false;
+    // Plausible but doubtful choices ("Hinweis: ..."), one line each: the wing loads, and
+    // the programs show them.
+    std::vector<std::string> notes;
 
     // Vertical speed through the air at airspeed v (km/h), m/s, positive upward.
     float sink(float v) const
@@ -34,6 +42,7 @@ struct PolarData
     double a = 0, b = 0, c = 0;
     float v1 = 0, v2 = 0, v3 = 0; // the line's three speeds, km/h; a table's first and
                                   // last measured one in v1 and v3
+    int line = 0;                 // the three-point line's number in the file
 };
 
 // What the user adds on the command line or in the dialog. Unset values take the
@@ -53,6 +62,7 @@ bool fitQuadratic(const double *v, const double *w, int count, double &a, double
 
 // Reads and fits the polar file. On failure returns nothing and sets error to a German
 // text naming the file and, where there is one, the line ("polare.txt, Zeile 3: ...").
+// A read error is such a text too; nothing is thrown.
 std::optional<PolarData> readPolarFile(const std::string &path, std::string &error);
 
 // The file read, the speeds and mass applied and every limit checked: the wing the

@@ -171,17 +171,21 @@ void CardPainter::cell(const QRectF &box, const CardCell &cell)
 void CardPainter::header(const Page &page, double cellW, int number, int pages)
 {
     const double width = m_paper.width() - 2 * kMargin;
-    const QString wing = wingTitle(kGerman);
-    QString title = wing.isEmpty()
-                        ? QStringLiteral("Bestes Gleiten über Grund: Bremsstellung je Wind")
-                        : QStringLiteral("Bestes Gleiten über Grund: ") + wing;
-    if (pages > 1) {
-        title += QStringLiteral("  (Seite %1 von %2)").arg(number).arg(pages);
-    }
+    const QString pageCount =
+        pages > 1 ? QStringLiteral("  (Seite %1 von %2)").arg(number).arg(pages) : QString();
+    const auto titleOf = [&](const QString &wing) {
+        return (wing.isEmpty() ? QStringLiteral("Bestes Gleiten über Grund: Bremsstellung je Wind")
+                               : QStringLiteral("Bestes Gleiten über Grund: ") + wing) +
+               pageCount;
+    };
+    // The font shrinks to its least size first; then the name gives way, never the
+    // mass or the page count.
     QFont titleFont = millimetreFont(4.0, true);
-    while (widthMm(titleFont, title) > width && titleFont.pixelSize() > 26) {
+    while (widthMm(titleFont, titleOf(wingTitle(kGerman))) > width && titleFont.pixelSize() > 26) {
         titleFont.setPixelSize(titleFont.pixelSize() - 1);
     }
+    const QString title = titleOf(wingTitle(
+        kGerman, [&](const QString &wing) { return widthMm(titleFont, titleOf(wing)) <= width; }));
     text(QRectF(kMargin, kMargin, width, 6), title, titleFont, Qt::AlignLeft | Qt::AlignVCenter,
          Qt::black);
     text(QRectF(kMargin, kMargin + 6, width, 5),
@@ -203,12 +207,25 @@ void CardPainter::header(const Page &page, double cellW, int number, int pages)
     }
 }
 
+// The legend's height on the page: one sentence more for an extrapolated polar.
+double legendHeight()
+{
+    return kLegend + (extrapolationNote().isEmpty() ? 0.0 : 6.0);
+}
+
+QString warningFor(const QString &wing)
+{
+    return QStringLiteral("Gilt nur für die Polare von %1 bei dieser Masse und ersetzt keine "
+                          "Flugausbildung.")
+        .arg(wing);
+}
+
 void CardPainter::legend()
 {
     // The scale itself with its terms, then the three kinds of cell, the signs of the
     // winds and the warning.
     const double left = kMargin;
-    double ly = m_paper.height() - kMargin - kLegend + 1.5;
+    double ly = m_paper.height() - kMargin - legendHeight() + 1.5;
     const double scaleLeft = left + 2;
     const double scaleWidth = std::min(m_paper.width() - 2 * kMargin - 4, 110.0);
     const double unit = scaleWidth / 32.0; // one km/h
@@ -237,17 +254,26 @@ void CardPainter::legend()
         ActiveWing() == nullptr
             ? QStringLiteral("Gilt nur für die Polare dieses Programms und ersetzt keine "
                              "Flugausbildung.")
-            : QStringLiteral("Gilt nur für die Polare von %1 bei dieser Masse und ersetzt keine "
-                             "Flugausbildung.")
-                  .arg(wingTitle(kGerman))};
-    for (qsizetype i = 0; i < legend.size(); ++i) {
-        const QFont font = millimetreFont(kSmallText, i == legend.size() - 1);
+            : warningFor(wingTitle(kGerman, [&](const QString &wing) {
+                  // A word wider than the line would be cut at its edge.
+                  const QFont font = millimetreFont(kSmallText, true);
+                  const QStringList words = warningFor(wing).split(QLatin1Char(' '));
+                  return std::all_of(words.begin(), words.end(), [&](const QString &word) {
+                      return widthMm(font, word) <= lineWidth;
+                  });
+              }))};
+    QStringList legendLines = legend;
+    if (const QString note = extrapolationNote(); !note.isEmpty()) {
+        legendLines.insert(legendLines.size() - 1, note);
+    }
+    for (qsizetype i = 0; i < legendLines.size(); ++i) {
+        const QFont font = millimetreFont(kSmallText, i == legendLines.size() - 1);
         const double height =
             QFontMetricsF(font)
-                .boundingRect(QRectF(0, 0, lineWidth * 10, 1000), Qt::TextWordWrap, legend[i])
+                .boundingRect(QRectF(0, 0, lineWidth * 10, 1000), Qt::TextWordWrap, legendLines[i])
                 .height() /
             10.0;
-        text(QRectF(left, ly, lineWidth, height + 0.5), legend[i], font,
+        text(QRectF(left, ly, lineWidth, height + 0.5), legendLines[i], font,
              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
         ly += height + 0.4;
     }
@@ -257,7 +283,7 @@ QList<Page> pagesFor(const QList<int> &rows, const QList<int> &columns, QSizeF p
                      QSizeF cellMin)
 {
     const double gridWidth = paper.width() - 2 * kMargin - kLabelWidth;
-    const double gridHeight = paper.height() - 2 * kMargin - kHead - kLegend - kHeaderHeight;
+    const double gridHeight = paper.height() - 2 * kMargin - kHead - legendHeight() - kHeaderHeight;
     const int perPageColumns = std::max(1, static_cast<int>(gridWidth / cellMin.width()));
     const int perPageRows = std::max(1, static_cast<int>(gridHeight / cellMin.height()));
     QList<Page> pages;
@@ -362,7 +388,7 @@ QByteArray cardPdf(const CardOptions &options)
     }
     CardPainter card(p, paper);
     const double gridWidth = paper.width() - 2 * kMargin - kLabelWidth;
-    const double gridHeight = paper.height() - 2 * kMargin - kHead - kLegend - kHeaderHeight;
+    const double gridHeight = paper.height() - 2 * kMargin - kHead - legendHeight() - kHeaderHeight;
     for (qsizetype n = 0; n < pages.size(); ++n) {
         if (n > 0) {
             pdf.newPage();

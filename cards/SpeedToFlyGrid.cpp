@@ -53,18 +53,38 @@ QStringList regimeWords(const GridCell &cell, const QLocale &locale)
     return words;
 }
 
-QString wingTitle(const QLocale &locale)
+QString wingTitle(const QLocale &locale, const std::function<bool(const QString &)> &fits)
 {
     const Wing *wing = ActiveWing();
     if (wing == nullptr) {
         return {};
     }
-    QString title = QString::fromStdString(wing->name);
+    QString mass;
     if (wing->massKg > 0) {
         const bool whole = wing->massKg == std::round(wing->massKg);
-        title += QStringLiteral(", %1 kg").arg(FormatFixed(wing->massKg, whole ? 0 : 1, locale));
+        mass = QStringLiteral(", %1 kg").arg(FormatFixed(wing->massKg, whole ? 0 : 1, locale));
+    }
+    // Only the name gives way: the mass always stays.
+    const QString name = QString::fromStdString(wing->name);
+    QString title = name + mass;
+    for (qsizetype keep = name.size() - 1; fits && !fits(title) && keep > 0; --keep) {
+        title = name.left(keep) + QChar(0x2026) + mass;
     }
     return title;
+}
+
+QString extrapolationNote()
+{
+    const Wing *wing = ActiveWing();
+    if (wing == nullptr || (!wing->extrapolatedSlow && !wing->extrapolatedFast)) {
+        return {};
+    }
+    const QString where = wing->extrapolatedSlow && wing->extrapolatedFast
+                              ? QStringLiteral("bei voller Bremse und vollem Beschleuniger")
+                          : wing->extrapolatedSlow ? QStringLiteral("bei voller Bremse")
+                                                   : QStringLiteral("bei vollem Beschleuniger");
+    return QStringLiteral("Die Polare ist %1 über die gemessenen Punkte hinaus hochgerechnet.")
+        .arg(where);
 }
 
 QString cardCsv(const CardOptions &options)
@@ -129,7 +149,11 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
       << "stattdessen \"steigt x m/s\" (er steigt über Grund) oder \"kein Vorankommen\" "
          "(Grundgeschwindigkeit 0 oder rückwärts)\n"
       << "Zeilen: Wind horizontal (negativ: Gegenwind), "
-         "Spalten: Wind vertikal (positiv: Aufwind)\n\n";
+         "Spalten: Wind vertikal (positiv: Aufwind)\n";
+    if (const QString note = extrapolationNote(); !note.isEmpty()) {
+        s << note << '\n';
+    }
+    s << '\n';
     for (const QStringList &line : grid) {
         // The row label stands left, the cells right-aligned, three blanks between.
         s << line[0].leftJustified(widths[0]);

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // The speed-to-fly card: best-glide airspeeds for a grid of winds, as a table or CSV.
@@ -52,8 +53,13 @@ GridCell bestGlideCell(int windH, int windVTenths);
 // (in that order), "hält die Höhe"; empty for a glide.
 QStringList regimeWords(const GridCell &cell, const QLocale &locale);
 
-// The active wing in words, "Name, 95 kg"; empty for the built-in polar.
-QString wingTitle(const QLocale &locale);
+// The active wing in words, "Name, 95 kg"; empty for the built-in polar. Where fits is
+// given and says no, the name is shortened with "…" until it says yes (the mass stays).
+QString wingTitle(const QLocale &locale, const std::function<bool(const QString &)> &fits = {});
+
+// One sentence when the active wing's MIN or MAX lies beyond the points its polar was
+// fitted to; empty otherwise.
+QString extrapolationNote();
 
 QString cardCsv(const CardOptions &options);
 QString cardTable(const CardOptions &options, const QLocale &locale = QLocale());

@@ -2,6 +2,7 @@
 
 #include "DiagramFile.h"
 #include "SafeOutput.h"
+#include "ToolStart.h"
 #include "WingOptions.h"
 #include "modCalc.h"
 
@@ -18,18 +19,34 @@ bool parseIntIn(const QString &text, int min, int max, int &value)
 }
 
 // One --state H,V[,AIRSPEED]: winds as --wind-h and --wind-v count them, the airspeed in
-// km/h with a decimal point.
-bool parseState(const QString &text, RenderState &state)
+// km/h with a decimal point. A comma in the airspeed makes a fourth part; error names it.
+bool parseState(const QString &text, RenderState &state, QString &error)
 {
     const QStringList parts = text.split(QLatin1Char(','));
-    if (parts.size() < 2 || parts.size() > 3 || !parseIntIn(parts[0], -50, 50, state.windH) ||
-        !parseIntIn(parts[1], -40, 40, state.windVTenths)) {
+    const auto usage = [&] {
+        error = QStringLiteral("--state: H,V oder H,V,FAHRT erwartet (H -50..50 km/h, V "
+                               "-40..40 Zehntel m/s), nicht '%1'")
+                    .arg(shortened(text));
         return false;
+    };
+    if (parts.size() < 2 || parts.size() > 4 || !parseIntIn(parts[0], -50, 50, state.windH) ||
+        !parseIntIn(parts[1], -40, 40, state.windVTenths)) {
+        return usage();
+    }
+    if (parts.size() == 4) {
+        const QString joined = parts[2] + QLatin1Char(',') + parts[3];
+        double ignored = 0;
+        if (QString commaError;
+            !parseDecimalOption(QStringLiteral("--state"), joined, ignored, commaError) &&
+            commaError.contains(QLatin1String("Komma"))) {
+            error = commaError;
+            return false;
+        }
+        return usage();
     }
     if (parts.size() == 3) {
-        bool ok = false;
-        const double v = parts[2].toDouble(&ok);
-        if (!ok || !std::isfinite(v)) {
+        double v = 0;
+        if (!parseDecimalOption(QStringLiteral("--state"), parts[2], v, error)) {
             return false;
         }
         state.airspeed = v;
@@ -53,18 +70,14 @@ bool takeLessonOption(const QStringList &args, int &i, RenderOptions &o, QString
     const QString value = args[++i];
     bool ok = false;
     if (arg == QLatin1String("--scale")) {
-        o.scale = value.toDouble(&ok);
-        if (!ok || !(o.scale >= 0.5 && o.scale <= 8.0)) {
+        o.scaleGiven = true;
+        if (parseDecimalOption(arg, value, o.scale, error) && !(o.scale >= 0.5 && o.scale <= 8.0)) {
             error = QStringLiteral("--scale: Zahl von 0.5 bis 8 erwartet, nicht '%1'")
                         .arg(shortened(value));
         }
     } else if (arg == QLatin1String("--state")) {
         RenderState state;
-        if (!parseState(value, state)) {
-            error = QStringLiteral("--state: H,V oder H,V,FAHRT erwartet (H -50..50 km/h, V "
-                                   "-40..40 Zehntel m/s), nicht '%1'")
-                        .arg(shortened(value));
-        }
+        parseState(value, state, error);
         o.states.append(state);
     } else if (arg == QLatin1String("--worksheet")) {
         if (!parseIntIn(value, 1, 200, o.worksheet)) {
@@ -98,6 +111,11 @@ bool lessonOptionsFit(const RenderOptions &o, QString &error)
     } else if (o.worksheet > 0 && (o.stateOptionGiven || !o.states.isEmpty())) {
         error = QStringLiteral("--worksheet zieht die Winde selbst: ohne --state, --wind-h, "
                                "--wind-v und --airspeed");
+    } else if (o.worksheet > 0 &&
+               (o.scaleGiven || o.height > 0 || !o.windVectors || !o.airspeedVectors)) {
+        error = QStringLiteral("--worksheet legt Größe und Inhalt seiner Diagramme selbst fest: "
+                               "ohne --scale, --size, --no-wind-vectors und "
+                               "--no-airspeed-vectors");
     } else if (o.seed && o.worksheet == 0) {
         error = QStringLiteral("--seed gilt nur zusammen mit --worksheet");
     }
@@ -135,11 +153,15 @@ bool takeValueOption(const QStringList &args, int &i, RenderOptions &o, QString 
                         .arg(shortened(value));
         }
     } else if (arg == QLatin1String("--airspeed")) {
-        bool ok = false;
-        const double v = value.toDouble(&ok);
+        double v = 0;
         o.airspeedText = value;
         o.stateOptionGiven = true;
-        o.airspeed = ok && std::isfinite(v) ? v : -1.0;
+        // Not a number at all is answered with the range, as one out of it.
+        if (!parseDecimalOption(arg, value, v, error) && !error.contains(QLatin1String("Komma"))) {
+            error.clear();
+            v = -1.0;
+        }
+        o.airspeed = v;
     } else if (arg == QLatin1String("--size")) {
         static const QRegularExpression re(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
         const auto m = re.match(value);
@@ -204,18 +226,19 @@ bool airspeedInRange(const RenderOptions &options, QString &error)
     const auto inRange = [](double v) {
         return v >= MinAirspeed() && v <= MaxAirspeed();
     };
+    // The range as it must be typed, rounded inwards: every value printed is accepted.
     const QLocale c = QLocale::c();
+    const QString lo = c.toString(std::ceil(MinAirspeed() * 10.0 - 1e-9) / 10.0, 'f', 1);
+    const QString hi = c.toString(std::floor(MaxAirspeed() * 10.0 + 1e-9) / 10.0, 'f', 1);
     if (options.airspeed && !inRange(*options.airspeed)) {
         error = QStringLiteral("--airspeed: Zahl von %1 bis %2 erwartet, nicht '%3'")
-                    .arg(c.toString(MinAirspeed(), 'g', 4), c.toString(MaxAirspeed(), 'g', 4),
-                         shortened(options.airspeedText));
+                    .arg(lo, hi, shortened(options.airspeedText));
         return false;
     }
     for (const RenderState &state : options.states) {
         if (state.airspeed && !inRange(*state.airspeed)) {
             error = QStringLiteral("--state: Fahrt von %1 bis %2 erwartet, nicht '%3'")
-                        .arg(c.toString(MinAirspeed(), 'g', 4), c.toString(MaxAirspeed(), 'g', 4),
-                             shortened(state.text));
+                        .arg(lo, hi, shortened(state.text));
             return false;
         }
     }

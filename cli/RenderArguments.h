@@ -38,9 +38,10 @@ struct RenderOptions
     QString output;
     std::optional<WingChoice> wing; // a pilot's wing instead of the built-in polar
     double scale = 1.0;             // fonts and line widths, 0.5..8
-    QList<RenderState> states;      // --state, in order: one PDF page each
-    bool stateOptionGiven = false;  // --wind-h, --wind-v or --airspeed seen
-    int worksheet = 0;              // tasks of a worksheet; 0: none
+    bool scaleGiven = false;
+    QList<RenderState> states;     // --state, in order: one PDF page each
+    bool stateOptionGiven = false; // --wind-h, --wind-v or --airspeed seen
+    int worksheet = 0;             // tasks of a worksheet; 0: none
     std::optional<std::uint64_t> seed;
     bool help = false;
     bool version = false;

@@ -30,7 +30,7 @@ int runRenderTool(int argc, char *argv[])
     }
     if (options->wing) {
         QString error;
-        if (!activateWing(*options->wing, error) || !airspeedInRange(*options, error)) {
+        if (!activateWing(*options->wing, kTool, error) || !airspeedInRange(*options, error)) {
             printToolError(kTool, error);
             return 2;
         }

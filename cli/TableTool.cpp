@@ -37,7 +37,7 @@ int runTableTool(int argc, char *argv[])
         return 2;
     }
     if (options->wing && !options->help && !options->version) {
-        if (QString error; !activateWing(*options->wing, error)) {
+        if (QString error; !activateWing(*options->wing, kTool, error)) {
             printToolError(kTool, error);
             return 2;
         }

@@ -3,8 +3,11 @@
 #include "SafeOutput.h"
 
 #include <QHashFunctions>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QtGlobal>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -37,6 +40,29 @@ bool decodeArguments(int argc, char *argv[], const char *tool, QStringList &args
             return false;
         }
         args.append(text);
+    }
+    return true;
+}
+
+QString decimalCommaError(const QString &option, const QString &part)
+{
+    return QStringLiteral("%1: Dezimalpunkt statt Komma: „%2“").arg(option, shortened(part));
+}
+
+bool parseDecimalOption(const QString &option, const QString &text, double &value, QString &error)
+{
+    static const QRegularExpression comma(QStringLiteral("^[+-]?\\d+,\\d+$"));
+    if (comma.match(text).hasMatch()) {
+        error = decimalCommaError(option, text);
+        return false;
+    }
+    bool ok = false;
+    value = QLocale::c().toDouble(text, &ok);
+    // One sign at most: QLocale takes none of "+-1" anyway, but say so plainly.
+    if (!ok || !std::isfinite(value) || text.startsWith(QLatin1String("+-")) ||
+        text.startsWith(QLatin1String("-+"))) {
+        error = QStringLiteral("%1: „%2“ ist keine Zahl").arg(option, shortened(text));
+        return false;
     }
     return true;
 }

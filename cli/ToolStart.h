@@ -39,6 +39,13 @@ auto startTool(int argc, char *argv[], const char *tool, Parse parse)
 // and the result is false.
 bool decodeArguments(int argc, char *argv[], const char *tool, QStringList &args);
 
+// A decimal number as it must be typed, whatever the locale: a decimal point, at most one
+// sign, finite. False with error "OPTION: ..." otherwise; a decimal comma is named as such.
+bool parseDecimalOption(const QString &option, const QString &text, double &value, QString &error);
+
+// The message for a decimal comma typed in part of an option's value.
+QString decimalCommaError(const QString &option, const QString &part);
+
 // Writes bytes to the file target, or to standard output for "-". Returns the exit code:
 // 0, or 1 after a one-line message.
 int writeOutput(const char *tool, const QString &target, const QByteArray &bytes);

@@ -1,6 +1,7 @@
 #include "WindowStart.h"
 
 #include "SafeOutput.h"
+#include "ToolStart.h"
 #include "WingOptions.h"
 
 #include <QApplication>
@@ -51,9 +52,10 @@ int printAndExit(const char *text)
 std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &options)
 {
     guardStandardDescriptors();
+    // A name that is not valid text would be read as another file than the one given.
     QStringList args;
-    for (int i = 1; i < argc; ++i) {
-        args.append(QString::fromLocal8Bit(argv[i]));
+    if (!decodeArguments(argc, argv, "azodo", args)) {
+        return 2;
     }
     std::optional<WingChoice> choice;
     for (int i = 0; i < args.size(); ++i) {
@@ -97,6 +99,7 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &op
         if (!options.wing) {
             return printErrorAndExit(QString::fromStdString(error));
         }
+        printWingNotes(*options.wing, "azodo");
     }
     return std::nullopt;
 }

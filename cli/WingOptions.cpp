@@ -1,22 +1,10 @@
 #include "WingOptions.h"
 
 #include "SafeOutput.h"
+#include "ToolStart.h"
 #include "modCalc.h"
 
 #include <QFile>
-#include <QLocale>
-#include <cmath>
-
-namespace {
-
-bool number(const QString &text, double &value)
-{
-    bool ok = false;
-    value = QLocale::c().toDouble(text, &ok);
-    return ok && std::isfinite(value);
-}
-
-} // namespace
 
 bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &choice,
                     QString &error)
@@ -41,19 +29,33 @@ bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &
         choice->name = value.toStdString();
     } else if (arg == QLatin1String("--speeds")) {
         const QStringList parts = value.split(QLatin1Char(':'));
-        double v[3] = {0, 0, 0};
-        if (parts.size() != 3 || !number(parts[0], v[0]) || !number(parts[1], v[1]) ||
-            !number(parts[2], v[2])) {
+        if (parts.size() != 3) {
+            // "24,5:37:52" splits into three parts too; only a comma that is no decimal
+            // point stays here.
             error = QStringLiteral("--speeds: MIN:TRIMM:MAX in km/h erwartet, nicht '%1'")
                         .arg(shortened(value));
             return true;
+        }
+        double v[3] = {0, 0, 0};
+        for (int k = 0; k < 3; ++k) {
+            if (!parseDecimalOption(arg, parts[k], v[k], error)) {
+                return true;
+            }
+            if (v[k] < 10 || v[k] > 120) {
+                error = QStringLiteral("--speeds: „%1“ km/h liegt nicht zwischen 10 und 120 km/h")
+                            .arg(shortened(parts[k]));
+                return true;
+            }
         }
         choice->minSpeed = static_cast<float>(v[0]);
         choice->trimSpeed = static_cast<float>(v[1]);
         choice->maxSpeed = static_cast<float>(v[2]);
     } else {
         double kg = 0;
-        if (!number(value, kg) || kg < 30 || kg > 300) {
+        if (!parseDecimalOption(arg, value, kg, error)) {
+            return true;
+        }
+        if (kg < 30 || kg > 300) {
             error = QStringLiteral("%1: Masse in kg von 30 bis 300 erwartet, nicht '%2'")
                         .arg(arg, shortened(value));
             return true;
@@ -73,7 +75,7 @@ bool checkWingChoice(const std::optional<WingChoice> &choice, QString &error)
     return true;
 }
 
-bool activateWing(const WingChoice &choice, QString &error)
+bool activateWing(const WingChoice &choice, const char *tool, QString &error)
 {
     std::string why;
     const std::optional<Wing> wing = loadWing(choice, why);
@@ -81,8 +83,16 @@ bool activateWing(const WingChoice &choice, QString &error)
         error = QString::fromStdString(why);
         return false;
     }
+    printWingNotes(*wing, tool);
     SetActiveWing(&*wing);
     return true;
+}
+
+void printWingNotes(const Wing &wing, const char *tool)
+{
+    for (const std::string &note : wing.notes) {
+        printToolError(tool, QString::fromStdString(note));
+    }
 }
 
 QString wingUsage()

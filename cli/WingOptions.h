@@ -19,8 +19,12 @@ bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &
 bool checkWingChoice(const std::optional<WingChoice> &choice, QString &error);
 
 // Loads the chosen wing and makes it the flight model's polar. False with one German line
-// naming the file, and the line where there is one.
-bool activateWing(const WingChoice &choice, QString &error);
+// naming the file, and the line where there is one. The wing's notes ("Hinweis: ...")
+// go to standard error, one line each, after "tool: ".
+bool activateWing(const WingChoice &choice, const char *tool, QString &error);
+
+// The wing's notes on standard error, "tool: Hinweis: ..." one line each.
+void printWingNotes(const Wing &wing, const char *tool);
 
 // The usage lines of the options, for --help.
 QString wingUsage();

@@ -4,12 +4,95 @@
 #include <climits>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <iterator>
+#include <sys/random.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 bool g_standardOutputClosed = false;
+
+// The temporary file being written, for the signal handler to remove: a fixed buffer,
+// as a handler may neither allocate nor lock.
+char g_pendingTemporary[PATH_MAX];
+volatile sig_atomic_t g_pendingSet = 0;
+
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction g_previous[std::size(kEndingSignals)];
+
+void removePendingAndEnd(int signal)
+{
+    if (g_pendingSet) {
+        ::unlink(g_pendingTemporary);
+        g_pendingSet = 0;
+    }
+    // Hand the signal on to what was there before: by default it ends the program as
+    // usual. It is blocked while this handler runs, so it arrives once this returns.
+    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+        if (kEndingSignals[i] == signal) {
+            ::sigaction(signal, &g_previous[i], nullptr);
+        }
+    }
+    ::raise(signal);
+}
+
+// While a temporary file exists, an ending signal removes it first. Signals the caller
+// ignores (nohup) stay ignored.
+class TemporaryGuard
+{
+public:
+    TemporaryGuard()
+    {
+        sigset_t ending;
+        ::sigemptyset(&ending);
+        for (const int s : kEndingSignals) {
+            ::sigaddset(&ending, s);
+        }
+        ::sigprocmask(SIG_BLOCK, &ending, &m_mask);
+        struct sigaction action
+        {
+        };
+        action.sa_handler = removePendingAndEnd;
+        ::sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+            ::sigaction(kEndingSignals[i], nullptr, &g_previous[i]);
+            m_installed[i] = g_previous[i].sa_handler != SIG_IGN;
+            if (m_installed[i]) {
+                ::sigaction(kEndingSignals[i], &action, nullptr);
+            }
+        }
+    }
+    ~TemporaryGuard()
+    {
+        g_pendingSet = 0;
+        for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+            if (m_installed[i]) {
+                ::sigaction(kEndingSignals[i], &g_previous[i], nullptr);
+            }
+        }
+        ::sigprocmask(SIG_SETMASK, &m_mask, nullptr);
+    }
+    TemporaryGuard(const TemporaryGuard &) = delete;
+    TemporaryGuard &operator=(const TemporaryGuard &) = delete;
+
+    // Blocked from construction until the name is recorded, so that no signal falls
+    // between the file's creation and its registration.
+    void created(const QByteArray &path)
+    {
+        const std::size_t n = std::min<std::size_t>(path.size(), sizeof g_pendingTemporary - 1);
+        std::memcpy(g_pendingTemporary, path.constData(), n);
+        g_pendingTemporary[n] = '\0';
+        g_pendingSet = 1;
+        ::sigprocmask(SIG_SETMASK, &m_mask, nullptr);
+    }
+
+private:
+    sigset_t m_mask{};
+    bool m_installed[std::size(kEndingSignals)] = {};
+};
 } // namespace
 
 void guardStandardDescriptors()
@@ -147,8 +230,27 @@ QByteArray folderOf(const QByteArray &path)
     return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
 }
 
+// Not an error number: a link that the kernel's protected_symlinks rule would not follow.
+constexpr int kUnsafeLink = -1;
+
+// The kernel's rule for links in a sticky, world-writable folder (/tmp): another user's
+// link there is a trap, unless the folder's owner made it. Applied whatever the machine's
+// setting, as this program resolves links itself and would otherwise step around it.
+bool followable(const QByteArray &link, const struct stat &linkStat)
+{
+    struct stat folder
+    {
+    };
+    if (::stat(folderOf(link).constData(), &folder) != 0) {
+        return false;
+    }
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !shared || linkStat.st_uid == ::geteuid() || linkStat.st_uid == folder.st_uid;
+}
+
 // Follows symbolic links one by one to the path that a write through them reaches: an
-// existing object, or the name a dangling link would create. Returns 0 or an error number.
+// existing object, or the name a dangling link would create. Returns 0, an error number
+// or kUnsafeLink.
 int finalTarget(const QByteArray &path, QByteArray &target)
 {
     target = path;
@@ -161,6 +263,9 @@ int finalTarget(const QByteArray &path, QByteArray &target)
         }
         if (!S_ISLNK(st.st_mode)) {
             return 0;
+        }
+        if (!followable(target, st)) {
+            return kUnsafeLink;
         }
         char link[PATH_MAX];
         const ssize_t n = ::readlink(target.constData(), link, sizeof link - 1);
@@ -177,7 +282,7 @@ int finalTarget(const QByteArray &path, QByteArray &target)
 // Opening a FIFO waits for its reader, as a shell redirection does.
 bool writeToDevice(const QByteArray &path, const QByteArray &data, QString &error)
 {
-    const int fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC);
+    const int fd = ::open(path.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         return fail(error, errno);
     }
@@ -185,12 +290,21 @@ bool writeToDevice(const QByteArray &path, const QByteArray &data, QString &erro
     return e == 0 || fail(error, e);
 }
 
-// Overwrites a writable file whose folder takes no temporary file. The new size is
-// reserved before any byte changes, so a full disk or a size limit leaves the old file
-// whole; only an I/O error or a kill during the write itself can leave it mixed.
+// Overwrites a writable file whose folder takes no temporary file. Nothing of the old
+// file changes unless the whole new content fits: the size limit is checked and the new
+// size reserved first, so a full disk or a size limit leaves the old file whole; only an
+// I/O error or a kill during the write itself can leave it mixed.
 bool overwriteInPlace(const QByteArray &path, const QByteArray &data, QString &error)
 {
-    const int fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC);
+    // A size limit cuts a write off at its offset, however large the file already is.
+    struct rlimit limit
+    {
+    };
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        static_cast<rlim_t>(data.size()) > limit.rlim_cur) {
+        return fail(error, EFBIG);
+    }
+    const int fd = ::open(path.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         return fail(error, errno);
     }
@@ -205,6 +319,33 @@ bool overwriteInPlace(const QByteArray &path, const QByteArray &data, QString &e
     return e == 0 || fail(error, e);
 }
 
+// Creates a new, empty temporary file in folder with a short random name. The mode asks
+// for 0666 and the kernel applies the umask (and a folder's default ACL), as for any new
+// file. Returns the descriptor or -1 with errno set.
+int createTemporary(const QByteArray &folder, QByteArray &temp)
+{
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        unsigned char random[6] = {};
+        if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
+            for (unsigned char &r : random) {
+                r = static_cast<unsigned char>(std::rand());
+            }
+        }
+        temp = folder + "/.azodo-";
+        for (const unsigned char r : random) {
+            temp += kLetters[r % (sizeof kLetters - 1)];
+        }
+        const int fd =
+            ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
 // Writes a complete temporary file beside target and renames it over target. The
 // temporary name is short, so that a target whose name has the longest length allowed
 // still gets one.
@@ -212,27 +353,24 @@ int replaceThroughTemporary(const QByteArray &target, const struct stat *old,
                             const QByteArray &data)
 {
     const QByteArray folder = folderOf(target);
-    QByteArray temp = folder + "/.azodo-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    QByteArray temp;
+    TemporaryGuard guard;
+    const int fd = createTemporary(folder, temp);
     if (fd < 0) {
         return errno;
     }
-    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-    mode_t mode = 0;
-    if (old != nullptr) {
-        mode = old->st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    int e = ::fchmod(fd, mode) == 0 ? 0 : errno;
+    guard.created(temp);
+    // A replaced file keeps its permissions; a new one has what the umask gives.
+    int e = old == nullptr || ::fchmod(fd, old->st_mode & 07777) == 0 ? 0 : errno;
     if (e == 0) {
         e = writeAll(fd, data.constData(), data.size());
     }
     e = syncAndClose(fd, e);
     if (e == 0 && ::rename(temp.constData(), target.constData()) != 0) {
         e = errno;
+    }
+    if (e == 0) {
+        g_pendingSet = 0; // the name is the target's now
     }
     if (e != 0) {
         ::unlink(temp.constData());
@@ -255,7 +393,11 @@ bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &er
         return fail(error, ENOENT);
     }
     QByteArray target;
-    if (const int e = finalTarget(path, target); e != 0) {
+    if (const int e = finalTarget(path, target); e == kUnsafeLink) {
+        error = QStringLiteral("die symbolische Verknüpfung gehört einem anderen Benutzer in einem "
+                               "Ordner, in den alle schreiben dürfen; ihr wird nicht gefolgt");
+        return false;
+    } else if (e != 0) {
         return fail(error, e);
     }
     struct stat st

@@ -2,6 +2,7 @@
 #include "Wing.h"
 #include "modCalc.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -27,6 +28,9 @@ private slots:
     void massScalesSpeedsNotTheGlideRatio();
     void wingFiles_data();
     void wingFiles();
+    void wingNotes_data();
+    void wingNotes();
+    void wingNames();
     void wingBestGlideAgainstBruteForce_data();
     void wingBestGlideAgainstBruteForce();
     void wingScaleMapsItsThreeSpeeds();
@@ -302,7 +306,60 @@ void TestCalc::wingFiles_data()
                               << "Zeile 2: Feld 6";
     QTest::newRow("too few fields") << "90,0,24,-1.7,37,-1.1"
                                     << "-,-,-,-"
-                                    << "6 Felder";
+                                    << "Zeile 1: erwartet die Dreipunktzeile";
+    // What a pilot's slips look like, and the line that says what to mend.
+    QTest::newRow("decimal comma in the line") << "90,0,24,-1.7,37,-1,1,54,-2.1"
+                                               << "-,-,-,-"
+                                               << "Zeile 1: Dezimalpunkt statt Komma: „-1,1“";
+    QTest::newRow("decimal comma in a row") << "airspeed_kmh,sink_ms\n25,-1.5\n35,-1,1\n50,-1.9\n"
+                                            << "25:35:50,-,-,-"
+                                            << "Zeile 3: Dezimalpunkt statt Komma: „-1,1“";
+    QTest::newRow("a passing line is never rejoined") << "90,0,24,-1.7,37,-1.1,54,-2.1,1,5"
+                                                      << "-,-,-,-"
+                                                      << "";
+    QTest::newRow("a table without its header") << "airspeed,sink\n25,-1.5\n35,-1.1\n"
+                                                << "25:35:50,-,-,-"
+                                                << "oder die Kopfzeile einer Tabelle, "
+                                                   "airspeed_kmh,sink_ms";
+    QTest::newRow("a spreadsheet's semicolons") << "airspeed_kmh;sink_ms\n25;-1.5\n"
+                                                << "25:35:50,-,-,-"
+                                                << "Zeile 1: die Felder sind durch Semikolons";
+    QTest::newRow("tabs in a row") << "airspeed_kmh,sink_ms\n25\t-1.5\n"
+                                   << "25:35:50,-,-,-"
+                                   << "Zeile 2: die Felder sind durch Tabulatoren";
+    QTest::newRow("blanks in the line") << "90 0 24 -1.7 37 -1.1 54 -2.1"
+                                        << "-,-,-,-"
+                                        << "durch Leerzeichen getrennt";
+    QTest::newRow("one point out of a table")
+        << "airspeed_kmh,sink_ms\n25,-1.5\n30,-1.2\n37,-5\n44,-1.4\n50,-1.9\n"
+        << "25:35:50,-,-,-"
+        << "Zeile 4: der Punkt (37 km/h, -5 m/s) passt nicht";
+    QTest::newRow("-11 typed for -1.1") << "90,0,24,-1.7,37,-11,54,-2.1"
+                                        << "-,-,-,-"
+                                        << "Zeile 1: das Sinken „-11“ m/s ist tiefer als 10";
+    QTest::newRow("a sink of exactly 3.4") << "90,0,24,-1.7,37,-1.1,54,-3.4"
+                                           << "-,-,-,-"
+                                           << "";
+    QTest::newRow("never sinks") << "90,0,24,-1e-300,37,-1e-300,54,-1e-300"
+                                 << "-,-,-,-"
+                                 << "„-1e-300“ m/s ist geringer als 0,3 m/s";
+    QTest::newRow("sinks like a stone") << "90,0,24,-1e300,37,-1.1,54,-2.1"
+                                        << "-,-,-,-"
+                                        << "„-1e300“ m/s ist tiefer als 10 m/s";
+    QTest::newRow("two signs") << "90,0,24,-1.7,37,+-1.1,54,-2.1"
+                               << "-,-,-,-"
+                               << "Feld 6: „+-1.1“ ist keine Zahl";
+    QTest::newRow("old Mac line ends") << "* c\r90,0,24,-1.7,37,-1.1,54,-2.1\r"
+                                       << "-,-,-,-"
+                                       << "";
+    QTest::newRow("comments inside a table")
+        << "airspeed_kmh,sink_ms\n* measured\n25,-1.5\n35,-1.1\r\n  * more\n50,-1.9\n"
+        << "25:35:50,-,-,-"
+        << "";
+    QTest::newRow("reference mass for a line") << line << "-,-,90,-"
+                                               << "--ref-mass gilt nur für eine Tabelle";
+    QTest::newRow("too fast without a mass") << table << "25:35:70,-,-,-"
+                                             << ": die Fahrten reichen von 25,0 bis 70,0 km/h";
     QTest::newRow("too few points") << "airspeed_kmh,sink_ms\n25,-1.5\n35,-1.1\n"
                                     << "25:30:35,-,-,-"
                                     << "zu wenige Punkte (2)";
@@ -317,11 +374,15 @@ void TestCalc::wingFiles_data()
                                        << "ist nicht negativ";
     QTest::newRow("opens upward") << "90,0,24,-1.0,37,-1.9,54,-1.0"
                                   << "-,-,-,-"
-                                  << "keine Polare";
-    QTest::newRow("climbs inside the range")
-        << "airspeed_kmh,sink_ms\n20,-0.05\n30,-0.01\n40,-0.2\n"
-        << "20:30:40,-,-,-"
-        << "keine Polare";
+                                  << "Zeile 1: der mittlere Punkt (37 km/h, -1.9 m/s) liegt "
+                                     "nicht über der Geraden";
+    QTest::newRow("climbs inside the range") << "airspeed_kmh,sink_ms\n20,-0.35\n30,0.01\n40,-0.4\n"
+                                             << "20:30:40,-,-,-"
+                                             << "Zeile 3: das Sinken „0.01“ m/s ist nicht negativ";
+    QTest::newRow("hardly sinks at take-off mass")
+        << "airspeed_kmh,sink_ms\n20,-0.45\n30,-0.31\n40,-0.5\n"
+        << "20:30:40,40,90,-"
+        << "sinkt der Schirm nur 0,2";
     QTest::newRow("trim not between") << line << "30:25:50,-,-,-"
                                       << "MIN < TRIMM < MAX";
     QTest::newRow("mass too small") << line << "-,25,-,-"
@@ -340,7 +401,8 @@ void TestCalc::wingFiles_data()
                                          << "das Diagramm zeigt 10 bis 60";
     QTest::newRow("sinks into the brake scale") << "90,0,24,-3.6,37,-1.1,54,-2.1"
                                                 << "-,-,-,-"
-                                                << "Bremsskala";
+                                                << ": bei 24,0 km/h sinkt der Schirm 3,6 m/s; das "
+                                                   "Diagramm zeigt höchstens 3,4 m/s";
     QTest::newRow("no data") << "* only a comment\n\n"
                              << "-,-,-,-"
                              << "keine Polare in der Datei";
@@ -383,6 +445,95 @@ void TestCalc::wingFiles()
     QVERIFY2(message.startsWith(QString::fromStdString(choice.path)), qPrintable(message));
     QVERIFY2(message.contains(error), qPrintable(message));
     QVERIFY(!message.contains(QLatin1Char('\n')));
+    // Words a pilot cannot act on, outside the user's own text echoed in quotes.
+    static const QRegularExpression echoed(QStringLiteral("„[^“]*“"));
+    static const QRegularExpression meaningless(QStringLiteral("\\b(inf|nan)\\b| 0,0 kg"));
+    QVERIFY2(!QString(message).remove(echoed).contains(meaningless), qPrintable(message));
+}
+
+void TestCalc::wingNotes_data()
+{
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<QString>("speeds"); // MIN:TRIM:MAX, or "-" for the line's own
+    QTest::addColumn<QStringList>("notes");
+    QTest::addColumn<bool>("slow");
+    QTest::addColumn<bool>("fast");
+    const QString narrow = QStringLiteral("airspeed_kmh,sink_ms\n30,-1.2\n37,-1.1\n44,-1.5\n");
+    const QString table = QStringLiteral("airspeed_kmh,sink_ms\n25,-1.5\n35,-1.1\n50,-1.9\n");
+    QTest::newRow("the README's wing")
+        << QString::fromLatin1(kLine) << "-" << QStringList() << false << false;
+    QTest::newRow("the test table at 25:35:50")
+        << table << "25:35:50" << QStringList() << false << false;
+    // 3 km/h beyond is still measured; a little more is not.
+    QTest::newRow("within 3 km/h") << narrow << "27:35:47" << QStringList() << false << false;
+    QTest::newRow("both ends and trim")
+        << narrow << "26.9:31.8:47.1"
+        << QStringList{"MIN 26,9 km/h liegt mehr als 3 km/h unter dem langsamsten Punkt (30,0",
+                       "MAX 47,1 km/h liegt mehr als 3 km/h über dem schnellsten Punkt (44,0",
+                       "TRIMM 31,8 km/h liegt mehr als 3 km/h unter der Fahrt des geringsten "
+                       "Sinkens (34,9 km/h)"}
+        << true << true;
+    QTest::newRow("a line's MIN far below v1")
+        << QString::fromLatin1(kLine) << "12:37:54"
+        << QStringList{"MIN 12,0 km/h liegt mehr als 3 km/h unter dem langsamsten Punkt (24,0"}
+        << true << false;
+}
+
+void TestCalc::wingNotes()
+{
+    QFETCH(QString, content);
+    QFETCH(QString, speeds);
+    QFETCH(QStringList, notes);
+    QFETCH(bool, slow);
+    QFETCH(bool, fast);
+    WingChoice choice;
+    choice.path = writeFile("n.plr", content.toStdString());
+    if (speeds != QLatin1String("-")) {
+        const QStringList v = speeds.split(QLatin1Char(':'));
+        choice.minSpeed = v[0].toFloat();
+        choice.trimSpeed = v[1].toFloat();
+        choice.maxSpeed = v[2].toFloat();
+    }
+    std::string error;
+    const std::optional<Wing> wing = loadWing(choice, error);
+    QVERIFY2(wing, error.c_str());
+    QCOMPARE(static_cast<qsizetype>(wing->notes.size()), notes.size());
+    for (qsizetype i = 0; i < notes.size(); ++i) {
+        const QString note = QString::fromStdString(wing->notes[static_cast<std::size_t>(i)]);
+        QVERIFY2(note.startsWith(QStringLiteral("Hinweis: ")) && note.contains(notes[i]),
+                 qPrintable(note));
+    }
+    QCOMPARE(wing->extrapolatedSlow, slow);
+    QCOMPARE(wing->extrapolatedFast, fast);
+}
+
+void TestCalc::wingNames()
+{
+    // A name taken from the file's name is made one plain line and shortened; a name the
+    // user types must be one already.
+    const std::string odd = "Schirm\n\x1b[31m\u202Ex" + std::string(80, 'y') + ".plr";
+    WingChoice choice;
+    choice.path = m_dir.path().toStdString() + "/" + odd;
+    std::ofstream(choice.path) << kLine;
+    std::string error;
+    std::optional<Wing> wing = loadWing(choice, error);
+    QVERIFY2(wing, error.c_str());
+    const QString name = QString::fromStdString(wing->name);
+    QCOMPARE(name.size(), 60);
+    QVERIFY2(name.startsWith(QStringLiteral("Schirm  [31m x")) && name.endsWith(QChar(0x2026)),
+             qPrintable(name));
+    for (const std::string typed : {"a\nb", "a\x1b[2Jb", "a\u202Eb", "a\u200Bb"}) {
+        choice.name = typed;
+        QVERIFY(!loadWing(choice, error));
+        QVERIFY2(QString::fromStdString(error).contains(QStringLiteral("Steuerzeichen (U+")),
+                 error.c_str());
+    }
+    choice.name = std::string(60, 'n');
+    QVERIFY2(loadWing(choice, error), error.c_str());
+    choice.name = std::string(59, 'n') + "ä";
+    QVERIFY2(loadWing(choice, error), error.c_str());
+    choice.name = std::string(61, 'n');
+    QVERIFY(!loadWing(choice, error));
 }
 
 void TestCalc::wingBestGlideAgainstBruteForce_data()

@@ -984,9 +984,12 @@ void TestCli::fuzzedArgumentsKeepTheContract()
 void TestCli::wingReachesTheTools_data()
 {
     QTest::addColumn<QString>("program");
-    QTest::addColumn<QStringList>("args"); // WING stands for a good polar file, BAD for a bad one
+    // WING stands for a good polar file, TABLE for a good table of points, BAD for a bad one
+    QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("answer"); // the start of standard output, or of the error line
+    // The start of standard output, or of the error line; with exit 0, "program: Hinweis"
+    // is the start of standard error, and the output must still be complete.
+    QTest::addColumn<QString>("answer");
     const auto row = [](const char *name, const char *program, const QStringList &args, int code,
                         const QString &answer) {
         QTest::newRow(name) << QString::fromLatin1(program) << args << code << answer;
@@ -1006,9 +1009,63 @@ void TestCli::wingReachesTheTools_data()
         "azodo-table: --speeds, --mass, --ref-mass und --name gelten nur zusammen mit --polar");
     row("airspeed inside the wing's range", "azodo-render",
         {"--polar", "WING", "--airspeed", "53", "--size", "200x200", "-o", "-"}, 0, "\uFFFDPNG");
+    // The range printed is rounded inwards and every value of it is accepted.
     row("airspeed beyond the wing's range", "azodo-render",
         {"--polar", "WING", "--airspeed", "20", "-o", "-"}, 2,
-        "azodo-render: --airspeed: Zahl von 24 bis 54 erwartet, nicht '20'");
+        "azodo-render: --airspeed: Zahl von 24.0 bis 54.0 erwartet, nicht '20'");
+    row("airspeed beyond the heavier wing's range", "azodo-render",
+        {"--polar", "WING", "--mass", "95", "--airspeed", "20", "-o", "-"}, 2,
+        "azodo-render: --airspeed: Zahl von 24.7 bis 55.4 erwartet, nicht '20'");
+    for (const char *v : {"24.7", "55.4"}) {
+        QTest::addRow("printed limit %s accepted", v)
+            << QStringLiteral("azodo-render")
+            << QStringList{"--polar", "WING",   "--mass",  "95", "--airspeed",
+                           v,         "--size", "200x200", "-o", "-"}
+            << 0 << QStringLiteral("\uFFFDPNG");
+    }
+    row("built-in range", "azodo-render", {"--airspeed", "17.9", "-o", "-"}, 2,
+        "azodo-render: --airspeed: Zahl von 18.0 bis 50.0 erwartet, nicht '17.9'");
+    // A decimal comma is named wherever a decimal is taken.
+    row("comma in --speeds", "azodo-table", {"--polar", "WING", "--speeds", "24,5:37:52"}, 2,
+        "azodo-table: --speeds: Dezimalpunkt statt Komma: „24,5“");
+    row("comma in --mass", "azodo-table", {"--polar", "WING", "--mass", "95,5"}, 2,
+        "azodo-table: --mass: Dezimalpunkt statt Komma: „95,5“");
+    row("comma in --ref-mass", "azodo-table",
+        {"--polar", "TABLE", "--speeds", "25:35:50", "--ref-mass", "90,5"}, 2,
+        "azodo-table: --ref-mass: Dezimalpunkt statt Komma: „90,5“");
+    row("comma in --airspeed", "azodo-render", {"--airspeed", "28,1", "-o", "-"}, 2,
+        "azodo-render: --airspeed: Dezimalpunkt statt Komma: „28,1“");
+    row("comma in --state", "azodo-render", {"--state", "0,0,32,5", "-o", "x.pdf"}, 2,
+        "azodo-render: --state: Dezimalpunkt statt Komma: „32,5“");
+    row("comma in --scale", "azodo-render", {"--scale", "1,5", "-o", "-"}, 2,
+        "azodo-render: --scale: Dezimalpunkt statt Komma: „1,5“");
+    row("a speed beyond float", "azodo-table", {"--polar", "WING", "--speeds", "1e39:35:45"}, 2,
+        "azodo-table: --speeds: „1e39“ km/h liegt nicht zwischen 10 und 120 km/h");
+    row("reference mass for a line", "azodo-table", {"--polar", "WING", "--ref-mass", "90"}, 2,
+        "azodo-table: WING: --ref-mass gilt nur für eine Tabelle");
+    row("a name with an escape", "azodo-table", {"--polar", "WING", "--name", "a\x1b[2Jb"}, 2,
+        "azodo-table: WING: der Name enthält ein Steuerzeichen (U+001B)");
+    row("a read error", "azodo-table", {"--polar", "/proc/self/mem"}, 2,
+        "azodo-table: /proc/self/mem: die Datei kann nicht gelesen werden");
+    for (const char *option : {"--scale", "--size", "--no-wind-vectors"}) {
+        QStringList args{"--worksheet", "2", option, "-o", "x.pdf"};
+        if (QByteArray(option) != "--no-wind-vectors") {
+            args.insert(3, QByteArray(option) == "--scale" ? "2" : "800x600");
+        }
+        QTest::addRow("worksheet refuses %s", option)
+            << QStringLiteral("azodo-render") << args << 2
+            << QStringLiteral("azodo-render: --worksheet legt Größe und Inhalt");
+    }
+    // Doubtful speeds load with a note; sound ones without.
+    row("the test table loads without a note", "azodo-table",
+        {"--polar", "TABLE", "--speeds", "25:35:50", "--wind-h", "0:0:1", "--wind-v", "0:0:1"}, 0,
+        "Geschwindigkeit des besten Gleitens über Grund: Tabelle\n");
+    row("MIN far below the points", "azodo-table",
+        {"--polar", "TABLE", "--speeds", "12:35:50", "--wind-h", "0:0:1", "--wind-v", "0:0:1"}, 0,
+        "azodo-table: Hinweis: TABLE: MIN 12,0 km/h liegt mehr als 3 km/h unter");
+    row("MAX far above, in a picture", "azodo-render",
+        {"--polar", "TABLE", "--speeds", "25:35:54", "--size", "200x200", "-o", "-"}, 0,
+        "azodo-render: Hinweis: TABLE: MAX 54,0 km/h liegt mehr als 3 km/h über");
     row("render with a bad polar", "azodo-render", {"--polar", "BAD", "-o", "-"}, 2,
         "azodo-render: BAD, Zeile 2");
 }
@@ -1022,6 +1079,12 @@ void TestCli::wingReachesTheTools()
     QTemporaryDir dir;
     const QString good = dir.filePath(QStringLiteral("Schulschirm.plr"));
     const QString bad = dir.filePath(QStringLiteral("kaputt.plr"));
+    const QString table = dir.filePath(QStringLiteral("Tabelle.csv"));
+    {
+        QFile f(table);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("airspeed_kmh,sink_ms\n25,-1.5\n35,-1.1\n50,-1.9\n");
+    }
     {
         QFile f(good);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -1034,11 +1097,22 @@ void TestCli::wingReachesTheTools()
     }
     args.replaceInStrings(QStringLiteral("WING"), good);
     args.replaceInStrings(QStringLiteral("BAD"), bad);
+    args.replaceInStrings(QStringLiteral("TABLE"), table);
     answer.replace(QStringLiteral("BAD"), bad);
+    answer.replace(QStringLiteral("WING"), good);
+    answer.replace(QStringLiteral("TABLE:"), table + QLatin1Char(':'));
     const Run r = run(program, args);
     QCOMPARE(r.code, code);
-    if (code == 0) {
+    if (code == 0 && answer.startsWith(program + QStringLiteral(": Hinweis: "))) {
+        QVERIFY2(r.err.startsWith(answer), qPrintable(r.err));
+        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+        QVERIFY(r.rawOut.startsWith("Geschwindigkeit") || r.rawOut.startsWith("\x89PNG"));
+        // The card says where its polar is extrapolated; a picture's end is its IEND.
+        QVERIFY(!r.rawOut.startsWith("G") || r.out.contains(QStringLiteral("hochgerechnet")));
+        QVERIFY(!r.rawOut.startsWith("\x89") || r.rawOut.contains("IEND"));
+    } else if (code == 0) {
         QVERIFY2(r.out.startsWith(answer), qPrintable(r.out.left(120)));
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
     } else {
         QVERIFY2(r.err.startsWith(answer), qPrintable(r.err));
         QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
@@ -1066,6 +1140,10 @@ void TestCli::programsAnswerWithoutADisplay_data()
         << QStringLiteral("azodo")
         << QStringList{QStringLiteral("--polar"), QStringLiteral("/nicht/da.plr")} << 2
         << QStringLiteral("azodo: /nicht/da.plr: die Datei kann nicht gelesen werden");
+    QTest::newRow("azodo with a read error")
+        << QStringLiteral("azodo")
+        << QStringList{QStringLiteral("--polar"), QStringLiteral("/proc/self/mem")} << 2
+        << QStringLiteral("azodo: /proc/self/mem: die Datei kann nicht gelesen werden");
     // The picture export never needs one, whatever the environment names.
     QTest::newRow("render with xcb named")
         << QStringLiteral("azodo-render")

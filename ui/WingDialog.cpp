@@ -4,10 +4,12 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
-WingDialog::WingDialog(const PolarData &data, const QString &fileName, QWidget *parent)
-    : QDialog(parent), m_table(!data.threePoint)
+WingDialog::WingDialog(const PolarData &data, const std::string &path, const QString &fileName,
+                       QWidget *parent)
+    : QDialog(parent), m_data(data), m_path(path), m_table(!data.threePoint)
 {
     setWindowTitle(QStringLiteral("Polare laden"));
     setMinimumWidth(380);
@@ -64,4 +66,25 @@ WingChoice WingDialog::choice(const std::string &path) const
         c.refMassKg = m_refMass->value();
     }
     return c;
+}
+
+void WingDialog::accept()
+{
+    std::string error;
+    const std::optional<Wing> wing = makeWing(m_data, choice(m_path), error);
+    // A wing that fails is answered by the caller, as for the command line.
+    if (wing && !wing->notes.empty()) {
+        QStringList lines;
+        for (const std::string &note : wing->notes) {
+            lines.append(QString::fromStdString(note));
+        }
+        QMessageBox box(QMessageBox::Information, windowTitle(), lines.join(QLatin1Char('\n')),
+                        QMessageBox::Ok | QMessageBox::Cancel, this);
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("Trotzdem laden"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Zurück"));
+        if (box.exec() != QMessageBox::Ok) {
+            return;
+        }
+    }
+    QDialog::accept();
 }

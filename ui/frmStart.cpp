@@ -233,6 +233,9 @@ void frmStart::adoptFrame(const QMargins &frame)
     m_layout = computeLayout(
         Screen::Width(), Screen::Height(), static_cast<float>(frame.left() + frame.right()) * tx,
         static_cast<float>(frame.top() + frame.bottom()) * ty, checkBoxHeightTwips());
+    // The diagram's picture of the old size goes first: Cls would lay it under the new
+    // background, and the axes would show twice, a few pixels apart.
+    picPolare->setPicture(QImage());
     placeWindow(m_layout);
     placeControls(m_layout);
     DrawBackground(*picPolare);

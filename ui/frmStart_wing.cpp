@@ -69,7 +69,7 @@ void frmStart::loadWingFromFile()
         QMessageBox::warning(this, kLoadTitle, QString::fromStdString(error));
         return;
     }
-    WingDialog dialog(*data, QFileInfo(path).fileName(), this);
+    WingDialog dialog(*data, file, QFileInfo(path).fileName(), this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }

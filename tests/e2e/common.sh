@@ -30,10 +30,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Arguments go to the program; a loaded wing adds " – name, mass" to the title.
 start_app() {
-    "$BIN_DIR/azodo" &
+    "$BIN_DIR/azodo" "$@" &
     APP_PID=$!
-    WID=$(timeout 60 xdotool search --sync --onlyvisible --name "^${TITLE}\$" | head -n 1) ||
+    WID=$(timeout 60 xdotool search --sync --onlyvisible --name "^${TITLE}( – .*)?\$" | head -n 1) ||
         fail "no window titled '$TITLE' on the screen"
     wait_still
 }

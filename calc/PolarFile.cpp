@@ -1,0 +1,467 @@
+// Reading a polar file: the three-point line of gliding flight computers, or a table of
+// measured points under the header airspeed_kmh,sink_ms. Errors name the file and line
+// and, where a likely slip explains them (a decimal comma, another separator), say so.
+#include "Wing.h"
+#include "WingText.h"
+
+#include <cctype>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace wingtext;
+
+namespace {
+
+constexpr double kLowestSpeed = 10.0; // km/h, any speed a file may give
+constexpr double kHighestSpeed = 120.0;
+constexpr double kDeepestPointSink = -10.0; // m/s; deeper is no glider's polar
+constexpr double kLightest = 30.0;          // kg
+constexpr double kHeaviest = 300.0;
+constexpr long kLargestFile = 1024 * 1024;
+constexpr const char *kHeader = "airspeed_kmh,sink_ms";
+
+std::vector<std::string> fields(const std::string &line)
+{
+    std::vector<std::string> out;
+    std::size_t from = 0;
+    for (;;) {
+        const auto comma = line.find(',', from);
+        out.push_back(trimmed(line.substr(from, comma - from)));
+        if (comma == std::string::npos) {
+            return out;
+        }
+        from = comma + 1;
+    }
+}
+
+// The same number in every locale: a decimal point, no grouping, at most one sign.
+bool parseNumber(const std::string &text, double &value, std::string &why)
+{
+    const char *begin = text.data();
+    const char *end = text.data() + text.size();
+    if (begin != end && *begin == '+' && begin + 1 != end && begin[1] != '-') {
+        ++begin;
+    }
+    const auto result = std::from_chars(begin, end, value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != end) {
+        why = quoted(text) + " ist keine Zahl";
+        return false;
+    }
+    if (!std::isfinite(value)) {
+        why = quoted(text) + " ist keine endliche Zahl";
+        return false;
+    }
+    return true;
+}
+
+bool fail(std::string &error, const std::string &text)
+{
+    error = text;
+    return false;
+}
+
+// One measured point as the file gives it.
+struct Point
+{
+    double v = 0, w = 0;
+    std::string vText, wText; // as typed, for messages
+    int line = 0;
+};
+
+// The points of a polar: airspeeds rising inside the range a file may give, sink rates
+// negative and of a glider's size. where(i) names the place of point i in errors.
+bool checkPoints(const std::vector<Point> &p, const std::function<std::string(std::size_t)> &where,
+                 std::string &error)
+{
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        if (p[i].v < kLowestSpeed || p[i].v > kHighestSpeed) {
+            return fail(error, where(i) + "die Fahrt " + quoted(p[i].vText) +
+                                   " km/h liegt nicht zwischen 10 und 120 km/h");
+        }
+        if (i > 0 && !(p[i].v > p[i - 1].v)) {
+            return fail(error, where(i) + "die Fahrten steigen nicht (" + quoted(p[i - 1].vText) +
+                                   ", dann " + quoted(p[i].vText) + " km/h)");
+        }
+        if (!(p[i].w < 0)) {
+            return fail(error,
+                        where(i) + "das Sinken " + quoted(p[i].wText) + " m/s ist nicht negativ");
+        }
+        if (p[i].w < kDeepestPointSink) {
+            return fail(error, where(i) + "das Sinken " + quoted(p[i].wText) +
+                                   " m/s ist tiefer als 10 m/s; kein Gleitschirm sinkt so");
+        }
+    }
+    return true;
+}
+
+// A point that hardly sinks, named when the points make no polar: a curve through it
+// cannot open downward and sink everywhere.
+constexpr double kLeastPointSink = -0.3;
+
+std::string hardlySinking(const std::vector<Point> &p)
+{
+    for (const Point &q : p) {
+        if (q.w > kLeastPointSink) {
+            return "das Sinken " + quoted(q.wText) +
+                   " m/s ist geringer als 0,3 m/s; ein Gleitschirm sinkt mindestens 0,3 m/s";
+        }
+    }
+    return {};
+}
+
+// The quadratic through the points, open downward as every polar is.
+bool fitPoints(const std::vector<Point> &p, double &a, double &b, double &c)
+{
+    std::vector<double> v, w;
+    for (const Point &q : p) {
+        v.push_back(q.v);
+        w.push_back(q.w);
+    }
+    return fitQuadratic(v.data(), w.data(), static_cast<int>(p.size()), a, b, c) && a < 0;
+}
+
+std::string pointText(const Point &p)
+{
+    return "(" + p.vText + " km/h, " + p.wText + " m/s)";
+}
+
+bool readWhole(const std::string &path, std::string &text, std::string &error)
+{
+    const std::string unreadable = shown(path) + ": die Datei kann nicht gelesen werden";
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        return fail(error, unreadable);
+    }
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return fail(error, unreadable);
+    }
+    if (st.st_size > kLargestFile) {
+        ::close(fd);
+        return fail(error, shown(path) + ": die Datei ist größer als 1 MB");
+    }
+    // Read to the end, whatever the size said: a file may shrink or grow while read, and
+    // /proc reports none. A failing medium is an error text, never an exception.
+    text.clear();
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            const bool io = errno == EIO;
+            ::close(fd);
+            return fail(error, unreadable + (io ? " (Ein-/Ausgabefehler)" : ""));
+        }
+        if (n == 0) {
+            break;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+        if (text.size() > static_cast<std::size_t>(kLargestFile)) {
+            ::close(fd);
+            return fail(error, shown(path) + ": die Datei ist größer als 1 MB");
+        }
+    }
+    ::close(fd);
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        text.erase(0, 3);
+    }
+    return true;
+}
+
+// Lines ended by LF, CRLF or a lone CR (old Macs).
+std::vector<std::string> linesOf(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch == '\n' || ch == '\r') {
+            lines.push_back(line);
+            line.clear();
+            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            line += ch;
+        }
+    }
+    lines.push_back(line);
+    return lines;
+}
+
+bool isComment(const std::string &line)
+{
+    const std::string t = trimmed(line);
+    return t.empty() || t[0] == '*';
+}
+
+// A separator that is not the comma, named for a message; empty when there is none.
+std::string otherSeparator(const std::string &line)
+{
+    if (line.find(';') != std::string::npos) {
+        return "Semikolons";
+    }
+    if (line.find('\t') != std::string::npos) {
+        return "Tabulatoren";
+    }
+    if (trimmed(line).find(' ') != std::string::npos) {
+        return "Leerzeichen";
+    }
+    return {};
+}
+
+std::string separatorMessage(const std::string &separator)
+{
+    return "die Felder sind durch " + separator + " getrennt; erwartet sind Kommas";
+}
+
+bool isInteger(const std::string &s)
+{
+    std::size_t i = s.size() > 1 && (s[0] == '-' || s[0] == '+') ? 1 : 0;
+    if (i == s.size()) {
+        return false;
+    }
+    for (; i < s.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(s[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool isDigits(const std::string &s)
+{
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char ch) {
+        return std::isdigit(static_cast<unsigned char>(ch)) != 0;
+    });
+}
+
+// A decimal comma splits one number into two fields. Tries each neighbouring pair "A,B"
+// among the first nine fields (A an integer, B digits) read as A.B, and returns the
+// pair's text when the fields then pass; empty when none does.
+std::string decimalComma(const std::vector<std::string> &f,
+                         const std::function<bool(const std::vector<std::string> &)> &passes)
+{
+    const std::size_t last = std::min<std::size_t>(f.size(), 9);
+    for (std::size_t i = 0; i + 1 < last; ++i) {
+        if (!isInteger(f[i]) || !isDigits(f[i + 1])) {
+            continue;
+        }
+        std::vector<std::string> joined(f.begin(), f.begin() + static_cast<long>(i));
+        joined.push_back(f[i] + "." + f[i + 1]);
+        joined.insert(joined.end(), f.begin() + static_cast<long>(i) + 2, f.end());
+        if (passes(joined)) {
+            return f[i] + "," + f[i + 1];
+        }
+    }
+    return {};
+}
+
+std::optional<PolarData> threePointFields(const std::string &where,
+                                          const std::vector<std::string> &f, std::string &error)
+{
+    double x[8];
+    for (int i = 0; i < 8; ++i) {
+        std::string why;
+        if (!parseNumber(f[static_cast<std::size_t>(i)], x[i], why)) {
+            error = where + "Feld " + std::to_string(i + 1) + ": " + why;
+            return std::nullopt;
+        }
+    }
+    if (x[0] < kLightest || x[0] > kHeaviest) {
+        error = where + "die Masse " + quoted(f[0]) + " kg liegt nicht zwischen 30 und 300 kg";
+        return std::nullopt;
+    }
+    std::vector<Point> p;
+    for (int i = 0; i < 3; ++i) {
+        p.push_back({x[2 + 2 * i], x[3 + 2 * i], f[static_cast<std::size_t>(2 + 2 * i)],
+                     f[static_cast<std::size_t>(3 + 2 * i)], 0});
+    }
+    if (!checkPoints(
+            p, [&](std::size_t) { return where; }, error)) {
+        return std::nullopt;
+    }
+    PolarData data;
+    data.threePoint = true;
+    data.refMassKg = x[0];
+    data.v1 = static_cast<float>(p[0].v);
+    data.v2 = static_cast<float>(p[1].v);
+    data.v3 = static_cast<float>(p[2].v);
+    if (!fitPoints(p, data.a, data.b, data.c)) {
+        if (const std::string why = hardlySinking(p); !why.empty()) {
+            error = where + why;
+            return std::nullopt;
+        }
+        error = where + "der mittlere Punkt " + pointText(p[1]) +
+                " liegt nicht über der Geraden zwischen " + pointText(p[0]) + " und " +
+                pointText(p[2]) + "; eine Polare ist nach unten gewölbt";
+        return std::nullopt;
+    }
+    return data;
+}
+
+std::optional<PolarData> threePointLine(const std::string &path, const std::string &line,
+                                        int lineNumber, std::string &error)
+{
+    const std::string where = shown(path) + ", Zeile " + std::to_string(lineNumber) + ": ";
+    const std::vector<std::string> f = fields(line);
+    if (f.size() < 8) {
+        const std::string separator = otherSeparator(line);
+        error = where + (!separator.empty()
+                             ? separatorMessage(separator)
+                             : "erwartet die Dreipunktzeile (Masse, Ballast, v1, w1, v2, w2, v3, "
+                               "w3) oder die Kopfzeile einer Tabelle, " +
+                                   std::string(kHeader));
+        return std::nullopt;
+    }
+    std::optional<PolarData> data = threePointFields(where, f, error);
+    if (!data) {
+        // A line that passes is never rejoined: flight instruments add fields of their own.
+        const std::string pair = decimalComma(f, [&](const std::vector<std::string> &joined) {
+            std::string ignored;
+            return joined.size() >= 8 && threePointFields(where, joined, ignored).has_value();
+        });
+        if (!pair.empty()) {
+            error = where + "Dezimalpunkt statt Komma: „" + pair + "“";
+        }
+        return std::nullopt;
+    }
+    data->line = lineNumber;
+    return data;
+}
+
+bool tableRow(const std::vector<std::string> &f, Point &p, std::string &why)
+{
+    return f.size() == 2 && parseNumber(f[0], p.v, why) && parseNumber(f[1], p.w, why);
+}
+
+// Names what makes a table's fit open upward: a point that hardly sinks, the one point
+// without which the rest opens downward, else the lines of all points.
+std::string upwardCause(const std::string &path, const std::vector<Point> &p)
+{
+    for (const Point &q : p) {
+        if (q.w > kLeastPointSink) {
+            return shown(path) + ", Zeile " + std::to_string(q.line) + ": " + hardlySinking({q});
+        }
+    }
+    for (std::size_t skip = 0; p.size() > 3 && skip < p.size(); ++skip) {
+        std::vector<Point> rest = p;
+        rest.erase(rest.begin() + static_cast<long>(skip));
+        double a = 0, b = 0, c = 0;
+        if (fitPoints(rest, a, b, c)) {
+            return shown(path) + ", Zeile " + std::to_string(p[skip].line) + ": der Punkt " +
+                   pointText(p[skip]) +
+                   " passt nicht zu den anderen; mit ihm ist die Kurve nach oben gewölbt, "
+                   "eine Polare ist nach unten gewölbt";
+        }
+    }
+    return shown(path) + ", Zeilen " + std::to_string(p.front().line) + " bis " +
+           std::to_string(p.back().line) +
+           ": die Punkte ergeben eine nach oben gewölbte Kurve; eine Polare ist nach unten "
+           "gewölbt";
+}
+
+std::optional<PolarData> pointTable(const std::string &path, const std::vector<std::string> &lines,
+                                    std::size_t header, std::string &error)
+{
+    std::vector<Point> points;
+    for (std::size_t i = header + 1; i < lines.size(); ++i) {
+        if (isComment(lines[i])) {
+            continue;
+        }
+        const std::string where = shown(path) + ", Zeile " + std::to_string(i + 1) + ": ";
+        const std::vector<std::string> f = fields(lines[i]);
+        Point p;
+        std::string why;
+        if (!tableRow(f, p, why)) {
+            const std::string pair =
+                f.size() > 2 ? decimalComma(f,
+                                            [](const auto &joined) {
+                                                Point ignored;
+                                                std::string whyNot;
+                                                return tableRow(joined, ignored, whyNot);
+                                            })
+                             : std::string();
+            const std::string separator = otherSeparator(lines[i]);
+            if (!pair.empty()) {
+                error = where + "Dezimalpunkt statt Komma: „" + pair + "“";
+            } else if (f.size() < 2 && !separator.empty()) {
+                error = where + separatorMessage(separator);
+            } else if (f.size() != 2) {
+                error = where + "erwartet zwei Felder wie in " + kHeader + ", nicht " +
+                        std::to_string(f.size());
+            } else {
+                error = where + why;
+            }
+            return std::nullopt;
+        }
+        p.vText = f[0];
+        p.wText = f[1];
+        p.line = static_cast<int>(i + 1);
+        points.push_back(p);
+    }
+    if (points.size() < 3) {
+        error = shown(path) + ": zu wenige Punkte (" + std::to_string(points.size()) +
+                "), mindestens 3";
+        return std::nullopt;
+    }
+    const auto where = [&](std::size_t i) {
+        return shown(path) + ", Zeile " + std::to_string(points[i].line) + ": ";
+    };
+    if (!checkPoints(points, where, error)) {
+        return std::nullopt;
+    }
+    PolarData data;
+    data.v1 = static_cast<float>(points.front().v);
+    data.v3 = static_cast<float>(points.back().v);
+    if (!fitPoints(points, data.a, data.b, data.c)) {
+        error = upwardCause(path, points);
+        return std::nullopt;
+    }
+    return data;
+}
+
+} // namespace
+
+std::optional<PolarData> readPolarFile(const std::string &path, std::string &error)
+{
+    std::string text;
+    if (!readWhole(path, text, error)) {
+        return std::nullopt;
+    }
+    const std::vector<std::string> lines = linesOf(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (isComment(lines[i])) {
+            continue;
+        }
+        std::string header;
+        for (char ch : lines[i]) {
+            if (ch != ' ' && ch != '\t') {
+                header += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+            }
+        }
+        if (header == kHeader) {
+            return pointTable(path, lines, i, error);
+        }
+        // The header with another separator between its two names.
+        if (header.rfind("airspeed_kmh", 0) == 0 && !otherSeparator(lines[i]).empty()) {
+            error = shown(path) + ", Zeile " + std::to_string(i + 1) + ": " +
+                    separatorMessage(otherSeparator(lines[i]));
+            return std::nullopt;
+        }
+        // The first data line is the polar; flight computers may add more after it.
+        return threePointLine(path, lines[i], static_cast<int>(i + 1), error);
+    }
+    error = shown(path) + ": keine Polare in der Datei";
+    return std::nullopt;
+}
