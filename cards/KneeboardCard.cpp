@@ -207,10 +207,12 @@ void CardPainter::header(const Page &page, double cellW, int number, int pages)
     }
 }
 
-// The legend's height on the page: one sentence more for an extrapolated polar.
+// The legend's height on the page: two lines more for a wing's name in the warning, and a
+// sentence more for an extrapolated polar.
 double legendHeight()
 {
-    return kLegend + (extrapolationNote().isEmpty() ? 0.0 : 6.0);
+    return kLegend + (ActiveWing() == nullptr ? 0.0 : 6.0) +
+           (extrapolationNote().isEmpty() ? 0.0 : 6.0);
 }
 
 QString warningFor(const QString &wing)
@@ -251,32 +253,42 @@ void CardPainter::legend()
                        "oder rückwärts."),
         QStringLiteral("Zeilen: Wind waagerecht in km/h, − Gegenwind, + Rückenwind. Spalten: "
                        "Wind senkrecht in m/s, + Aufwind, − Abwind."),
+    };
+    QStringList legendLines = legend;
+    if (const QString note = extrapolationNote(); !note.isEmpty()) {
+        legendLines.append(note);
+    }
+    const auto heightOf = [&](const QFont &font, const QString &line) {
+        return QFontMetricsF(font)
+                   .boundingRect(QRectF(0, 0, lineWidth * 10, 1000), Qt::TextWordWrap, line)
+                   .height() /
+               10.0;
+    };
+    for (const QString &line : std::as_const(legendLines)) {
+        const QFont font = millimetreFont(kSmallText, false);
+        const double height = heightOf(font, line);
+        text(QRectF(left, ly, lineWidth, height + 0.5), line, font,
+             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
+        ly += height + 0.4;
+    }
+    // The warning last, in bold, whole in the room left: a long name gives way, never the
+    // mass it names.
+    const QFont bold = millimetreFont(kSmallText, true);
+    const double room = m_paper.height() - kMargin - ly;
+    const QString warning =
         ActiveWing() == nullptr
             ? QStringLiteral("Gilt nur für die Polare dieses Programms und ersetzt keine "
                              "Flugausbildung.")
             : warningFor(wingTitle(kGerman, [&](const QString &wing) {
-                  // A word wider than the line would be cut at its edge.
-                  const QFont font = millimetreFont(kSmallText, true);
-                  const QStringList words = warningFor(wing).split(QLatin1Char(' '));
-                  return std::all_of(words.begin(), words.end(), [&](const QString &word) {
-                      return widthMm(font, word) <= lineWidth;
-                  });
-              }))};
-    QStringList legendLines = legend;
-    if (const QString note = extrapolationNote(); !note.isEmpty()) {
-        legendLines.insert(legendLines.size() - 1, note);
-    }
-    for (qsizetype i = 0; i < legendLines.size(); ++i) {
-        const QFont font = millimetreFont(kSmallText, i == legendLines.size() - 1);
-        const double height =
-            QFontMetricsF(font)
-                .boundingRect(QRectF(0, 0, lineWidth * 10, 1000), Qt::TextWordWrap, legendLines[i])
-                .height() /
-            10.0;
-        text(QRectF(left, ly, lineWidth, height + 0.5), legendLines[i], font,
-             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
-        ly += height + 0.4;
-    }
+                  const QString candidate = warningFor(wing);
+                  const QStringList words = candidate.split(QLatin1Char(' '));
+                  return heightOf(bold, candidate) <= room &&
+                         std::all_of(words.begin(), words.end(), [&](const QString &word) {
+                             return widthMm(bold, word) <= lineWidth;
+                         });
+              }));
+    text(QRectF(left, ly, lineWidth, heightOf(bold, warning) + 0.5), warning, bold,
+         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
 }
 
 QList<Page> pagesFor(const QList<int> &rows, const QList<int> &columns, QSizeF paper,

@@ -163,6 +163,7 @@ private slots:
     void renderUnwritablePath();
     void renderVectorFiles();
     void kneeboardCard();
+    void cardKeepsMassAndPagesForALongName();
     void renderNeverReplacesWhatIsNotAFile();
     void worksheetAnswersAreTheCards_data();
     void worksheetAnswersAreTheCards();
@@ -566,6 +567,64 @@ void TestCli::kneeboardCard()
     r = run(QStringLiteral("azodo-table"),
             {QStringLiteral("--paper"), QStringLiteral("a3"), QStringLiteral("--pdf"), a6});
     QCOMPARE(r.code, 2);
+}
+
+void TestCli::cardKeepsMassAndPagesForALongName()
+{
+    // The widest 60 characters a name may have: only the name gives way, measured, and
+    // every word stays on its page.
+    QTemporaryDir dir;
+    const QString polar = dir.filePath(QStringLiteral("w.plr"));
+    {
+        QFile f(polar);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("90,0,24,-1.7,37,-1.1,54,-2.1\n");
+    }
+    const QString name(60, QLatin1Char('W'));
+    for (const char *paper : {"a6", "a5", "a4"}) {
+        const QString pdf = dir.filePath(QStringLiteral("k.pdf"));
+        const Run r = run(QStringLiteral("azodo-table"),
+                          {"--polar", polar, "--name", name, "--mass", "95", "--speeds", "12:37:54",
+                           "--paper", paper, "--pdf", pdf});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.err.contains(QStringLiteral("Hinweis")), qPrintable(r.err));
+        const QString text = tool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
+                                 .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const int pages = tool(QStringLiteral("pdfinfo"), {pdf})
+                              .section(QStringLiteral("Pages:"), 1)
+                              .trimmed()
+                              .section(QLatin1Char('\n'), 0, 0)
+                              .toInt();
+        QVERIFY(pages >= 1);
+        static const QRegularExpression title(QStringLiteral(
+            "Bestes Gleiten über Grund: W+…?, 95 kg( +\\(Seite (\\d+) von (\\d+)\\))?"));
+        int seen = 0;
+        for (auto it = title.globalMatch(text); it.hasNext(); ++seen) {
+            const auto m = it.next();
+            QCOMPARE(m.captured(2).toInt(), pages > 1 ? seen + 1 : 0);
+            QCOMPARE(m.captured(3).toInt(), pages > 1 ? pages : 0);
+        }
+        QCOMPARE(seen, pages);
+        static const QRegularExpression warning(QStringLiteral(
+            "Gilt nur für die Polare von W+…?, 95 kg bei dieser Masse und ersetzt keine "
+            "Flugausbildung\\."));
+        QCOMPARE(text.count(warning), pages);
+        QCOMPARE(text.count(QStringLiteral("hochgerechnet")), pages);
+        const QString boxes =
+            tool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        const auto page = QRegularExpression(QStringLiteral("<page width=\"([0-9.]+)\" "
+                                                            "height=\"([0-9.]+)\""))
+                              .match(boxes);
+        QVERIFY(page.hasMatch());
+        static const QRegularExpression word(QStringLiteral(
+            "xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\""));
+        for (auto it = word.globalMatch(boxes); it.hasNext();) {
+            const auto m = it.next();
+            QVERIFY2(m.captured(3).toDouble() <= page.captured(1).toDouble() &&
+                         m.captured(4).toDouble() <= page.captured(2).toDouble(),
+                     qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(paper), m.captured(0))));
+        }
+    }
 }
 
 void TestCli::renderNeverReplacesWhatIsNotAFile()

@@ -1,6 +1,7 @@
 // The window driven with real mouse, key and wheel events, offscreen.
 #include "Look.h"
 #include "Screen.h"
+#include "WingDialog.h"
 #include "frmStart.h"
 #include "modCalc.h"
 
@@ -9,7 +10,10 @@
 #include <QSignalSpy>
 
 #include <QClipboard>
+#include <QDoubleSpinBox>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -83,6 +87,7 @@ private slots:
     void exerciseEnds();
     void exerciseWindsRepeatBySeed();
     void comparisonStaysUnderRedraws();
+    void wingDialogShowsItsNotesBeforeLoading();
 
 private:
     frmStart *form = nullptr;
@@ -646,6 +651,55 @@ void TestInteraction::comparisonStaysUnderRedraws()
     QCOMPARE(greyLines(), 35);
     form->clearComparison();
     QCOMPARE(greyLines(), 0);
+}
+
+void TestInteraction::wingDialogShowsItsNotesBeforeLoading()
+{
+    // A table measured from 30 to 44 km/h: the file's own ends load without a word;
+    // speeds well beyond them ask first, and "Zurück" keeps the dialog open.
+    PolarData data;
+    const double v[] = {30, 37, 44};
+    const double w[] = {-1.2, -1.1, -1.5};
+    QVERIFY(fitQuadratic(v, w, 3, data.a, data.b, data.c));
+    data.v1 = 30;
+    data.v3 = 44;
+    WingDialog dialog(data, "mess.csv", QStringLiteral("mess.csv"), form);
+    const auto answerNote = [](const QString &button, QString &seen) {
+        QTimer::singleShot(0, [button, &seen] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                return;
+            }
+            seen = box->text();
+            for (QAbstractButton *b : box->buttons()) {
+                if (b->text() == button) {
+                    b->click();
+                }
+            }
+        });
+    };
+    QString seen;
+    dialog.show();
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(seen.isEmpty());
+    auto *min = dialog.findChildren<QDoubleSpinBox *>().value(2);
+    QVERIFY(min != nullptr && min->accessibleName() == QStringLiteral("volle Bremse"));
+    min->setValue(25);
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    answerNote(QStringLiteral("Zurück"), seen);
+    dialog.accept();
+    QVERIFY2(seen.startsWith(QStringLiteral("Hinweis: mess.csv: MIN 25,0 km/h liegt mehr als 3 "
+                                            "km/h unter dem langsamsten Punkt (30,0 km/h)")),
+             qPrintable(seen));
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(dialog.isVisible());
+    seen.clear();
+    answerNote(QStringLiteral("Trotzdem laden"), seen);
+    dialog.accept();
+    QVERIFY(!seen.isEmpty());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(TestInteraction)

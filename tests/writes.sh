@@ -10,7 +10,7 @@ BIN_DIR=${BIN_DIR:?}
 WORK=$(mktemp -d)
 trap 'chmod -R u+w "$WORK" 2>/dev/null; rm -rf "$WORK"' EXIT
 chmod 755 "$WORK"
-cp "$BIN_DIR/azodo-table" "$BIN_DIR/azodo-render" "$WORK/"
+cp "$BIN_DIR/azodo" "$BIN_DIR/azodo-table" "$BIN_DIR/azodo-render" "$WORK/"
 as_user=()
 if [ "$(id -u)" -eq 0 ]; then
     as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
@@ -55,6 +55,21 @@ before=$(sum "$T/ro/karte.pdf")
 try "ulimit -f 4; azodo-table --pdf ro/karte.pdf $BIG"
 check "read-only folder, size limit: exit 1, file whole" \
     '[ $RC = 1 ] && [ "$(sum "$T/ro/karte.pdf")" = "$before" ] && [[ $ERR == *"größer, als erlaubt"* ]]'
+# An old file larger than the new one: it needs no more room, yet a size limit would
+# cut the write off midway and leave the new start on the old rest.
+make_file big karte.pdf 666
+"$WORK/azodo-table" --pdf "$T/big/karte.pdf" --paper a4 $BIG
+chmod 555 "$T/big"
+before=$(sum "$T/big/karte.pdf")
+try "ulimit -f 20; azodo-table --pdf big/karte.pdf"
+check "read-only folder, larger old file, size limit: exit 1, file whole" \
+    '[ $RC = 1 ] && [ "$(sum "$T/big/karte.pdf")" = "$before" ] && [[ $ERR == *"größer, als erlaubt"* ]]'
+try "ulimit -f 20; azodo-render --worksheet 4 --seed 1 -o big/karte.pdf"
+check "the same for a worksheet" '[ $RC = 1 ] && [ "$(sum "$T/big/karte.pdf")" = "$before" ]'
+try "azodo-table --pdf big/karte.pdf"
+check "read-only folder, larger old file: replaced whole, shorter" \
+    '[ $RC = 0 ] && pdfinfo "$T/big/karte.pdf" | grep -q "(A5)" && [ "$(stat -c %s "$T/big/karte.pdf")" -lt 200000 ]'
+
 try "azodo-table --pdf ro/karte.pdf"
 check "read-only folder: overwritten in place" \
     '[ $RC = 0 ] && [ "$(sum "$T/ro/karte.pdf")" != "$before" ] && pdfinfo "$T/ro/karte.pdf" | grep -q "(A5)"'
@@ -77,6 +92,81 @@ try "azodo-render --size 300x200 -o rw/dang.png"
 check "dangling link: the target is created, the link stays" \
     '[ $RC = 0 ] && [ -L "$T/rw/dang.png" ] && [ -f "$T/rw/neu.png" ]'
 
+# Permissions: a new file has what the umask gives, a replaced one keeps its own.
+try "umask 027; azodo-render --size 300x200 -o rw/neu027.png"
+check "new file under umask 027: 0640" '[ $RC = 0 ] && [ "$(stat -c %a "$T/rw/neu027.png")" = 640 ]'
+make_file rw modus.pdf 640
+[ "$(id -u)" -ne 0 ] || chown 65534:65534 "$T/rw/modus.pdf"
+try "umask 002; azodo-table --pdf rw/modus.pdf --paper a6"
+check "a replaced 0640 file stays 0640" '[ $RC = 0 ] && [ "$(stat -c %a "$T/rw/modus.pdf")" = 640 ]'
+
+# A signal mid-write removes the temporary file and then ends the tool as usual. The
+# write is held at its fsync until the signal has come.
+if "${as_user[@]}" strace -f -o /dev/null true 2>/dev/null; then
+    # (SIGINT is ignored in a background job of a script, so TERM and HUP stand for it.)
+    for signal in TERM HUP; do
+        rm -f "$T/rw/"sig*.png
+        (cd "$T" && exec "${as_user[@]}" env PATH="$WORK:$PATH" strace -f -o /dev/null \
+            -e inject=fsync:delay_enter=3s azodo-render --size 300x200 -o rw/sig.png) &
+        tracer=$!
+        for _ in $(seq 1 100); do
+            [ "$(leftovers)" != 0 ] && break
+            sleep 0.05
+        done
+        pid=$(pgrep -f -n "^azodo-render --size 300x200 -o rw/sig.png" || true)
+        [ -n "$pid" ] && kill "-$signal" "$pid"
+        set +e
+        wait "$tracer"
+        RC=$?
+        set -e
+        ERR="pid '$pid'"
+        check "SIG$signal mid-write: temporary file gone, ended by the signal" \
+            '[ -n "$pid" ] && [ "$(leftovers)" = 0 ] && [ ! -e "$T/rw/sig.png" ] && [ $RC = $((128 + $(kill -l $signal))) ]'
+    done
+elif [ -n "${AZODO_CI:-}" ]; then
+    echo "FAIL strace cannot trace here, and CI must run the signal cases"
+    fails=$((fails + 1))
+else
+    echo "skip signals mid-write: strace cannot trace here"
+fi
+
+# A link planted by another user in a sticky, world-writable folder is never followed,
+# as the kernel's protected_symlinks rule would refuse it, whatever the machine's
+# setting; the file it points to stays as it was.
+planter=() runners=()
+if [ "$(id -u)" -eq 0 ]; then
+    planter=(setpriv --reuid=1 --regid=1 --clear-groups)
+    runners=("setpriv --reuid=65534 --regid=65534 --clear-groups" "")
+elif sudo -n true 2>/dev/null; then
+    planter=(sudo -n -u nobody)
+    runners=("" "sudo -n")
+fi
+if [ ${#planter[@]} -gt 0 ]; then
+    mkdir "$T/sticky"
+    chmod 1777 "$T/sticky"
+    make_file rw ziel.pdf 666
+    before=$(sum "$T/rw/ziel.pdf")
+    "${planter[@]}" ln -s "$T/rw/ziel.pdf" "$T/sticky/report.pdf"
+    for runner in "${runners[@]}"; do
+        set +e
+        ERR=$(cd "$T" && $runner "$WORK/azodo-table" --pdf sticky/report.pdf 2>&1 >/dev/null)
+        RC=$?
+        set -e
+        check "planted link, run as ${runner:-$(id -un)}: refused, target untouched" \
+            '[ $RC = 1 ] && [ "$(sum "$T/rw/ziel.pdf")" = "$before" ] && [ -L "$T/sticky/report.pdf" ] && [[ $ERR == *"anderen Benutzer"* ]] && [ "$(printf "%s\n" "$ERR" | wc -l)" = 1 ]'
+    done
+    # The user's own link there is followed, as the kernel follows it.
+    ln -s "$T/rw/ziel.pdf" "$T/sticky/eigen.pdf"
+    "$WORK/azodo-table" --pdf "$T/sticky/eigen.pdf" --paper a5
+    RC=$? ERR=""
+    check "own link in a sticky folder: followed" '[ "$(sum "$T/rw/ziel.pdf")" != "$before" ] && [ -L "$T/sticky/eigen.pdf" ]'
+elif [ -n "${AZODO_CI:-}" ]; then
+    echo "FAIL no root and no sudo, and CI must run the planted-link case"
+    fails=$((fails + 1))
+else
+    echo "skip planted link: needs root or passwordless sudo"
+fi
+
 # A write-protected file is refused, as a shell redirection refuses it.
 make_file rw fest.pdf 444
 before=$(sum "$T/rw/fest.pdf")
@@ -96,6 +186,10 @@ try "azodo-table --pdf - >&-"
 check "card to a closed standard output" '[ $RC = 1 ] && [[ $ERR == *"die Ausgabe ist geschlossen"* ]]'
 try "azodo-render --size 300x200 -o rw/zu.png <&- 2>&-"
 check "closed standard input and error" '[ $RC = 0 ] && [ -f "$T/rw/zu.png" ]'
+
+# An argument that is not valid text is refused by every program, the window's too.
+try "azodo --polar \$'\\xff.plr'"
+check "azodo: a name that is not UTF-8" '[ $RC = 2 ] && [[ $ERR == *"kein gültiger Text"* ]]'
 
 # An absurd argument is echoed shortened.
 try "azodo-table --wind-h $(printf 'x%.0s' $(seq 100000))"
