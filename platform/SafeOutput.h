@@ -30,12 +30,16 @@ int writeStandardOutput(const QByteArray &data);
 
 // Writes data to the file at path (bytes as the file system takes them):
 // - a regular file, or a new one, is replaced atomically through a temporary file beside
-//   it, keeping the old file's permissions; if its folder is read-only but the file is
-//   writable, the file is overwritten in place;
-// - a symbolic link is followed, so the link stays a link;
+//   it, keeping the old file's permissions (a new one gets what the umask leaves); if its
+//   folder is read-only but the file is writable, the file is overwritten in place, once
+//   the size limit and the disk have room for the whole new content;
+// - a symbolic link is followed, so the link stays a link; but another user's link in a
+//   sticky, world-writable folder is refused, as the kernel's protected_symlinks rule
+//   would refuse it;
 // - anything else that exists (a FIFO, a device) is written to directly, never replaced;
 // - a folder is refused.
-// On failure returns false with a German reason in error and leaves no temporary file.
+// On failure returns false with a German reason in error and leaves no temporary file,
+// nor does SIGINT, SIGTERM or SIGHUP during the write (the signal then ends the program).
 bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &error);
 
 // An argument as it may be echoed in a message: at most 60 characters, the rest elided.
