@@ -1,6 +1,6 @@
 #include "BrakeScale.h"
 
-#include "modCalc.h"
+#include "Wing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,12 +17,12 @@ int roundHalfEven(double v)
 
 } // namespace
 
-Setting settingFor(float airspeed)
+Setting settingFor(const Wing &wing, float airspeed)
 {
     const double v = airspeed;
-    const float fullBrake = MinAirspeed();
-    const float trim = TrimAirspeed();
-    const float fullAccelerator = MaxAirspeed();
+    const float fullBrake = wing.minSpeed;
+    const float trim = wing.trimSpeed;
+    const float fullAccelerator = wing.maxSpeed;
     Setting s;
     if (v <= trim) {
         s.brakePercent = static_cast<int>(std::lround((trim - v) / (trim - fullBrake) * 100.0));
@@ -35,26 +35,26 @@ Setting settingFor(float airspeed)
 
 // Multiplied before divided: with the built-in polar's whole-number speeds every step is
 // exact, so the mapping is the identity to the last bit.
-double scalePosition(float airspeed)
+double scalePosition(const Wing &wing, float airspeed)
 {
     const double v = airspeed;
-    const double trim = TrimAirspeed();
+    const double trim = wing.trimSpeed;
     if (v <= trim) {
-        const double lo = MinAirspeed();
+        const double lo = wing.minSpeed;
         return kFullBrake + (v - lo) * (kTrim - kFullBrake) / (trim - lo);
     }
-    const double hi = MaxAirspeed();
+    const double hi = wing.maxSpeed;
     return kTrim + (v - trim) * (kFullAccelerator - kTrim) / (hi - trim);
 }
 
-double airspeedAtScale(double position)
+double airspeedAtScale(const Wing &wing, double position)
 {
-    const double trim = TrimAirspeed();
+    const double trim = wing.trimSpeed;
     if (position <= kTrim) {
-        const double lo = MinAirspeed();
+        const double lo = wing.minSpeed;
         return lo + (position - kFullBrake) * (trim - lo) / (kTrim - kFullBrake);
     }
-    const double hi = MaxAirspeed();
+    const double hi = wing.maxSpeed;
     return trim + (position - kTrim) * (hi - trim) / (kFullAccelerator - kTrim);
 }
 
@@ -74,9 +74,10 @@ Rgb scaleBoxColor(int v)
     return v <= 19 ? Rgb{255, 0, 0} : boxColor(std::min(v, 50));
 }
 
-Rgb colorFor(float airspeed)
+Rgb colorFor(const Wing &wing, float airspeed)
 {
-    return scaleBoxColor(std::clamp(static_cast<int>(std::ceil(scalePosition(airspeed))), 19, 50));
+    return scaleBoxColor(
+        std::clamp(static_cast<int>(std::ceil(scalePosition(wing, airspeed))), 19, 50));
 }
 
 } // namespace BrakeScale

@@ -1,6 +1,8 @@
 #pragma once
 
-// The brake scale: every airspeed of the active polar in the pilot's own terms. For the
+struct Wing;
+
+// The brake scale: every airspeed of a wing's polar in the pilot's own terms. For the
 // built-in polar 18 km/h is full brake (100 %), 38 km/h is trim (0 %), 50 km/h is full
 // accelerator (100 %); between them the percentages run linearly. A pilot's wing has
 // its own three speeds: its airspeeds map piecewise linearly onto the scale's positions
@@ -20,12 +22,12 @@ struct Setting
 };
 
 // Rounded to whole percent (halves away from zero); airspeed in km/h.
-Setting settingFor(float airspeed);
+Setting settingFor(const Wing &wing, float airspeed);
 
-// The scale's position (18..50) of an airspeed (km/h) of the active polar, and back.
-// Both are the identity for the built-in polar.
-double scalePosition(float airspeed);
-double airspeedAtScale(double position);
+// The scale's position (18..50) of an airspeed (km/h) of the wing, and back. Both are
+// the identity for the built-in polar.
+double scalePosition(const Wing &wing, float airspeed);
+double airspeedAtScale(const Wing &wing, double position);
 
 struct Rgb
 {
@@ -42,6 +44,6 @@ Rgb scaleBoxColor(int v);
 
 // Colour of the box an airspeed (km/h) lies in: the box from v - 1 to v for a scale
 // position above v - 1 up to v.
-Rgb colorFor(float airspeed);
+Rgb colorFor(const Wing &wing, float airspeed);
 
 } // namespace BrakeScale

@@ -1,5 +1,6 @@
 #include "Exercise.h"
 
+#include "Wing.h"
 #include "modCalc.h"
 
 #include <cmath>
@@ -15,7 +16,7 @@ int between(std::mt19937_64 &rng, int lo, int hi)
 
 } // namespace
 
-ExerciseWind WindDraw::next()
+ExerciseWind WindDraw::next(const Wing &wing)
 {
     // A wing slow enough to find no forward descent in most of these winds still ends.
     for (int tries = 0; tries < 100000; ++tries) {
@@ -23,8 +24,8 @@ ExerciseWind WindDraw::next()
         const float windH = static_cast<float>(wind.windH);
         const float windV = WindVFromTenths(wind.windVTenths);
         float airspeed = 0;
-        BestGlide(airspeed, windH, windV);
-        if (airspeed + windH > 0.0f && Polar(airspeed) + windV < 0.0f) {
+        BestGlide(wing, airspeed, windH, windV);
+        if (airspeed + windH > 0.0f && wing.sink(airspeed) + windV < 0.0f) {
             return wind;
         }
     }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <random>
 
+struct Wing;
 // Exercises on best glide over the ground: random winds and the learner's score. No Qt.
 
 struct ExerciseWind
@@ -12,13 +13,13 @@ struct ExerciseWind
 };
 
 // Random winds as the tour sets them: whole km/h from -30 to 30, tenths of m/s from -2.0
-// to 1.0, drawn again until best glide over the ground (with the active polar) is a
+// to 1.0, drawn again until best glide over the ground (with the wing's polar) is a
 // forward descent. The same seed gives the same winds, in the same order.
 class WindDraw
 {
 public:
     explicit WindDraw(std::uint64_t seed) : m_rng(seed) {}
-    ExerciseWind next();
+    ExerciseWind next(const Wing &wing);
 
 private:
     std::mt19937_64 m_rng;

@@ -12,6 +12,7 @@
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 using namespace wingtext;
 
@@ -172,9 +173,6 @@ bool readWhole(const std::string &path, std::string &text, std::string &error)
         }
     }
     ::close(fd);
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        text.erase(0, 3);
-    }
     return true;
 }
 
@@ -337,6 +335,7 @@ std::optional<PolarData> threePointLine(const std::string &path, const std::stri
         return std::nullopt;
     }
     data->line = lineNumber;
+    data->text = trimmed(line);
     return data;
 }
 
@@ -375,6 +374,7 @@ std::optional<PolarData> pointTable(const std::string &path, const std::vector<s
                                     std::size_t header, std::string &error)
 {
     std::vector<Point> points;
+    std::string text = trimmed(lines[header]);
     for (std::size_t i = header + 1; i < lines.size(); ++i) {
         if (isComment(lines[i])) {
             continue;
@@ -409,6 +409,7 @@ std::optional<PolarData> pointTable(const std::string &path, const std::vector<s
         p.wText = f[1];
         p.line = static_cast<int>(i + 1);
         points.push_back(p);
+        text += "\n" + f[0] + "," + f[1];
     }
     if (points.size() < 3) {
         error = shown(path) + ": zu wenige Punkte (" + std::to_string(points.size()) +
@@ -422,6 +423,7 @@ std::optional<PolarData> pointTable(const std::string &path, const std::vector<s
         return std::nullopt;
     }
     PolarData data;
+    data.text = text;
     data.v1 = static_cast<float>(points.front().v);
     data.v3 = static_cast<float>(points.back().v);
     if (!fitPoints(points, data.a, data.b, data.c)) {
@@ -438,6 +440,15 @@ std::optional<PolarData> readPolarFile(const std::string &path, std::string &err
     std::string text;
     if (!readWhole(path, text, error)) {
         return std::nullopt;
+    }
+    return parsePolarText(path, std::move(text), error);
+}
+
+std::optional<PolarData> parsePolarText(const std::string &path, std::string text,
+                                        std::string &error)
+{
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        text.erase(0, 3);
     }
     const std::vector<std::string> lines = linesOf(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {

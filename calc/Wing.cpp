@@ -251,6 +251,9 @@ std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, st
 {
     const std::string file = shown(choice.path);
     Wing wing;
+    wing.builtIn = false;
+    wing.polarText = data.text;
+    wing.choice = choice;
     if (!wingName(choice, wing.name, error)) {
         return std::nullopt;
     }
@@ -279,6 +282,19 @@ std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, st
     }
     addNotes(data, speeds, file, wing);
     return wing;
+}
+
+float Wing::sink(float v) const
+{
+    const double x = v;
+    if (builtIn) {
+        const double v3 = std::pow(x, 3);
+        const double v4 = std::pow(x, 4);
+        const double v2 = std::pow(x, 2);
+        return static_cast<float>(0.0011469 * v3 + -7e-6 * v4 - 0.07322 * v2 + 2.0617961 * x -
+                                  22.37158);
+    }
+    return static_cast<float>(a * x * x + b * x + c);
 }
 
 std::optional<Wing> loadWing(const WingChoice &choice, std::string &error)

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <optional>
 
 namespace {
 
@@ -17,10 +16,10 @@ constexpr float kNudge = 0.00001f;
 // Angle of the path over the ground (radians from the horizontal, negative downward)
 // for airspeed v. Moving backward over the ground (negative horizontal part) the
 // arctangent would jump; subtracting π keeps the angle monotone along the walk.
-float pathAngle(float v, float windH, float windV)
+float pathAngle(const Wing &wing, float v, float windH, float windV)
 {
     const double horizontal = (static_cast<double>(v) + windH) / 3.6; // m/s
-    const float vertical = Polar(v) + windV;                          // m/s, single as stored
+    const float vertical = wing.sink(v) + windV;                      // m/s, single as stored
     float angle = static_cast<float>(std::atan(vertical / horizontal));
     if (static_cast<double>(v) + windH < 0.0) {
         angle = static_cast<float>(angle - kPi7);
@@ -28,57 +27,19 @@ float pathAngle(float v, float windH, float windV)
     return angle;
 }
 
-std::optional<Wing> g_wing;
-
 } // namespace
 
-void SetActiveWing(const Wing *wing)
+float Polar(const Wing &wing, const float &v)
 {
-    g_wing.reset();
-    if (wing != nullptr) {
-        g_wing = *wing;
-    }
+    return wing.sink(v);
 }
 
-const Wing *ActiveWing()
-{
-    return g_wing ? &*g_wing : nullptr;
-}
-
-float MinAirspeed()
-{
-    return g_wing ? g_wing->minSpeed : kMinAirspeed;
-}
-
-float TrimAirspeed()
-{
-    return g_wing ? g_wing->trimSpeed : 38.0f;
-}
-
-float MaxAirspeed()
-{
-    return g_wing ? g_wing->maxSpeed : kMaxAirspeed;
-}
-
-float Polar(const float &v)
-{
-    if (g_wing) {
-        return g_wing->sink(v);
-    }
-    const double x = v;
-    const double v3 = std::pow(x, 3);
-    const double v4 = std::pow(x, 4);
-    const double v2 = std::pow(x, 2);
-    return static_cast<float>(0.0011469 * v3 + -7e-6 * v4 - 0.07322 * v2 + 2.0617961 * x -
-                              22.37158);
-}
-
-float BestGlide(float &bestAirspeed, const float &windH, const float &windV)
+float BestGlide(const Wing &wing, float &bestAirspeed, const float &windH, const float &windV)
 {
     // The walk starts at the fastest airspeed and ends half a step under the slowest:
     // 50 and 17.99 for the built-in polar.
-    float v = MaxAirspeed();
-    const float stopAt = g_wing ? g_wing->minSpeed - 0.01f : 17.99f;
+    float v = wing.maxSpeed;
+    const float stopAt = wing.builtIn ? 17.99f : wing.minSpeed - 0.01f;
     for (;;) {
         v = v - 0.5f;
         // A ground speed of exactly zero would divide by zero in the angle: move the
@@ -89,8 +50,8 @@ float BestGlide(float &bestAirspeed, const float &windH, const float &windV)
             nudged = true;
         }
         const float faster = static_cast<float>(static_cast<double>(v) + 0.5);
-        const float a1 = pathAngle(faster, windH, windV);
-        const float a2 = pathAngle(v, windH, windV);
+        const float a1 = pathAngle(wing, faster, windH, windV);
+        const float a2 = pathAngle(wing, v, windH, windV);
         if (nudged) {
             v = static_cast<float>(static_cast<double>(v) - kNudge);
         }
@@ -101,15 +62,34 @@ float BestGlide(float &bestAirspeed, const float &windH, const float &windV)
 
     bestAirspeed = static_cast<float>(static_cast<double>(v) + 0.5);
     // A wing's range need not be a whole number of steps: stay inside it.
-    if (g_wing) {
-        bestAirspeed = std::clamp(bestAirspeed, g_wing->minSpeed, g_wing->maxSpeed);
+    if (!wing.builtIn) {
+        bestAirspeed = std::clamp(bestAirspeed, wing.minSpeed, wing.maxSpeed);
     }
     const double horizontal = (static_cast<double>(bestAirspeed) + windH) / 3.6;
-    const float vertical = Polar(bestAirspeed) + windV;
+    const float vertical = wing.sink(bestAirspeed) + windV;
     if (vertical == 0.0f) {
         return std::numeric_limits<float>::infinity();
     }
     return static_cast<float>(horizontal / std::fabs(static_cast<double>(vertical)));
+}
+
+Flight FlightFor(const Wing &wing, float airspeed, bool freeBrakes, const float &windH,
+                 const float &windV)
+{
+    Flight f;
+    f.airspeed = airspeed;
+    if (!freeBrakes) {
+        BestGlide(wing, f.airspeed, windH, windV);
+    }
+    f.groundSpeedH = f.airspeed + windH;
+    f.groundSpeedV = wing.sink(f.airspeed) + windV;
+    // The angle as drawn: 10 units per km/h across, 100 units per m/s up.
+    f.glideAngle =
+        f.groundSpeedH != 0.0f
+            ? static_cast<float>(std::atan(static_cast<long double>(f.groundSpeedV) * 100.0L /
+                                           (static_cast<long double>(f.groundSpeedH) * 10.0L)))
+            : 0.0f;
+    return f;
 }
 
 float WindVFromBarValue(int barValue)

@@ -3,7 +3,6 @@
 #include "BrakeScale.h"
 #include "Format.h"
 #include "PrintedPage.h"
-#include "modCalc.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -96,10 +95,10 @@ QSizeF cellNeeds(const CardCell &cell)
     return {width + 2 * kSidePadding, height + 2 * kPadding};
 }
 
-// How percentages follow from the airspeed, in the numbers of the active polar.
-QString scaleRule()
+// How percentages follow from the airspeed, in the numbers of the wing.
+QString scaleRule(const Wing &wing)
 {
-    if (ActiveWing() == nullptr) {
+    if (wing.builtIn) {
         return QStringLiteral("Bremse 100 % bei 18 km/h bis 0 % (Trimm) bei 38 km/h: Bremse x % = "
                               "(38 − Fahrt) ÷ 20 × 100; darüber Beschleuniger (Beschl.) x % = "
                               "(Fahrt − 38) ÷ 12 × 100, voll bei 50 km/h.");
@@ -107,9 +106,9 @@ QString scaleRule()
     const auto kmh = [](double v) {
         return FormatFixed(v, 1, kGerman);
     };
-    const double lo = MinAirspeed();
-    const double trim = TrimAirspeed();
-    const double hi = MaxAirspeed();
+    const double lo = wing.minSpeed;
+    const double trim = wing.trimSpeed;
+    const double hi = wing.maxSpeed;
     return QStringLiteral("Bremse 100 % bei %1 km/h bis 0 % (Trimm) bei %2 km/h: Bremse x % = "
                           "(%2 − Fahrt) ÷ %3 × 100; darüber Beschleuniger (Beschl.) x % = "
                           "(Fahrt − %2) ÷ %4 × 100, voll bei %5 km/h.")
@@ -119,7 +118,8 @@ QString scaleRule()
 class CardPainter
 {
 public:
-    CardPainter(QPainter &p, QSizeF paper) : m_p(p), m_paper(paper) {}
+    CardPainter(QPainter &p, QSizeF paper, const Wing &wing) : m_p(p), m_paper(paper), m_wing(wing)
+    {}
 
     void text(const QRectF &mm, const QString &s, const QFont &font, int flags, const QColor &color)
     {
@@ -133,6 +133,7 @@ public:
 private:
     QPainter &m_p;
     QSizeF m_paper;
+    const Wing &m_wing;
 };
 
 void CardPainter::cell(const QRectF &box, const CardCell &cell)
@@ -181,11 +182,13 @@ void CardPainter::header(const Page &page, double cellW, int number, int pages)
     // The font shrinks to its least size first; then the name gives way, never the
     // mass or the page count.
     QFont titleFont = millimetreFont(4.0, true);
-    while (widthMm(titleFont, titleOf(wingTitle(kGerman))) > width && titleFont.pixelSize() > 26) {
+    while (widthMm(titleFont, titleOf(wingTitle(m_wing, kGerman))) > width &&
+           titleFont.pixelSize() > 26) {
         titleFont.setPixelSize(titleFont.pixelSize() - 1);
     }
-    const QString title = titleOf(wingTitle(
-        kGerman, [&](const QString &wing) { return widthMm(titleFont, titleOf(wing)) <= width; }));
+    const QString title = titleOf(wingTitle(m_wing, kGerman, [&](const QString &wing) {
+        return widthMm(titleFont, titleOf(wing)) <= width;
+    }));
     text(QRectF(kMargin, kMargin, width, 6), title, titleFont, Qt::AlignLeft | Qt::AlignVCenter,
          Qt::black);
     text(QRectF(kMargin, kMargin + 6, width, 5),
@@ -197,7 +200,7 @@ void CardPainter::header(const Page &page, double cellW, int number, int pages)
     text(QRectF(kMargin, y, kLabelWidth, kHeaderHeight), QStringLiteral("km/h\nm/s"),
          millimetreFont(kSmallText, true, true), Qt::AlignCenter, Qt::black);
     for (qsizetype c = 0; c < page.columns.size(); ++c) {
-        const float v = bestGlideCell(0, page.columns[c]).windV;
+        const float v = bestGlideCell(m_wing, 0, page.columns[c]).windV;
         QString label = FormatFixed(v, 1, kGerman);
         if (v > 0) {
             label.prepend(QLatin1Char('+'));
@@ -209,10 +212,9 @@ void CardPainter::header(const Page &page, double cellW, int number, int pages)
 
 // The legend's height on the page: two lines more for a wing's name in the warning, and a
 // sentence more for an extrapolated polar.
-double legendHeight()
+double legendHeight(const Wing &wing)
 {
-    return kLegend + (ActiveWing() == nullptr ? 0.0 : 6.0) +
-           (extrapolationNote().isEmpty() ? 0.0 : 6.0);
+    return kLegend + (wing.builtIn ? 0.0 : 6.0) + (extrapolationNote(wing).isEmpty() ? 0.0 : 6.0);
 }
 
 QString warningFor(const QString &wing)
@@ -227,7 +229,7 @@ void CardPainter::legend()
     // The scale itself with its terms, then the three kinds of cell, the signs of the
     // winds and the warning.
     const double left = kMargin;
-    double ly = m_paper.height() - kMargin - legendHeight() + 1.5;
+    double ly = m_paper.height() - kMargin - legendHeight(m_wing) + 1.5;
     const double scaleLeft = left + 2;
     const double scaleWidth = std::min(m_paper.width() - 2 * kMargin - 4, 110.0);
     const double unit = scaleWidth / 32.0; // one km/h
@@ -247,7 +249,7 @@ void CardPainter::legend()
     ly += 6.8;
     const double lineWidth = m_paper.width() - 2 * kMargin;
     const QStringList legend{
-        scaleRule(),
+        scaleRule(m_wing),
         QStringLiteral("Gestrichelter Rahmen: kein Gleiten über Grund. „steigt x m/s“: der "
                        "Schirm steigt über Grund; „kein Vorankommen“: Grundgeschwindigkeit null "
                        "oder rückwärts."),
@@ -255,7 +257,7 @@ void CardPainter::legend()
                        "Wind senkrecht in m/s, + Aufwind, − Abwind."),
     };
     QStringList legendLines = legend;
-    if (const QString note = extrapolationNote(); !note.isEmpty()) {
+    if (const QString note = extrapolationNote(m_wing); !note.isEmpty()) {
         legendLines.append(note);
     }
     const auto heightOf = [&](const QFont &font, const QString &line) {
@@ -276,10 +278,10 @@ void CardPainter::legend()
     const QFont bold = millimetreFont(kSmallText, true);
     const double room = m_paper.height() - kMargin - ly;
     const QString warning =
-        ActiveWing() == nullptr
+        m_wing.builtIn
             ? QStringLiteral("Gilt nur für die Polare dieses Programms und ersetzt keine "
                              "Flugausbildung.")
-            : warningFor(wingTitle(kGerman, [&](const QString &wing) {
+            : warningFor(wingTitle(m_wing, kGerman, [&](const QString &wing) {
                   const QString candidate = warningFor(wing);
                   const QStringList words = candidate.split(QLatin1Char(' '));
                   return heightOf(bold, candidate) <= room &&
@@ -291,11 +293,12 @@ void CardPainter::legend()
          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
 }
 
-QList<Page> pagesFor(const QList<int> &rows, const QList<int> &columns, QSizeF paper,
-                     QSizeF cellMin)
+QList<Page> pagesFor(const Wing &wing, const QList<int> &rows, const QList<int> &columns,
+                     QSizeF paper, QSizeF cellMin)
 {
     const double gridWidth = paper.width() - 2 * kMargin - kLabelWidth;
-    const double gridHeight = paper.height() - 2 * kMargin - kHead - legendHeight() - kHeaderHeight;
+    const double gridHeight =
+        paper.height() - 2 * kMargin - kHead - legendHeight(wing) - kHeaderHeight;
     const int perPageColumns = std::max(1, static_cast<int>(gridWidth / cellMin.width()));
     const int perPageRows = std::max(1, static_cast<int>(gridHeight / cellMin.height()));
     QList<Page> pages;
@@ -309,10 +312,10 @@ QList<Page> pagesFor(const QList<int> &rows, const QList<int> &columns, QSizeF p
 
 } // namespace
 
-CardCell cardCell(int windH, int windVTenths)
+CardCell cardCell(const Wing &wing, int windH, int windVTenths)
 {
-    const GridCell grid = bestGlideCell(windH, windVTenths);
-    const BrakeScale::Setting s = BrakeScale::settingFor(grid.airspeed);
+    const GridCell grid = bestGlideCell(wing, windH, windVTenths);
+    const BrakeScale::Setting s = BrakeScale::settingFor(wing, grid.airspeed);
     CardCell cell;
     if (s.isTrim()) {
         cell.setting = cell.settingValue = QStringLiteral("Trimm");
@@ -340,7 +343,7 @@ CardCell cardCell(int windH, int windVTenths)
                 ? QStringList{QStringLiteral("kein Voran-"), QStringLiteral("kommen")}
                 : QStringList{words});
     }
-    cell.tint = BrakeScale::colorFor(grid.airspeed);
+    cell.tint = BrakeScale::colorFor(wing, grid.airspeed);
     cell.darkText = wantsDarkText(cell.tint);
     return cell;
 }
@@ -361,7 +364,7 @@ QHash<QPair<int, int>, CardCell> cellsOf(const CardOptions &options, QSizeF &cel
     cellMin = QSizeF(12.0, 10.0);
     for (int h : rangeValues(options.windH)) {
         for (int v : rangeValues(options.windV)) {
-            const CardCell cell = cardCell(h, v);
+            const CardCell cell = cardCell(options.polar, h, v);
             cellMin = cellMin.expandedTo(cellNeeds(cell));
             cells.insert({h, v}, cell);
         }
@@ -375,7 +378,7 @@ QList<CardPage> cardPages(const CardOptions &options)
 {
     QSizeF cellMin;
     cellsOf(options, cellMin);
-    return pagesFor(rangeValues(options.windH), rangeValues(options.windV),
+    return pagesFor(options.polar, rangeValues(options.windH), rangeValues(options.windV),
                     QPageSize(paperOf(options)).size(QPageSize::Millimeter), cellMin);
 }
 
@@ -385,8 +388,8 @@ QByteArray cardPdf(const CardOptions &options)
     const QSizeF paper = QPageSize(sizeId).size(QPageSize::Millimeter);
     QSizeF cellMin;
     const QHash<QPair<int, int>, CardCell> cells = cellsOf(options, cellMin);
-    const QList<Page> pages =
-        pagesFor(rangeValues(options.windH), rangeValues(options.windV), paper, cellMin);
+    const QList<Page> pages = pagesFor(options.polar, rangeValues(options.windH),
+                                       rangeValues(options.windV), paper, cellMin);
 
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -398,9 +401,10 @@ QByteArray cardPdf(const CardOptions &options)
                               QStringLiteral("azodo-table"))) {
         return {};
     }
-    CardPainter card(p, paper);
+    CardPainter card(p, paper, options.polar);
     const double gridWidth = paper.width() - 2 * kMargin - kLabelWidth;
-    const double gridHeight = paper.height() - 2 * kMargin - kHead - legendHeight() - kHeaderHeight;
+    const double gridHeight =
+        paper.height() - 2 * kMargin - kHead - legendHeight(options.polar) - kHeaderHeight;
     for (qsizetype n = 0; n < pages.size(); ++n) {
         if (n > 0) {
             pdf.newPage();

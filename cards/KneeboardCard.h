@@ -30,7 +30,7 @@ struct CardCell
     bool darkText = true;
 };
 
-CardCell cardCell(int windH, int windVTenths);
+CardCell cardCell(const Wing &wing, int windH, int windVTenths);
 
 // The part of the grid one page holds.
 struct CardPage

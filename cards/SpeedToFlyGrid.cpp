@@ -1,6 +1,7 @@
 #include "SpeedToFlyGrid.h"
 
 #include "BrakeScale.h"
+#include "Diagram.h"
 #include "Format.h"
 #include "Wing.h"
 #include "modCalc.h"
@@ -24,48 +25,37 @@ QList<int> rangeValues(const IntRange &range)
     return values;
 }
 
-GridCell bestGlideCell(int windH, int windVTenths)
+GridCell bestGlideCell(const Wing &wing, int windH, int windVTenths)
 {
     GridCell cell;
     cell.windH = windH;
     cell.windVTenths = windVTenths;
     cell.windV = WindVFromTenths(windVTenths);
     const float h = static_cast<float>(windH);
-    cell.ratio = BestGlide(cell.airspeed, h, cell.windV);
+    cell.ratio = BestGlide(wing, cell.airspeed, h, cell.windV);
     cell.groundSpeedH = cell.airspeed + h;
-    cell.groundSpeedV = Polar(cell.airspeed) + cell.windV;
+    cell.groundSpeedV = wing.sink(cell.airspeed) + cell.windV;
     return cell;
 }
 
 QStringList regimeWords(const GridCell &cell, const QLocale &locale)
 {
-    QStringList words;
-    if (cell.climbs()) {
-        words.append(
-            QStringLiteral("steigt %1 m/s").arg(FormatFixed(cell.groundSpeedV, 1, locale)));
-    }
-    if (!cell.progresses()) {
-        words.append(QStringLiteral("kein Vorankommen"));
-    }
-    if (words.isEmpty() && !cell.isGlide()) {
-        words.append(QStringLiteral("hält die Höhe"));
-    }
-    return words;
+    return flightRegimeWords(cell.groundSpeedH, cell.groundSpeedV, locale);
 }
 
-QString wingTitle(const QLocale &locale, const std::function<bool(const QString &)> &fits)
+QString wingTitle(const Wing &wing, const QLocale &locale,
+                  const std::function<bool(const QString &)> &fits)
 {
-    const Wing *wing = ActiveWing();
-    if (wing == nullptr) {
+    if (wing.builtIn) {
         return {};
     }
     QString mass;
-    if (wing->massKg > 0) {
-        const bool whole = wing->massKg == std::round(wing->massKg);
-        mass = QStringLiteral(", %1 kg").arg(FormatFixed(wing->massKg, whole ? 0 : 1, locale));
+    if (wing.massKg > 0) {
+        const bool whole = wing.massKg == std::round(wing.massKg);
+        mass = QStringLiteral(", %1 kg").arg(FormatFixed(wing.massKg, whole ? 0 : 1, locale));
     }
     // Only the name gives way: the mass always stays.
-    const QString name = QString::fromStdString(wing->name);
+    const QString name = QString::fromStdString(wing.name);
     QString title = name + mass;
     for (qsizetype keep = name.size() - 1; fits && !fits(title) && keep > 0; --keep) {
         title = name.left(keep) + QChar(0x2026) + mass;
@@ -73,16 +63,15 @@ QString wingTitle(const QLocale &locale, const std::function<bool(const QString 
     return title;
 }
 
-QString extrapolationNote()
+QString extrapolationNote(const Wing &wing)
 {
-    const Wing *wing = ActiveWing();
-    if (wing == nullptr || (!wing->extrapolatedSlow && !wing->extrapolatedFast)) {
+    if (!wing.extrapolatedSlow && !wing.extrapolatedFast) {
         return {};
     }
-    const QString where = wing->extrapolatedSlow && wing->extrapolatedFast
+    const QString where = wing.extrapolatedSlow && wing.extrapolatedFast
                               ? QStringLiteral("bei voller Bremse und vollem Beschleuniger")
-                          : wing->extrapolatedSlow ? QStringLiteral("bei voller Bremse")
-                                                   : QStringLiteral("bei vollem Beschleuniger");
+                          : wing.extrapolatedSlow ? QStringLiteral("bei voller Bremse")
+                                                  : QStringLiteral("bei vollem Beschleuniger");
     return QStringLiteral("Die Polare ist %1 über die gemessenen Punkte hinaus hochgerechnet.")
         .arg(where);
 }
@@ -96,11 +85,12 @@ QString cardCsv(const CardOptions &options)
          "ground_speed_kmh,ground_vertical_ms\n";
     for (int h : rangeValues(options.windH)) {
         for (int tenths : rangeValues(options.windV)) {
-            const GridCell cell = bestGlideCell(h, tenths);
+            const GridCell cell = bestGlideCell(options.polar, h, tenths);
             s << h << ',' << FormatFixed(cell.windV, 1, c) << ','
               << FormatFixed(cell.airspeed, 1, c) << ','
               << (std::isinf(cell.ratio) ? QStringLiteral("inf") : FormatFixed(cell.ratio, 4, c));
-            const BrakeScale::Setting setting = BrakeScale::settingFor(cell.airspeed);
+            const BrakeScale::Setting setting =
+                BrakeScale::settingFor(options.polar, cell.airspeed);
             s << ',' << setting.brakePercent << ',' << setting.acceleratorPercent << ','
               << FormatFixed(cell.groundSpeedH, 1, c) << ',' << FormatFixed(cell.groundSpeedV, 3, c)
               << '\n';
@@ -124,7 +114,7 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
     for (int h : rows) {
         QStringList line{QString::number(h)};
         for (int tenths : columns) {
-            const GridCell cell = bestGlideCell(h, tenths);
+            const GridCell cell = bestGlideCell(options.polar, h, tenths);
             // A cell that is no glide says what it is instead of a ratio.
             const QStringList regime = regimeWords(cell, locale);
             line.append(FormatFixed(cell.airspeed, 1, locale) + QStringLiteral(" / ") +
@@ -141,7 +131,7 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
     }
     QString out;
     QTextStream s(&out);
-    const QString wing = wingTitle(locale);
+    const QString wing = wingTitle(options.polar, locale);
     s << "Geschwindigkeit des besten Gleitens über Grund"
       << (wing.isEmpty() ? QString() : QStringLiteral(": ") + wing) << "\n"
       << "Jede Zelle: Fahrt in km/h / Gleitzahl über Grund; wo der Schirm nicht über Grund "
@@ -150,7 +140,7 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
          "(Grundgeschwindigkeit 0 oder rückwärts)\n"
       << "Zeilen: Wind horizontal (negativ: Gegenwind), "
          "Spalten: Wind vertikal (positiv: Aufwind)\n";
-    if (const QString note = extrapolationNote(); !note.isEmpty()) {
+    if (const QString note = extrapolationNote(options.polar); !note.isEmpty()) {
         s << note << '\n';
     }
     s << '\n';

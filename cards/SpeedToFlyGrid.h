@@ -23,6 +23,8 @@ struct CardOptions
     QString pdf;                    // the printable card's file; "-" for standard output
     QString paper;                  // a4, a5 or a6; empty: a5
     std::optional<WingChoice> wing; // a pilot's wing instead of the built-in polar
+    Wing polar;                     // the polar the card is for: the built-in one, or the
+                                    // wing chosen, once loaded
     bool help = false;
     bool version = false;
 };
@@ -47,19 +49,20 @@ struct GridCell
     bool isGlide() const { return progresses() && groundSpeedV < 0.0f; }
 };
 
-GridCell bestGlideCell(int windH, int windVTenths);
+GridCell bestGlideCell(const Wing &wing, int windH, int windVTenths);
 
 // What a cell is besides a glide, in words: "steigt 0,9 m/s", "kein Vorankommen", both
 // (in that order), "hält die Höhe"; empty for a glide.
 QStringList regimeWords(const GridCell &cell, const QLocale &locale);
 
-// The active wing in words, "Name, 95 kg"; empty for the built-in polar. Where fits is
-// given and says no, the name is shortened with "…" until it says yes (the mass stays).
-QString wingTitle(const QLocale &locale, const std::function<bool(const QString &)> &fits = {});
+// The wing in words, "Name, 95 kg"; empty for the built-in polar. Where fits is given
+// and says no, the name is shortened with "…" until it says yes (the mass stays).
+QString wingTitle(const Wing &wing, const QLocale &locale,
+                  const std::function<bool(const QString &)> &fits = {});
 
-// One sentence when the active wing's MIN or MAX lies beyond the points its polar was
-// fitted to; empty otherwise.
-QString extrapolationNote();
+// One sentence when the wing's MIN or MAX lies beyond the points its polar was fitted
+// to; empty otherwise.
+QString extrapolationNote(const Wing &wing);
 
 QString cardCsv(const CardOptions &options);
 QString cardTable(const CardOptions &options, const QLocale &locale = QLocale());

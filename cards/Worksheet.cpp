@@ -42,9 +42,11 @@ struct Task
 };
 
 // One task's block: the diagram, then its lines.
-void paintTask(QPainter &p, const QRectF &block, double textWidth, const Task &task, bool solved)
+void paintTask(QPainter &p, const QRectF &block, double textWidth, const Wing &wing,
+               const Task &task, bool solved)
 {
     DiagramState state;
+    state.wing = wing;
     state.windH = static_cast<float>(task.wind.windH);
     state.windV = WindVFromTenths(task.wind.windVTenths);
     state.switches = {true, solved, false};
@@ -74,13 +76,13 @@ void paintTask(QPainter &p, const QRectF &block, double textWidth, const Task &t
              3.0, false);
         return;
     }
-    const GridCell cell = bestGlideCell(task.wind.windH, task.wind.windVTenths);
+    const GridCell cell = bestGlideCell(wing, task.wind.windH, task.wind.windVTenths);
     text(p, QRectF(block.left(), y, textWidth, 6),
          QStringLiteral("Aufgabe %1: %2.").arg(task.number).arg(wind), 3.2, true);
     text(p, QRectF(block.left(), y + 7, textWidth, 6),
          QStringLiteral("Fahrt %1 km/h · %2 · Gleitzahl über Grund %3")
              .arg(FormatFixed(cell.airspeed, 1, kGerman),
-                  cardCell(task.wind.windH, task.wind.windVTenths).setting,
+                  cardCell(wing, task.wind.windH, task.wind.windVTenths).setting,
                   FormatFixed(cell.ratio, 2, kGerman)),
          3.0, false);
 }
@@ -103,12 +105,12 @@ QString windInWords(int windH, int windVTenths)
     return horizontal + QStringLiteral(", ") + vertical;
 }
 
-QByteArray worksheetPdf(int tasks, std::uint64_t seed)
+QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed)
 {
     QList<Task> all;
     WindDraw draw(seed);
     for (int k = 1; k <= tasks; ++k) {
-        all.append({k, draw.next()});
+        all.append({k, draw.next(wing)});
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -122,7 +124,7 @@ QByteArray worksheetPdf(int tasks, std::uint64_t seed)
     }
     const QSizeF paper = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
     const int pagesEach = (tasks + 1) / 2;
-    const QString wing = wingTitle(kGerman);
+    const QString wingText = wingTitle(wing, kGerman);
     const double blockHeight = (paper.height() - 2 * kMargin - kHeader) / 2;
     for (int page = 0; page < 2 * pagesEach; ++page) {
         if (page > 0) {
@@ -131,8 +133,8 @@ QByteArray worksheetPdf(int tasks, std::uint64_t seed)
         const bool solved = page >= pagesEach;
         QString title = solved ? QStringLiteral("Lösungen")
                                : QStringLiteral("Arbeitsblatt: bestes Gleiten über Grund");
-        if (!wing.isEmpty()) {
-            title += QStringLiteral(" – ") + wing;
+        if (!wingText.isEmpty()) {
+            title += QStringLiteral(" – ") + wingText;
         }
         text(p, QRectF(kMargin, kMargin, paper.width() - 2 * kMargin, 8), title, 4.6, true);
         text(p, QRectF(kMargin, kMargin, paper.width() - 2 * kMargin, 8),
@@ -145,7 +147,7 @@ QByteArray worksheetPdf(int tasks, std::uint64_t seed)
             }
             const QRectF block(kMargin, kMargin + kHeader + slot * blockHeight, kDiagramWidth,
                                blockHeight - kTextLines);
-            paintTask(p, block, paper.width() - 2 * kMargin, all[index], solved);
+            paintTask(p, block, paper.width() - 2 * kMargin, wing, all[index], solved);
         }
     }
     p.end();

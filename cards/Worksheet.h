@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 
+struct Wing;
+
 // A worksheet for a theory evening: A4 portrait, two tasks a page, each the diagram for
 // a random wind with the shifted polar, the wind vectors and the brake scale, where the
 // learner lays the tangent; then the "Lösungen" pages with the same diagrams complete
@@ -13,4 +15,4 @@
 QString windInWords(int windH, int windVTenths);
 
 // The PDF's bytes; needs a QGuiApplication. Empty if it cannot be made.
-QByteArray worksheetPdf(int tasks, std::uint64_t seed);
+QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed);

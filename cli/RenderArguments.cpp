@@ -3,6 +3,7 @@
 #include "DiagramFile.h"
 #include "SafeOutput.h"
 #include "ToolStart.h"
+#include "Wing.h"
 #include "WingOptions.h"
 #include "modCalc.h"
 
@@ -223,13 +224,14 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
 
 bool airspeedInRange(const RenderOptions &options, QString &error)
 {
-    const auto inRange = [](double v) {
-        return v >= MinAirspeed() && v <= MaxAirspeed();
+    const Wing &wing = options.polar;
+    const auto inRange = [&](double v) {
+        return v >= wing.minSpeed && v <= wing.maxSpeed;
     };
     // The range as it must be typed, rounded inwards: every value printed is accepted.
     const QLocale c = QLocale::c();
-    const QString lo = c.toString(std::ceil(MinAirspeed() * 10.0 - 1e-9) / 10.0, 'f', 1);
-    const QString hi = c.toString(std::floor(MaxAirspeed() * 10.0 + 1e-9) / 10.0, 'f', 1);
+    const QString lo = c.toString(std::ceil(wing.minSpeed * 10.0 - 1e-9) / 10.0, 'f', 1);
+    const QString hi = c.toString(std::floor(wing.maxSpeed * 10.0 + 1e-9) / 10.0, 'f', 1);
     if (options.airspeed && !inRange(*options.airspeed)) {
         error = QStringLiteral("--airspeed: Zahl von %1 bis %2 erwartet, nicht '%3'")
                     .arg(lo, hi, shortened(options.airspeedText));
@@ -281,6 +283,7 @@ DiagramState diagramStateOf(const RenderOptions &options, int windH, int windVTe
                             std::optional<double> airspeed)
 {
     DiagramState state;
+    state.wing = options.polar;
     state.windH = static_cast<float>(windH);
     state.windV = WindVFromTenths(windVTenths);
     state.switches = {options.windVectors, options.airspeedVectors, false};

@@ -37,6 +37,8 @@ struct RenderOptions
     bool isPdf() const { return exportFormatFor(output) == ExportFormat::Pdf && output != "-"; }
     QString output;
     std::optional<WingChoice> wing; // a pilot's wing instead of the built-in polar
+    Wing polar;                     // the polar drawn: the built-in one, or the wing
+                                    // chosen, once loaded
     double scale = 1.0;             // fonts and line widths, 0.5..8
     bool scaleGiven = false;
     QList<RenderState> states;     // --state, in order: one PDF page each
@@ -49,7 +51,7 @@ struct RenderOptions
 
 std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QString &error);
 
-// --airspeed within the active polar's range; else false with a German line.
+// --airspeed within the range of the options' polar; else false with a German line.
 bool airspeedInRange(const RenderOptions &options, QString &error);
 QString renderUsage();
 

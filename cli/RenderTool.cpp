@@ -19,7 +19,7 @@ int runRenderTool(int argc, char *argv[])
 {
     // Arguments first: a bad call gets its one-line answer before any window system
     // is touched.
-    const auto options = startTool(argc, argv, kTool, parseRenderArguments);
+    auto options = startTool(argc, argv, kTool, parseRenderArguments);
     if (!options) {
         return 2;
     }
@@ -30,7 +30,11 @@ int runRenderTool(int argc, char *argv[])
     }
     if (options->wing) {
         QString error;
-        if (!activateWing(*options->wing, kTool, error) || !airspeedInRange(*options, error)) {
+        const std::optional<Wing> wing = loadChosenWing(*options->wing, kTool, error);
+        if (wing) {
+            options->polar = *wing;
+        }
+        if (!wing || !airspeedInRange(*options, error)) {
             printToolError(kTool, error);
             return 2;
         }
@@ -48,8 +52,8 @@ int runRenderTool(int argc, char *argv[])
     const ExportFormat format = toStdout ? ExportFormat::Png : exportFormatFor(options->output);
     const QSize size(options->outputWidth(), options->outputHeight());
     const QByteArray bytes =
-        options->worksheet > 0
-            ? worksheetPdf(options->worksheet, options->seed.value_or(std::random_device{}()))
+        options->worksheet > 0       ? worksheetPdf(options->polar, options->worksheet,
+                                                    options->seed.value_or(std::random_device{}()))
         : options->states.size() > 1 ? exportPdfPages(size, statesOf(*options))
                                      : exportDiagram(format, size, stateOf(*options));
     if (bytes.isEmpty()) {

@@ -32,15 +32,18 @@ int writeCard(const CardOptions &options)
 
 int runTableTool(int argc, char *argv[])
 {
-    const auto options = startTool(argc, argv, kTool, parseCardArguments);
+    auto options = startTool(argc, argv, kTool, parseCardArguments);
     if (!options) {
         return 2;
     }
     if (options->wing && !options->help && !options->version) {
-        if (QString error; !activateWing(*options->wing, kTool, error)) {
+        QString error;
+        const std::optional<Wing> wing = loadChosenWing(*options->wing, kTool, error);
+        if (!wing) {
             printToolError(kTool, error);
             return 2;
         }
+        options->polar = *wing;
     }
     if (!options->pdf.isEmpty() && !options->help && !options->version) {
         return writeCard(*options);

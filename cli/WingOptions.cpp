@@ -2,7 +2,6 @@
 
 #include "SafeOutput.h"
 #include "ToolStart.h"
-#include "modCalc.h"
 
 #include <QFile>
 
@@ -75,17 +74,16 @@ bool checkWingChoice(const std::optional<WingChoice> &choice, QString &error)
     return true;
 }
 
-bool activateWing(const WingChoice &choice, const char *tool, QString &error)
+std::optional<Wing> loadChosenWing(const WingChoice &choice, const char *tool, QString &error)
 {
     std::string why;
-    const std::optional<Wing> wing = loadWing(choice, why);
+    std::optional<Wing> wing = loadWing(choice, why);
     if (!wing) {
         error = QString::fromStdString(why);
-        return false;
+        return std::nullopt;
     }
     printWingNotes(*wing, tool);
-    SetActiveWing(&*wing);
-    return true;
+    return wing;
 }
 
 void printWingNotes(const Wing &wing, const char *tool)

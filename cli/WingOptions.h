@@ -18,10 +18,10 @@ bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &
 // The options without --polar are an error: they would silently change nothing.
 bool checkWingChoice(const std::optional<WingChoice> &choice, QString &error);
 
-// Loads the chosen wing and makes it the flight model's polar. False with one German line
-// naming the file, and the line where there is one. The wing's notes ("Hinweis: ...")
-// go to standard error, one line each, after "tool: ".
-bool activateWing(const WingChoice &choice, const char *tool, QString &error);
+// Loads the chosen wing. Nothing, with one German line naming the file (and the line
+// where there is one) in error, if it fails. The wing's notes ("Hinweis: ...") go to
+// standard error, one line each, after "tool: ".
+std::optional<Wing> loadChosenWing(const WingChoice &choice, const char *tool, QString &error);
 
 // The wing's notes on standard error, "tool: Hinweis: ..." one line each.
 void printWingNotes(const Wing &wing, const char *tool);

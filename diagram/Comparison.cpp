@@ -1,6 +1,9 @@
 #include "Diagram.h"
+#include "Format.h"
 #include "Look.h"
 #include "PictureBox.h"
+
+#include <cmath>
 
 namespace {
 
@@ -33,10 +36,10 @@ void DrawComparison(PictureBox &pic, const Comparison &ghost)
 {
     const PenKept kept(pic);
     pic.setDrawStyle(PictureBox::kStyleSolid);
-    DrawShiftedPolar(pic, ghost.windH, ghost.windV, Look::kComparisonGrey);
+    DrawShiftedPolar(pic, ghost.wing, ghost.windH, ghost.windV, Look::kComparisonGrey);
     pic.setDrawWidth(2);
     pic.setForeColor(Look::kComparisonGrey);
-    DrawGroundSpeedVector(pic, ghost.groundSpeedH, ghost.groundSpeedV);
+    DrawGroundSpeedVector(pic, ghost.flight.groundSpeedH, ghost.flight.groundSpeedV);
 }
 
 void DrawSolution(PictureBox &pic, float gsH, float gsV)
@@ -46,4 +49,74 @@ void DrawSolution(PictureBox &pic, float gsH, float gsV)
     pic.setDrawStyle(PictureBox::kStyleDash);
     pic.setForeColor(Look::kSolutionViolet);
     DrawGroundSpeedVector(pic, gsH, gsV);
+}
+
+QStringList flightRegimeWords(float groundSpeedH, float groundSpeedV, const QLocale &locale)
+{
+    QStringList words;
+    if (groundSpeedV > 0.0f) {
+        words.append(QStringLiteral("steigt %1 m/s").arg(FormatFixed(groundSpeedV, 1, locale)));
+    }
+    if (!(groundSpeedH > 0.0f)) {
+        words.append(QStringLiteral("kein Vorankommen"));
+    }
+    if (words.isEmpty() && !(groundSpeedV < 0.0f)) {
+        words.append(QStringLiteral("hält die Höhe"));
+    }
+    return words;
+}
+
+namespace {
+
+// "Name, 95 kg · 33,5 km/h · GZ 7,9": the name given, the mass of a pilot's wing.
+QString legendLine(const Wing &wing, const QString &name, const Flight &f, const QLocale &locale)
+{
+    QString who = name;
+    if (!wing.builtIn && wing.massKg > 0) {
+        const bool whole = wing.massKg == std::round(wing.massKg);
+        who += QStringLiteral(", %1 kg").arg(FormatFixed(wing.massKg, whole ? 0 : 1, locale));
+    }
+    const QStringList regime = flightRegimeWords(f.groundSpeedH, f.groundSpeedV, locale);
+    const QString how = regime.isEmpty()
+                            ? QStringLiteral("GZ ") +
+                                  FormatFixed(std::fabs(static_cast<double>(f.groundSpeedH) / 3.6 /
+                                                        static_cast<double>(f.groundSpeedV)),
+                                              1, locale)
+                            : regime.join(QStringLiteral(", "));
+    return QStringLiteral("%1 · %2 km/h · %3").arg(who, FormatFixed(f.airspeed, 1, locale), how);
+}
+
+// The line for the wing, its name shortened with "…" until the line is at most width
+// wide.
+QString fittedLine(PictureBox &pic, const Wing &wing, const Flight &f, const QLocale &locale,
+                   double width)
+{
+    const QString name = QString::fromStdString(wing.name);
+    QString line = legendLine(wing, name, f, locale);
+    for (qsizetype keep = name.size() - 1; keep > 0 && pic.TextWidth(line) > width; --keep) {
+        line = legendLine(wing, name.left(keep) + QChar(0x2026), f, locale);
+    }
+    return line;
+}
+
+} // namespace
+
+void DrawComparisonLegend(PictureBox &pic, const Comparison &held, const Wing &liveWing,
+                          const Flight &live, const QLocale &locale)
+{
+    const PenKept kept(pic);
+    // The right half of the diagram, clear of the axis and its caption.
+    const double right = kScaleLeft + kScaleWidth - 10.0;
+    const double width = right - 40.0;
+    const QString lines[] = {fittedLine(pic, held.wing, held.flight, locale, width),
+                             fittedLine(pic, liveWing, live, locale, width)};
+    const int colors[] = {Look::kComparisonGrey, Look::kBlack};
+    double y = kScaleTop - 10.0;
+    for (int i = 0; i < 2; ++i) {
+        pic.setForeColor(colors[i]);
+        pic.setCurrentX(static_cast<float>(right - pic.TextWidth(lines[i])));
+        pic.setCurrentY(static_cast<float>(y));
+        pic.Print(lines[i]);
+        y += pic.TextHeight(lines[i]);
+    }
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "Wing.h"
+#include "modCalc.h"
 #include "modDeklarationen.h"
 
 #include <QFont>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class PictureBox;
@@ -26,39 +29,52 @@ void setUpDiagram(PictureBox &pic);
 // The static background: axes, ticks, grey numbers, bold unit captions. Clears first.
 void DrawBackground(PictureBox &pic);
 
-// The wind-dependent overlay. In best-glide mode it first moves airspeed (km/h) to the
-// best glide for the given winds (windH km/h, windV m/s).
-void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
+// The wind-dependent overlay of the wing's polar for the given winds (windH km/h, windV
+// m/s) and airspeed (km/h), which the caller has computed (best glide, or the brakes'
+// setting).
+void DrawPolarOverlay(PictureBox &pic, const Wing &wing, float airspeed, SavedPen &saved,
                       const OverlaySwitches &switches, const float &windH, const float &windV,
                       const QLocale &locale = QLocale());
 
-// The ground-speed vector, glide angle, flight path and brake bar. Writes GroundSpeedH,
-// GroundSpeedV and GlideAngle of state and returns the glide-ratio read-out.
-QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved, const float &windH,
+// The ground-speed vector, glide angle, flight path and brake bar of a flight computed
+// before; returns the glide-ratio read-out.
+QString DrawGlidePath(PictureBox &pic, const Wing &wing, const Flight &flight, SavedPen &saved,
                       const float &windV, const QLocale &locale = QLocale());
 
-// The shifted polar of the active polar, 32 segments through the brake scale's box
+// The wing's polar shifted by the winds, 32 segments through the brake scale's box
 // edges, at width 2 in color; afterSegment(k) runs after the segment that ends at scale
 // position k (19..50).
-void DrawShiftedPolar(PictureBox &pic, const float &windH, const float &windV, int color,
-                      const std::function<void(int position)> &afterSegment = {});
+void DrawShiftedPolar(PictureBox &pic, const Wing &wing, const float &windH, const float &windV,
+                      int color, const std::function<void(int position)> &afterSegment = {});
 
 // The ground-speed vector from the origin with its arrowhead, in the current pen;
 // ground speeds in km/h and m/s.
 void DrawGroundSpeedVector(PictureBox &pic, float gsH, float gsV);
 
-// A state kept for comparison: its shifted polar and ground-speed vector.
+// A state kept for comparison, with the wing it was made with: its shifted polar and
+// ground-speed vector stay, whatever wing is shown later.
 struct Comparison
 {
-    float windH = 0.0f;        // km/h
-    float windV = 0.0f;        // m/s
-    float groundSpeedH = 0.0f; // km/h
-    float groundSpeedV = 0.0f; // m/s
+    Wing wing;
+    float windH = 0.0f; // km/h
+    float windV = 0.0f; // m/s
+    Flight flight;
 };
 
 // The comparison in grey, by the same procedures as the live polar and vector; hands the
 // pen back as it found it and changes nothing else.
 void DrawComparison(PictureBox &pic, const Comparison &ghost);
+
+// What a flight over the ground is when it is no glide: "steigt 0,4 m/s", "kein
+// Vorankommen", both (in that order), or "hält die Höhe"; empty for a glide (forward and
+// down). Ground speeds in km/h and m/s.
+QStringList flightRegimeWords(float groundSpeedH, float groundSpeedV,
+                              const QLocale &locale = QLocale());
+
+// The legend of a comparison in the diagram's top right corner: in grey the held state's
+// wing, airspeed and glide ratio over ground, under it in ink the live one's.
+void DrawComparisonLegend(PictureBox &pic, const Comparison &held, const Wing &liveWing,
+                          const Flight &live, const QLocale &locale = QLocale());
 
 // The best-glide ground-speed vector of an exercise's solution, dashed; hands the pen
 // back as it found it.
@@ -68,8 +84,8 @@ void DrawSolution(PictureBox &pic, float gsH, float gsV);
 QString overGroundRatioText(float groundSpeedH, float groundSpeedV,
                             const QLocale &locale = QLocale());
 
-// The read-out for an airspeed (km/h) and a ground-speed vector (km/h, m/s).
-QString glideRatioReadout(float airspeed, float groundSpeedH, float groundSpeedV,
+// The read-out for an airspeed (km/h) of the wing and a ground-speed vector (km/h, m/s).
+QString glideRatioReadout(const Wing &wing, float airspeed, float groundSpeedH, float groundSpeedV,
                           const QLocale &locale = QLocale());
 
 // Colour of the brake-scale box that ends at airspeed v (km/h, whole, 19..50).

@@ -87,17 +87,24 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
     // The window's own procedures, background included.
     paintFramed(painter, size, state.scale, [&](PictureBox &pic) {
         DrawBackground(pic);
-        modDeklarationen decl;
-        decl.WindH = state.windH;
-        decl.WindV = state.windV;
-        decl.Airspeed = state.airspeed;
+        // Computed first, then drawn.
+        const Flight flight = FlightFor(state.wing, state.airspeed, state.switches.freeBrakes,
+                                        state.windH, state.windV);
+        if (state.comparison) {
+            DrawComparison(pic, *state.comparison);
+        }
         SavedPen saved;
-        DrawPolarOverlay(pic, decl.Airspeed, saved, state.switches, decl.WindH, decl.WindV, locale);
+        DrawPolarOverlay(pic, state.wing, flight.airspeed, saved, state.switches, state.windH,
+                         state.windV, locale);
         // A task leaves the ground-speed vector, the bar and the read-out to the learner.
         if (state.task) {
             return QString();
         }
-        return DrawGlidePath(pic, decl, saved, decl.WindH, decl.WindV, locale);
+        const QString readout = DrawGlidePath(pic, state.wing, flight, saved, state.windV, locale);
+        if (state.comparison) {
+            DrawComparisonLegend(pic, *state.comparison, state.wing, flight, locale);
+        }
+        return readout;
     });
 }
 

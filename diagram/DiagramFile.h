@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Diagram.h"
 #include "modDeklarationen.h"
 
 #include <QByteArray>
@@ -9,6 +10,7 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -20,12 +22,14 @@ struct DrawOp;
 
 struct DiagramState
 {
+    Wing wing;             // the polar drawn: by default the built-in one
     float windH = 0.0f;    // km/h, negative is headwind
     float windV = 0.0f;    // m/s, positive is updraft
     float airspeed = 0.0f; // km/h; used in free-brake mode only
     OverlaySwitches switches;
     double scale = 1.0; // line widths and fonts this many times larger (a projector)
     bool task = false;  // an exercise: no ground-speed vector, brake bar or read-out
+    std::optional<Comparison> comparison; // a held state in grey beneath, with its legend
 };
 
 enum class ExportFormat { Png, Svg, Pdf };

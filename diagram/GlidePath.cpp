@@ -3,7 +3,6 @@
 #include "Format.h"
 #include "Look.h"
 #include "PictureBox.h"
-#include "modCalc.h"
 
 #include <cmath>
 
@@ -34,10 +33,11 @@ QString overGroundRatioText(float groundSpeedH, float groundSpeedV, const QLocal
     return groundSpeedH < 0.0f ? QStringLiteral("-∞") : QStringLiteral("–");
 }
 
-QString glideRatioReadout(float airspeed, float groundSpeedH, float groundSpeedV,
+QString glideRatioReadout(const Wing &wing, float airspeed, float groundSpeedH, float groundSpeedV,
                           const QLocale &locale)
 {
-    const double inAir = static_cast<double>(airspeed) / 3.6 / static_cast<double>(Polar(airspeed));
+    const double inAir =
+        static_cast<double>(airspeed) / 3.6 / static_cast<double>(wing.sink(airspeed));
     return QStringLiteral("Gleitzahl in Luft: ") + Format(inAir, QStringLiteral("0.00"), locale) +
            QStringLiteral(",   Gleitzahl über Grund: ") +
            overGroundRatioText(groundSpeedH, groundSpeedV, locale);
@@ -57,7 +57,7 @@ void DrawGroundSpeedVector(PictureBox &pic, float gsH, float gsV)
     }
 }
 
-QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved, const float &windH,
+QString DrawGlidePath(PictureBox &pic, const Wing &wing, const Flight &flight, SavedPen &saved,
                       const float &windV, const QLocale &locale)
 {
     saved.SavedDrawWidth = static_cast<std::int16_t>(pic.DrawWidth());
@@ -66,18 +66,10 @@ QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved,
     pic.setDrawWidth(2);
     pic.setForeColor(Look::kGroundGreen);
 
-    // The ground-speed vector, kept for the brake bar drag and the tour.
-    const float sink = Polar(state.Airspeed);
-    state.GroundSpeedH = state.Airspeed + windH;
-    state.GroundSpeedV = sink + windV;
-    const float gsH = state.GroundSpeedH;
-    const float gsV = state.GroundSpeedV;
-    // The angle as drawn: 10 units per km/h across, 100 units per m/s up.
-    state.GlideAngle = gsH != 0.0f
-                           ? static_cast<float>(std::atan(static_cast<long double>(gsV) * 100.0L /
-                                                          (static_cast<long double>(gsH) * 10.0L)))
-                           : 0.0f;
-    const float angle = state.GlideAngle;
+    const float sink = wing.sink(flight.airspeed);
+    const float gsH = flight.groundSpeedH;
+    const float gsV = flight.groundSpeedV;
+    const float angle = flight.glideAngle;
     const double G = 10.0 * gsH;
     const double tipY = 100.0 * gsV;
 
@@ -119,5 +111,5 @@ QString DrawGlidePath(PictureBox &pic, modDeklarationen &state, SavedPen &saved,
     pic.setForeColor(saved.SavedForeColor);
     pic.setDrawStyle(saved.SavedDrawStyle);
 
-    return glideRatioReadout(state.Airspeed, gsH, gsV, locale);
+    return glideRatioReadout(wing, flight.airspeed, gsH, gsV, locale);
 }

@@ -5,7 +5,6 @@
 #include "Format.h"
 #include "Look.h"
 #include "PictureBox.h"
-#include "modCalc.h"
 
 #include <cmath>
 
@@ -42,13 +41,13 @@ int brakeScaleColor(int v)
     return RGB(c.red, c.green, c.blue);
 }
 
-void DrawShiftedPolar(PictureBox &pic, const float &windH, const float &windV, int color,
-                      const std::function<void(int position)> &afterSegment)
+void DrawShiftedPolar(PictureBox &pic, const Wing &wing, const float &windH, const float &windV,
+                      int color, const std::function<void(int position)> &afterSegment)
 {
     const auto polarPoint = [&](int position) {
-        const float vf = static_cast<float>(BrakeScale::airspeedAtScale(position));
+        const float vf = static_cast<float>(BrakeScale::airspeedAtScale(wing, position));
         return QPointF(X(vf + static_cast<double>(windH)),
-                       Y(static_cast<double>(Polar(vf)) + windV));
+                       Y(static_cast<double>(wing.sink(vf)) + windV));
     };
     pic.setDrawWidth(2);
     pic.setForeColor(color);
@@ -101,11 +100,11 @@ void drawWindVectors(PictureBox &pic, double ox, double oy, const float &windH, 
 }
 
 // The airspeed vectors from the air origin to the polar at airspeed, with their captions.
-void drawAirspeedVectors(PictureBox &pic, float airspeed, double ox, double oy, const float &windH,
-                         const float &windV, const QLocale &locale)
+void drawAirspeedVectors(PictureBox &pic, const Wing &wing, float airspeed, double ox, double oy,
+                         const float &windH, const float &windV, const QLocale &locale)
 {
     const float A = airspeed;
-    const float sink = Polar(A);
+    const float sink = wing.sink(A);
     const double px = X(static_cast<double>(A) + windH);
     const double py = Y(static_cast<double>(sink) + windV);
     const double qx = px;
@@ -135,19 +134,19 @@ void drawAirspeedVectors(PictureBox &pic, float airspeed, double ox, double oy, 
 }
 
 // The polar through the brake scale's boxes, the scale's labels and its caption.
-void drawBrakeScale(PictureBox &pic, double ox, double oy, bool freeBrakes, const float &windH,
-                    const float &windV)
+void drawBrakeScale(PictureBox &pic, const Wing &wing, double ox, double oy, bool freeBrakes,
+                    const float &windH, const float &windV)
 {
     // The polar of 32 segments with the brake scale under it, box by box. Segment and box
     // k run between the airspeeds at scale positions 17 + k and 18 + k: whole km/h for
     // the built-in polar, a wing's own airspeeds otherwise.
     const auto brakeBox = [&](int position, int color) {
-        pic.LineBox(BrakeBand::x(BrakeScale::airspeedAtScale(position), windH),
+        pic.LineBox(BrakeBand::x(BrakeScale::airspeedAtScale(wing, position), windH),
                     BrakeBand::topY(windV),
-                    BrakeBand::x(BrakeScale::airspeedAtScale(position - 1), windH),
+                    BrakeBand::x(BrakeScale::airspeedAtScale(wing, position - 1), windH),
                     BrakeBand::bottomY(windV), color);
     };
-    DrawShiftedPolar(pic, windH, windV, Look::kPolarBlue, [&](int position) {
+    DrawShiftedPolar(pic, wing, windH, windV, Look::kPolarBlue, [&](int position) {
         if (position == 19) {
             brakeBox(19, RGB(255, 0, 0));
             pic.Circle(ox, oy, 2, Look::kAirOriginBlack);
@@ -159,9 +158,9 @@ void drawBrakeScale(PictureBox &pic, double ox, double oy, bool freeBrakes, cons
     // Labels of the brake scale, each centred on its airspeed's place: full brake, the
     // middle of the brake range, trim, full accelerator.
     pic.setForeColor(Look::kBrakeLabel);
-    const double slowest = MinAirspeed();
-    const double trim = TrimAirspeed();
-    const double fastest = MaxAirspeed();
+    const double slowest = wing.minSpeed;
+    const double trim = wing.trimSpeed;
+    const double fastest = wing.maxSpeed;
     const struct
     {
         const char *text;
@@ -191,14 +190,10 @@ void drawBrakeScale(PictureBox &pic, double ox, double oy, bool freeBrakes, cons
 
 } // namespace
 
-void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
+void DrawPolarOverlay(PictureBox &pic, const Wing &wing, float airspeed, SavedPen &saved,
                       const OverlaySwitches &switches, const float &windH, const float &windV,
                       const QLocale &locale)
 {
-    // Best-glide mode moves the brake setting before anything is drawn with it.
-    if (!switches.freeBrakes) {
-        BestGlide(airspeed, windH, windV);
-    }
     saved.SavedDrawWidth = static_cast<std::int16_t>(pic.DrawWidth());
     saved.SavedForeColor = pic.ForeColor();
 
@@ -209,9 +204,9 @@ void DrawPolarOverlay(PictureBox &pic, float &airspeed, SavedPen &saved,
         drawWindVectors(pic, ox, oy, windH, windV);
     }
     if (switches.airspeedVectors) {
-        drawAirspeedVectors(pic, airspeed, ox, oy, windH, windV, locale);
+        drawAirspeedVectors(pic, wing, airspeed, ox, oy, windH, windV, locale);
     }
-    drawBrakeScale(pic, ox, oy, switches.freeBrakes, windH, windV);
+    drawBrakeScale(pic, wing, ox, oy, switches.freeBrakes, windH, windV);
 
     pic.setDrawWidth(saved.SavedDrawWidth);
     pic.setForeColor(saved.SavedForeColor);

@@ -8,6 +8,10 @@
 #include <cmath>
 #include <fstream>
 
+namespace {
+const Wing kBuiltIn; // the program's own polar
+} // namespace
+
 class TestCalc : public QObject
 {
     Q_OBJECT
@@ -61,8 +65,8 @@ void TestCalc::polarSamples()
     QFETCH(float, airspeed);
     QFETCH(double, sink);
     QFETCH(double, tolerance);
-    QVERIFY2(std::fabs(Polar(airspeed) - sink) <= tolerance,
-             qPrintable(QString::number(Polar(airspeed), 'f', 6)));
+    QVERIFY2(std::fabs(Polar(kBuiltIn, airspeed) - sink) <= tolerance,
+             qPrintable(QString::number(Polar(kBuiltIn, airspeed), 'f', 6)));
 }
 
 void TestCalc::bestGlide_data()
@@ -96,7 +100,7 @@ void TestCalc::bestGlide()
     QFETCH(double, ratio);
     QFETCH(double, tolerance);
     float best = -1.0f;
-    const float r = BestGlide(best, windH, windV);
+    const float r = BestGlide(kBuiltIn, best, windH, windV);
     QCOMPARE(best, airspeed);
     QVERIFY2(std::fabs(r - ratio) <= tolerance, qPrintable(QString::number(r, 'f', 6)));
 }
@@ -110,12 +114,12 @@ void TestCalc::bestGlideStaysOnGridForEveryBarWind()
             const float windH = static_cast<float>(h);
             const float windV = WindVFromBarValue(bar);
             float best = 0.0f;
-            const float r = BestGlide(best, windH, windV);
+            const float r = BestGlide(kBuiltIn, best, windH, windV);
             QVERIFY(best >= 18.0f && best <= 50.0f);
             QCOMPARE(std::fmod(best * 2.0f, 1.0f), 0.0f);
             QVERIFY(!std::isnan(r));
             if (std::isinf(r)) {
-                QCOMPARE(Polar(best) + windV, 0.0f);
+                QCOMPARE(Polar(kBuiltIn, best) + windV, 0.0f);
             }
         }
     }
@@ -127,11 +131,11 @@ void TestCalc::exactCancellationGivesInfiniteRatio()
     // ground speed of exactly zero: the ratio is +infinity, never NaN, and no trap.
     int cancellations = 0;
     for (float v = 18.0f; v <= 50.0f; v += 0.5f) {
-        const float windV = -Polar(v);
+        const float windV = -Polar(kBuiltIn, v);
         float best = 0.0f;
-        const float ratio = BestGlide(best, 0.0f, windV);
+        const float ratio = BestGlide(kBuiltIn, best, 0.0f, windV);
         QVERIFY(!std::isnan(ratio));
-        if (Polar(best) + windV == 0.0f) {
+        if (Polar(kBuiltIn, best) + windV == 0.0f) {
             ++cancellations;
             QVERIFY(std::isinf(ratio) && ratio > 0);
         } else {
@@ -190,11 +194,11 @@ void TestCalc::brakeTerms()
     QFETCH(int, red);
     QFETCH(int, green);
     QFETCH(int, blue);
-    const BrakeScale::Setting s = BrakeScale::settingFor(airspeed);
+    const BrakeScale::Setting s = BrakeScale::settingFor(kBuiltIn, airspeed);
     QCOMPARE(s.brakePercent, brake);
     QCOMPARE(s.acceleratorPercent, accelerator);
     QCOMPARE(s.isTrim(), brake == 0 && accelerator == 0);
-    const BrakeScale::Rgb c = BrakeScale::colorFor(airspeed);
+    const BrakeScale::Rgb c = BrakeScale::colorFor(kBuiltIn, airspeed);
     QCOMPARE(c.red, red);
     QCOMPARE(c.green, green);
     QCOMPARE(c.blue, blue);
@@ -209,13 +213,6 @@ double quadratic(double a, double b, double c, double v)
 {
     return a * v * v + b * v + c;
 }
-
-// Sets the wing as the model's polar while it lives.
-struct ActiveFor
-{
-    explicit ActiveFor(const Wing &wing) { SetActiveWing(&wing); }
-    ~ActiveFor() { SetActiveWing(nullptr); }
-};
 
 } // namespace
 
@@ -561,9 +558,8 @@ void TestCalc::wingBestGlideAgainstBruteForce()
     choice.massKg = 100.0;
     const std::optional<Wing> wing = loadWing(choice, error);
     QVERIFY2(wing, error.c_str());
-    const ActiveFor active(*wing);
     float found = 0;
-    BestGlide(found, windH, windV);
+    BestGlide(*wing, found, windH, windV);
     const auto angle = [&](double v) {
         const double h = (v + windH) / 3.6;
         const double a = std::atan((wing->sink(static_cast<float>(v)) + windV) / h);
@@ -586,29 +582,29 @@ void TestCalc::wingScaleMapsItsThreeSpeeds()
     WingChoice choice{writeFile("s.plr", kLine), 24.0f, 37.0f, 54.0f, {}, {}, {}};
     const std::optional<Wing> wing = loadWing(choice, error);
     QVERIFY2(wing, error.c_str());
-    const ActiveFor active(*wing);
-    QCOMPARE(BrakeScale::scalePosition(24.0f), 18.0);
-    QCOMPARE(BrakeScale::scalePosition(37.0f), 38.0);
-    QCOMPARE(BrakeScale::scalePosition(54.0f), 50.0);
-    QCOMPARE(BrakeScale::airspeedAtScale(28.0), 30.5);
-    QCOMPARE(BrakeScale::airspeedAtScale(44.0), 45.5);
-    QCOMPARE(BrakeScale::settingFor(24.0f).brakePercent, 100);
-    QVERIFY(BrakeScale::settingFor(37.0f).isTrim());
-    QCOMPARE(BrakeScale::settingFor(54.0f).acceleratorPercent, 100);
-    QCOMPARE(BrakeScale::settingFor(30.5f).brakePercent, 50);
-    QCOMPARE(MinAirspeed(), 24.0f);
-    QCOMPARE(MaxAirspeed(), 54.0f);
+    const Wing &w = *wing;
+    QCOMPARE(BrakeScale::scalePosition(w, 24.0f), 18.0);
+    QCOMPARE(BrakeScale::scalePosition(w, 37.0f), 38.0);
+    QCOMPARE(BrakeScale::scalePosition(w, 54.0f), 50.0);
+    QCOMPARE(BrakeScale::airspeedAtScale(w, 28.0), 30.5);
+    QCOMPARE(BrakeScale::airspeedAtScale(w, 44.0), 45.5);
+    QCOMPARE(BrakeScale::settingFor(w, 24.0f).brakePercent, 100);
+    QVERIFY(BrakeScale::settingFor(w, 37.0f).isTrim());
+    QCOMPARE(BrakeScale::settingFor(w, 54.0f).acceleratorPercent, 100);
+    QCOMPARE(BrakeScale::settingFor(w, 30.5f).brakePercent, 50);
+    QCOMPARE(w.minSpeed, 24.0f);
+    QCOMPARE(w.maxSpeed, 54.0f);
     // The first box is red, the last yellow, as on the built-in scale.
-    QCOMPARE(BrakeScale::colorFor(24.2f).red, 255);
-    QCOMPARE(BrakeScale::colorFor(53.9f).blue, 0);
+    QCOMPARE(BrakeScale::colorFor(w, 24.2f).red, 255);
+    QCOMPARE(BrakeScale::colorFor(w, 53.9f).blue, 0);
 }
 
 void TestCalc::builtInScaleIsTheIdentity()
 {
-    QVERIFY(ActiveWing() == nullptr);
+    QVERIFY(kBuiltIn.builtIn);
     for (float v = 18.0f; v <= 50.0f; v += 0.5f) {
-        QCOMPARE(BrakeScale::scalePosition(v), static_cast<double>(v));
-        QCOMPARE(BrakeScale::airspeedAtScale(v), static_cast<double>(v));
+        QCOMPARE(BrakeScale::scalePosition(kBuiltIn, v), static_cast<double>(v));
+        QCOMPARE(BrakeScale::airspeedAtScale(kBuiltIn, v), static_cast<double>(v));
     }
 }
 

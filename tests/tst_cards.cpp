@@ -7,6 +7,10 @@
 #include <QtTest>
 #include <cmath>
 
+namespace {
+const Wing kBuiltIn; // the program's own polar
+} // namespace
+
 class TestCards : public QObject
 {
     Q_OBJECT
@@ -99,7 +103,7 @@ void TestCards::kneeboardCellsAreLegible()
     QSet<QString> words;
     for (int h = -50; h <= 50; h += 5) {
         for (int v = -40; v <= 40; v += 5) {
-            const CardCell cell = cardCell(h, v);
+            const CardCell cell = cardCell(kBuiltIn, h, v);
             const QColor tint(cell.tint.red, cell.tint.green, cell.tint.blue);
             const double lt = luminance(tint);
             const double li = cell.darkText ? 0.0 : 1.0;
@@ -112,8 +116,8 @@ void TestCards::kneeboardCellsAreLegible()
     }
     QCOMPARE(words, (QSet<QString>{QStringLiteral("Bremse"), QStringLiteral("Trimm"),
                                    QStringLiteral("Beschleuniger")}));
-    QCOMPARE(cardCell(0, 0).setting, QStringLiteral("Bremse 23 %"));
-    QCOMPARE(cardCell(-25, 0).setting, QStringLiteral("Beschleuniger 46 %"));
+    QCOMPARE(cardCell(kBuiltIn, 0, 0).setting, QStringLiteral("Bremse 23 %"));
+    QCOMPARE(cardCell(kBuiltIn, -25, 0).setting, QStringLiteral("Beschleuniger 46 %"));
 }
 
 QTEST_MAIN(TestCards)

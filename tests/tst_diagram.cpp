@@ -9,6 +9,10 @@
 #include <cmath>
 
 namespace {
+const Wing kBuiltIn; // the program's own polar
+} // namespace
+
+namespace {
 
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 
@@ -33,8 +37,18 @@ struct Diagram
         decl.WindH = windH;
         decl.WindV = windV;
         pic.setPicture(background);
-        DrawPolarOverlay(pic, decl.Airspeed, saved, switches, decl.WindH, decl.WindV, kGerman);
-        return DrawGlidePath(pic, decl, saved, decl.WindH, decl.WindV, kGerman);
+        return drawAt(decl.WindH, decl.WindV);
+    }
+    // Computed first, then drawn, as the window does.
+    QString drawAt(float windH, float windV)
+    {
+        const Flight f = FlightFor(kBuiltIn, decl.Airspeed, switches.freeBrakes, windH, windV);
+        decl.Airspeed = f.airspeed;
+        decl.GroundSpeedH = f.groundSpeedH;
+        decl.GroundSpeedV = f.groundSpeedV;
+        decl.GlideAngle = f.glideAngle;
+        DrawPolarOverlay(pic, kBuiltIn, f.airspeed, saved, switches, windH, windV, kGerman);
+        return DrawGlidePath(pic, kBuiltIn, f, saved, windV, kGerman);
     }
     std::vector<DrawOp> ops(DrawOp::Kind kind, int color = -1) const
     {
@@ -341,7 +355,7 @@ void TestDiagram::overlayStillAir()
     QCOMPARE(guide[0].style, PictureBox::kStyleDot);
     QCOMPARE(guide[0].width, 1);
 
-    const double py = 100.0 * Polar(33.5f);
+    const double py = 100.0 * Polar(kBuiltIn, 33.5f);
     QVERIFY(std::fabs(py + 117.05) < 0.01);
     const auto red = d.ops(DrawOp::Line, Look::kAirspeedRed);
     QVERIFY(hasLine(red, 0, 0, 335, 0, 3));
@@ -367,8 +381,10 @@ void TestDiagram::overlayStillAir()
         segments += l.width == 2 && l.x1 >= 180 && l.x2 <= 500 && l.x2 - l.x1 == 10;
     }
     QCOMPARE(segments, 32);
-    QVERIFY(hasLine(polar, 180, 100 * Polar(18.0f), 190, 100 * Polar(19.0f), 2, 1e-2));
-    QVERIFY(hasLine(polar, 490, 100 * Polar(49.0f), 500, 100 * Polar(50.0f), 2, 1e-2));
+    QVERIFY(hasLine(polar, 180, 100 * Polar(kBuiltIn, 18.0f), 190, 100 * Polar(kBuiltIn, 19.0f), 2,
+                    1e-2));
+    QVERIFY(hasLine(polar, 490, 100 * Polar(kBuiltIn, 49.0f), 500, 100 * Polar(kBuiltIn, 50.0f), 2,
+                    1e-2));
     const auto boxes = d.ops(DrawOp::Box);
     QCOMPARE(boxes.size(), size_t(32));
     QCOMPARE(boxes.front().color, RGB(255, 0, 0));
@@ -484,8 +500,8 @@ void TestDiagram::overlayWithoutVectors()
     d.switches.windVectors = false;
     d.switches.airspeedVectors = false;
     d.pic.setPicture(d.background);
-    DrawPolarOverlay(d.pic, d.decl.Airspeed, d.saved, d.switches, d.decl.WindH, d.decl.WindV,
-                     kGerman);
+    DrawPolarOverlay(d.pic, kBuiltIn, d.decl.Airspeed, d.saved, d.switches, d.decl.WindH,
+                     d.decl.WindV, kGerman);
     QCOMPARE(d.pic.operations().size(), size_t(32 + 32 + 1 + 4 + 1));
     QVERIFY(d.ops(DrawOp::Line, Look::kAirspeedRed).empty());
 }
@@ -513,7 +529,7 @@ void TestDiagram::glidePathStillAir()
 {
     Diagram d;
     d.draw(0, 0);
-    const double ty = 100.0 * Polar(33.5f);
+    const double ty = 100.0 * Polar(kBuiltIn, 33.5f);
     QCOMPARE(d.decl.GroundSpeedH, 33.5f);
     QVERIFY(std::fabs(d.decl.GroundSpeedV + 1.1705) < 1e-4);
     QVERIFY(std::fabs(d.decl.GlideAngle + 0.336) < 1e-3);
@@ -619,7 +635,8 @@ void TestDiagram::glidePathBackwardAndLevel()
     still.decl.Airspeed = 25.0f;
     still.draw(-25, 0);
     QCOMPARE(still.decl.GlideAngle, 0.0f);
-    QVERIFY(hasLine(still.ops(DrawOp::Line, Look::kGroundGreen), 0, 0, 0, 100.0 * Polar(25.0f), 2));
+    QVERIFY(hasLine(still.ops(DrawOp::Line, Look::kGroundGreen), 0, 0, 0,
+                    100.0 * Polar(kBuiltIn, 25.0f), 2));
     QVERIFY(!still.text(QStringLiteral("Gleitwinkel")));
 }
 
@@ -686,13 +703,14 @@ void TestDiagram::penIsRestored()
         d.pic.setPicture(d.background);
         float h = -10.0f;
         float v = 1.2f;
-        DrawPolarOverlay(d.pic, d.decl.Airspeed, d.saved, d.switches, h, v, kGerman);
+        const Flight f = FlightFor(kBuiltIn, d.decl.Airspeed, free, h, v);
+        DrawPolarOverlay(d.pic, kBuiltIn, f.airspeed, d.saved, d.switches, h, v, kGerman);
         QCOMPARE(d.pic.DrawWidth(), 7);
         QCOMPARE(d.pic.ForeColor(), RGB(0, 80, 0));
         QCOMPARE(d.pic.DrawStyle(), PictureBox::kStyleSolid);
         QVERIFY(!d.pic.FontBold());
         d.pic.setDrawStyle(PictureBox::kStyleDot);
-        DrawGlidePath(d.pic, d.decl, d.saved, h, v, kGerman);
+        DrawGlidePath(d.pic, kBuiltIn, f, d.saved, v, kGerman);
         QCOMPARE(d.pic.DrawWidth(), 7);
         QCOMPARE(d.pic.ForeColor(), RGB(0, 80, 0));
         QCOMPARE(d.pic.DrawStyle(), PictureBox::kStyleDot);
@@ -705,7 +723,7 @@ void TestDiagram::exactCancellations()
     Diagram level;
     level.switches.freeBrakes = true;
     level.decl.Airspeed = 30.0f;
-    const QString readout = level.draw(0, -Polar(30.0f));
+    const QString readout = level.draw(0, -Polar(kBuiltIn, 30.0f));
     QCOMPARE(level.decl.GroundSpeedV, 0.0f);
     QCOMPARE(readout, QStringLiteral("Gleitzahl in Luft: -7,44,   Gleitzahl über Grund: ∞"));
 
@@ -713,7 +731,7 @@ void TestDiagram::exactCancellations()
     Diagram zero;
     zero.switches.freeBrakes = true;
     zero.decl.Airspeed = 25.0f;
-    const QString r0 = zero.draw(-25, -Polar(25.0f));
+    const QString r0 = zero.draw(-25, -Polar(kBuiltIn, 25.0f));
     QCOMPARE(zero.decl.GroundSpeedH, 0.0f);
     QCOMPARE(zero.decl.GroundSpeedV, 0.0f);
     QVERIFY2(r0.endsWith(QStringLiteral("Grund: –")), qPrintable(r0));
@@ -722,7 +740,7 @@ void TestDiagram::exactCancellations()
     Diagram back;
     back.switches.freeBrakes = true;
     back.decl.Airspeed = 20.0f;
-    const QString rb = back.draw(-30, -Polar(20.0f));
+    const QString rb = back.draw(-30, -Polar(kBuiltIn, 20.0f));
     QCOMPARE(back.decl.GroundSpeedV, 0.0f);
     QVERIFY2(rb.endsWith(QStringLiteral("Grund: -∞")), qPrintable(rb));
     int fromTip = 0;

@@ -14,6 +14,10 @@
 #include <unistd.h>
 
 namespace {
+const Wing kBuiltIn; // the program's own polar
+} // namespace
+
+namespace {
 
 char g_case[160] = "none";
 
@@ -60,8 +64,10 @@ struct Sweep
     {
         pic.setPicture(background);
         const Traps on;
-        DrawPolarOverlay(pic, decl.Airspeed, saved, switches, windH, windV);
-        DrawGlidePath(pic, decl, saved, windH, windV);
+        const Flight f = FlightFor(kBuiltIn, decl.Airspeed, switches.freeBrakes, windH, windV);
+        decl.Airspeed = f.airspeed;
+        DrawPolarOverlay(pic, kBuiltIn, f.airspeed, saved, switches, windH, windV);
+        DrawGlidePath(pic, kBuiltIn, f, saved, windV);
     }
 };
 
@@ -116,7 +122,7 @@ void TestFpSweep::bestGlideOverAllBarWinds()
             {
                 const Traps on;
                 windV = WindVFromBarValue(bar);
-                BestGlide(best, windH, windV);
+                BestGlide(kBuiltIn, best, windH, windV);
             }
             ++cases;
         }
@@ -165,14 +171,14 @@ void TestFpSweep::exactCancellations()
         const float airspeed = static_cast<float>(a / 100.0);
         s.decl.Airspeed = airspeed;
         std::snprintf(g_case, sizeof g_case, "cancellation at airspeed %d/100", a);
-        s.draw(-airspeed, -Polar(airspeed));
+        s.draw(-airspeed, -Polar(kBuiltIn, airspeed));
         QCOMPARE(s.decl.GroundSpeedH, 0.0f);
         QCOMPARE(s.decl.GroundSpeedV, 0.0f);
-        s.draw(0.0f, -Polar(airspeed));
+        s.draw(0.0f, -Polar(kBuiltIn, airspeed));
         s.draw(-airspeed, 0.0f);
         float best = 0;
         const Traps on;
-        BestGlide(best, -airspeed, -Polar(airspeed));
+        BestGlide(kBuiltIn, best, -airspeed, -Polar(kBuiltIn, airspeed));
     }
 }
 

@@ -17,6 +17,10 @@
 #include <QtTest>
 
 namespace {
+const Wing kBuiltIn; // the program's own polar
+} // namespace
+
+namespace {
 
 // Drags the thumb of a bar to a point well past one of its ends.
 void dragThumb(QScrollBar *bar, bool towardsMaximum)
@@ -103,7 +107,7 @@ float bruteForceBestGlide(float windH, float windV)
     double bestAngle = -10;
     for (float v = 50.0f; v >= 18.0f; v -= 0.5f) {
         const double h = (v + windH) / 3.6;
-        const double angle = std::atan2(static_cast<double>(Polar(v) + windV), h);
+        const double angle = std::atan2(static_cast<double>(Polar(kBuiltIn, v) + windV), h);
         if (angle > bestAngle + 1e-12) {
             bestAngle = angle;
             best = v;
@@ -254,7 +258,7 @@ void TestInteraction::brakeToggle()
     QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
     QVERIFY(!form->chkBremsen->isChecked());
     float best = 0.0f;
-    BestGlide(best, 50.0f, 0.0f);
+    BestGlide(kBuiltIn, best, 50.0f, 0.0f);
     QCOMPARE(form->decl.Airspeed, best);
 }
 
@@ -526,7 +530,7 @@ void TestInteraction::exerciseScoresTheLearner()
     const QString line = form->lblInfo->caption();
     // Independent arithmetic: the learner's and the best signed ratios, and their share.
     const double learner = form->decl.GroundSpeedH / 3.6 / form->decl.GroundSpeedV;
-    const double bestRatio = (best + windH) / 3.6 / (Polar(best) + windV);
+    const double bestRatio = (best + windH) / 3.6 / (Polar(kBuiltIn, best) + windV);
     QCOMPARE(numberAfter(line, QStringLiteral("Bestes Gleiten ")), static_cast<double>(best));
     const int achieved = static_cast<int>(std::lround(learner / bestRatio * 100));
     QCOMPARE(numberAfter(line, QStringLiteral("erreicht ")), static_cast<double>(achieved));
@@ -542,7 +546,7 @@ void TestInteraction::exerciseScoresTheLearner()
     QVERIFY(solution != ops.end());
     QCOMPARE(solution->style, static_cast<int>(PictureBox::kStyleDash));
     QVERIFY(std::fabs(solution->x2 - 10.0 * (best + windH)) < 1e-3);
-    QVERIFY(std::fabs(solution->y2 - 100.0 * (Polar(best) + windV)) < 1e-3);
+    QVERIFY(std::fabs(solution->y2 - 100.0 * (Polar(kBuiltIn, best) + windV)) < 1e-3);
     // The next exercise counts on, and the average takes both.
     QTest::keyClick(form, Qt::Key_F5);
     QVERIFY(form->lblInfo->caption().startsWith(QStringLiteral("Übung 2:")));
@@ -614,7 +618,7 @@ void TestInteraction::exerciseWindsRepeatBySeed()
                 form->decl.WindH == std::round(form->decl.WindH));
         QVERIFY(form->decl.WindV >= -2.0f && form->decl.WindV <= 1.0f);
         const float best = bruteForceBestGlide(form->decl.WindH, form->decl.WindV);
-        QVERIFY(best + form->decl.WindH > 0 && Polar(best) + form->decl.WindV < 0);
+        QVERIFY(best + form->decl.WindH > 0 && Polar(kBuiltIn, best) + form->decl.WindV < 0);
     }
 }
 

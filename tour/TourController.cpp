@@ -160,7 +160,9 @@ void TourController::start()
     } else if (exerciseShown) {
         f.Repaint();
     }
-    f.setWingSuspended(true);
+    // The tour's texts quote the built-in polar's numbers: it teaches with that one.
+    const Wing builtIn;
+    f.setTourWing(&builtIn);
     f.txtTour->setVisible(true);
     f.cmdWeiter->setVisible(true);
     f.cmdWeiter->setText(QStringLiteral(">> Weiter"));
@@ -195,5 +197,5 @@ void TourController::end()
     }
     // The hidden ">> Weiter" gave the focus away; "Tour" takes it, never "Ende".
     f.cmdTour->setFocus(Qt::OtherFocusReason);
-    f.setWingSuspended(false);
+    f.setTourWing(nullptr);
 }

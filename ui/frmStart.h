@@ -51,11 +51,15 @@ public:
     bool saveDiagram(const QString &path, QString &error);
 
     // A pilot's wing in place of the built-in polar (nullptr: the built-in one); redraws.
+    // A held comparison stays, drawn with the wing it was made with.
     void setWing(const Wing *wing);
-    const std::optional<Wing> &wing() const { return m_wing; }
-    // The tour teaches with the built-in polar: suspended, the wing steps aside; back, it
-    // returns. Either way the diagram is redrawn once when a wing is loaded.
-    void setWingSuspended(bool suspended);
+    // The wing the user chose: the built-in polar unless one was loaded.
+    const Wing &wing() const { return m_wing; }
+    // The tour teaches with a polar of its own, passed here (nullptr: back to the user's
+    // wing). The diagram is redrawn once when that changes the polar shown.
+    void setTourWing(const Wing *wing);
+    // The polar the window computes and draws with now.
+    const Wing &polar() const { return m_tourWing ? *m_tourWing : m_wing; }
 
     // Exercises: F5 sets a random wind and frees the brake bar, the learner moves it to
     // best glide over the ground and presses Enter; the read-out strip shows the task,
@@ -70,7 +74,8 @@ public:
     void setExerciseSeed(std::uint64_t seed) { m_windDraw = WindDraw(seed); }
 
     // The present shifted polar and ground-speed vector kept in grey under every later
-    // redraw, until cleared (the tour clears it too).
+    // redraw, with a legend, until cleared (the tour clears it too); another wing loaded
+    // meanwhile leaves it as it was made.
     void holdComparison();
     void clearComparison();
     bool hasComparison() const { return m_comparison.has_value(); }
@@ -149,8 +154,8 @@ private:
     float m_tourTextHeight = 0.0f;
     bool m_frameAdopted = false;
     std::function<void()> m_endProgram;
-    std::optional<Wing> m_wing;
-    bool m_wingSuspended = false;
+    Wing m_wing;
+    std::optional<Wing> m_tourWing;
 
     struct Exercise
     {

@@ -56,7 +56,7 @@ void frmStart::picPolare_ContextMenu(const QPoint &at)
     QAction *load = menu.addAction(QStringLiteral("Polare laden …"));
     load->setEnabled(!touring);
     QAction *builtIn = menu.addAction(QStringLiteral("Eingebaute Polare"));
-    builtIn->setEnabled(!touring && m_wing.has_value());
+    builtIn->setEnabled(!touring && !m_wing.builtIn);
     menu.addSeparator();
     QAction *exercise = menu.addAction(QStringLiteral("Übung: neuer Wind\tF5"));
     exercise->setEnabled(!touring);

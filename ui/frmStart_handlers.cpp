@@ -11,14 +11,24 @@ void frmStart::RestoreBackground()
     picPolare->setPicture(picCopy->Image(), picCopy->shownOperations());
 }
 
+// Each drawing step computes what it shows first, then draws it: best-glide mode moves the
+// brake setting, and the glide path keeps the ground-speed vector for the bar's drag and
+// the tour.
 void frmStart::DrawPolarOverlay(float &windH, float &windV)
 {
-    ::DrawPolarOverlay(*picPolare, decl.Airspeed, m_saved, switches(), windH, windV);
+    if (Value(chkBremsen) != 1) {
+        BestGlide(polar(), decl.Airspeed, windH, windV);
+    }
+    ::DrawPolarOverlay(*picPolare, polar(), decl.Airspeed, m_saved, switches(), windH, windV);
 }
 
 void frmStart::DrawGlidePath(float &windH, float &windV)
 {
-    lblInfo->setCaption(::DrawGlidePath(*picPolare, decl, m_saved, windH, windV));
+    const Flight flight = FlightFor(polar(), decl.Airspeed, true, windH, windV);
+    decl.GroundSpeedH = flight.groundSpeedH;
+    decl.GroundSpeedV = flight.groundSpeedV;
+    decl.GlideAngle = flight.glideAngle;
+    lblInfo->setCaption(::DrawGlidePath(*picPolare, polar(), flight, m_saved, windV));
 }
 
 void frmStart::Repaint()
@@ -30,6 +40,11 @@ void frmStart::Repaint()
     }
     DrawPolarOverlay(decl.WindH, decl.WindV);
     DrawGlidePath(decl.WindH, decl.WindV);
+    if (m_comparison) {
+        DrawComparisonLegend(
+            *picPolare, *m_comparison, polar(),
+            {decl.Airspeed, decl.GroundSpeedH, decl.GroundSpeedV, decl.GlideAngle});
+    }
     if (m_exercise.active) {
         showExercise();
     }
@@ -113,11 +128,11 @@ void frmStart::picPolare_MouseMove(int button, int, float x, float y)
     if (BrakeBarDragging) {
         // The airspeed that puts the bar under the pointer, within the polar's range.
         decl.Airspeed = static_cast<float>(static_cast<long double>(x) / 10.0L - decl.WindH);
-        if (decl.Airspeed > MaxAirspeed()) {
-            decl.Airspeed = MaxAirspeed();
+        if (decl.Airspeed > polar().maxSpeed) {
+            decl.Airspeed = polar().maxSpeed;
         }
-        if (!(decl.Airspeed >= MinAirspeed())) {
-            decl.Airspeed = MinAirspeed();
+        if (!(decl.Airspeed >= polar().minSpeed)) {
+            decl.Airspeed = polar().minSpeed;
         }
         Repaint();
     }

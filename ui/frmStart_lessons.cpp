@@ -35,18 +35,19 @@ void frmStart::newExercise()
         return;
     }
     // The wind as the tour sets it: the program moves the bars, no scroll handler runs.
-    const ExerciseWind wind = m_windDraw.next();
+    const ExerciseWind wind = m_windDraw.next(polar());
     decl.WindH = static_cast<float>(wind.windH);
     decl.WindV = WindVFromTenths(wind.windVTenths);
     setBarValue(HScroll1, wind.windH);
     setBarValue(VScroll1, BarValueFromWindV(decl.WindV));
     float best = 0;
-    BestGlide(best, decl.WindH, decl.WindV);
-    m_exercise = {true, false, m_exercise.number + 1, best + decl.WindH, Polar(best) + decl.WindV,
-                  best};
+    BestGlide(polar(), best, decl.WindH, decl.WindV);
+    m_exercise = {
+        true, false, m_exercise.number + 1, best + decl.WindH, Polar(polar(), best) + decl.WindV,
+        best};
     enableExerciseKeys(true);
     // The learner starts from trim, with the bar free.
-    decl.Airspeed = TrimAirspeed();
+    decl.Airspeed = polar().trimSpeed;
     if (Value(chkBremsen) == 1) {
         Repaint();
     } else {
@@ -109,7 +110,9 @@ void frmStart::holdComparison()
     if (!cmdTour->isEnabled()) {
         return;
     }
-    m_comparison = Comparison{decl.WindH, decl.WindV, decl.GroundSpeedH, decl.GroundSpeedV};
+    m_comparison =
+        Comparison{polar(), decl.WindH, decl.WindV,
+                   Flight{decl.Airspeed, decl.GroundSpeedH, decl.GroundSpeedV, decl.GlideAngle}};
     Repaint();
 }
 

@@ -1,10 +1,9 @@
 // A pilot's own wing in the window: loaded from a file through the diagram's context
 // menu or from the command line, shown in the title, set aside while the tour teaches
-// with the built-in polar.
+// with a polar of its own.
 #include "SpeedToFlyGrid.h"
 #include "WingDialog.h"
 #include "frmStart.h"
-#include "modCalc.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,39 +18,38 @@ const QString kLoadTitle = QStringLiteral("Polare laden");
 
 void frmStart::setWing(const Wing *wing)
 {
-    // An exercise's answer and a held comparison belong to the polar they were made with.
+    // An exercise's answer belongs to the polar it was set with; a held comparison keeps
+    // its own wing.
     endExercise();
-    m_comparison.reset();
-    m_wing.reset();
-    if (wing != nullptr) {
-        m_wing = *wing;
-    }
+    m_wing = wing != nullptr ? *wing : Wing();
     applyWing();
     Repaint();
 }
 
-void frmStart::setWingSuspended(bool suspended)
+void frmStart::setTourWing(const Wing *wing)
 {
-    if (m_wingSuspended == suspended) {
-        return;
+    const bool wasBuiltIn = polar().builtIn;
+    m_tourWing.reset();
+    if (wing != nullptr) {
+        m_tourWing = *wing;
     }
-    m_wingSuspended = suspended;
     applyWing();
-    // Without a wing nothing changes, and the tour's first steps keep the picture as it was.
-    if (m_wing) {
+    // With the built-in polar on both sides nothing changes, and the tour's first steps
+    // keep the picture as it was.
+    if (!(wasBuiltIn && polar().builtIn)) {
         Repaint();
     }
 }
 
 void frmStart::applyWing()
 {
-    const Wing *active = m_wing && !m_wingSuspended ? &*m_wing : nullptr;
-    SetActiveWing(active);
-    setWindowTitle(active == nullptr ? kTitle
-                                     : kTitle + QStringLiteral(" – ") +
-                                           wingTitle(QLocale(QLocale::German, QLocale::Germany)));
+    const Wing &shown = polar();
+    setWindowTitle(shown.builtIn
+                       ? kTitle
+                       : kTitle + QStringLiteral(" – ") +
+                             wingTitle(shown, QLocale(QLocale::German, QLocale::Germany)));
     // A brake setting outside the new range moves to its nearest end.
-    decl.Airspeed = std::clamp(decl.Airspeed, MinAirspeed(), MaxAirspeed());
+    decl.Airspeed = std::clamp(decl.Airspeed, shown.minSpeed, shown.maxSpeed);
 }
 
 void frmStart::loadWingFromFile()
