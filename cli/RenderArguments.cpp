@@ -61,7 +61,8 @@ bool takeLessonOption(const QStringList &args, int &i, RenderOptions &o, QString
 {
     const QString &arg = args[i];
     if (arg != QLatin1String("--scale") && arg != QLatin1String("--state") &&
-        arg != QLatin1String("--worksheet") && arg != QLatin1String("--seed")) {
+        arg != QLatin1String("--compare") && arg != QLatin1String("--worksheet") &&
+        arg != QLatin1String("--seed")) {
         return false;
     }
     if (i + 1 >= args.size()) {
@@ -80,6 +81,13 @@ bool takeLessonOption(const QStringList &args, int &i, RenderOptions &o, QString
         RenderState state;
         parseState(value, state, error);
         o.states.append(state);
+    } else if (arg == QLatin1String("--compare")) {
+        RenderState state;
+        if (parseState(value, state, error)) {
+            o.compare = state;
+        } else {
+            error.replace(QLatin1String("--state"), QLatin1String("--compare"));
+        }
     } else if (arg == QLatin1String("--worksheet")) {
         if (!parseIntIn(value, 1, 200, o.worksheet)) {
             error = QStringLiteral("--worksheet: Anzahl der Aufgaben von 1 bis 200 erwartet, "
@@ -117,6 +125,11 @@ bool lessonOptionsFit(const RenderOptions &o, QString &error)
         error = QStringLiteral("--worksheet legt Größe und Inhalt seiner Diagramme selbst fest: "
                                "ohne --scale, --size, --no-wind-vectors und "
                                "--no-airspeed-vectors");
+    } else if (o.worksheet > 0 && o.compare) {
+        error = QStringLiteral("--worksheet zeichnet keinen Vergleich: ohne --compare");
+    } else if (o.compareWing && !o.compare) {
+        error = QStringLiteral("--compare-polar und seine Optionen gelten nur zusammen mit "
+                               "--compare");
     } else if (o.seed && o.worksheet == 0) {
         error = QStringLiteral("--seed gilt nur zusammen mit --worksheet");
     }
@@ -190,6 +203,7 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
         const QString &arg = args[i];
         QString optionError;
         if (takeWingOption(args, i, o.wing, optionError) ||
+            takeWingOption(args, i, o.compareWing, optionError, QStringLiteral("--compare-")) ||
             takeLessonOption(args, i, o, optionError) || takeValueOption(args, i, o, optionError)) {
             if (!optionError.isEmpty()) {
                 error = optionError;
@@ -212,11 +226,13 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
         error = QStringLiteral("keine Ausgabedatei: -o DATEI.png fehlt");
         return std::nullopt;
     }
-    if (!checkWingChoice(o.wing, error) || (!o.help && !o.version && !lessonOptionsFit(o, error))) {
+    if (!checkWingChoice(o.wing, error) ||
+        !checkWingChoice(o.compareWing, error, QStringLiteral("--compare-")) ||
+        (!o.help && !o.version && !lessonOptionsFit(o, error))) {
         return std::nullopt;
     }
     // With a wing its range is known once it is loaded; the built-in one's now.
-    if (!o.wing && !airspeedInRange(o, error)) {
+    if (!o.wing && !o.compareWing && !airspeedInRange(o, error)) {
         return std::nullopt;
     }
     return o;
@@ -243,6 +259,16 @@ bool airspeedInRange(const RenderOptions &options, QString &error)
                         .arg(lo, hi, shortened(state.text));
             return false;
         }
+    }
+    const Wing &held = options.comparePolar;
+    if (options.compare && options.compare->airspeed &&
+        !(*options.compare->airspeed >= held.minSpeed &&
+          *options.compare->airspeed <= held.maxSpeed)) {
+        error = QStringLiteral("--compare: Fahrt von %1 bis %2 erwartet, nicht '%3'")
+                    .arg(c.toString(std::ceil(held.minSpeed * 10.0 - 1e-9) / 10.0, 'f', 1),
+                         c.toString(std::floor(held.maxSpeed * 10.0 + 1e-9) / 10.0, 'f', 1),
+                         shortened(options.compare->text));
+        return false;
     }
     return true;
 }
@@ -273,6 +299,11 @@ QString renderUsage()
                "  --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu\n"
                "                          zufälligen Winden, danach die Lösungen (1..200)\n"
                "  --seed S                dieselben Winde für dasselbe S\n"
+               "  --compare H,V[,FAHRT]   ein Zustand zum Vergleich, grau unter dem Bild, mit\n"
+               "                          Legende (Einheiten wie --state), auf jeder Seite\n"
+               "  --compare-polar DATEI   sein eigener Schirm (sonst der des Bildes); dazu\n"
+               "                          --compare-speeds, --compare-mass, --compare-ref-mass\n"
+               "                          und --compare-name wie die Optionen des Schirms\n"
                "  --help, --version       diese Hilfe, die Version\n")
         .arg(wingUsage());
 }
@@ -292,6 +323,15 @@ DiagramState diagramStateOf(const RenderOptions &options, int windH, int windVTe
         state.airspeed = static_cast<float>(*airspeed);
     }
     state.scale = options.scale;
+    if (options.compare) {
+        const RenderState &held = *options.compare;
+        const float heldH = static_cast<float>(held.windH);
+        const float heldV = WindVFromTenths(held.windVTenths);
+        state.comparison = Comparison{options.comparePolar, heldH, heldV,
+                                      FlightFor(options.comparePolar,
+                                                static_cast<float>(held.airspeed.value_or(0)),
+                                                held.airspeed.has_value(), heldH, heldV)};
+    }
     return state;
 }
 

@@ -41,7 +41,10 @@ struct RenderOptions
                                     // chosen, once loaded
     double scale = 1.0;             // fonts and line widths, 0.5..8
     bool scaleGiven = false;
-    QList<RenderState> states;     // --state, in order: one PDF page each
+    QList<RenderState> states;             // --state, in order: one PDF page each
+    std::optional<RenderState> compare;    // --compare: a state held in grey beneath
+    std::optional<WingChoice> compareWing; // its own wing (--compare-polar ...)
+    Wing comparePolar;             // the held state's polar: the picture's own unless one is chosen
     bool stateOptionGiven = false; // --wind-h, --wind-v or --airspeed seen
     int worksheet = 0;             // tasks of a worksheet; 0: none
     std::optional<std::uint64_t> seed;
@@ -51,7 +54,8 @@ struct RenderOptions
 
 std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QString &error);
 
-// --airspeed within the range of the options' polar; else false with a German line.
+// --airspeed and each state's airspeed within the range of the options' polar, the held
+// state's within its own; else false with a German line.
 bool airspeedInRange(const RenderOptions &options, QString &error);
 QString renderUsage();
 

@@ -28,13 +28,23 @@ int runRenderTool(int argc, char *argv[])
             options->help ? renderUsage() : QStringLiteral("azodo-render " AZODO_VERSION "\n");
         return writeOutput(kTool, QStringLiteral("-"), text.toUtf8());
     }
-    if (options->wing) {
+    if (options->wing || options->compareWing) {
         QString error;
-        const std::optional<Wing> wing = loadChosenWing(*options->wing, kTool, error);
-        if (wing) {
-            options->polar = *wing;
+        std::optional<Wing> wing = options->polar;
+        if (options->wing) {
+            wing = loadChosenWing(*options->wing, kTool, error);
         }
-        if (!wing || !airspeedInRange(*options, error)) {
+        std::optional<Wing> held = wing;
+        if (wing && options->compareWing) {
+            held = loadChosenWing(*options->compareWing, kTool, error);
+        }
+        if (!wing || !held) {
+            printToolError(kTool, error);
+            return 2;
+        }
+        options->polar = *wing;
+        options->comparePolar = *held;
+        if (!airspeedInRange(*options, error)) {
             printToolError(kTool, error);
             return 2;
         }

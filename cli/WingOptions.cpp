@@ -6,12 +6,16 @@
 #include <QFile>
 
 bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &choice,
-                    QString &error)
+                    QString &error, const QString &prefix)
 {
     const QString &arg = args[i];
-    if (arg != QLatin1String("--polar") && arg != QLatin1String("--speeds") &&
-        arg != QLatin1String("--mass") && arg != QLatin1String("--ref-mass") &&
-        arg != QLatin1String("--name")) {
+    if (!arg.startsWith(prefix)) {
+        return false;
+    }
+    const QString name = QStringLiteral("--") + arg.mid(prefix.size());
+    if (name != QLatin1String("--polar") && name != QLatin1String("--speeds") &&
+        name != QLatin1String("--mass") && name != QLatin1String("--ref-mass") &&
+        name != QLatin1String("--name")) {
         return false;
     }
     if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
@@ -22,17 +26,17 @@ bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &
     if (!choice) {
         choice = WingChoice{};
     }
-    if (arg == QLatin1String("--polar")) {
+    if (name == QLatin1String("--polar")) {
         choice->path = QFile::encodeName(value).toStdString();
-    } else if (arg == QLatin1String("--name")) {
+    } else if (name == QLatin1String("--name")) {
         choice->name = value.toStdString();
-    } else if (arg == QLatin1String("--speeds")) {
+    } else if (name == QLatin1String("--speeds")) {
         const QStringList parts = value.split(QLatin1Char(':'));
         if (parts.size() != 3) {
             // "24,5:37:52" splits into three parts too; only a comma that is no decimal
             // point stays here.
-            error = QStringLiteral("--speeds: MIN:TRIMM:MAX in km/h erwartet, nicht '%1'")
-                        .arg(shortened(value));
+            error = QStringLiteral("%1: MIN:TRIMM:MAX in km/h erwartet, nicht '%2'")
+                        .arg(arg, shortened(value));
             return true;
         }
         double v[3] = {0, 0, 0};
@@ -41,8 +45,8 @@ bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &
                 return true;
             }
             if (v[k] < 10 || v[k] > 120) {
-                error = QStringLiteral("--speeds: „%1“ km/h liegt nicht zwischen 10 und 120 km/h")
-                            .arg(shortened(parts[k]));
+                error = QStringLiteral("%1: „%2“ km/h liegt nicht zwischen 10 und 120 km/h")
+                            .arg(arg, shortened(parts[k]));
                 return true;
             }
         }
@@ -59,16 +63,17 @@ bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &
                         .arg(arg, shortened(value));
             return true;
         }
-        (arg == QLatin1String("--mass") ? choice->massKg : choice->refMassKg) = kg;
+        (name == QLatin1String("--mass") ? choice->massKg : choice->refMassKg) = kg;
     }
     return true;
 }
 
-bool checkWingChoice(const std::optional<WingChoice> &choice, QString &error)
+bool checkWingChoice(const std::optional<WingChoice> &choice, QString &error, const QString &prefix)
 {
     if (choice && choice->path.empty()) {
-        error = QStringLiteral("--speeds, --mass, --ref-mass und --name gelten nur zusammen "
-                               "mit --polar");
+        error = QStringLiteral("%1speeds, %1mass, %1ref-mass und %1name gelten nur zusammen "
+                               "mit %1polar")
+                    .arg(prefix);
         return false;
     }
     return true;

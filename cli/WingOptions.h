@@ -11,12 +11,14 @@
 // Nothing of them is remembered between runs.
 
 // If args[i] is one of them, takes it and its value (moving i on), and returns true;
-// error is set when its value is bad or missing.
+// error is set when its value is bad or missing. Another prefix than "--" names another
+// wing's options: "--compare-" gives --compare-polar, --compare-speeds and so on.
 bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &choice,
-                    QString &error);
+                    QString &error, const QString &prefix = QStringLiteral("--"));
 
 // The options without --polar are an error: they would silently change nothing.
-bool checkWingChoice(const std::optional<WingChoice> &choice, QString &error);
+bool checkWingChoice(const std::optional<WingChoice> &choice, QString &error,
+                     const QString &prefix = QStringLiteral("--"));
 
 // Loads the chosen wing. Nothing, with one German line naming the file (and the line
 // where there is one) in error, if it fails. The wing's notes ("Hinweis: ...") go to

@@ -164,6 +164,7 @@ private slots:
     void renderVectorFiles();
     void kneeboardCard();
     void cardKeepsMassAndPagesForALongName();
+    void renderHoldsAComparison();
     void renderNeverReplacesWhatIsNotAFile();
     void worksheetAnswersAreTheCards_data();
     void worksheetAnswersAreTheCards();
@@ -625,6 +626,39 @@ void TestCli::cardKeepsMassAndPagesForALongName()
                      qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(paper), m.captured(0))));
         }
     }
+}
+
+void TestCli::renderHoldsAComparison()
+{
+    // School wing against performance wing at 20 km/h headwind, the slide an instructor
+    // asks for: both named in the legend, on every page of a lecture.
+    QTemporaryDir dir;
+    const QString school = dir.filePath(QStringLiteral("Schulschirm.plr"));
+    const QString fast = dir.filePath(QStringLiteral("Leistung.plr"));
+    for (const auto &[path, line] :
+         {std::pair{school, QByteArray("90,0,24,-1.7,37,-1.1,54,-2.1\n")},
+          std::pair{fast, QByteArray("100,0,25,-1.4,39,-1.0,58,-2.0\n")}}) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(line);
+    }
+    const QString svg = dir.filePath(QStringLiteral("vergleich.svg"));
+    Run r = run(QStringLiteral("azodo-render"),
+                {"--polar", fast, "--wind-h", "-20", "--compare", "-20,0", "--compare-polar",
+                 school, "--compare-mass", "85", "-o", svg});
+    QCOMPARE(r.code, 0);
+    QFile f(svg);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString drawing = QString::fromUtf8(f.readAll());
+    // The held wing at its own mass, lighter and slower: its best glide differs.
+    QVERIFY(drawing.contains(QStringLiteral("Schulschirm, 85 kg · ")));
+    QVERIFY(drawing.contains(QStringLiteral("Leistung, 100 kg · ")));
+    const QString pdf = dir.filePath(QStringLiteral("vortrag.pdf"));
+    r = run(QStringLiteral("azodo-render"), {"--state", "-20,0", "--state", "0,-10", "--state",
+                                             "10,5,30", "--compare", "-20,0", "-o", pdf});
+    QCOMPARE(r.code, 0);
+    const QString text = tool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QCOMPARE(text.count(QStringLiteral("Eingebaute Polare")), 6); // grey and live, three pages
 }
 
 void TestCli::renderNeverReplacesWhatIsNotAFile()
@@ -1115,6 +1149,24 @@ void TestCli::wingReachesTheTools_data()
             << QStringLiteral("azodo-render") << args << 2
             << QStringLiteral("azodo-render: --worksheet legt Größe und Inhalt");
     }
+    // A held state in grey, with its own wing or the picture's.
+    row("comparison on a worksheet", "azodo-render",
+        {"--worksheet", "2", "--compare", "0,0", "-o", "x.pdf"}, 2,
+        "azodo-render: --worksheet zeichnet keinen Vergleich");
+    row("a held wing without a held state", "azodo-render", {"--compare-polar", "WING", "-o", "-"},
+        2, "azodo-render: --compare-polar und seine Optionen gelten nur zusammen mit --compare");
+    row("held wing options without its polar", "azodo-render",
+        {"--compare", "0,0", "--compare-mass", "95", "-o", "-"}, 2,
+        "azodo-render: --compare-speeds, --compare-mass, --compare-ref-mass und --compare-name "
+        "gelten nur zusammen mit --compare-polar");
+    row("held airspeed beyond the held wing", "azodo-render",
+        {"--compare", "0,0,20", "--compare-polar", "WING", "-o", "-"}, 2,
+        "azodo-render: --compare: Fahrt von 24.0 bis 54.0 erwartet, nicht '0,0,20'");
+    row("comma in --compare", "azodo-render", {"--compare", "0,0,32,5", "-o", "-"}, 2,
+        "azodo-render: --compare: Dezimalpunkt statt Komma: „32,5“");
+    row("comma in --compare-mass", "azodo-render",
+        {"--compare", "0,0", "--compare-polar", "WING", "--compare-mass", "9,5", "-o", "-"}, 2,
+        "azodo-render: --compare-mass: Dezimalpunkt statt Komma: „9,5“");
     // Doubtful speeds load with a note; sound ones without.
     row("the test table loads without a note", "azodo-table",
         {"--polar", "TABLE", "--speeds", "25:35:50", "--wind-h", "0:0:1", "--wind-v", "0:0:1"}, 0,

@@ -1,4 +1,5 @@
 // The window driven with real mouse, key and wheel events, offscreen.
+#include "Format.h"
 #include "Look.h"
 #include "Screen.h"
 #include "WingDialog.h"
@@ -653,8 +654,57 @@ void TestInteraction::comparisonStaysUnderRedraws()
     QCOMPARE(form->lblInfo->caption(), plain.lblInfo->caption());
     form->Repaint();
     QCOMPARE(greyLines(), 35);
+
+    // Another wing: the held state keeps its own polar, and the legend names both. An
+    // exercise belongs to the polar it was set with and ends.
+    const auto printed = [this](int color) {
+        QStringList texts;
+        for (const DrawOp &op : form->picPolare->operations()) {
+            if (op.kind == DrawOp::Print && op.color == color) {
+                texts.append(op.text);
+            }
+        }
+        return texts;
+    };
+    QCOMPARE(printed(Look::kComparisonGrey),
+             QStringList{QStringLiteral("Eingebaute Polare · 33,5 km/h · GZ 7,9")});
+    form->newExercise();
+    QVERIFY(form->exerciseRunning());
+    std::string error;
+    PolarData data;
+    const double v[] = {24, 37, 54};
+    const double w[] = {-1.7, -1.1, -2.1};
+    QVERIFY(fitQuadratic(v, w, 3, data.a, data.b, data.c));
+    data.threePoint = true;
+    data.refMassKg = 90;
+    data.v1 = 24;
+    data.v2 = 37;
+    data.v3 = 54;
+    WingChoice choice;
+    choice.path = "Schulschirm.plr";
+    choice.massKg = 95;
+    const std::optional<Wing> wing = makeWing(data, choice, error);
+    QVERIFY2(wing, error.c_str());
+    form->setWing(&*wing);
+    QVERIFY(!form->exerciseRunning());
+    QVERIFY(form->hasComparison());
+    QCOMPARE(greyLines(), 35);
+    QCOMPARE(form->picPolare->operations().front().x1, 180.0);
+    QCOMPARE(printed(Look::kComparisonGrey).size(), 1);
+    QVERIFY(printed(Look::kComparisonGrey).first().startsWith(QStringLiteral("Eingebaute Polare")));
+    const QString live = QStringLiteral("Schulschirm, 95 kg · %1 km/h · ")
+                             .arg(FormatFixed(form->decl.Airspeed, 1, QLocale()));
+    QVERIFY2(printed(Look::kBlack)
+                 .contains(QStringLiteral("%1GZ %2").arg(
+                     live,
+                     FormatFixed(std::fabs(form->decl.GroundSpeedH / 3.6 / form->decl.GroundSpeedV),
+                                 1, QLocale()))),
+             qPrintable(printed(Look::kBlack).join(QLatin1Char('|'))));
+    form->setWing(nullptr);
+    QCOMPARE(greyLines(), 35);
     form->clearComparison();
     QCOMPARE(greyLines(), 0);
+    QVERIFY(printed(Look::kComparisonGrey).isEmpty());
 }
 
 void TestInteraction::wingDialogShowsItsNotesBeforeLoading()
