@@ -22,5 +22,6 @@ int main(int argc, char *argv[])
         form.setExerciseSeed(*options.seed);
     }
     form.show();
+    reportStoredWing(&form, options);
     return QApplication::exec();
 }

@@ -1,11 +1,14 @@
 #include "WindowStart.h"
 
+#include "RememberedWing.h"
 #include "SafeOutput.h"
 #include "ToolStart.h"
 #include "WingOptions.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
@@ -52,6 +55,9 @@ int printAndExit(const char *text)
 std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &options)
 {
     guardStandardDescriptors();
+    // The remembered wing lives under these names in the user's configuration folder.
+    QCoreApplication::setOrganizationName(QStringLiteral("azodo"));
+    QCoreApplication::setApplicationName(QStringLiteral("azodo"));
     // A name that is not valid text would be read as another file than the one given.
     QStringList args;
     if (!decodeArguments(argc, argv, "azodo", args)) {
@@ -100,8 +106,25 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &op
             return printErrorAndExit(QString::fromStdString(error));
         }
         printWingNotes(*options.wing, "azodo");
+    } else {
+        options.wing = rememberedWing(options.storedWingError);
     }
     return std::nullopt;
+}
+
+void reportStoredWing(QWidget *window, const WindowOptions &options)
+{
+    if (options.storedWingError.isEmpty()) {
+        return;
+    }
+    const QString text =
+        QStringLiteral("Die gespeicherte Polare gilt nicht mehr und ist vergessen; "
+                       "das Programm zeigt die eingebaute Polare.\n%1")
+            .arg(options.storedWingError);
+    // Over the window once it shows, not before it.
+    QTimer::singleShot(0, window, [window, text] {
+        QMessageBox::warning(window, QStringLiteral("Polare laden"), text);
+    });
 }
 
 WindowStart::WindowStart()
@@ -125,6 +148,5 @@ void WindowStart::started()
     // The diagram and its bars read left to right in every language; Qt's -reverse
     // would turn the wind bars round.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-    QApplication::setApplicationName(QStringLiteral("azodo"));
     QApplication::setApplicationVersion(QStringLiteral(AZODO_VERSION));
 }

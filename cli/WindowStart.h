@@ -2,6 +2,9 @@
 
 #include "Wing.h"
 
+class QWidget;
+
+#include <QString>
 #include <cstdint>
 #include <optional>
 
@@ -9,15 +12,21 @@
 
 struct WindowOptions
 {
-    std::optional<Wing> wing;          // --polar and its companions
+    std::optional<Wing> wing;          // --polar and its companions, or the remembered wing
     std::optional<std::uint64_t> seed; // --seed: the exercises' winds repeat
+    QString storedWingError;           // why the remembered wing was dropped; empty: it wasn't
 };
 
 // Call first: guards the standard descriptors, answers --help and --version without any
 // window, loads the wing that --polar names (with --speeds, --mass, --ref-mass, --name)
-// and takes --seed N. Returns the exit code when the program is done (2 after one German
-// line for a bad polar or seed), nothing when the window is to open.
+// for this start only, else the wing remembered from an earlier run, and takes --seed N.
+// Returns the exit code when the program is done (2 after one German line for a bad polar
+// or seed), nothing when the window is to open.
 std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &options);
+
+// Once the window is up: a remembered wing that no longer passed its checks is one
+// message box over it; the window goes on with the built-in polar.
+void reportStoredWing(QWidget *window, const WindowOptions &options);
 
 // Lives across the making of the QApplication: Qt's abort for a missing display becomes
 // one German line, and what Qt says while it starts is held back until the start has

@@ -1,6 +1,7 @@
 // The window driven with real mouse, key and wheel events, offscreen.
 #include "Format.h"
 #include "Look.h"
+#include "RememberedWing.h"
 #include "Screen.h"
 #include "WingDialog.h"
 #include "frmStart.h"
@@ -13,6 +14,7 @@
 #include <QClipboard>
 #include <QDoubleSpinBox>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -93,6 +95,7 @@ private slots:
     void exerciseWindsRepeatBySeed();
     void comparisonStaysUnderRedraws();
     void wingDialogShowsItsNotesBeforeLoading();
+    void wingIsRememberedAcrossStarts();
 
 private:
     frmStart *form = nullptr;
@@ -142,6 +145,8 @@ void TestInteraction::cleanup()
 {
     delete form;
     form = nullptr;
+    // No stored wing may reach another test.
+    QSettings().clear();
     Screen::setMousePointer(Screen::kPointerDefault);
 }
 
@@ -754,6 +759,50 @@ void TestInteraction::wingDialogShowsItsNotesBeforeLoading()
     dialog.accept();
     QVERIFY(!seen.isEmpty());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TestInteraction::wingIsRememberedAcrossStarts()
+{
+    // The wing as read and chosen is kept, not the file: it comes back whole without it.
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("Messung.csv")).toStdString();
+    std::string error;
+    const std::optional<PolarData> data = parsePolarText(
+        path, "airspeed_kmh,sink_ms\n* gemessen\n25,-1.5\n35,-1.1\n50,-1.9\n", error);
+    QVERIFY2(data, error.c_str());
+    WingChoice choice;
+    choice.path = path;
+    choice.minSpeed = 25;
+    choice.trimSpeed = 35;
+    choice.maxSpeed = 50;
+    choice.massKg = 100;
+    choice.refMassKg = 90;
+    const std::optional<Wing> wing = makeWing(*data, choice, error);
+    QVERIFY2(wing, error.c_str());
+    rememberWing(*wing);
+    QString why;
+    std::optional<Wing> again = rememberedWing(why);
+    QVERIFY2(again && why.isEmpty(), qPrintable(why));
+    QCOMPARE(again->name, std::string("Messung"));
+    QCOMPARE(again->massKg, 100.0);
+    QCOMPARE(again->minSpeed, wing->minSpeed);
+    QCOMPARE(again->maxSpeed, wing->maxSpeed);
+    QCOMPARE(again->sink(33.0f), wing->sink(33.0f));
+
+    // The built-in polar forgets it; nothing stored is no error.
+    rememberWing(Wing());
+    QVERIFY(!rememberedWing(why) && why.isEmpty());
+
+    // Settings edited into a wing that fails its checks: one reason, and forgotten.
+    rememberWing(*wing);
+    QSettings().setValue(QStringLiteral("wing/max"), 90);
+    QVERIFY(!rememberedWing(why));
+    QVERIFY2(why.contains(QStringLiteral("das Diagramm zeigt 10 bis 60 km/h")), qPrintable(why));
+    QVERIFY(!rememberedWing(why) && why.isEmpty());
+    rememberWing(*wing);
+    QSettings().setValue(QStringLiteral("wing/polar"), QStringLiteral("Unsinn"));
+    QVERIFY(!rememberedWing(why) && !why.isEmpty());
+    QVERIFY(!QSettings().contains(QStringLiteral("wing/polar")));
 }
 
 QTEST_MAIN(TestInteraction)

@@ -1,6 +1,7 @@
 // Copying and saving the diagram from the window: Ctrl+C, Ctrl+S and the diagram's
 // context menu.
 #include "DiagramFile.h"
+#include "RememberedWing.h"
 #include "SafeOutput.h"
 #include "frmStart.h"
 
@@ -75,6 +76,7 @@ void frmStart::picPolare_ContextMenu(const QPoint &at)
         loadWingFromFile();
     } else if (chosen == builtIn) {
         setWing(nullptr);
+        forgetWing();
     } else if (chosen == exercise) {
         newExercise();
     } else if (chosen == solve) {

@@ -1,6 +1,7 @@
 // A pilot's own wing in the window: loaded from a file through the diagram's context
 // menu or from the command line, shown in the title, set aside while the tour teaches
 // with a polar of its own.
+#include "RememberedWing.h"
 #include "SpeedToFlyGrid.h"
 #include "WingDialog.h"
 #include "frmStart.h"
@@ -55,11 +56,12 @@ void frmStart::applyWing()
 void frmStart::loadWingFromFile()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, kLoadTitle, QString(),
+        this, kLoadTitle, lastPolarFolder(),
         QStringLiteral("Polaren (*.plr *.csv *.txt);;Alle Dateien (*)"));
     if (path.isEmpty()) {
         return;
     }
+    rememberPolarFolder(QFileInfo(path).absolutePath());
     const std::string file = QFile::encodeName(path).toStdString();
     std::string error;
     const std::optional<PolarData> data = readPolarFile(file, error);
@@ -78,4 +80,6 @@ void frmStart::loadWingFromFile()
         return;
     }
     setWing(&*wing);
+    // The next start shows this wing.
+    rememberWing(*wing);
 }

@@ -14,6 +14,8 @@ PIC_W=1468
 PIC_H=770
 # Everything a test writes stays in its own folder, whoever else uses /tmp.
 WORK=$(mktemp -d)
+# A configuration folder of its own: no wing remembered from a user or another test.
+export XDG_CONFIG_HOME="$WORK/config"
 SHOT="$WORK/shot.png"
 APP_PID=""
 

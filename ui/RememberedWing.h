@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Wing.h"
+
+#include <QString>
+#include <optional>
+
+// The wing the window shows at its next start, kept with QSettings in the user's
+// configuration folder: the polar as it was read (not only the file's path, so that
+// moving the file loses nothing), the speeds, the masses and the name. Only the window
+// uses it; the command-line tools never look at it.
+
+// Keeps the wing for the next start; a built-in polar forgets the stored one.
+void rememberWing(const Wing &wing);
+void forgetWing();
+
+// The stored wing, made again through every check of a wing; nothing if none is stored.
+// Stored data that no longer passes (an edited or corrupt settings file) gives nothing
+// with a German reason in error, and the stored wing is forgotten.
+std::optional<Wing> rememberedWing(QString &error);
+
+// The folder the polar file dialog opened last; empty at first.
+QString lastPolarFolder();
+void rememberPolarFolder(const QString &folder);
