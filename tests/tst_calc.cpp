@@ -255,24 +255,41 @@ void TestCalc::fitOfANoisyTable()
 
 void TestCalc::massScalesSpeedsNotTheGlideRatio()
 {
-    std::string error;
-    WingChoice light{writeFile("m.plr", kLine), {}, {}, {}, {}, {}, {}};
-    const std::optional<Wing> ref = loadWing(light, error);
-    QVERIFY2(ref, error.c_str());
-    WingChoice heavy = light;
-    heavy.massKg = 110.0;
-    const std::optional<Wing> wing = loadWing(heavy, error);
-    QVERIFY2(wing, error.c_str());
-    const double k = std::sqrt(110.0 / 90.0);
-    QVERIFY(std::fabs(wing->minSpeed - 24 * k) < 1e-4);
-    QVERIFY(std::fabs(wing->trimSpeed - 37 * k) < 1e-4);
-    QVERIFY(std::fabs(wing->maxSpeed - 54 * k) < 1e-4);
-    QCOMPARE(wing->massKg, 110.0);
-    // Each point of the polar moves out along its ray from the origin: same glide ratio.
-    for (float v = 24; v <= 54; v += 3) {
-        const float heavyV = static_cast<float>(v * k);
-        QVERIFY(std::fabs(wing->sink(heavyV) - k * ref->sink(v)) < 1e-4);
-        QVERIFY(std::fabs(heavyV / wing->sink(heavyV) - v / ref->sink(v)) < 1e-3);
+    // The three-point line names its reference mass; a table gets it with --ref-mass.
+    // Either way, heavier, the same polar runs faster and sinks faster by the same factor.
+    const struct
+    {
+        std::string content;
+        float lo, trim, hi;
+        bool table;
+    } sources[] = {{kLine, 24, 37, 54, false},
+                   {"airspeed_kmh,sink_ms\n25,-1.5\n35,-1.1\n50,-1.9\n", 25, 35, 50, true}};
+    for (const auto &src : sources) {
+        std::string error;
+        WingChoice light{writeFile("m.plr", src.content), {}, {}, {}, {}, {}, {}};
+        if (src.table) {
+            light.minSpeed = src.lo;
+            light.trimSpeed = src.trim;
+            light.maxSpeed = src.hi;
+            light.refMassKg = 90.0;
+        }
+        const std::optional<Wing> ref = loadWing(light, error);
+        QVERIFY2(ref, error.c_str());
+        WingChoice heavy = light;
+        heavy.massKg = 110.0;
+        const std::optional<Wing> wing = loadWing(heavy, error);
+        QVERIFY2(wing, error.c_str());
+        const double k = std::sqrt(110.0 / 90.0);
+        QVERIFY(std::fabs(wing->minSpeed - src.lo * k) < 1e-4);
+        QVERIFY(std::fabs(wing->trimSpeed - src.trim * k) < 1e-4);
+        QVERIFY(std::fabs(wing->maxSpeed - src.hi * k) < 1e-4);
+        QCOMPARE(wing->massKg, 110.0);
+        // Each point of the polar moves out along its ray from the origin: same glide ratio.
+        for (float v = src.lo; v <= src.hi; v += 3) {
+            const float heavyV = static_cast<float>(v * k);
+            QVERIFY(std::fabs(wing->sink(heavyV) - k * ref->sink(v)) < 1e-4);
+            QVERIFY(std::fabs(heavyV / wing->sink(heavyV) - v / ref->sink(v)) < 1e-3);
+        }
     }
 }
 

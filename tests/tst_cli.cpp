@@ -165,6 +165,7 @@ private slots:
     void kneeboardCard();
     void cardKeepsMassAndPagesForALongName();
     void renderHoldsAComparison();
+    void wingCsvAgainstAnIndependentWalk();
     void renderNeverReplacesWhatIsNotAFile();
     void worksheetAnswersAreTheCards_data();
     void worksheetAnswersAreTheCards();
@@ -661,6 +662,70 @@ void TestCli::renderHoldsAComparison()
     QCOMPARE(text.count(QStringLiteral("Eingebaute Polare")), 6); // grey and live, three pages
 }
 
+void TestCli::wingCsvAgainstAnIndependentWalk()
+{
+    // The README's wing at 95 kg: its parabola through the three points by Lagrange, the
+    // mass applied by hand, and every airspeed of the 0.5 grid from MAX down tried for the
+    // flattest path. The card's columns must say the same.
+    QTemporaryDir dir;
+    const QString polar = dir.filePath(QStringLiteral("w.plr"));
+    {
+        QFile f(polar);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("90,0,24,-1.7,37,-1.1,54,-2.1\n");
+    }
+    const double k = std::sqrt(95.0 / 90.0);
+    const auto at90 = [](double v) {
+        const double x[] = {24, 37, 54}, y[] = {-1.7, -1.1, -2.1};
+        double w = 0;
+        for (int i = 0; i < 3; ++i) {
+            double term = y[i];
+            for (int j = 0; j < 3; ++j) {
+                term *= j == i ? 1.0 : (v - x[j]) / (x[i] - x[j]);
+            }
+            w += term;
+        }
+        return w;
+    };
+    const auto sink = [&](double v) { return k * at90(v / k); };
+    const double lo = 24 * k, trim = 37 * k, hi = 54 * k;
+    const Run r = run(QStringLiteral("azodo-table"),
+                      {"--csv", "--polar", polar, "--mass", "95", "--wind-h", "-30:20:10",
+                       "--wind-v", "-15:5:10"});
+    QCOMPARE(r.code, 0);
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + 6 * 3);
+    int glides = 0;
+    for (const QString &line : lines.mid(1)) {
+        const QStringList f = line.split(QLatin1Char(','));
+        const double windH = f[0].toDouble(), windV = f[1].toDouble();
+        const auto angle = [&](double v) {
+            return std::atan2(sink(v) + windV, (v + windH) / 3.6);
+        };
+        double best = hi;
+        for (double v = hi; v >= lo - 1e-9; v -= 0.5) {
+            best = angle(v) > angle(best) + 1e-12 ? v : best;
+        }
+        const double gsH = best + windH, gsV = sink(best) + windV;
+        if (!(gsH > 0 && gsV < 0)) {
+            continue; // the walk and the flattest path part ways only where nothing glides
+        }
+        QVERIFY2(std::fabs(f[2].toDouble() - best) < 0.051, qPrintable(line));
+        QVERIFY2(std::fabs(f[3].toDouble() - gsH / 3.6 / std::fabs(gsV)) < 1e-3 * f[3].toDouble(),
+                 qPrintable(line));
+        const int brake = best <= trim ? static_cast<int>(std::lround((trim - best) / (trim - lo) * 100))
+                                       : 0;
+        const int accelerator =
+            best > trim ? static_cast<int>(std::lround((best - trim) / (hi - trim) * 100)) : 0;
+        QCOMPARE(f[4].toInt(), brake);
+        QCOMPARE(f[5].toInt(), accelerator);
+        QVERIFY2(std::fabs(f[6].toDouble() - gsH) < 0.051, qPrintable(line));
+        QVERIFY2(std::fabs(f[7].toDouble() - gsV) < 0.0006, qPrintable(line));
+        ++glides;
+    }
+    QVERIFY(glides >= 12);
+}
+
 void TestCli::renderNeverReplacesWhatIsNotAFile()
 {
     QTemporaryDir dir;
@@ -764,6 +829,18 @@ void TestCli::worksheetAnswersAreTheCards()
                 0.0051);
     }
     QCOMPARE(solved, tasks);
+    // The task pages give nothing of it away: no answer line, no airspeed vector or
+    // read-out, no ground-speed vector's label; the solution pages have them all.
+    const QStringList pageTexts = text.split(QLatin1Char('\f'));
+    QVERIFY(pageTexts.size() >= pages);
+    static const QRegularExpression answers(
+        QStringLiteral("Fahrt [\\d,]+ km/h|Gleitzahl über Grund [\\d,]|v-Air|Gleitzahl in Luft|"
+                       "Lösungen|Flugrichtung|Gleitwinkel"));
+    for (int page = 0; page < pages; ++page) {
+        const bool taskPage = page < pages / 2;
+        QVERIFY2(pageTexts[page].contains(answers) != taskPage,
+                 qPrintable(QStringLiteral("page %1").arg(page + 1)));
+    }
     // The same seed gives the same file, but for the date Qt's writer stamps.
     const QString again = dir.filePath(QStringLiteral("nochmal.pdf"));
     QStringList secondArgs = args;

@@ -553,9 +553,23 @@ void TestInteraction::exerciseScoresTheLearner()
     QCOMPARE(solution->style, static_cast<int>(PictureBox::kStyleDash));
     QVERIFY(std::fabs(solution->x2 - 10.0 * (best + windH)) < 1e-3);
     QVERIFY(std::fabs(solution->y2 - 100.0 * (Polar(kBuiltIn, best) + windV)) < 1e-3);
-    // The next exercise counts on, and the average takes both.
+    // The next exercise counts on, and the average takes both: the second answered at
+    // trim, where it starts.
     QTest::keyClick(form, Qt::Key_F5);
     QVERIFY(form->lblInfo->caption().startsWith(QStringLiteral("Übung 2:")));
+    const float windH2 = form->decl.WindH;
+    const float windV2 = form->decl.WindV;
+    const float best2 = bruteForceBestGlide(windH2, windV2);
+    QTest::keyClick(form, Qt::Key_Return);
+    const double gsH2 = 38.0 + windH2, gsV2 = Polar(kBuiltIn, 38.0f) + windV2;
+    const double best2Ratio = (best2 + windH2) / 3.6 / (Polar(kBuiltIn, best2) + windV2);
+    const int achieved2 =
+        gsH2 > 0 && gsV2 < 0 ? static_cast<int>(std::lround(gsH2 / 3.6 / gsV2 / best2Ratio * 100))
+                             : 0;
+    const QString second = form->lblInfo->caption();
+    QCOMPARE(numberAfter(second, QStringLiteral("erreicht ")), static_cast<double>(achieved2));
+    QCOMPARE(numberAfter(second, QStringLiteral("Schnitt ")),
+             static_cast<double>(std::lround((achieved + achieved2) / 2.0)));
 }
 
 void TestInteraction::exerciseLineFitsA1024By768Screen()

@@ -2,6 +2,7 @@
 // after every one. AZODO_SOAK_SEED repeats a run; AZODO_SOAK_ACTIONS changes its length.
 #include "Format.h"
 #include "TourController.h"
+#include "Look.h"
 #include "frmStart.h"
 #include "modCalc.h"
 
@@ -90,7 +91,7 @@ private:
         m_penBefore = {form.picPolare->DrawWidth(), form.picPolare->ForeColor(),
                        form.picPolare->DrawStyle()};
         QScrollBar *bar = pick(2) ? form.HScroll1 : form.VScroll1;
-        switch (pick(12)) {
+        switch (pick(15)) {
         case 0:
         case 1:
             dragThumb(bar);
@@ -144,6 +145,21 @@ private:
         case 11:
             QTest::mouseClick(form.cmdWeiter, Qt::LeftButton);
             break;
+        case 12: { // an exercise: a new wind, solve it, or leave it
+            const Qt::Key keys[] = {Qt::Key_F5, Qt::Key_Return, Qt::Key_Escape};
+            QTest::keyClick(&form, keys[pick(3)]);
+            break;
+        }
+        case 13: // a comparison held or cleared, as the context menu offers it
+            if (!tour.running()) {
+                pick(2) ? form.holdComparison() : form.clearComparison();
+            }
+            break;
+        case 14: // another wing, or back to the built-in polar
+            if (!tour.running()) {
+                form.setWing(pick(2) ? &m_wing : nullptr);
+            }
+            break;
         }
     }
 
@@ -170,8 +186,22 @@ private:
                          .arg(form.HScroll1->value())
                          .arg(form.VScroll1->value()));
             }
-            if (!(d.Airspeed >= 18.0f && d.Airspeed <= 50.0f)) {
+            const Wing &w = form.polar();
+            if (!(d.Airspeed >= w.minSpeed && d.Airspeed <= w.maxSpeed)) {
                 fail(QStringLiteral("airspeed %1").arg(d.Airspeed));
+            }
+            if (form.exerciseSolved() && !form.lblInfo->caption().contains(QStringLiteral("Schnitt"))) {
+                fail(QStringLiteral("a solved exercise without its score"));
+            }
+            // A held comparison is drawn whole, with its two legend lines.
+            int grey = 0;
+            for (const DrawOp &op : form.picPolare->operations()) {
+                grey += op.color == Look::kComparisonGrey;
+            }
+            if (form.hasComparison() != (grey >= 32 + 3 + 1)) {
+                fail(QStringLiteral("comparison held %1, %2 grey operations")
+                         .arg(form.hasComparison())
+                         .arg(grey));
             }
             if (form.lblWind->caption() != Format(d.WindH, QStringLiteral("0")) + " km/h" ||
                 form.lblAufwind->caption() != Format(d.WindV, QStringLiteral("0.0")) + " m/s") {
@@ -215,6 +245,26 @@ private:
         int color;
         int style;
     };
+
+    // A pilot's wing to switch to: slower at one end and faster at the other.
+    static Wing testWing()
+    {
+        PolarData data;
+        const double v[] = {24, 37, 54};
+        const double w[] = {-1.7, -1.1, -2.1};
+        fitQuadratic(v, w, 3, data.a, data.b, data.c);
+        data.threePoint = true;
+        data.refMassKg = 90;
+        data.v1 = 24;
+        data.v2 = 37;
+        data.v3 = 54;
+        WingChoice choice;
+        choice.path = "Schulschirm.plr";
+        choice.massKg = 95;
+        std::string error;
+        return makeWing(data, choice, error).value_or(Wing());
+    }
+    const Wing m_wing = testWing();
 
     quint32 m_seed;
     int m_actions;
