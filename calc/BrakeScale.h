@@ -34,7 +34,7 @@ struct Rgb
     int red = 0, green = 0, blue = 0;
 };
 
-// Colour of the scale's box from v - 1 to v km/h (v whole, 20..50): red towards green
+// Colour of the scale's box from position v - 1 to v (v whole, 20..50): red towards green
 // over the brakes, blue towards yellow over the accelerator.
 Rgb boxColor(int v);
 

@@ -81,5 +81,5 @@ std::optional<PolarData> parsePolarText(const std::string &path, std::string tex
                                         std::string &error);
 
 // The wing from polar data already read (the window's dialog offers the file's values
-// first); file names the file in errors.
+// first); errors name the file of choice.path.
 std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, std::string &error);

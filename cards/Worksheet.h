@@ -14,5 +14,6 @@ struct Wing;
 // The task's wind in words: "15 km/h Gegenwind, 1,2 m/s Abwind".
 QString windInWords(int windH, int windVTenths);
 
-// The PDF's bytes; needs a QGuiApplication. Empty if it cannot be made.
+// The PDF's bytes; needs a QApplication (its diagrams are drawn through a picture box).
+// Empty if it cannot be made.
 QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed);

@@ -88,5 +88,5 @@ QString overGroundRatioText(float groundSpeedH, float groundSpeedV,
 QString glideRatioReadout(const Wing &wing, float airspeed, float groundSpeedH, float groundSpeedV,
                           const QLocale &locale = QLocale());
 
-// Colour of the brake-scale box that ends at airspeed v (km/h, whole, 19..50).
+// Colour of the brake-scale box that ends at scale position v (whole, 19..50).
 int brakeScaleColor(int v);

@@ -41,7 +41,8 @@ ExportFormat exportFormatFor(const QString &path);
 int readoutStripHeight(double scale = 1.0);
 
 // Paints strip and diagram into painter, in a space of size.width() by
-// size.height() + readoutStripHeight(), from its origin. Needs a QGuiApplication.
+// size.height() + readoutStripHeight(), from its origin. Needs a QApplication (the
+// drawing goes through a picture box, a widget).
 void paintDiagram(QPainter &painter, QSize size, const DiagramState &state,
                   const QLocale &locale = QLocale());
 

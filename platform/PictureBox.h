@@ -73,7 +73,6 @@ public:
     float CurrentY() const { return m_currentY; }
     void setCurrentX(float x) { m_currentX = x; }
     void setCurrentY(float y) { m_currentY = y; }
-    int BackColor() const { return m_backColor; }
     void setBackColor(int color);
     // The drawing font (size in points, turned into pixels for the screen's dpi).
     void setDrawFont(const QFont &font);
@@ -101,7 +100,6 @@ public:
     // operations that made the picture, so that what the box shows can be drawn again as
     // vectors (see shownOperations).
     void setPicture(const QImage &picture, std::vector<DrawOp> drawnWith = {});
-    QImage Picture() const { return m_picture; }
     // What the box shows now.
     QImage Image() const;
 
@@ -111,9 +109,6 @@ public:
     // Makes the buffer ready for drawing now: a shared background picture is copied here
     // rather than at the first drawing operation.
     void prepareDrawing() { painter(); }
-
-    // Paint the widget at once (also inside a long handler).
-    void Refresh();
 
     // Draws into another painter (a vector file, a printed page) instead of the back
     // buffer, in the same space of the box's pixel size, so that one drawing code serves

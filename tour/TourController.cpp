@@ -153,22 +153,24 @@ void TourController::start()
     frmStart &f = form();
     // The tour shows its own states: an exercise and a comparison end, and its texts
     // quote the built-in polar's numbers.
-    const bool exerciseShown = f.exerciseRunning();
+    bool changed = f.exerciseRunning() || f.hasComparison();
     f.endExercise();
-    if (f.hasComparison()) {
-        f.clearComparison(); // redraws
-    } else if (exerciseShown) {
-        f.Repaint();
-    }
+    f.clearComparison(false);
     // The tour's texts quote the built-in polar's numbers: it teaches with that one.
     const Wing builtIn;
-    f.setTourWing(&builtIn);
+    changed = f.setTourWing(&builtIn) || changed;
+    // One redraw cycle for all of it; nothing changed keeps the picture as it was.
+    if (changed) {
+        f.Repaint();
+    }
     f.txtTour->setVisible(true);
     f.cmdWeiter->setVisible(true);
     f.cmdWeiter->setText(QStringLiteral(">> Weiter"));
     // The keyboard goes with the tour: disabling the focused "Tour" below would otherwise
     // hand the focus on, possibly to "Ende", and the next Space would end the program.
     f.cmdWeiter->setFocus(Qt::OtherFocusReason);
+    // Qt paints the window at once (no redraw cycle): the panel shows before the tour's
+    // first pause.
     f.repaint();
 
     for (QWidget *w :
@@ -197,5 +199,7 @@ void TourController::end()
     }
     // The hidden ">> Weiter" gave the focus away; "Tour" takes it, never "Ende".
     f.cmdTour->setFocus(Qt::OtherFocusReason);
-    f.setTourWing(nullptr);
+    if (f.setTourWing(nullptr)) {
+        f.Repaint();
+    }
 }

@@ -56,8 +56,8 @@ public:
     // The wing the user chose: the built-in polar unless one was loaded.
     const Wing &wing() const { return m_wing; }
     // The tour teaches with a polar of its own, passed here (nullptr: back to the user's
-    // wing). The diagram is redrawn once when that changes the polar shown.
-    void setTourWing(const Wing *wing);
+    // wing). True when that changes the polar shown; the caller redraws.
+    bool setTourWing(const Wing *wing);
     // The polar the window computes and draws with now.
     const Wing &polar() const { return m_tourWing ? *m_tourWing : m_wing; }
 
@@ -77,7 +77,7 @@ public:
     // redraw, with a legend, until cleared (the tour clears it too); another wing loaded
     // meanwhile leaves it as it was made.
     void holdComparison();
-    void clearComparison();
+    void clearComparison(bool redraw = true);
     bool hasComparison() const { return m_comparison.has_value(); }
 
     // What "Ende" does after telling everyone: by default end the event loop.

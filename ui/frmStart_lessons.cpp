@@ -116,11 +116,13 @@ void frmStart::holdComparison()
     Repaint();
 }
 
-void frmStart::clearComparison()
+void frmStart::clearComparison(bool redraw)
 {
     if (!m_comparison) {
         return;
     }
     m_comparison.reset();
-    Repaint();
+    if (redraw) {
+        Repaint();
+    }
 }

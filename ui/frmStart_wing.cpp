@@ -27,7 +27,7 @@ void frmStart::setWing(const Wing *wing)
     Repaint();
 }
 
-void frmStart::setTourWing(const Wing *wing)
+bool frmStart::setTourWing(const Wing *wing)
 {
     const bool wasBuiltIn = polar().builtIn;
     m_tourWing.reset();
@@ -35,11 +35,8 @@ void frmStart::setTourWing(const Wing *wing)
         m_tourWing = *wing;
     }
     applyWing();
-    // With the built-in polar on both sides nothing changes, and the tour's first steps
-    // keep the picture as it was.
-    if (!(wasBuiltIn && polar().builtIn)) {
-        Repaint();
-    }
+    // With the built-in polar on both sides nothing changes.
+    return !(wasBuiltIn && polar().builtIn);
 }
 
 void frmStart::applyWing()
