@@ -137,6 +137,19 @@ QStringList entries(const QString &folder)
                                   QDir::System);
 }
 
+// A file of the given content in dir; its path.
+QString written(const QTemporaryDir &dir, const QString &name, const QByteArray &content)
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size()) {
+        qFatal("cannot write %s", qPrintable(path));
+    }
+    return path;
+}
+
+const QByteArray kSchoolWing = "90,0,24,-1.7,37,-1.1,54,-2.1\n";
+
 QByteArray digest(const QString &path)
 {
     QFile f(path);
@@ -576,12 +589,7 @@ void TestCli::cardKeepsMassAndPagesForALongName()
     // The widest 60 characters a name may have: only the name gives way, measured, and
     // every word stays on its page.
     QTemporaryDir dir;
-    const QString polar = dir.filePath(QStringLiteral("w.plr"));
-    {
-        QFile f(polar);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("90,0,24,-1.7,37,-1.1,54,-2.1\n");
-    }
+    const QString polar = written(dir, QStringLiteral("w.plr"), kSchoolWing);
     const QString name(60, QLatin1Char('W'));
     for (const char *paper : {"a6", "a5", "a4"}) {
         const QString pdf = dir.filePath(QStringLiteral("k.pdf"));
@@ -634,15 +642,9 @@ void TestCli::renderHoldsAComparison()
     // School wing against performance wing at 20 km/h headwind, the slide an instructor
     // asks for: both named in the legend, on every page of a lecture.
     QTemporaryDir dir;
-    const QString school = dir.filePath(QStringLiteral("Schulschirm.plr"));
-    const QString fast = dir.filePath(QStringLiteral("Leistung.plr"));
-    for (const auto &[path, line] :
-         {std::pair{school, QByteArray("90,0,24,-1.7,37,-1.1,54,-2.1\n")},
-          std::pair{fast, QByteArray("100,0,25,-1.4,39,-1.0,58,-2.0\n")}}) {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(line);
-    }
+    const QString school = written(dir, QStringLiteral("Schulschirm.plr"), kSchoolWing);
+    const QString fast =
+        written(dir, QStringLiteral("Leistung.plr"), "100,0,25,-1.4,39,-1.0,58,-2.0\n");
     const QString svg = dir.filePath(QStringLiteral("vergleich.svg"));
     Run r = run(QStringLiteral("azodo-render"),
                 {"--polar", fast, "--wind-h", "-20", "--compare", "-20,0", "--compare-polar",
@@ -668,12 +670,7 @@ void TestCli::wingCsvAgainstAnIndependentWalk()
     // mass applied by hand, and every airspeed of the 0.5 grid from MAX down tried for the
     // flattest path. The card's columns must say the same.
     QTemporaryDir dir;
-    const QString polar = dir.filePath(QStringLiteral("w.plr"));
-    {
-        QFile f(polar);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("90,0,24,-1.7,37,-1.1,54,-2.1\n");
-    }
+    const QString polar = written(dir, QStringLiteral("w.plr"), kSchoolWing);
     const double k = std::sqrt(95.0 / 90.0);
     const auto at90 = [](double v) {
         const double x[] = {24, 37, 54}, y[] = {-1.7, -1.1, -2.1};
@@ -687,11 +684,13 @@ void TestCli::wingCsvAgainstAnIndependentWalk()
         }
         return w;
     };
-    const auto sink = [&](double v) { return k * at90(v / k); };
+    const auto sink = [&](double v) {
+        return k * at90(v / k);
+    };
     const double lo = 24 * k, trim = 37 * k, hi = 54 * k;
-    const Run r = run(QStringLiteral("azodo-table"),
-                      {"--csv", "--polar", polar, "--mass", "95", "--wind-h", "-30:20:10",
-                       "--wind-v", "-15:5:10"});
+    const Run r =
+        run(QStringLiteral("azodo-table"), {"--csv", "--polar", polar, "--mass", "95", "--wind-h",
+                                            "-30:20:10", "--wind-v", "-15:5:10"});
     QCOMPARE(r.code, 0);
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1 + 6 * 3);
@@ -713,8 +712,8 @@ void TestCli::wingCsvAgainstAnIndependentWalk()
         QVERIFY2(std::fabs(f[2].toDouble() - best) < 0.051, qPrintable(line));
         QVERIFY2(std::fabs(f[3].toDouble() - gsH / 3.6 / std::fabs(gsV)) < 1e-3 * f[3].toDouble(),
                  qPrintable(line));
-        const int brake = best <= trim ? static_cast<int>(std::lround((trim - best) / (trim - lo) * 100))
-                                       : 0;
+        const int brake =
+            best <= trim ? static_cast<int>(std::lround((trim - best) / (trim - lo) * 100)) : 0;
         const int accelerator =
             best > trim ? static_cast<int>(std::lround((best - trim) / (hi - trim) * 100)) : 0;
         QCOMPARE(f[4].toInt(), brake);
@@ -783,12 +782,7 @@ void TestCli::worksheetAnswersAreTheCards()
     QFETCH(int, tasks);
     QFETCH(QStringList, wing);
     QTemporaryDir dir;
-    const QString wingFile = dir.filePath(QStringLiteral("schirm.plr"));
-    {
-        QFile f(wingFile);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("90,0,24,-1.7,37,-1.1,54,-2.1\n");
-    }
+    const QString wingFile = written(dir, QStringLiteral("schirm.plr"), kSchoolWing);
     wing.replaceInStrings(QStringLiteral("WING"), wingFile);
     const QString sheet = dir.filePath(QStringLiteral("blatt.pdf"));
     const QStringList args =
@@ -980,12 +974,7 @@ void TestCli::fuzzedArgumentsKeepTheContract()
     QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
     FifoDrain drain(fifo);
     const QString device = nullDevice(dir);
-    const QString existing = dir.filePath(QStringLiteral("old.png"));
-    {
-        QFile f(existing);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("not a picture yet");
-    }
+    const QString existing = written(dir, QStringLiteral("old.png"), "not a picture yet");
     const QString subdir = dir.filePath(QStringLiteral("sub"));
     QVERIFY(QDir().mkdir(subdir));
 
@@ -1265,24 +1254,12 @@ void TestCli::wingReachesTheTools()
     QFETCH(int, code);
     QFETCH(QString, answer);
     QTemporaryDir dir;
-    const QString good = dir.filePath(QStringLiteral("Schulschirm.plr"));
-    const QString bad = dir.filePath(QStringLiteral("kaputt.plr"));
-    const QString table = dir.filePath(QStringLiteral("Tabelle.csv"));
-    {
-        QFile f(table);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("airspeed_kmh,sink_ms\n25,-1.5\n35,-1.1\n50,-1.9\n");
-    }
-    {
-        QFile f(good);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("* made up\n90,0,24,-1.7,37,-1.1,54,-2.1\n");
-    }
-    {
-        QFile f(bad);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("* made up\n90,0,x,-1.7,37,-1.1,54,-2.1\n");
-    }
+    const QString good =
+        written(dir, QStringLiteral("Schulschirm.plr"), "* made up\n" + kSchoolWing);
+    const QString bad =
+        written(dir, QStringLiteral("kaputt.plr"), "* made up\n90,0,x,-1.7,37,-1.1,54,-2.1\n");
+    const QString table = written(dir, QStringLiteral("Tabelle.csv"),
+                                  "airspeed_kmh,sink_ms\n25,-1.5\n35,-1.1\n50,-1.9\n");
     args.replaceInStrings(QStringLiteral("WING"), good);
     args.replaceInStrings(QStringLiteral("BAD"), bad);
     args.replaceInStrings(QStringLiteral("TABLE"), table);

@@ -8,6 +8,7 @@
 #include "modCalc.h"
 
 #include "ScrollBarHelpers.h"
+#include "TestWings.h"
 #include <QAccessible>
 #include <QSignalSpy>
 
@@ -563,9 +564,9 @@ void TestInteraction::exerciseScoresTheLearner()
     QTest::keyClick(form, Qt::Key_Return);
     const double gsH2 = 38.0 + windH2, gsV2 = Polar(kBuiltIn, 38.0f) + windV2;
     const double best2Ratio = (best2 + windH2) / 3.6 / (Polar(kBuiltIn, best2) + windV2);
-    const int achieved2 =
-        gsH2 > 0 && gsV2 < 0 ? static_cast<int>(std::lround(gsH2 / 3.6 / gsV2 / best2Ratio * 100))
-                             : 0;
+    const int achieved2 = gsH2 > 0 && gsV2 < 0
+                              ? static_cast<int>(std::lround(gsH2 / 3.6 / gsV2 / best2Ratio * 100))
+                              : 0;
     const QString second = form->lblInfo->caption();
     QCOMPARE(numberAfter(second, QStringLiteral("erreicht ")), static_cast<double>(achieved2));
     QCOMPARE(numberAfter(second, QStringLiteral("Schnitt ")),
@@ -689,22 +690,9 @@ void TestInteraction::comparisonStaysUnderRedraws()
              QStringList{QStringLiteral("Eingebaute Polare · 33,5 km/h · GZ 7,9")});
     form->newExercise();
     QVERIFY(form->exerciseRunning());
-    std::string error;
-    PolarData data;
-    const double v[] = {24, 37, 54};
-    const double w[] = {-1.7, -1.1, -2.1};
-    QVERIFY(fitQuadratic(v, w, 3, data.a, data.b, data.c));
-    data.threePoint = true;
-    data.refMassKg = 90;
-    data.v1 = 24;
-    data.v2 = 37;
-    data.v3 = 54;
-    WingChoice choice;
-    choice.path = "Schulschirm.plr";
-    choice.massKg = 95;
-    const std::optional<Wing> wing = makeWing(data, choice, error);
-    QVERIFY2(wing, error.c_str());
-    form->setWing(&*wing);
+    const Wing wing = schoolWing(95);
+    QVERIFY(!wing.builtIn);
+    form->setWing(&wing);
     QVERIFY(!form->exerciseRunning());
     QVERIFY(form->hasComparison());
     QCOMPARE(greyLines(), 35);

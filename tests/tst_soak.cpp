@@ -1,12 +1,13 @@
 // A seeded random sequence of user actions on the real window, with the state checked
 // after every one. AZODO_SOAK_SEED repeats a run; AZODO_SOAK_ACTIONS changes its length.
 #include "Format.h"
-#include "TourController.h"
 #include "Look.h"
+#include "TourController.h"
 #include "frmStart.h"
 #include "modCalc.h"
 
 #include "ScrollBarHelpers.h"
+#include "TestWings.h"
 
 #include <QtTest>
 #include <cmath>
@@ -190,7 +191,8 @@ private:
             if (!(d.Airspeed >= w.minSpeed && d.Airspeed <= w.maxSpeed)) {
                 fail(QStringLiteral("airspeed %1").arg(d.Airspeed));
             }
-            if (form.exerciseSolved() && !form.lblInfo->caption().contains(QStringLiteral("Schnitt"))) {
+            if (form.exerciseSolved() &&
+                !form.lblInfo->caption().contains(QStringLiteral("Schnitt"))) {
                 fail(QStringLiteral("a solved exercise without its score"));
             }
             // A held comparison is drawn whole, with its two legend lines.
@@ -247,24 +249,7 @@ private:
     };
 
     // A pilot's wing to switch to: slower at one end and faster at the other.
-    static Wing testWing()
-    {
-        PolarData data;
-        const double v[] = {24, 37, 54};
-        const double w[] = {-1.7, -1.1, -2.1};
-        fitQuadratic(v, w, 3, data.a, data.b, data.c);
-        data.threePoint = true;
-        data.refMassKg = 90;
-        data.v1 = 24;
-        data.v2 = 37;
-        data.v3 = 54;
-        WingChoice choice;
-        choice.path = "Schulschirm.plr";
-        choice.massKg = 95;
-        std::string error;
-        return makeWing(data, choice, error).value_or(Wing());
-    }
-    const Wing m_wing = testWing();
+    const Wing m_wing = schoolWing(95);
 
     quint32 m_seed;
     int m_actions;

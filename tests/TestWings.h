@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Wing.h"
+
+// The made-up school wing of the README, 24, 37 and 54 km/h at 90 kg, sinking 1.7, 1.1
+// and 2.1 m/s, at the given take-off mass: a pilot's wing for tests of the window.
+inline Wing schoolWing(double massKg = 95)
+{
+    std::string error;
+    WingChoice choice;
+    choice.path = "Schulschirm.plr";
+    choice.massKg = massKg;
+    const std::optional<PolarData> data =
+        parsePolarText(choice.path, "90,0,24,-1.7,37,-1.1,54,-2.1\n", error);
+    return data ? makeWing(*data, choice, error).value_or(Wing()) : Wing();
+}
