@@ -23,7 +23,8 @@ run: build
 	./$(BUILD)/bin/azodo
 
 # Every test of the normal build, then the whole suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer; any report fails the run.
+# UndefinedBehaviorSanitizer; any report fails the run. The soak takes fewer actions
+# there: the sanitizers make each one several times slower.
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-asan
@@ -36,6 +37,7 @@ test-asan: deps
 	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:exitcode=23 \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    AZODO_SOAK_ACTIONS=8000 \
 	    ctest --output-on-failure -j $(JOBS)
 
 bench: build

@@ -16,20 +16,49 @@ int between(std::mt19937_64 &rng, int lo, int hi)
 
 } // namespace
 
-ExerciseWind WindDraw::next(const Wing &wing)
+bool windFitsTask(const Wing &wing, const ExerciseWind &wind)
 {
-    // A wing slow enough to find no forward descent in most of these winds still ends.
-    for (int tries = 0; tries < 100000; ++tries) {
-        ExerciseWind wind{between(m_rng, -30, 30), between(m_rng, -20, 10)};
-        const float windH = static_cast<float>(wind.windH);
-        const float windV = WindVFromTenths(wind.windVTenths);
-        float airspeed = 0;
-        BestGlide(wing, airspeed, windH, windV);
-        if (airspeed + windH > 0.0f && wing.sink(airspeed) + windV < 0.0f) {
-            return wind;
+    const float windH = static_cast<float>(wind.windH);
+    const float windV = WindVFromTenths(wind.windVTenths);
+    float best = 0;
+    BestGlide(wing, best, windH, windV);
+    const double groundH = static_cast<double>(best) + windH;
+    const double groundV = static_cast<double>(wing.sink(best)) + windV;
+    if (!(groundH > 0.0 && groundV <= -0.5) || best <= wing.minSpeed || best >= wing.maxSpeed) {
+        return false;
+    }
+    // The fixed diagram, 2 km/h and 0,2 m/s inside its edges, for the touch point; the
+    // bar at trim and at best glide; the brake band and its labels, 4,0 m/s under the
+    // air origin at the most.
+    const double trimH = static_cast<double>(wing.trimSpeed) + windH;
+    return std::fabs(groundH) <= 58.0 && std::fabs(groundV) <= 4.8 && std::fabs(trimH) <= 58.0 &&
+           windV - 4.0 >= -5.0 - 1e-9;
+}
+
+bool anyWindFitsTask(const Wing &wing)
+{
+    for (int h = -30; h <= 30; ++h) {
+        for (int v = -20; v <= 10; ++v) {
+            if (windFitsTask(wing, {h, v})) {
+                return true;
+            }
         }
     }
-    return {};
+    return false;
+}
+
+std::optional<ExerciseWind> WindDraw::next(const Wing &wing)
+{
+    for (int tries = 1;; ++tries) {
+        const ExerciseWind wind{between(m_rng, -30, 30), between(m_rng, -20, 10)};
+        if (windFitsTask(wing, wind)) {
+            return wind;
+        }
+        // So many misses among 1,891 winds: look whether any fits at all.
+        if (tries % 20000 == 0 && !anyWindFitsTask(wing)) {
+            return std::nullopt;
+        }
+    }
 }
 
 int achievedPercent(float learnerH, float learnerV, float bestH, float bestV)

@@ -251,8 +251,10 @@ void CardPainter::legend()
     const QStringList legend{
         scaleRule(m_wing),
         QStringLiteral("Gestrichelter Rahmen: kein Gleiten über Grund. „steigt x m/s“: der "
-                       "Schirm steigt über Grund; „kein Vorankommen“: Grundgeschwindigkeit null "
-                       "oder rückwärts."),
+                       "Schirm steigt über Grund; „hält die Höhe“: weniger als 0,05 m/s; „kein "
+                       "Vorankommen“: Grundgeschwindigkeit null oder rückwärts, dort rät die "
+                       "Karte zum vollen Beschleuniger, mit dem der Schirm am wenigsten "
+                       "zurücktreibt."),
         QStringLiteral("Zeilen: Wind waagerecht in km/h, − Gegenwind, + Rückenwind. Spalten: "
                        "Wind senkrecht in m/s, + Aufwind, − Abwind."),
     };
@@ -314,7 +316,7 @@ QList<Page> pagesFor(const Wing &wing, const QList<int> &rows, const QList<int> 
 
 CardCell cardCell(const Wing &wing, int windH, int windVTenths)
 {
-    const GridCell grid = bestGlideCell(wing, windH, windVTenths);
+    const GridCell grid = advisedCell(wing, bestGlideCell(wing, windH, windVTenths));
     const BrakeScale::Setting s = BrakeScale::settingFor(wing, grid.airspeed);
     CardCell cell;
     if (s.isTrim()) {
@@ -328,8 +330,8 @@ CardCell cardCell(const Wing &wing, int windH, int windVTenths)
             (accelerated ? QStringLiteral("Beschleuniger ") : QStringLiteral("Bremse ")) +
             cell.settingValue;
     }
-    cell.isGlide = grid.isGlide();
     const QStringList regime = regimeWords(grid, kGerman);
+    cell.isGlide = regime.isEmpty();
     if (grid.progresses()) {
         cell.detail.append(FormatFixed(grid.airspeed, 1, kGerman) + QStringLiteral(" km/h"));
     }

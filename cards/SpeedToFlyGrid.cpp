@@ -9,6 +9,7 @@
 #include <QTextStream>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 QList<int> rangeValues(const IntRange &range)
 {
@@ -35,6 +36,22 @@ GridCell bestGlideCell(const Wing &wing, int windH, int windVTenths)
     cell.ratio = BestGlide(wing, cell.airspeed, h, cell.windV);
     cell.groundSpeedH = cell.airspeed + h;
     cell.groundSpeedV = wing.sink(cell.airspeed) + cell.windV;
+    return cell;
+}
+
+GridCell advisedCell(const Wing &wing, const GridCell &model)
+{
+    if (model.progresses()) {
+        return model;
+    }
+    GridCell cell = model;
+    cell.airspeed = wing.maxSpeed;
+    const float h = static_cast<float>(model.windH);
+    cell.groundSpeedH = cell.airspeed + h;
+    cell.groundSpeedV = wing.sink(cell.airspeed) + cell.windV;
+    cell.ratio = cell.groundSpeedV != 0.0f
+                     ? static_cast<float>(cell.groundSpeedH / 3.6 / std::fabs(cell.groundSpeedV))
+                     : std::numeric_limits<float>::infinity();
     return cell;
 }
 
@@ -82,7 +99,7 @@ QString cardCsv(const CardOptions &options)
     QString out;
     QTextStream s(&out);
     s << "wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,"
-         "ground_speed_kmh,ground_vertical_ms\n";
+         "ground_speed_kmh,ground_vertical_ms,advice_airspeed_kmh\n";
     for (int h : rangeValues(options.windH)) {
         for (int tenths : rangeValues(options.windV)) {
             const GridCell cell = bestGlideCell(options.polar, h, tenths);
@@ -93,7 +110,7 @@ QString cardCsv(const CardOptions &options)
                 BrakeScale::settingFor(options.polar, cell.airspeed);
             s << ',' << setting.brakePercent << ',' << setting.acceleratorPercent << ','
               << FormatFixed(cell.groundSpeedH, 1, c) << ',' << FormatFixed(cell.groundSpeedV, 3, c)
-              << '\n';
+              << ',' << FormatFixed(advisedCell(options.polar, cell).airspeed, 1, c) << '\n';
         }
     }
     return out;
@@ -114,7 +131,8 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
     for (int h : rows) {
         QStringList line{QString::number(h)};
         for (int tenths : columns) {
-            const GridCell cell = bestGlideCell(options.polar, h, tenths);
+            const GridCell cell =
+                advisedCell(options.polar, bestGlideCell(options.polar, h, tenths));
             // A cell that is no glide says what it is instead of a ratio.
             const QStringList regime = regimeWords(cell, locale);
             line.append(FormatFixed(cell.airspeed, 1, locale) + QStringLiteral(" / ") +
@@ -136,8 +154,9 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
       << (wing.isEmpty() ? QString() : QStringLiteral(": ") + wing) << "\n"
       << "Jede Zelle: Fahrt in km/h / Gleitzahl über Grund; wo der Schirm nicht über Grund "
          "gleitet,\n"
-      << "stattdessen \"steigt x m/s\" (er steigt über Grund) oder \"kein Vorankommen\" "
-         "(Grundgeschwindigkeit 0 oder rückwärts)\n"
+      << "stattdessen \"steigt x m/s\" (er steigt über Grund), \"hält die Höhe\" oder \"kein "
+         "Vorankommen\" (Grundgeschwindigkeit 0 oder rückwärts;\n"
+      << "dort die Fahrt des vollen Beschleunigers, mit der er am wenigsten zurücktreibt)\n"
       << "Zeilen: Wind horizontal (negativ: Gegenwind), "
          "Spalten: Wind vertikal (positiv: Aufwind)\n";
     if (const QString note = extrapolationNote(options.polar); !note.isEmpty()) {

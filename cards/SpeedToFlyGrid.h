@@ -51,6 +51,11 @@ struct GridCell
 
 GridCell bestGlideCell(const Wing &wing, int windH, int windVTenths);
 
+// What the card advises for a cell: best glide where the glider makes headway; where it
+// makes none, the full speed bar, which lets it drift backwards least (best glide over
+// the ground there is no advice a pilot should take: it may well say "brake").
+GridCell advisedCell(const Wing &wing, const GridCell &model);
+
 // What a cell is besides a glide, in words: "steigt 0,9 m/s", "kein Vorankommen", both
 // (in that order), "hält die Höhe"; empty for a glide.
 QStringList regimeWords(const GridCell &cell, const QLocale &locale);

@@ -64,7 +64,7 @@ void paintTask(QPainter &p, const QRectF &block, double textWidth, const Wing &w
     p.drawRect(QRectF(block.topLeft(), QSizeF(block.width(), whole.height() * mmPerPixel)));
 
     const double y = block.top() + whole.height() * mmPerPixel + 1.5;
-    const QString wind = windInWords(task.wind.windH, task.wind.windVTenths);
+    const QString wind = windInWords(task.wind.windH, task.wind.windVTenths, kGerman);
     if (!solved) {
         text(
             p, QRectF(block.left(), y, textWidth, 6),
@@ -89,28 +89,16 @@ void paintTask(QPainter &p, const QRectF &block, double textWidth, const Wing &w
 
 } // namespace
 
-QString windInWords(int windH, int windVTenths)
-{
-    const QString horizontal = windH == 0 ? QStringLiteral("kein Gegen- oder Rückenwind")
-                                          : QStringLiteral("%1 km/h %2")
-                                                .arg(std::abs(windH))
-                                                .arg(windH < 0 ? QStringLiteral("Gegenwind")
-                                                               : QStringLiteral("Rückenwind"));
-    const QString vertical =
-        windVTenths == 0
-            ? QStringLiteral("kein Auf- oder Abwind")
-            : QStringLiteral("%1 m/s %2")
-                  .arg(FormatFixed(std::fabs(WindVFromTenths(windVTenths)), 1, kGerman))
-                  .arg(windVTenths < 0 ? QStringLiteral("Abwind") : QStringLiteral("Aufwind"));
-    return horizontal + QStringLiteral(", ") + vertical;
-}
-
 QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed)
 {
     QList<Task> all;
     WindDraw draw(seed);
     for (int k = 1; k <= tasks; ++k) {
-        all.append({k, draw.next(wing)});
+        const std::optional<ExerciseWind> wind = draw.next(wing);
+        if (!wind) {
+            return {};
+        }
+        all.append({k, *wind});
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);

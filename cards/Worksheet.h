@@ -11,8 +11,6 @@ struct Wing;
 // learner lays the tangent; then the "Lösungen" pages with the same diagrams complete
 // and the answers the card gives. The same seed gives the same winds.
 
-// The task's wind in words: "15 km/h Gegenwind, 1,2 m/s Abwind".
-QString windInWords(int windH, int windVTenths);
 
 // The PDF's bytes; needs a QApplication (its diagrams are drawn through a picture box).
 // Empty if it cannot be made.

@@ -4,6 +4,7 @@
 #include "SafeOutput.h"
 #include "ToolStart.h"
 #include "WingOptions.h"
+#include "Exercise.h"
 #include "Worksheet.h"
 
 #include <QApplication>
@@ -58,6 +59,13 @@ int runRenderTool(int argc, char *argv[])
     char *qtArgv[] = {name, nullptr};
     QApplication app(qtArgc, qtArgv);
 
+    // A wing so slow or so fast that no wind of the envelope makes a task in view.
+    if (options->worksheet > 0 && !anyWindFitsTask(options->polar)) {
+        printToolError(kTool, QStringLiteral("--worksheet: für diesen Schirm ergibt kein Wind "
+                                             "von -30 bis 30 km/h und -2,0 bis 1,0 m/s eine "
+                                             "Aufgabe, deren Tangente im Diagramm liegt"));
+        return 2;
+    }
     const bool toStdout = options->output == QLatin1String("-");
     const ExportFormat format = toStdout ? ExportFormat::Png : exportFormatFor(options->output);
     const QSize size(options->outputWidth(), options->outputHeight());

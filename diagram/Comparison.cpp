@@ -4,6 +4,7 @@
 #include "PictureBox.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -49,21 +50,6 @@ void DrawSolution(PictureBox &pic, float gsH, float gsV)
     pic.setDrawStyle(PictureBox::kStyleDash);
     pic.setForeColor(Look::kSolutionViolet);
     DrawGroundSpeedVector(pic, gsH, gsV);
-}
-
-QStringList flightRegimeWords(float groundSpeedH, float groundSpeedV, const QLocale &locale)
-{
-    QStringList words;
-    if (groundSpeedV > 0.0f) {
-        words.append(QStringLiteral("steigt %1 m/s").arg(FormatFixed(groundSpeedV, 1, locale)));
-    }
-    if (!(groundSpeedH > 0.0f)) {
-        words.append(QStringLiteral("kein Vorankommen"));
-    }
-    if (words.isEmpty() && !(groundSpeedV < 0.0f)) {
-        words.append(QStringLiteral("hält die Höhe"));
-    }
-    return words;
 }
 
 namespace {

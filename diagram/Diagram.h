@@ -66,10 +66,16 @@ struct Comparison
 void DrawComparison(PictureBox &pic, const Comparison &ghost);
 
 // What a flight over the ground is when it is no glide: "steigt 0,4 m/s", "kein
-// Vorankommen", both (in that order), or "hält die Höhe"; empty for a glide (forward and
-// down). Ground speeds in km/h and m/s.
+// Vorankommen", both (in that order), or "hält die Höhe" (a vertical ground speed that
+// reads 0,0); empty for a glide (forward and down). Ground speeds in km/h and m/s.
 QStringList flightRegimeWords(float groundSpeedH, float groundSpeedV,
                               const QLocale &locale = QLocale());
+
+// A wind in words, as the exercise, the worksheet and a lecture's pages say it: "12 km/h
+// Gegenwind, 0,9 m/s Abwind"; a part that is zero is left out, and no wind at all is
+// "Windstille". windH in km/h (negative: headwind), windVTenths in tenths of m/s
+// (positive: updraft).
+QString windInWords(int windH, int windVTenths, const QLocale &locale = QLocale());
 
 // The legend of a comparison in the diagram's top right corner: in grey the held state's
 // wing, airspeed and glide ratio over ground, under it in ink the live one's.

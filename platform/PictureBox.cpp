@@ -4,6 +4,7 @@
 #include "FloatingPoint.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -238,4 +239,10 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
     const QPointF u = toUser(event->position());
     emit MouseUp(buttonMask(event->button()), shiftMask(event->modifiers()),
                  static_cast<float>(u.x()), static_cast<float>(u.y()));
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    emit KeyDown(event->key(), shiftMask(event->modifiers()));
+    QWidget::keyPressEvent(event);
 }

@@ -130,12 +130,15 @@ signals:
     // 1 shift, 2 ctrl, 4 alt); x and y in user units.
     void MouseMove(int button, int shift, float x, float y);
     void MouseUp(int button, int shift, float x, float y);
+    // A key pressed while the box has the focus (Qt's key code); it goes on to the parent.
+    void KeyDown(int key, int shift);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPainter &painter();

@@ -1,7 +1,10 @@
 #include "Diagram.h"
 #include "Layout.h"
 #include "Look.h"
+#include "BrakeBand.h"
+#include "Exercise.h"
 #include "PictureBox.h"
+#include "TestWings.h"
 #include "frmStart.h"
 #include "modCalc.h"
 
@@ -126,6 +129,9 @@ private slots:
     void penIsRestored();
     void exactCancellations();
     void nothingNonFiniteOverAllBarStates();
+    void windsInWords_data();
+    void windsInWords();
+    void everyExerciseWindIsInView();
 };
 
 void TestDiagram::layoutOfA1024By768Screen()
@@ -776,6 +782,115 @@ void TestDiagram::nothingNonFiniteOverAllBarStates()
                     QVERIFY(!op.text.contains(QLatin1String("nan"), Qt::CaseInsensitive));
                 }
             }
+        }
+    }
+}
+
+void TestDiagram::windsInWords_data()
+{
+    QTest::addColumn<int>("windH");
+    QTest::addColumn<int>("windVTenths");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("headwind and downdraft") << -12 << -9 << "12 km/h Gegenwind, 0,9 m/s Abwind";
+    QTest::newRow("tailwind and updraft") << 15 << 12 << "15 km/h Rückenwind, 1,2 m/s Aufwind";
+    QTest::newRow("downdraft alone") << 0 << -5 << "0,5 m/s Abwind";
+    QTest::newRow("tailwind alone") << 7 << 0 << "7 km/h Rückenwind";
+    QTest::newRow("no wind") << 0 << 0 << "Windstille";
+}
+
+void TestDiagram::windsInWords()
+{
+    QFETCH(int, windH);
+    QFETCH(int, windVTenths);
+    QFETCH(QString, words);
+    QCOMPARE(windInWords(windH, windVTenths, kGerman), words);
+}
+
+void TestDiagram::everyExerciseWindIsInView()
+{
+    // Each wind of the envelope, for the built-in polar and three wings (a slow school
+    // wing, the README's at 95 kg, a fast one), drawn as the window draws it: the draw
+    // takes exactly the winds whose drawing keeps the task in view, judged here from the
+    // drawn coordinates, never through the draw's own rule.
+    const auto wingFrom = [](const char *line, double mass) {
+        std::string error;
+        WingChoice choice;
+        choice.path = "w.plr";
+        choice.massKg = mass;
+        const std::optional<PolarData> data = parsePolarText(choice.path, line, error);
+        return makeWing(*data, choice, error).value_or(Wing());
+    };
+    const Wing wings[] = {Wing(), wingFrom("80,0,20,-1.5,30,-1.0,42,-2.0\n", 70), schoolWing(95),
+                          wingFrom("100,0,30,-1.4,45,-1.1,60,-2.3\n", 100)};
+    QCOMPARE(wings[1].builtIn || wings[3].builtIn, false);
+    PictureBox pic;
+    pic.resize(1468, 770);
+    setUpDiagram(pic);
+    pic.setPaintingEnabled(false);
+    for (const Wing &wing : wings) {
+        int taken = 0;
+        for (int h = -30; h <= 30; ++h) {
+            for (int tenths = -20; tenths <= 10; ++tenths) {
+                const float windH = static_cast<float>(h);
+                const float windV = WindVFromTenths(tenths);
+                // Best glide, as drawn.
+                pic.Cls();
+                SavedPen saved;
+                const OverlaySwitches best{true, true, false};
+                Flight f = FlightFor(wing, 0.0f, false, windH, windV);
+                DrawPolarOverlay(pic, wing, f.airspeed, saved, best, windH, windV);
+                DrawGlidePath(pic, wing, f, saved, windV);
+                double tipX = 0, tipY = 0, barX = 1e9, bandTop = 1e9, boxLeft = 1e9,
+                       boxRight = -1e9;
+                for (const DrawOp &op : pic.operations()) {
+                    if (op.kind == DrawOp::Line && op.color == Look::kGroundGreen && op.x1 == 0 &&
+                        op.y1 == 0 && tipX == 0 && tipY == 0) {
+                        tipX = op.x2;
+                        tipY = op.y2;
+                    }
+                    if (op.kind == DrawOp::Line && op.color == Look::kBrakeBarBlack &&
+                        op.width == 3) {
+                        barX = op.x1;
+                    }
+                    if (op.kind == DrawOp::Box) {
+                        bandTop = std::min(bandTop, std::max(op.y1, op.y2));
+                        boxLeft = std::min(boxLeft, std::min(op.x1, op.x2));
+                        boxRight = std::max(boxRight, std::max(op.x1, op.x2));
+                    }
+                }
+                // The bar at trim, where an exercise starts it.
+                pic.Cls();
+                f = FlightFor(wing, wing.trimSpeed, true, windH, windV);
+                DrawGlidePath(pic, wing, f, saved, windV);
+                double trimBarX = 1e9;
+                for (const DrawOp &op : pic.operations()) {
+                    if (op.kind == DrawOp::Line && op.color == Look::kBrakeBarBlack &&
+                        op.width == 3) {
+                        trimBarX = op.x1;
+                    }
+                }
+                const double windVDrawn = bandTop / 100.0 + BrakeBand::kTopBelowOrigin;
+                const bool atAnEnd =
+                    std::fabs(barX - boxLeft) < 1e-6 || std::fabs(barX - boxRight) < 1e-6;
+                const bool inView = tipX > 0 && tipY <= -50.0 + 1e-6 && !atAnEnd &&
+                                    std::fabs(tipX) <= 580.0 && std::fabs(tipY) <= 480.0 &&
+                                    std::fabs(barX) <= 580.0 && std::fabs(trimBarX) <= 580.0 &&
+                                    windVDrawn - 4.0 >= -5.0 - 1e-6;
+                QVERIFY2(windFitsTask(wing, {h, tenths}) == inView,
+                         qPrintable(QStringLiteral("%1 wind %2, %3: drawn in view %4")
+                                        .arg(QString::fromStdString(wing.name))
+                                        .arg(h)
+                                        .arg(tenths)
+                                        .arg(inView)));
+                taken += inView;
+            }
+        }
+        // Enough winds remain to practise with, and the draw finds them.
+        QVERIFY2(taken >= 100, qPrintable(QString::number(taken)));
+        WindDraw draw(7);
+        for (int i = 0; i < 20; ++i) {
+            const std::optional<ExerciseWind> w = draw.next(wing);
+            QVERIFY(w && windFitsTask(wing, *w));
         }
     }
 }

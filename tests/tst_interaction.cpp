@@ -97,6 +97,7 @@ private slots:
     void comparisonStaysUnderRedraws();
     void wingDialogShowsItsNotesBeforeLoading();
     void wingIsRememberedAcrossStarts();
+    void barKeysMoveOnTheGrid();
 
 private:
     frmStart *form = nullptr;
@@ -122,14 +123,36 @@ float bruteForceBestGlide(float windH, float windV)
 }
 
 // The number after "label " in the read-out strip.
-double numberAfter(const QString &text, const QString &label)
+// The parts of an exercise's result line, as the learner reads them.
+struct Result
 {
-    const qsizetype at = text.indexOf(label);
-    if (at < 0) {
-        return -1000;
+    double chosen = -1, best = -1;
+    QString chosenGlide, bestGlide, direction;
+    int percent = -1, average = -1, solved = -1, given = -1;
+};
+
+Result resultOf(const QString &line)
+{
+    static const QRegularExpression re(QStringLiteral(
+        "^Ihre Wahl ([\\d,]+) km/h, ([^·]+) · Bestes Gleiten ([\\d,]+) km/h, ([^·]+) · "
+        "(richtig|[\\d,]+ km/h zu (?:schnell|langsam)) · (\\d+) % · Schnitt (\\d+) % "
+        "\\((\\d+) von (\\d+)\\)$"));
+    const auto m = re.match(line);
+    Result r;
+    if (!m.hasMatch()) {
+        return r;
     }
-    return QLocale(QLocale::German)
-        .toDouble(text.mid(at + label.size()).section(QLatin1Char(' '), 0, 0));
+    const QLocale de(QLocale::German);
+    r.chosen = de.toDouble(m.captured(1));
+    r.chosenGlide = m.captured(2);
+    r.best = de.toDouble(m.captured(3));
+    r.bestGlide = m.captured(4);
+    r.direction = m.captured(5);
+    r.percent = m.captured(6).toInt();
+    r.average = m.captured(7).toInt();
+    r.solved = m.captured(8).toInt();
+    r.given = m.captured(9).toInt();
+    return r;
 }
 
 } // namespace
@@ -514,11 +537,13 @@ void TestInteraction::exerciseScoresTheLearner()
     form->setExerciseSeed(11);
     QTest::keyClick(form, Qt::Key_F5);
     QVERIFY(form->exerciseRunning());
-    QVERIFY(form->lblInfo->caption().startsWith(QStringLiteral("Übung 1: Schieben Sie")));
     QCOMPARE(frmStart::Value(form->chkBremsen), 1);
     QCOMPARE(form->decl.Airspeed, 38.0f); // trim
     const float windH = form->decl.WindH;
     const float windV = form->decl.WindV;
+    QCOMPARE(form->lblInfo->caption(),
+             QStringLiteral("Übung 1: %1 – Balken auf bestes Gleiten, dann Eingabetaste")
+                 .arg(windInWords(static_cast<int>(windH), qRound(windV * 10))));
     QCOMPARE(form->HScroll1->value(), static_cast<int>(windH));
     const float best = bruteForceBestGlide(windH, windV);
     // The learner drags the bar from trim to best glide plus the offset.
@@ -535,15 +560,42 @@ void TestInteraction::exerciseScoresTheLearner()
     QTest::keyClick(form, Qt::Key_Return);
     QVERIFY(form->exerciseSolved());
     const QString line = form->lblInfo->caption();
+    const Result first = resultOf(line);
+    QVERIFY2(first.percent >= 0, qPrintable(line));
     // Independent arithmetic: the learner's and the best signed ratios, and their share.
     const double learner = form->decl.GroundSpeedH / 3.6 / form->decl.GroundSpeedV;
     const double bestRatio = (best + windH) / 3.6 / (Polar(kBuiltIn, best) + windV);
-    QCOMPARE(numberAfter(line, QStringLiteral("Bestes Gleiten ")), static_cast<double>(best));
+    QCOMPARE(first.best, static_cast<double>(best));
+    QCOMPARE(first.bestGlide, QStringLiteral("GZ %1").arg(
+                                  QLocale(QLocale::German).toString(std::fabs(bestRatio), 'f', 1)));
     const int achieved = static_cast<int>(std::lround(learner / bestRatio * 100));
-    QCOMPARE(numberAfter(line, QStringLiteral("erreicht ")), static_cast<double>(achieved));
-    QCOMPARE(numberAfter(line, QStringLiteral("Schnitt ")), static_cast<double>(achieved));
+    QCOMPARE(first.percent, achieved);
+    QCOMPARE(first.average, achieved);
+    QCOMPARE(first.solved, 1);
+    QCOMPARE(first.given, 1);
     QVERIFY(offset != 0.0 || achieved >= 99);
     QVERIFY(offset == 0.0 || achieved < 100);
+    // Which way the learner erred, in words.
+    const double off = form->decl.Airspeed - best;
+    QCOMPARE(first.direction,
+             std::fabs(off) <= 0.5
+                 ? QStringLiteral("richtig")
+                 : QStringLiteral("%1 km/h zu %2")
+                       .arg(QLocale(QLocale::German).toString(std::fabs(off), 'f', 1),
+                            off > 0 ? QStringLiteral("schnell") : QStringLiteral("langsam")));
+    // The answer stands: neither a drag nor a key moves the bar or the score now.
+    const float fixed = form->decl.Airspeed;
+    QTest::mousePress(form->picPolare, Qt::LeftButton, Qt::NoModifier,
+                      pixelOf(*form, 10 * (fixed + windH), bandY));
+    moveWith(*form, pixelOf(*form, 10 * (fixed + windH), bandY), Qt::LeftButton);
+    moveWith(*form, pixelOf(*form, 10 * (best + windH), bandY), Qt::LeftButton);
+    QTest::mouseRelease(form->picPolare, Qt::LeftButton, Qt::NoModifier,
+                        pixelOf(*form, 10 * (best + windH), bandY));
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Home}) {
+        QTest::keyClick(form->picPolare, key);
+    }
+    QCOMPARE(form->decl.Airspeed, fixed);
+    QCOMPARE(form->lblInfo->caption(), line);
     // The solution, dashed, from the origin to best glide, stays through a redraw.
     form->Repaint();
     const auto &ops = form->picPolare->operations();
@@ -558,6 +610,9 @@ void TestInteraction::exerciseScoresTheLearner()
     // trim, where it starts.
     QTest::keyClick(form, Qt::Key_F5);
     QVERIFY(form->lblInfo->caption().startsWith(QStringLiteral("Übung 2:")));
+    // One given and left: it counts among those given, not in the average.
+    QTest::keyClick(form, Qt::Key_F5);
+    QVERIFY(form->lblInfo->caption().startsWith(QStringLiteral("Übung 3:")));
     const float windH2 = form->decl.WindH;
     const float windV2 = form->decl.WindV;
     const float best2 = bruteForceBestGlide(windH2, windV2);
@@ -567,23 +622,47 @@ void TestInteraction::exerciseScoresTheLearner()
     const int achieved2 = gsH2 > 0 && gsV2 < 0
                               ? static_cast<int>(std::lround(gsH2 / 3.6 / gsV2 / best2Ratio * 100))
                               : 0;
-    const QString second = form->lblInfo->caption();
-    QCOMPARE(numberAfter(second, QStringLiteral("erreicht ")), static_cast<double>(achieved2));
-    QCOMPARE(numberAfter(second, QStringLiteral("Schnitt ")),
-             static_cast<double>(std::lround((achieved + achieved2) / 2.0)));
+    const Result second = resultOf(form->lblInfo->caption());
+    QCOMPARE(second.percent, achieved2);
+    QCOMPARE(second.average, static_cast<int>(std::lround((achieved + achieved2) / 2.0)));
+    QCOMPARE(second.solved, 2);
+    QCOMPARE(second.given, 3);
 }
 
 void TestInteraction::exerciseLineFitsA1024By768Screen()
 {
-    // The longest result the strip can show, in its own bold font, against the strip's
-    // width on the smallest screen the program is laid out for (15 twips a pixel).
+    // The longest task and result the strip can show, with the widest numbers, in its own
+    // bold font, against the strip's width on the smallest screen the program is laid out
+    // for (15 twips a pixel).
     const FormLayout small = computeLayout(15360, 11520);
-    const QString longest =
-        QStringLiteral("Ihre Wahl 50,0 km/h: GZ -10,00 · Bestes Gleiten 50,0 km/h: "
-                       "GZ -10,00 · erreicht 100 % · Schnitt 100 %");
-    const double width = QFontMetricsF(form->lblInfo->font()).horizontalAdvance(longest);
-    QVERIFY2(width <= small.lblInfo.width / 15.0,
-             qPrintable(QStringLiteral("%1 px in %2").arg(width).arg(small.lblInfo.width / 15.0)));
+    const double strip = small.lblInfo.width / 15.0;
+    const QFontMetricsF metrics(form->lblInfo->font());
+    const auto fits = [&](const QString &line) {
+        return metrics.horizontalAdvance(line) <= strip;
+    };
+    // The widest numbers: the learner climbing and drifting back, the best at 58,8 km/h.
+    const frmStart::ExerciseScore worst{58.8f,  -8.8f, 0.8f, 20.0f, 28.8f,
+                                        -0.09f, 100,   100,  888,   888};
+    const QString result = frmStart::exerciseResultText(worst, fits);
+    QVERIFY2(result.contains(QStringLiteral("steigt 0,8 m/s")) &&
+                 result.contains(QStringLiteral("38,8 km/h zu schnell")) &&
+                 result.contains(QStringLiteral("888")),
+             qPrintable(result));
+    // Where there is room the words stand as they are.
+    QCOMPARE(frmStart::exerciseResultText({38.0f, 20.0f, -0.5f, 32.0f, 20.0f, -0.4f, 86, 86, 3, 4},
+                                          [](const QString &) { return true; }),
+             QStringLiteral("Ihre Wahl 38,0 km/h, GZ 11,1 · Bestes Gleiten 32,0 km/h, GZ 13,9 · "
+                            "6,0 km/h zu schnell · 86 % · Schnitt 86 % (3 von 4)"));
+    const QStringList longest = {
+        QStringLiteral("Übung 888: 30 km/h Rückenwind, 0,8 m/s Aufwind – Balken auf bestes "
+                       "Gleiten, dann Eingabetaste"),
+        result};
+    for (const QString &line : longest) {
+        const double width = QFontMetricsF(form->lblInfo->font()).horizontalAdvance(line);
+        QVERIFY2(
+            width <= small.lblInfo.width / 15.0,
+            qPrintable(QStringLiteral("%1 px in %2").arg(width).arg(small.lblInfo.width / 15.0)));
+    }
 }
 
 void TestInteraction::exerciseEnds_data()
@@ -805,6 +884,37 @@ void TestInteraction::wingIsRememberedAcrossStarts()
     QSettings().setValue(QStringLiteral("wing/polar"), QStringLiteral("Unsinn"));
     QVERIFY(!rememberedWing(why) && !why.isEmpty());
     QVERIFY(!QSettings().contains(QStringLiteral("wing/polar")));
+}
+
+void TestInteraction::barKeysMoveOnTheGrid()
+{
+    // With the brakes free and the diagram focused, the keys move the bar onto the 0.5
+    // grid, 5 km/h a page, to the ends with Home and End; locked, they move nothing.
+    const auto pressFrom = [this](float from, Qt::Key key) {
+        form->decl.Airspeed = from;
+        form->Repaint();
+        QTest::keyClick(form->picPolare, key);
+        return form->decl.Airspeed;
+    };
+    QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
+    QTest::mouseClick(form->picPolare, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(form->picPolare->hasFocus());
+    QCOMPARE(pressFrom(24.7f, Qt::Key_Right), 25.0f);
+    QCOMPARE(pressFrom(24.7f, Qt::Key_Left), 24.5f);
+    QCOMPARE(pressFrom(25.0f, Qt::Key_Right), 25.5f);
+    QCOMPARE(pressFrom(24.7f, Qt::Key_PageUp), 29.5f);
+    QCOMPARE(pressFrom(24.7f, Qt::Key_PageDown), 20.0f);
+    QCOMPARE(pressFrom(30.0f, Qt::Key_Home), 18.0f);
+    QCOMPARE(pressFrom(30.0f, Qt::Key_End), 50.0f);
+    QCOMPARE(pressFrom(49.8f, Qt::Key_PageUp), 50.0f);
+    QCOMPARE(pressFrom(18.2f, Qt::Key_Left), 18.0f);
+    // The bar drawn where the key put it.
+    pressFrom(30.0f, Qt::Key_Right);
+    QCOMPARE(form->decl.GroundSpeedH, 30.5f);
+    QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
+    const float best = form->decl.Airspeed;
+    QTest::keyClick(form->picPolare, Qt::Key_Home);
+    QCOMPARE(form->decl.Airspeed, best);
 }
 
 QTEST_MAIN(TestInteraction)

@@ -93,6 +93,11 @@ void frmStart::createControls()
     connect(cmdEnde, &QPushButton::clicked, this, &frmStart::cmdEnde_Click);
     connect(picPolare, &PictureBox::MouseMove, this, &frmStart::picPolare_MouseMove);
     connect(picPolare, &PictureBox::MouseUp, this, &frmStart::picPolare_MouseUp);
+    // With the brakes free the keys move the bar too: a click or Tab gives the diagram
+    // the focus.
+    picPolare->setFocusPolicy(Qt::StrongFocus);
+    connect(picPolare, &PictureBox::KeyDown, this,
+            [this](int key, int) { picPolare_KeyDown(key); });
 }
 
 void frmStart::placeInDiagram(QWidget *child, const TwipsRect &units)

@@ -61,6 +61,17 @@ public:
     // The polar the window computes and draws with now.
     const Wing &polar() const { return m_tourWing ? *m_tourWing : m_wing; }
 
+    // An exercise's result line from its numbers: the words as they stand, or shorter ones
+    // where the line would not fit (fits says whether it does).
+    struct ExerciseScore
+    {
+        float chosenAirspeed, chosenGroundH, chosenGroundV; // km/h, km/h, m/s
+        float bestAirspeed, bestGroundH, bestGroundV;
+        int percent, average, solved, given;
+    };
+    static QString exerciseResultText(const ExerciseScore &score,
+                                      const std::function<bool(const QString &)> &fits);
+
     // Exercises: F5 sets a random wind and frees the brake bar, the learner moves it to
     // best glide over the ground and presses Enter; the read-out strip shows the task,
     // then the score. Esc, a wind set by the user, locking the brakes or the tour end it;
@@ -136,6 +147,11 @@ private:
     void setUpLessons();
     void enableExerciseKeys(bool on);
     void showExercise();
+    QString exerciseTask() const;
+    QString exerciseResult() const;
+    // After Enter the answer stands: the bar moves neither by mouse nor by key.
+    bool barLocked() const { return m_exercise.active && m_exercise.solved; }
+    void picPolare_KeyDown(int key);
     // The wind bars carry the winds in their accessible names.
     void announceWinds();
 
@@ -162,13 +178,19 @@ private:
         bool active = false;
         bool solved = false;
         int number = 0;         // counts from 1 in each run of the program
+        int windH = 0;          // km/h
+        int windVTenths = 0;    // tenths of m/s
         float bestGroundH = 0;  // km/h, best glide over the ground
         float bestGroundV = 0;  // m/s
         float bestAirspeed = 0; // km/h
+        // The learner's answer as Enter fixed it.
+        float chosenAirspeed = 0;
+        float chosenGroundH = 0;
+        float chosenGroundV = 0;
     };
     Exercise m_exercise;
     WindDraw m_windDraw{std::random_device{}()};
-    std::map<int, int> m_scores; // exercise number -> achieved percent
+    std::map<int, int> m_scores; // solved exercise's number -> achieved percent
     std::optional<Comparison> m_comparison;
     QShortcut *m_solveKey = nullptr;
     QShortcut *m_solveKeypad = nullptr;

@@ -6,6 +6,9 @@
 #include "frmStart.h"
 #include "modCalc.h"
 
+#include <algorithm>
+#include <cmath>
+
 void frmStart::RestoreBackground()
 {
     picPolare->setPicture(picCopy->Image(), picCopy->shownOperations());
@@ -122,7 +125,7 @@ void frmStart::picPolare_MouseMove(int button, int, float x, float y)
 {
     // A move without the left button while dragging means its release went elsewhere
     // (another program took the mouse): the drag is over, the bar must not follow.
-    if (BrakeBarDragging && (button & 1) == 0) {
+    if (BrakeBarDragging && ((button & 1) == 0 || barLocked())) {
         BrakeBarDragging = false;
     }
     if (BrakeBarDragging) {
@@ -136,7 +139,7 @@ void frmStart::picPolare_MouseMove(int button, int, float x, float y)
         }
         Repaint();
     }
-    if (Value(chkBremsen) == 1) {
+    if (Value(chkBremsen) == 1 && !barLocked()) {
         if (overBrakeBar(x, y)) {
             Screen::setMousePointer(Screen::kPointerSizeWE);
             if (button == 1) {
@@ -149,6 +152,43 @@ void frmStart::picPolare_MouseMove(int button, int, float x, float y)
         // With the bar locked there is nothing to grab: never keep the double arrow.
         Screen::setMousePointer(Screen::kPointerDefault);
     }
+}
+
+// Left and Right move the bar by 0,5 km/h onto the 0,5 grid, PgUp and PgDn by 5 km/h,
+// Home and End to full brake and full accelerator; within the polar's range, redrawn as
+// a drag is.
+void frmStart::picPolare_KeyDown(int key)
+{
+    if (Value(chkBremsen) != 1 || barLocked()) {
+        return;
+    }
+    const double v = decl.Airspeed;
+    double to = v;
+    switch (key) {
+    case Qt::Key_Right:
+        to = std::floor(2.0 * (v + 0.5)) / 2.0;
+        break;
+    case Qt::Key_Left:
+        to = std::ceil(2.0 * (v - 0.5)) / 2.0;
+        break;
+    case Qt::Key_PageUp:
+        to = std::floor(2.0 * (v + 5.0)) / 2.0;
+        break;
+    case Qt::Key_PageDown:
+        to = std::ceil(2.0 * (v - 5.0)) / 2.0;
+        break;
+    case Qt::Key_Home:
+        to = polar().minSpeed;
+        break;
+    case Qt::Key_End:
+        to = polar().maxSpeed;
+        break;
+    default:
+        return;
+    }
+    decl.Airspeed =
+        std::clamp(static_cast<float>(to), polar().minSpeed, polar().maxSpeed);
+    Repaint();
 }
 
 void frmStart::picPolare_MouseUp(int, int, float x, float y)

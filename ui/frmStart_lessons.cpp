@@ -5,7 +5,10 @@
 #include "frmStart.h"
 #include "modCalc.h"
 
+#include <QFontMetricsF>
+#include <QMessageBox>
 #include <QShortcut>
+#include <cmath>
 #include <numeric>
 
 void frmStart::setUpLessons()
@@ -34,20 +37,32 @@ void frmStart::newExercise()
     if (!cmdTour->isEnabled()) {
         return;
     }
+    const std::optional<ExerciseWind> wind = m_windDraw.next(polar());
+    if (!wind) {
+        QMessageBox::information(this, QStringLiteral("Übung"),
+                                 QStringLiteral("Für diesen Schirm ergibt kein Wind von -30 bis "
+                                                "30 km/h und -2,0 bis 1,0 m/s eine Aufgabe, deren "
+                                                "Tangente im Diagramm liegt."));
+        return;
+    }
     // The wind as the tour sets it: the program moves the bars, no scroll handler runs.
-    const ExerciseWind wind = m_windDraw.next(polar());
-    decl.WindH = static_cast<float>(wind.windH);
-    decl.WindV = WindVFromTenths(wind.windVTenths);
-    setBarValue(HScroll1, wind.windH);
+    decl.WindH = static_cast<float>(wind->windH);
+    decl.WindV = WindVFromTenths(wind->windVTenths);
+    setBarValue(HScroll1, wind->windH);
     setBarValue(VScroll1, BarValueFromWindV(decl.WindV));
-    float best = 0;
-    BestGlide(polar(), best, decl.WindH, decl.WindV);
-    m_exercise = {
-        true, false, m_exercise.number + 1, best + decl.WindH, Polar(polar(), best) + decl.WindV,
-        best};
+    Exercise next;
+    next.active = true;
+    next.number = m_exercise.number + 1;
+    next.windH = wind->windH;
+    next.windVTenths = wind->windVTenths;
+    BestGlide(polar(), next.bestAirspeed, decl.WindH, decl.WindV);
+    next.bestGroundH = next.bestAirspeed + decl.WindH;
+    next.bestGroundV = Polar(polar(), next.bestAirspeed) + decl.WindV;
+    m_exercise = next;
     enableExerciseKeys(true);
-    // The learner starts from trim, with the bar free.
+    // The learner starts from trim, with the bar free and the keys on the diagram.
     decl.Airspeed = polar().trimSpeed;
+    picPolare->setFocus(Qt::OtherFocusReason);
     if (Value(chkBremsen) == 1) {
         Repaint();
     } else {
@@ -60,7 +75,14 @@ void frmStart::solveExercise()
     if (!m_exercise.active || m_exercise.solved) {
         return;
     }
+    // The answer is fixed now: the bar stays where it is until the exercise ends.
+    BrakeBarDragging = false;
     m_exercise.solved = true;
+    m_exercise.chosenAirspeed = decl.Airspeed;
+    m_exercise.chosenGroundH = decl.GroundSpeedH;
+    m_exercise.chosenGroundV = decl.GroundSpeedV;
+    m_scores[m_exercise.number] = achievedPercent(decl.GroundSpeedH, decl.GroundSpeedV,
+                                                  m_exercise.bestGroundH, m_exercise.bestGroundV);
     Repaint();
 }
 
@@ -76,33 +98,100 @@ void frmStart::endExercise()
     enableExerciseKeys(false);
 }
 
-void frmStart::showExercise()
+namespace {
+
+// "GZ 13,1" for a glide, one decimal without a sign as pilots say it; else what the
+// flight over the ground is ("steigt 0,4 m/s", "kein Vorankommen"), shortened on demand.
+QString glideWords(float groundH, float groundV, bool shortWords)
 {
-    if (!m_exercise.solved) {
-        lblInfo->setCaption(QStringLiteral("Übung %1: Schieben Sie den schwarzen Balken auf "
-                                           "bestes Gleiten über Grund, dann Eingabetaste.")
-                                .arg(m_exercise.number));
-        return;
+    QStringList regime = flightRegimeWords(groundH, groundV);
+    if (!regime.isEmpty()) {
+        if (shortWords) {
+            regime.replaceInStrings(QStringLiteral("kein Vorankommen"),
+                                    QStringLiteral("kein Vorank."));
+        }
+        return regime.join(QStringLiteral(", "));
     }
-    DrawSolution(*picPolare, m_exercise.bestGroundH, m_exercise.bestGroundV);
-    // The learner may go on moving the bar: the score follows the latest choice.
-    m_scores[m_exercise.number] = achievedPercent(decl.GroundSpeedH, decl.GroundSpeedV,
-                                                  m_exercise.bestGroundH, m_exercise.bestGroundV);
+    return QStringLiteral("GZ ") +
+           FormatFixed(std::fabs(static_cast<double>(groundH) / 3.6 / static_cast<double>(groundV)),
+                       1);
+}
+
+} // namespace
+
+QString frmStart::exerciseTask() const
+{
+    return QStringLiteral("Übung %1: %2 – Balken auf bestes Gleiten, dann Eingabetaste")
+        .arg(m_exercise.number)
+        .arg(windInWords(m_exercise.windH, m_exercise.windVTenths));
+}
+
+QString frmStart::exerciseResultText(const ExerciseScore &s,
+                                     const std::function<bool(const QString &)> &fits)
+{
+    const double off = static_cast<double>(s.chosenAirspeed) - s.bestAirspeed;
+    const QString direction =
+        std::fabs(off) <= 0.5
+            ? QStringLiteral("richtig")
+            : QStringLiteral("%1 km/h %2")
+                  .arg(FormatFixed(std::fabs(off), 1),
+                       off > 0 ? QStringLiteral("zu schnell") : QStringLiteral("zu langsam"));
+    // The words as they stand, then shorter ones until the line fits its strip; no part
+    // is ever left out.
+    const QString patterns[] = {
+        QStringLiteral("Ihre Wahl %1 km/h, %2 · Bestes Gleiten %3 km/h, %4 · %5 · %6 % · "
+                       "Schnitt %7 % (%8 von %9)"),
+        QStringLiteral("Wahl %1 km/h, %2 · Bestes %3 km/h, %4 · %5 · %6 % · Schnitt %7 % "
+                       "(%8 von %9)"),
+        QStringLiteral("Wahl %1 km/h, %2 · Bestes %3 km/h, %4 · %5 · %6 % · Ø %7 % (%8/%9)")};
+    QString line;
+    for (int level = 0; level < 3; ++level) {
+        line = patterns[level]
+                   .arg(FormatFixed(s.chosenAirspeed, 1),
+                        glideWords(s.chosenGroundH, s.chosenGroundV, level == 2),
+                        FormatFixed(s.bestAirspeed, 1),
+                        glideWords(s.bestGroundH, s.bestGroundV, level == 2), direction)
+                   .arg(s.percent)
+                   .arg(s.average)
+                   .arg(s.solved)
+                   .arg(s.given);
+        if (fits(line)) {
+            break;
+        }
+    }
+    return line;
+}
+
+QString frmStart::exerciseResult() const
+{
     const int sum =
         std::accumulate(m_scores.begin(), m_scores.end(), 0,
                         [](int total, const auto &score) { return total + score.second; });
-    const int average = static_cast<int>(
-        std::lround(static_cast<double>(sum) / static_cast<double>(m_scores.size())));
-    const QString pattern = QStringLiteral("0.0");
-    lblInfo->setCaption(
-        QStringLiteral("Ihre Wahl %1 km/h: GZ %2 · Bestes Gleiten %3 km/h: GZ %4 · erreicht %5 % "
-                       "· Schnitt %6 %")
-            .arg(Format(decl.Airspeed, pattern),
-                 overGroundRatioText(decl.GroundSpeedH, decl.GroundSpeedV),
-                 Format(m_exercise.bestAirspeed, pattern),
-                 overGroundRatioText(m_exercise.bestGroundH, m_exercise.bestGroundV))
-            .arg(m_scores[m_exercise.number])
-            .arg(average));
+    const ExerciseScore score{m_exercise.chosenAirspeed,
+                              m_exercise.chosenGroundH,
+                              m_exercise.chosenGroundV,
+                              m_exercise.bestAirspeed,
+                              m_exercise.bestGroundH,
+                              m_exercise.bestGroundV,
+                              m_scores.at(m_exercise.number),
+                              static_cast<int>(std::lround(static_cast<double>(sum) /
+                                                           static_cast<double>(m_scores.size()))),
+                              static_cast<int>(m_scores.size()),
+                              m_exercise.number};
+    const QFontMetricsF metrics(lblInfo->font());
+    return exerciseResultText(score, [&](const QString &line) {
+        return metrics.horizontalAdvance(line) <= lblInfo->width();
+    });
+}
+
+void frmStart::showExercise()
+{
+    if (!m_exercise.solved) {
+        lblInfo->setCaption(exerciseTask());
+        return;
+    }
+    DrawSolution(*picPolare, m_exercise.bestGroundH, m_exercise.bestGroundV);
+    lblInfo->setCaption(exerciseResult());
 }
 
 void frmStart::holdComparison()
