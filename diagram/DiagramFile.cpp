@@ -51,10 +51,17 @@ namespace {
 
 // The strip and the frame of the diagram around draw, which draws into a picture box
 // that paints straight into painter: clipped to the diagram like on the screen.
-void paintFramed(QPainter &painter, QSize size, double scale,
+struct FrameRules
+{
+    bool dropClippedText = false;
+    bool separateTexts = false;
+    bool readoutStrip = true;
+};
+
+void paintFramed(QPainter &painter, QSize size, double scale, const FrameRules &rules,
                  const std::function<QString(PictureBox &)> &draw)
 {
-    const int strip = readoutStripHeight(scale);
+    const int strip = rules.readoutStrip ? readoutStripHeight(scale) : 0;
     painter.save();
     usualHints(painter);
     painter.fillRect(QRect(0, 0, size.width(), strip), Qt::white);
@@ -67,9 +74,14 @@ void paintFramed(QPainter &painter, QSize size, double scale,
     pic.setExternalPainter(&painter);
     setUpDiagram(pic);
     pic.setOutputScale(scale);
+    pic.setTextRules(rules.dropClippedText, rules.separateTexts);
     const QString readout = draw(pic);
     pic.setExternalPainter(nullptr);
     painter.restore();
+    if (!rules.readoutStrip) {
+        painter.restore();
+        return;
+    }
 
     const QFont font = readoutFont(scale);
     const QFontMetrics fm(font);
@@ -85,7 +97,8 @@ void paintFramed(QPainter &painter, QSize size, double scale,
 void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, const QLocale &locale)
 {
     // The window's own procedures, background included.
-    paintFramed(painter, size, state.scale, [&](PictureBox &pic) {
+    const FrameRules rules{state.dropClippedText, state.separateTexts, state.readoutStrip};
+    paintFramed(painter, size, state.scale, rules, [&](PictureBox &pic) {
         DrawBackground(pic);
         // Computed first, then drawn.
         const Flight flight = FlightFor(state.wing, state.airspeed, state.switches.freeBrakes,
@@ -109,9 +122,9 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
 }
 
 void paintShownDiagram(QPainter &painter, QSize size, const std::vector<DrawOp> &shown,
-                       const QString &readout)
+                       const QString &readout, bool dropClippedText)
 {
-    paintFramed(painter, size, 1.0, [&](PictureBox &pic) {
+    paintFramed(painter, size, 1.0, FrameRules{dropClippedText, false, true}, [&](PictureBox &pic) {
         pic.Cls();
         pic.replay(shown);
         return readout;
@@ -141,15 +154,19 @@ QImage diagramImage(QSize size, const DiagramState &state, const QLocale &locale
 QByteArray exportDiagram(ExportFormat format, QSize size, const DiagramState &state,
                          const QLocale &locale)
 {
+    // A vector file keeps no text that the frame clips.
+    DiagramState drawn = state;
+    drawn.dropClippedText = drawn.dropClippedText || format != ExportFormat::Png;
     return exportPainted(
-        format, size, [&](QPainter &p) { paintDiagram(p, size, state, locale); }, state.scale);
+        format, size, [&](QPainter &p) { paintDiagram(p, size, drawn, locale); }, state.scale);
 }
 
 QByteArray exportPdfPages(QSize size, const QList<DiagramState> &states, const QLocale &locale)
 {
     QList<std::function<void(QPainter &)>> pages;
     double scale = 1.0;
-    for (const DiagramState &state : states) {
+    for (DiagramState state : states) {
+        state.dropClippedText = true;
         pages.append([size, state, &locale](QPainter &p) { paintDiagram(p, size, state, locale); });
         scale = state.scale;
     }

@@ -30,6 +30,11 @@ struct DiagramState
     double scale = 1.0; // line widths and fonts this many times larger (a projector)
     bool task = false;  // an exercise: no ground-speed vector, brake bar or read-out
     std::optional<Comparison> comparison; // a held state in grey beneath, with its legend
+    // Text rules of a file: no text the frame clips (vector files keep it, invisible, for
+    // search and copy), no text over another (a printed diagram); no read-out strip.
+    bool dropClippedText = false;
+    bool separateTexts = false;
+    bool readoutStrip = true;
 };
 
 enum class ExportFormat { Png, Svg, Pdf };
@@ -41,8 +46,8 @@ ExportFormat exportFormatFor(const QString &path);
 int readoutStripHeight(double scale = 1.0);
 
 // Paints strip and diagram into painter, in a space of size.width() by
-// size.height() + readoutStripHeight(), from its origin. Needs a QApplication (the
-// drawing goes through a picture box, a widget).
+// size.height() + readoutStripHeight() (no strip if the state says so), from its origin. Needs a
+// QApplication (the drawing goes through a picture box, a widget).
 void paintDiagram(QPainter &painter, QSize size, const DiagramState &state,
                   const QLocale &locale = QLocale());
 
@@ -54,7 +59,7 @@ QImage diagramImage(QSize size, const DiagramState &state, const QLocale &locale
 // operations replayed (what a picture box on the screen shows) and the strip holds
 // readout as it stands.
 void paintShownDiagram(QPainter &painter, QSize size, const std::vector<DrawOp> &shown,
-                       const QString &readout);
+                       const QString &readout, bool dropClippedText = false);
 
 // The file's bytes: PNG of that many pixels; SVG of that size; PDF as an A4 landscape
 // page with the diagram fitted inside its margins. Empty if it cannot be made.

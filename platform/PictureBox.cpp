@@ -180,6 +180,7 @@ void PictureBox::record(DrawOp op)
 void PictureBox::Cls()
 {
     m_ops.clear();
+    m_textRects.clear();
     m_currentX = 0.0f;
     m_currentY = 0.0f;
     resetBuffer();
@@ -191,6 +192,7 @@ void PictureBox::setPicture(const QImage &picture, std::vector<DrawOp> drawnWith
     m_picture = picture;
     m_pictureOps = std::move(drawnWith);
     m_ops.clear();
+    m_textRects.clear();
     resetBuffer();
     update();
 }

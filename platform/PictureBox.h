@@ -106,6 +106,17 @@ public:
     // Off: operations are recorded but not painted (for checks of the drawing code alone).
     void setPaintingEnabled(bool on) { m_painting = on; }
 
+    // Texts left out, neither drawn nor recorded: dropClipped, those the box's edge would
+    // cut (a vector file would keep them whole, invisible, for search and copy);
+    // dropOverlapping, those that would fall on a text printed before (a printed diagram).
+    void setTextRules(bool dropClipped, bool dropOverlapping)
+    {
+        m_dropClippedText = dropClipped;
+        m_dropOverlappingText = dropOverlapping;
+    }
+    // Where a text printed now would stand, in the box's pixels.
+    QRectF textRect(const QString &text) const;
+
     // Makes the buffer ready for drawing now: a shared background picture is copied here
     // rather than at the first drawing operation.
     void prepareDrawing() { painter(); }
@@ -156,6 +167,9 @@ private:
     bool m_fontBold = false;
     bool m_autoRedraw = false;
     bool m_painting = true;
+    bool m_dropClippedText = false;
+    bool m_dropOverlappingText = false;
+    std::vector<QRectF> m_textRects; // of the texts printed since Cls or the picture
     float m_currentX = 0.0f;
     float m_currentY = 0.0f;
     QFont m_font;

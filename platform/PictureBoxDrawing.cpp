@@ -7,6 +7,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -161,6 +162,18 @@ void PictureBox::Arc(double x, double y, double radius, double start, double end
 
 void PictureBox::Print(const QString &text)
 {
+    const QRectF box = textRect(text);
+    // A text the frame would clip is left out where it could otherwise be found (a
+    // vector file), and one that would fall on another where two must not meet.
+    const bool clipped = !QRectF(rect()).contains(box);
+    const bool overlaps = std::any_of(m_textRects.begin(), m_textRects.end(),
+                                      [&](const QRectF &other) { return other.intersects(box); });
+    if ((m_dropClippedText && clipped) || (m_dropOverlappingText && overlaps)) {
+        m_currentY += TextHeight(text);
+        m_currentX = m_scale.left;
+        return;
+    }
+    m_textRects.push_back(box);
     record({DrawOp::Print, m_currentX, m_currentY, 0, 0, 0, 0, 0, m_foreColor, m_drawWidth,
             m_drawStyle, m_fontBold, text});
     if (m_painting) {
@@ -176,6 +189,14 @@ void PictureBox::Print(const QString &text)
     // Like a line printer: the next text goes under this one, at the left edge.
     m_currentY += TextHeight(text);
     m_currentX = m_scale.left;
+}
+
+QRectF PictureBox::textRect(const QString &text) const
+{
+    const QtFloatingPointScope qtCode;
+    const QFontMetricsF fm(fontFor(m_fontBold));
+    const QPointF topLeft = toPixel(m_currentX, m_currentY);
+    return {topLeft, QSizeF(fm.horizontalAdvance(text), fm.height())};
 }
 
 float PictureBox::TextWidth(const QString &text) const

@@ -179,6 +179,7 @@ private slots:
     void cardKeepsMassAndPagesForALongName();
     void renderHoldsAComparison();
     void wingCsvAgainstAnIndependentWalk();
+    void vectorFilesHoldNoHiddenText();
     void renderNeverReplacesWhatIsNotAFile();
     void worksheetAnswersAreTheCards_data();
     void worksheetAnswersAreTheCards();
@@ -732,6 +733,35 @@ void TestCli::wingCsvAgainstAnIndependentWalk()
         ++glides;
     }
     QVERIFY(glides >= 12);
+}
+
+void TestCli::vectorFilesHoldNoHiddenText()
+{
+    // In 50 km/h tailwind the brake scale's right end, its caption and the airspeed
+    // vector's label lie beyond the frame: a vector file leaves them out instead of
+    // keeping them invisible for search and copy. In still air they are there.
+    QTemporaryDir dir;
+    for (const char *ending : {"pdf", "svg"}) {
+        const QString file = dir.filePath(QStringLiteral("d.") + QLatin1String(ending));
+        const auto words = [&](const QStringList &wind) {
+            const Run r = run(QStringLiteral("azodo-render"), wind + QStringList{"-o", file});
+            if (r.code != 0) {
+                return QString();
+            }
+            if (file.endsWith(QLatin1String(".pdf"))) {
+                return tool(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+            }
+            QFile f(file);
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        };
+        const QString still = words({});
+        const QString gale = words({"--wind-h", "50"});
+        for (const char *hidden : {"Beschleuniger", "v-Air", "Geschwindigkeit des besten"}) {
+            QVERIFY2(still.contains(QLatin1String(hidden)), hidden);
+            QVERIFY2(!gale.contains(QLatin1String(hidden)), hidden);
+        }
+        QVERIFY(gale.contains(QStringLiteral("Gleitwinkel")));
+    }
 }
 
 void TestCli::renderNeverReplacesWhatIsNotAFile()

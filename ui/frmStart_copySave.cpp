@@ -134,7 +134,8 @@ bool frmStart::saveDiagram(const QString &path, QString &error)
         const std::vector<DrawOp> shown = picPolare->shownOperations();
         const QString readout = lblInfo->text();
         bytes = exportPainted(format, picPolare->size(), [&](QPainter &p) {
-            paintShownDiagram(p, picPolare->size(), shown, readout);
+            // A vector file keeps no text that the frame clips.
+            paintShownDiagram(p, picPolare->size(), shown, readout, format != ExportFormat::Png);
         });
     }
     if (bytes.isEmpty()) {
