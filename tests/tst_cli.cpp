@@ -837,9 +837,9 @@ void TestCli::worksheetAnswersAreTheCards()
     const QString text = tool(QStringLiteral("pdftotext"), {sheet, QStringLiteral("-")});
     static const QRegularExpression solution(QStringLiteral(
         "Aufgabe (\\d+): (?:Windstille|(?:(\\d+) km/h (Gegenwind|Rückenwind))?(?:, )?"
-        "(?:(\\d+,\\d) m/s (Abwind|Aufwind))?)\\.[^\n]*\n+Fahrt ([\\d,]+) km/h "
-        "· "
-        "(Trimm|Bremse (\\d+) %|Beschleuniger (\\d+) %) · Gleitzahl über Grund ([\\d,]+)"));
+        "(?:(\\d+,\\d) m/s (Abwind|Aufwind))?)\\.[^\n]*\n+Fahrt ([\\d,]+) km/h \\(± 1\\) "
+        "· (Trimm|Bremse (\\d+) %|Beschleuniger (\\d+) %) \\(± (\\d+)\\) · Gleitzahl über Grund "
+        "([\\d,]+) \\(± ([\\d,]+)\\)"));
     int solved = 0;
     for (auto it = solution.globalMatch(text); it.hasNext(); ++solved) {
         const auto m = it.next();
@@ -858,8 +858,19 @@ void TestCli::worksheetAnswersAreTheCards()
         QCOMPARE(m.captured(6), QString(f[2]).replace(QLatin1Char('.'), QLatin1Char(',')));
         QCOMPARE(m.captured(8).isEmpty() ? 0 : m.captured(8).toInt(), f[4].toInt());
         QCOMPARE(m.captured(9).isEmpty() ? 0 : m.captured(9).toInt(), f[5].toInt());
-        QVERIFY(std::fabs(QLocale(QLocale::German).toDouble(m.captured(10)) - f[3].toDouble()) <=
-                0.0051);
+        const QLocale de(QLocale::German);
+        QVERIFY(std::fabs(de.toDouble(m.captured(11)) - f[3].toDouble()) <= 0.051);
+        // The ratio's tolerance: the touch point read 1 km/h and 0,1 m/s off, the largest
+        // change, rounded up to a tenth.
+        const double gh = f[6].toDouble(), gv = f[7].toDouble(), exact = gh / 3.6 / -gv;
+        double worst = 0;
+        for (const double dh : {-1.0, 1.0}) {
+            for (const double dv : {-0.1, 0.1}) {
+                worst = std::max(worst, std::fabs((gh + dh) / 3.6 / -(gv + dv) - exact));
+            }
+        }
+        QCOMPARE(de.toDouble(m.captured(12)), std::ceil(worst * 10 - 1e-9) / 10);
+        QVERIFY(m.captured(10).toInt() >= 5);
     }
     QCOMPARE(solved, tasks);
     // The task pages give nothing of it away: no answer line, no airspeed vector or
@@ -871,8 +882,21 @@ void TestCli::worksheetAnswersAreTheCards()
                        "Lösungen|Flugrichtung|Gleitwinkel"));
     for (int page = 0; page < pages; ++page) {
         const bool taskPage = page < pages / 2;
-        QVERIFY2(pageTexts[page].contains(answers) != taskPage,
+        const QString &t = pageTexts[page];
+        QVERIFY2(t.contains(answers) != taskPage,
                  qPrintable(QStringLiteral("page %1").arg(page + 1)));
+        // Each part numbered on its own; lines for the learner on the tasks; the method on
+        // the first page; the seed on every page, so that the key can be made again.
+        QVERIFY(
+            t.contains(QStringLiteral("%1, Seite %2 von %3")
+                           .arg(taskPage ? QStringLiteral("Aufgaben") : QStringLiteral("Lösungen"))
+                           .arg(page % (pages / 2) + 1)
+                           .arg(pages / 2)));
+        QCOMPARE(t.contains(QStringLiteral("Name:")) && t.contains(QStringLiteral("Datum:")) &&
+                     t.contains(QStringLiteral("Kurs:")),
+                 taskPage);
+        QCOMPARE(t.contains(QStringLiteral("So geht es:")), page == 0);
+        QVERIFY(t.contains(QStringLiteral("--seed 42")));
     }
     // The same seed gives the same file, but for the date Qt's writer stamps.
     const QString again = dir.filePath(QStringLiteral("nochmal.pdf"));
