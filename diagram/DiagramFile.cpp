@@ -122,9 +122,10 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
 }
 
 void paintShownDiagram(QPainter &painter, QSize size, const std::vector<DrawOp> &shown,
-                       const QString &readout, bool dropClippedText)
+                       const QString &readout)
 {
-    paintFramed(painter, size, 1.0, FrameRules{dropClippedText, false, true}, [&](PictureBox &pic) {
+    // What the screen shows, clipped labels included, as the user saved it.
+    paintFramed(painter, size, 1.0, FrameRules{}, [&](PictureBox &pic) {
         pic.Cls();
         pic.replay(shown);
         return readout;

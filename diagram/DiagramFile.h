@@ -59,7 +59,7 @@ QImage diagramImage(QSize size, const DiagramState &state, const QLocale &locale
 // operations replayed (what a picture box on the screen shows) and the strip holds
 // readout as it stands.
 void paintShownDiagram(QPainter &painter, QSize size, const std::vector<DrawOp> &shown,
-                       const QString &readout, bool dropClippedText = false);
+                       const QString &readout);
 
 // The file's bytes: PNG of that many pixels; SVG of that size; PDF as an A4 landscape
 // page with the diagram fitted inside its margins. Empty if it cannot be made.

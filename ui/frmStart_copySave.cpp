@@ -134,8 +134,7 @@ bool frmStart::saveDiagram(const QString &path, QString &error)
         const std::vector<DrawOp> shown = picPolare->shownOperations();
         const QString readout = lblInfo->text();
         bytes = exportPainted(format, picPolare->size(), [&](QPainter &p) {
-            // A vector file keeps no text that the frame clips.
-            paintShownDiagram(p, picPolare->size(), shown, readout, format != ExportFormat::Png);
+            paintShownDiagram(p, picPolare->size(), shown, readout);
         });
     }
     if (bytes.isEmpty()) {
