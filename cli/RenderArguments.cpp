@@ -130,6 +130,18 @@ bool lessonOptionsFit(const RenderOptions &o, QString &error)
     } else if (o.compareWing && !o.compare) {
         error = QStringLiteral("--compare-polar und seine Optionen gelten nur zusammen mit "
                                "--compare");
+    } else if (o.scale > 1.0 && (o.outputWidth() / o.scale < 800.0 - 1e-9 ||
+                                 o.wholeHeight() / o.scale < 500.0 - 1e-9)) {
+        // At least 800 x 500 pixels of the picture per scale: a slide shows at that scale
+        // what the screen shows at 1.
+        const double largest =
+            std::floor(std::min(o.outputWidth() / 800.0, o.wholeHeight() / 500.0) * 100.0 + 1e-9) /
+            100.0;
+        error = QStringLiteral("--scale %1 ist zu groß für %2x%3 Pixel: höchstens %4; ein "
+                               "größeres Bild mit --size, etwa --size 3840x2160")
+                    .arg(QLocale::c().toString(o.scale), QString::number(o.outputWidth()),
+                         QString::number(o.wholeHeight()),
+                         QLocale::c().toString(std::max(largest, 1.0), 'f', 2));
     } else if (o.seed && o.worksheet == 0) {
         error = QStringLiteral("--seed gilt nur zusammen mit --worksheet");
     }
@@ -287,13 +299,15 @@ QString renderUsage()
                "                          ohne: Geschwindigkeit des besten Gleitens\n"
                "  --no-wind-vectors       ohne Wind-Vektoren\n"
                "  --no-airspeed-vectors   ohne Airspeed-Vektoren\n"
-               "  --size BxH              Größe des Diagramms in Pixeln (Vorgabe 1600x1000,\n"
-               "                          für PDF 1100x700)\n"
+               "  --size BxH              Größe des ganzen Bildes in Pixeln, die Zeile der\n"
+               "                          Gleitzahlen eingeschlossen (Vorgabe 1600x1026; für\n"
+               "                          PDF das Seitenverhältnis, Vorgabe 1100x726)\n"
                "  -o DATEI                Ausgabedatei; -o - schreibt ein PNG auf die "
                "Standardausgabe\n"
                "%1"
                "  --scale F               Schriften und Linien F-mal so groß (0.5..8), etwa für\n"
-               "                          einen Projektor mit --size 3840x2160\n"
+               "                          einen Projektor mit --size 3840x2160; das Bild muss\n"
+               "                          je F mindestens 800x500 Pixel haben\n"
                "  --state H,V[,FAHRT]     ein Zustand (Einheiten wie --wind-h, --wind-v,\n"
                "                          --airspeed); mehrmals: eine PDF-Seite je Zustand\n"
                "  --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu\n"
@@ -323,6 +337,12 @@ DiagramState diagramStateOf(const RenderOptions &options, int windH, int windVTe
         state.airspeed = static_cast<float>(*airspeed);
     }
     state.scale = options.scale;
+    // A lecture's page says its wind; the window's instruction to move the bar is no
+    // part of a page.
+    if (!options.states.isEmpty()) {
+        state.title = windInWords(windH, windVTenths, QLocale(QLocale::German, QLocale::Germany));
+        state.switches.instruction = false;
+    }
     if (options.compare) {
         const RenderState &held = *options.compare;
         const float heldH = static_cast<float>(held.windH);

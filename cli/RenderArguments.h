@@ -28,12 +28,20 @@ struct RenderOptions
     QString airspeedText;           // as given, for the error line
     bool windVectors = true;
     bool airspeedVectors = true;
-    // Pixels of the diagram; without --size 1600 x 1000, and 1100 x 700 for a PDF, where
-    // the diagram is fitted to an A4 page and its texts should print at a readable size.
+    // Pixels of the whole picture, read-out strip included; without --size the diagram is
+    // 1600 x 1000 (1100 x 700 for a PDF, where it is fitted to an A4 page and its texts
+    // should print at a readable size) and the strip comes on top: 1600 x 1026.
     int width = 0;
     int height = 0;
     int outputWidth() const { return width > 0 ? width : isPdf() ? 1100 : 1600; }
-    int outputHeight() const { return height > 0 ? height : isPdf() ? 700 : 1000; }
+    // The diagram's height under a strip of stripHeight pixels.
+    int diagramHeight(int stripHeight) const
+    {
+        return height > 0 ? height - stripHeight : isPdf() ? 700 : 1000;
+    }
+    // The whole picture's height before any font is measured: the default strip is 26
+    // pixels at scale 1.
+    int wholeHeight() const { return height > 0 ? height : isPdf() ? 726 : 1026; }
     bool isPdf() const { return exportFormatFor(output) == ExportFormat::Pdf && output != "-"; }
     QString output;
     std::optional<WingChoice> wing; // a pilot's wing instead of the built-in polar

@@ -1,10 +1,10 @@
 #include "RenderTool.h"
 
+#include "Exercise.h"
 #include "RenderArguments.h"
 #include "SafeOutput.h"
 #include "ToolStart.h"
 #include "WingOptions.h"
-#include "Exercise.h"
 #include "Worksheet.h"
 
 #include <QApplication>
@@ -68,7 +68,8 @@ int runRenderTool(int argc, char *argv[])
     }
     const bool toStdout = options->output == QLatin1String("-");
     const ExportFormat format = toStdout ? ExportFormat::Png : exportFormatFor(options->output);
-    const QSize size(options->outputWidth(), options->outputHeight());
+    const QSize size(options->outputWidth(),
+                     options->diagramHeight(readoutStripHeight(options->scale)));
     const QByteArray bytes =
         options->worksheet > 0       ? worksheetPdf(options->polar, options->worksheet,
                                                     options->seed.value_or(std::random_device{}()))

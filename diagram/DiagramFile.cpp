@@ -56,6 +56,7 @@ struct FrameRules
     bool dropClippedText = false;
     bool separateTexts = false;
     bool readoutStrip = true;
+    QString title; // right in the strip
 };
 
 void paintFramed(QPainter &painter, QSize size, double scale, const FrameRules &rules,
@@ -89,6 +90,10 @@ void paintFramed(QPainter &painter, QSize size, double scale, const FrameRules &
     painter.setPen(Qt::black);
     painter.drawText(QRect(fm.averageCharWidth(), 0, size.width(), strip),
                      Qt::AlignVCenter | Qt::AlignLeft, readout);
+    if (!rules.title.isEmpty()) {
+        painter.drawText(QRect(0, 0, size.width() - fm.averageCharWidth(), strip),
+                         Qt::AlignVCenter | Qt::AlignRight, rules.title);
+    }
     painter.restore();
 }
 
@@ -97,7 +102,8 @@ void paintFramed(QPainter &painter, QSize size, double scale, const FrameRules &
 void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, const QLocale &locale)
 {
     // The window's own procedures, background included.
-    const FrameRules rules{state.dropClippedText, state.separateTexts, state.readoutStrip};
+    const FrameRules rules{state.dropClippedText, state.separateTexts, state.readoutStrip,
+                           state.title};
     paintFramed(painter, size, state.scale, rules, [&](PictureBox &pic) {
         DrawBackground(pic);
         // Computed first, then drawn.

@@ -28,6 +28,7 @@ struct DiagramState
     float airspeed = 0.0f; // km/h; used in free-brake mode only
     OverlaySwitches switches;
     double scale = 1.0; // line widths and fonts this many times larger (a projector)
+    QString title;      // a lecture page's line in the strip, right of the read-out
     bool task = false;  // an exercise: no ground-speed vector, brake bar or read-out
     std::optional<Comparison> comparison; // a held state in grey beneath, with its legend
     // Text rules of a file: no text the frame clips (vector files keep it, invisible, for

@@ -134,9 +134,10 @@ void drawAirspeedVectors(PictureBox &pic, const Wing &wing, float airspeed, doub
 }
 
 // The polar through the brake scale's boxes, the scale's labels and its caption.
-void drawBrakeScale(PictureBox &pic, const Wing &wing, double ox, double oy, bool freeBrakes,
-                    const float &windH, const float &windV)
+void drawBrakeScale(PictureBox &pic, const Wing &wing, double ox, double oy,
+                    const OverlaySwitches &switches, const float &windH, const float &windV)
 {
+    const bool freeBrakes = switches.freeBrakes;
     // The polar of 32 segments with the brake scale under it, box by box. Segment and box
     // k run between the airspeeds at scale positions 17 + k and 18 + k: whole km/h for
     // the built-in polar, a wing's own airspeeds otherwise.
@@ -176,6 +177,9 @@ void drawBrakeScale(PictureBox &pic, const Wing &wing, double ox, double oy, boo
                 Y(windV - BrakeBand::kLabelsBelowOrigin), text);
     }
 
+    if (freeBrakes && !switches.instruction) {
+        return;
+    }
     pic.setForeColor(Look::kBrakeCaption);
     if (freeBrakes) {
         pic.setFontBold(true);
@@ -206,7 +210,7 @@ void DrawPolarOverlay(PictureBox &pic, const Wing &wing, float airspeed, SavedPe
     if (switches.airspeedVectors) {
         drawAirspeedVectors(pic, wing, airspeed, ox, oy, windH, windV, locale);
     }
-    drawBrakeScale(pic, wing, ox, oy, switches.freeBrakes, windH, windV);
+    drawBrakeScale(pic, wing, ox, oy, switches, windH, windV);
 
     pic.setDrawWidth(saved.SavedDrawWidth);
     pic.setForeColor(saved.SavedForeColor);

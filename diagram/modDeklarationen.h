@@ -27,4 +27,5 @@ struct OverlaySwitches
     bool windVectors = true;     // chkWind
     bool airspeedVectors = true; // chkAirspeed
     bool freeBrakes = false;     // chkBremsen: the user sets the airspeed
+    bool instruction = true;     // with free brakes, the caption that says to move the bar
 };

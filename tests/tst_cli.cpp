@@ -292,15 +292,15 @@ void TestCli::renderWritesTheDiagram()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("still.png"));
-    const Run r =
-        run(QStringLiteral("azodo-render"),
-            {QStringLiteral("--size"), QStringLiteral("1200x1000"), QStringLiteral("-o"), file});
+    // --size is the whole picture: a diagram of 1200 x 1000 under its strip.
+    const int strip = readoutStripHeight();
+    const Run r = run(QStringLiteral("azodo-render"),
+                      {QStringLiteral("--size"), QStringLiteral("1200x%1").arg(1000 + strip),
+                       QStringLiteral("-o"), file});
     QCOMPARE(r.code, 0);
     QImage img(file);
     QVERIFY(!img.isNull());
-    QCOMPARE(img.width(), 1200);
-    QVERIFY(img.height() > 1000);
-    const int strip = img.height() - 1000;
+    QCOMPARE(img.size(), QSize(1200, 1000 + strip));
     // One user unit is one pixel here; the origin sits at (600, strip + 500).
     const auto at = [&](double x, double y) {
         return img.pixelColor(qFloor(x + 600), qFloor(strip + 500 - y));
@@ -327,13 +327,14 @@ void TestCli::renderFreeBrakesAndNoVectors()
 {
     RenderOptions o;
     o.width = 1200;
-    o.height = 1000;
+    o.height = 1000 + readoutStripHeight();
     o.airspeed = 45.0;
     o.windH = -25;
     o.windVTenths = 15;
     o.windVectors = false;
     o.airspeedVectors = false;
-    const QImage img = diagramImage(QSize(o.outputWidth(), o.outputHeight()), stateOf(o));
+    const QImage img =
+        diagramImage(QSize(o.outputWidth(), o.diagramHeight(readoutStripHeight())), stateOf(o));
     const int strip = img.height() - 1000;
     const auto at = [&](double x, double y) {
         return img.pixelColor(qFloor(x + 600), qFloor(strip + 500 - y));
@@ -919,28 +920,44 @@ void TestCli::worksheetAnswersAreTheCards()
 void TestCli::slidesScaleAndStates()
 {
     QTemporaryDir dir;
-    // Scaled three times: the diagram keeps its size, the strip above grows with its font,
-    // and the thick wind vector is three times as wide.
+    // A projector's slide: 3840 x 2160 is the whole picture; scaled three times, the strip
+    // grows with its font, the diagram takes the rest, and the thick wind vector is three
+    // times as wide.
     const QString slide = dir.filePath(QStringLiteral("folie.png"));
     QCOMPARE(run(QStringLiteral("azodo-render"),
                  {QStringLiteral("--scale"), QStringLiteral("3"), QStringLiteral("--size"),
-                  QStringLiteral("1200x1000"), QStringLiteral("--wind-h"), QStringLiteral("-30"),
+                  QStringLiteral("3840x2160"), QStringLiteral("--wind-h"), QStringLiteral("-30"),
                   QStringLiteral("--no-airspeed-vectors"), QStringLiteral("-o"), slide})
                  .code,
              0);
     const QImage image(slide);
-    QCOMPARE(image.width(), 1200);
-    const int strip = image.height() - 1000;
+    QCOMPARE(image.size(), QSize(3840, 2160));
+    const int strip = readoutStripHeight(3.0);
     QVERIFY2(std::abs(strip - 3 * readoutStripHeight()) <= 3, qPrintable(QString::number(strip)));
-    // The headwind vector runs along the axis (y 0 is row strip + 500), from the origin to
-    // x -300: 6 px wide at scale 1, 18 here, seen at x -200 (column 400).
+    // The headwind vector runs along the axis (y 0 is the diagram's middle row), from the
+    // origin to x -300: 6 px wide at scale 1, 18 here, seen at x -200.
+    const int diagramHeight = 2160 - strip;
+    const int axisRow = strip + diagramHeight / 2;
     int blue = 0;
-    for (int y = strip + 500 - 15; y <= strip + 500 + 15; ++y) {
+    for (int y = axisRow - 15; y <= axisRow + 15; ++y) {
         // The dotted guide of the vertical wind runs along its middle in a lighter blue.
-        const QColor c = image.pixelColor(400, y);
+        const QColor c = image.pixelColor(3840 * 400 / 1200, y);
         blue += c == QColor(0, 0, 255) || c == QColor(136, 136, 255);
     }
     QVERIFY2(blue >= 16 && blue <= 20, qPrintable(QString::number(blue)));
+    // A scale too large for the size is refused, naming the largest it takes.
+    Run r = run(QStringLiteral("azodo-render"), {"--scale", "3", "-o", slide});
+    QCOMPARE(r.code, 2);
+    QVERIFY2(r.err.startsWith(QStringLiteral("azodo-render: --scale 3 ist zu groß für 1600x1026 "
+                                             "Pixel: höchstens 2.00; ein größeres Bild mit "
+                                             "--size")),
+             qPrintable(r.err));
+    r = run(QStringLiteral("azodo-render"),
+            {"--scale", "4.32", "--size", "3840x2160", "-o", slide});
+    QCOMPARE(r.code, 0);
+    r = run(QStringLiteral("azodo-render"),
+            {"--scale", "4.33", "--size", "3840x2160", "-o", slide});
+    QVERIFY2(r.code == 2 && r.err.contains(QStringLiteral("höchstens 4.32")), qPrintable(r.err));
     // A lecture: one page per state, in order.
     const QString lecture = dir.filePath(QStringLiteral("vortrag.pdf"));
     QCOMPARE(run(QStringLiteral("azodo-render"),
@@ -955,10 +972,15 @@ void TestCli::slidesScaleAndStates()
         tool(QStringLiteral("pdftotext"),
              {QStringLiteral("-f"), QStringLiteral("3"), lecture, QStringLiteral("-")});
     QVERIFY2(third.contains(QStringLiteral("v-Air = 45.5 km/h")), qPrintable(third));
+    // Each page says its wind; the free-brake page holds no instruction to move the bar.
+    QVERIFY2(third.contains(QStringLiteral("25 km/h Gegenwind, 1,0 m/s Abwind")),
+             qPrintable(third));
+    QVERIFY(!third.contains(QStringLiteral("Man verschiebe")));
     const QString first =
         tool(QStringLiteral("pdftotext"),
              {QStringLiteral("-l"), QStringLiteral("1"), lecture, QStringLiteral("-")});
     QVERIFY(first.contains(QStringLiteral("v-Air = 33.5 km/h")));
+    QVERIFY(first.contains(QStringLiteral("Windstille")));
 }
 
 void TestCli::vectorExportHoldsNoPicture_data()
