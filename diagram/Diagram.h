@@ -86,6 +86,11 @@ void DrawComparisonLegend(PictureBox &pic, const Comparison &held, const Wing &l
 // back as it found it.
 void DrawSolution(PictureBox &pic, float gsH, float gsV);
 
+// Where a label of width w starting at x stands: for a pilot's wing, moved inwards so that
+// it stays inside the diagram (a fast wing's labels would leave it); the built-in polar's
+// labels stand where they always have.
+double labelInside(const Wing &wing, double x, double w);
+
 // The glide ratio over the ground as the read-out writes it: signed, two decimals.
 QString overGroundRatioText(float groundSpeedH, float groundSpeedV,
                             const QLocale &locale = QLocale());

@@ -94,8 +94,17 @@ QString DrawGlidePath(PictureBox &pic, const Wing &wing, const Flight &flight, S
     pic.setDrawWidth(1);
     pic.Line(G, tipY, 14.0 * gsH, 140.0 * gsV);
     pic.setForeColor(Look::kPathCaptionGreen);
-    printCentredOn(pic, 14.0 * gsH + 10, 140.0 * gsV,
-                   QStringLiteral("Flugrichtung von der Seite betrachtet"));
+    // At the end of the path; for a pilot's wing moved back along it where the end would
+    // leave the diagram.
+    const QString path = QStringLiteral("Flugrichtung von der Seite betrachtet");
+    double pathX = 14.0 * gsH + 10;
+    const double inside = labelInside(wing, pathX, pic.TextWidth(path));
+    double pathY = 140.0 * gsV;
+    if (inside != pathX && gsH != 0.0f) {
+        pathX = inside;
+        pathY = (pathX - 10) * (100.0 * gsV) / (10.0 * gsH) + 20;
+    }
+    printCentredOn(pic, pathX, pathY, path);
 
     pic.setForeColor(Look::kGuideDarkRed);
     pic.setDrawStyle(PictureBox::kStyleDot);

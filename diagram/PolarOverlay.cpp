@@ -6,6 +6,7 @@
 #include "Look.h"
 #include "PictureBox.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -34,6 +35,15 @@ void printAt(PictureBox &pic, double x, double y, const QString &text)
 }
 
 } // namespace
+
+double labelInside(const Wing &wing, double x, double w)
+{
+    if (wing.builtIn) {
+        return x;
+    }
+    constexpr double kMargin = 5.0;
+    return std::clamp(x, kScaleLeft + kMargin, kScaleLeft + kScaleWidth - w - kMargin);
+}
 
 int brakeScaleColor(int v)
 {
@@ -130,7 +140,11 @@ void drawAirspeedVectors(PictureBox &pic, const Wing &wing, float airspeed, doub
     const QString text = QStringLiteral("v-Vertikal = ") +
                          Format(sink, QStringLiteral("0.0"), locale) + QStringLiteral(" m/s");
     const double h = -pic.TextHeight(text);
-    printAt(pic, px + 10, Y(sink / 2.0 + windV) + h / 2, text);
+    // Right of the vector; a pilot's wing at full speed puts it left where right would
+    // leave the diagram.
+    const double w = pic.TextWidth(text);
+    const bool left = !wing.builtIn && px + 10 + w > kScaleLeft + kScaleWidth;
+    printAt(pic, left ? px - 10 - w : px + 10, Y(sink / 2.0 + windV) + h / 2, text);
 }
 
 // The polar through the brake scale's boxes, the scale's labels and its caption.
@@ -173,7 +187,7 @@ void drawBrakeScale(PictureBox &pic, const Wing &wing, double ox, double oy,
     for (const auto &label : labels) {
         const QString text = QString::fromUtf8(label.text);
         const double w = pic.TextWidth(text);
-        printAt(pic, X(static_cast<double>(windH) + label.airspeed) - w / 2,
+        printAt(pic, labelInside(wing, X(static_cast<double>(windH) + label.airspeed) - w / 2, w),
                 Y(windV - BrakeBand::kLabelsBelowOrigin), text);
     }
 
@@ -187,7 +201,8 @@ void drawBrakeScale(PictureBox &pic, const Wing &wing, double ox, double oy,
     const QString caption = freeBrakes ? QStringLiteral("Man verschiebe den schwarzen Balken")
                                        : QStringLiteral("Geschwindigkeit des besten Gleitens");
     const double w = pic.TextWidth(caption);
-    printAt(pic, X(static_cast<double>(windH) + (slowest + fastest) / 2) - w / 2,
+    printAt(pic,
+            labelInside(wing, X(static_cast<double>(windH) + (slowest + fastest) / 2) - w / 2, w),
             Y(windV - BrakeBand::kCaptionBelowOrigin), caption);
     pic.setFontBold(false);
 }

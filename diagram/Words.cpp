@@ -27,14 +27,16 @@ QString windInWords(int windH, int windVTenths, const QLocale &locale)
 {
     QStringList parts;
     if (windH != 0) {
-        parts.append(QStringLiteral("%1 km/h %2")
-                         .arg(std::abs(windH))
-                         .arg(windH < 0 ? QStringLiteral("Gegenwind") : QStringLiteral("Rückenwind")));
+        parts.append(
+            QStringLiteral("%1 km/h %2")
+                .arg(std::abs(windH))
+                .arg(windH < 0 ? QStringLiteral("Gegenwind") : QStringLiteral("Rückenwind")));
     }
     if (windVTenths != 0) {
-        parts.append(QStringLiteral("%1 m/s %2")
-                         .arg(FormatFixed(std::abs(windVTenths) / 10.0, 1, locale))
-                         .arg(windVTenths < 0 ? QStringLiteral("Abwind") : QStringLiteral("Aufwind")));
+        parts.append(
+            QStringLiteral("%1 m/s %2")
+                .arg(FormatFixed(std::abs(windVTenths) / 10.0, 1, locale))
+                .arg(windVTenths < 0 ? QStringLiteral("Abwind") : QStringLiteral("Aufwind")));
     }
     return parts.isEmpty() ? QStringLiteral("Windstille") : parts.join(QStringLiteral(", "));
 }

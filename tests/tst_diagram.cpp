@@ -1,8 +1,8 @@
+#include "BrakeBand.h"
 #include "Diagram.h"
+#include "Exercise.h"
 #include "Layout.h"
 #include "Look.h"
-#include "BrakeBand.h"
-#include "Exercise.h"
 #include "PictureBox.h"
 #include "TestWings.h"
 #include "frmStart.h"
@@ -132,6 +132,7 @@ private slots:
     void windsInWords_data();
     void windsInWords();
     void everyExerciseWindIsInView();
+    void fastWingLabelsStayInside();
 };
 
 void TestDiagram::layoutOfA1024By768Screen()
@@ -891,6 +892,52 @@ void TestDiagram::everyExerciseWindIsInView()
         for (int i = 0; i < 20; ++i) {
             const std::optional<ExerciseWind> w = draw.next(wing);
             QVERIFY(w && windFitsTask(wing, *w));
+        }
+    }
+}
+
+void TestDiagram::fastWingLabelsStayInside()
+{
+    // A wing up to 60 km/h in still air, every airspeed of its range with free brakes, at
+    // the diagram sizes of a 1024 x 768 and a 1920 x 1080 screen: no label leaves the
+    // diagram. Each printed text's box is measured as the box drew it.
+    std::string error;
+    WingChoice choice;
+    choice.path = "schnell.plr";
+    const std::optional<PolarData> data =
+        parsePolarText(choice.path, "100,0,30,-1.4,45,-1.1,60,-2.3\n", error);
+    const std::optional<Wing> fast = makeWing(*data, choice, error);
+    QVERIFY2(fast && fast->maxSpeed > 50, error.c_str());
+    for (const auto &[w, h] : {std::pair{15360, 11520}, std::pair{28800, 16200}}) {
+        const FormLayout L = computeLayout(w, h);
+        PictureBox pic;
+        pic.resize(qRound(L.picPolare.width / 15.0), qRound(L.picPolare.height / 15.0));
+        setUpDiagram(pic);
+        pic.setPaintingEnabled(false);
+        for (float v = fast->minSpeed; v <= fast->maxSpeed + 1e-3f; v += 0.5f) {
+            const float airspeed = std::min(v, fast->maxSpeed);
+            pic.Cls();
+            SavedPen saved;
+            const OverlaySwitches free{true, true, true};
+            const Flight f = FlightFor(*fast, airspeed, true, 0.0f, 0.0f);
+            DrawPolarOverlay(pic, *fast, f.airspeed, saved, free, 0.0f, 0.0f);
+            DrawGlidePath(pic, *fast, f, saved, 0.0f);
+            const std::vector<DrawOp> ops = pic.operations();
+            for (const DrawOp &op : ops) {
+                if (op.kind != DrawOp::Print) {
+                    continue;
+                }
+                pic.setCurrentX(static_cast<float>(op.x1));
+                pic.setCurrentY(static_cast<float>(op.y1));
+                pic.setFontBold(op.bold);
+                const QRectF box = pic.textRect(op.text);
+                QVERIFY2(QRectF(pic.rect()).contains(box),
+                         qPrintable(QStringLiteral("%1 at %2 km/h, %3 px wide: %4")
+                                        .arg(op.text)
+                                        .arg(airspeed)
+                                        .arg(pic.width())
+                                        .arg(box.right())));
+            }
         }
     }
 }
