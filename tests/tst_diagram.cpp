@@ -1,5 +1,6 @@
 #include "BrakeBand.h"
 #include "Diagram.h"
+#include "DiagramFile.h"
 #include "Exercise.h"
 #include "Layout.h"
 #include "Look.h"
@@ -133,6 +134,7 @@ private slots:
     void windsInWords();
     void everyExerciseWindIsInView();
     void fastWingLabelsStayInside();
+    void slidesKeepTheirLabelsApart();
 };
 
 void TestDiagram::layoutOfA1024By768Screen()
@@ -940,6 +942,118 @@ void TestDiagram::fastWingLabelsStayInside()
             }
         }
     }
+}
+
+namespace {
+
+// The boxes of the texts a state's drawing prints, in order, in a diagram of the given
+// pixels at the given scale, drawn as the picture export draws it.
+QList<QRectF> printedBoxes(QSize diagram, double scale, const DiagramState &state)
+{
+    PictureBox pic;
+    pic.resize(diagram);
+    setUpDiagram(pic);
+    pic.setOutputScale(scale);
+    pic.setPaintingEnabled(false);
+    DrawBackground(pic);
+    const Flight f =
+        FlightFor(state.wing, state.airspeed, state.switches.freeBrakes, state.windH, state.windV);
+    SavedPen saved;
+    DrawPolarOverlay(pic, state.wing, f.airspeed, saved, state.switches, state.windH, state.windV);
+    DrawGlidePath(pic, state.wing, f, saved, state.windV);
+    QList<QRectF> boxes;
+    for (const DrawOp &op : pic.operations()) {
+        if (op.kind == DrawOp::Print) {
+            pic.setCurrentX(static_cast<float>(op.x1));
+            pic.setCurrentY(static_cast<float>(op.y1));
+            pic.setFontBold(op.bold);
+            boxes.append(pic.textRect(op.text));
+        }
+    }
+    return boxes;
+}
+
+} // namespace
+
+void TestDiagram::slidesKeepTheirLabelsApart()
+{
+    // A slide of W x H at scale s shows what W/s x H/s shows at scale 1: a text whole
+    // there is whole here, and two texts apart there are apart here, over sizes, scales
+    // up to the largest the tool takes, and states.
+    const QSize sizes[] = {{1920, 1080}, {3840, 2160}, {2560, 1600}, {1600, 1026}};
+    const double scales[] = {1.5, 2.0, 3.0, 4.32, 5.0};
+    struct State
+    {
+        float windH, windV, airspeed;
+        bool free;
+    };
+    const State states[] = {
+        {0, 0, 0, false}, {-20, -1.0f, 0, false}, {15, 0.8f, 30, true}, {25, 0, 0, false}};
+    int compared = 0;
+    for (const QSize &whole : sizes) {
+        for (const double s : scales) {
+            if (whole.width() / s < 800 - 1e-9 || whole.height() / s < 500 - 1e-9) {
+                continue; // refused by the tool
+            }
+            const QSize big(whole.width(), whole.height() - readoutStripHeight(s));
+            const QSize small(qRound(whole.width() / s),
+                              qRound(whole.height() / s) - readoutStripHeight(1.0));
+            for (const State &st : states) {
+                DiagramState state;
+                state.windH = st.windH;
+                state.windV = st.windV;
+                state.airspeed = st.airspeed;
+                state.switches.freeBrakes = st.free;
+                const QList<QRectF> a = printedBoxes(small, 1.0, state);
+                const QList<QRectF> b = printedBoxes(big, s, state);
+                QCOMPARE(a.size(), b.size());
+                const QRectF frameA(QPointF(0, 0), QSizeF(small));
+                // A pixel either way: fonts do not grow quite linearly with their size, and
+                // a text that touches the edge at scale 1 may pass it by a fraction of a
+                // pixel, its last glyph's anti-aliased fringe.
+                const QRectF frameB = QRectF(QPointF(0, 0), QSizeF(big)).adjusted(-1, -1, 1, 1);
+                for (qsizetype i = 0; i < a.size(); ++i) {
+                    if (!frameA.contains(a[i])) {
+                        continue;
+                    }
+                    QVERIFY2(frameB.contains(b[i]),
+                             qPrintable(QStringLiteral("text %1 (%5 in %6) cut at %2x%3, scale %4")
+                                            .arg(i)
+                                            .arg(whole.width())
+                                            .arg(whole.height())
+                                            .arg(s)
+                                            .arg(QStringLiteral("%1,%2 %3x%4")
+                                                     .arg(b[i].x())
+                                                     .arg(b[i].y())
+                                                     .arg(b[i].width())
+                                                     .arg(b[i].height()))
+                                            .arg(QStringLiteral("%1x%2; small %3,%4 %5x%6 in %7x%8")
+                                                     .arg(big.width())
+                                                     .arg(big.height())
+                                                     .arg(a[i].x())
+                                                     .arg(a[i].y())
+                                                     .arg(a[i].width())
+                                                     .arg(a[i].height())
+                                                     .arg(small.width())
+                                                     .arg(small.height()))));
+                    for (qsizetype j = i + 1; j < a.size(); ++j) {
+                        if (frameA.contains(a[j]) && !a[i].intersects(a[j])) {
+                            QVERIFY2(!b[i].adjusted(1, 1, -1, -1).intersects(b[j]),
+                                     qPrintable(QStringLiteral("texts %1 and %2 meet at %3x%4, "
+                                                               "scale %5")
+                                                    .arg(i)
+                                                    .arg(j)
+                                                    .arg(whole.width())
+                                                    .arg(whole.height())
+                                                    .arg(s)));
+                        }
+                    }
+                }
+                ++compared;
+            }
+        }
+    }
+    QVERIFY(compared >= 30);
 }
 
 QTEST_MAIN(TestDiagram)
