@@ -7,7 +7,7 @@ packages=(
   build-essential cmake make pkg-config file
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdotool x11-utils twm imagemagick libx11-dev poppler-utils strace
+  xvfb xauth xdotool x11-utils twm imagemagick libx11-dev poppler-utils strace time
   libbenchmark-dev
   desktop-file-utils appstream dpkg-dev fakeroot lintian fonts-dejavu-extra
 )
