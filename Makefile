@@ -37,7 +37,7 @@ test-asan: deps
 	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:exitcode=23 \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	    AZODO_SOAK_ACTIONS=8000 \
+	    AZODO_SOAK_ACTIONS=5000 \
 	    ctest --output-on-failure -j $(JOBS)
 
 bench: build

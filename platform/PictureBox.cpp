@@ -155,6 +155,10 @@ void PictureBox::resetBuffer()
         return;
     }
     endPainter();
+    // Nothing is painted: no picture of the box's size is needed either.
+    if (!m_painting) {
+        return;
+    }
     const qreal dpr = devicePixelRatioF();
     const QSize device = (QSizeF(size()) * dpr).toSize().expandedTo(QSize(1, 1));
     if (!m_picture.isNull() && m_picture.size() == device && m_picture.devicePixelRatio() == dpr &&
