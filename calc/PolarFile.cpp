@@ -4,6 +4,7 @@
 #include "Wing.h"
 #include "WingText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <charconv>
@@ -18,11 +19,7 @@ using namespace wingtext;
 
 namespace {
 
-constexpr double kLowestSpeed = 10.0; // km/h, any speed a file may give
-constexpr double kHighestSpeed = 120.0;
 constexpr double kDeepestPointSink = -10.0; // m/s; deeper is no glider's polar
-constexpr double kLightest = 30.0;          // kg
-constexpr double kHeaviest = 300.0;
 constexpr long kLargestFile = 1024 * 1024;
 constexpr const char *kHeader = "airspeed_kmh,sink_ms";
 
@@ -60,12 +57,6 @@ bool parseNumber(const std::string &text, double &value, std::string &why)
     return true;
 }
 
-bool fail(std::string &error, const std::string &text)
-{
-    error = text;
-    return false;
-}
-
 // One measured point as the file gives it.
 struct Point
 {
@@ -80,7 +71,7 @@ bool checkPoints(const std::vector<Point> &p, const std::function<std::string(st
                  std::string &error)
 {
     for (std::size_t i = 0; i < p.size(); ++i) {
-        if (p[i].v < kLowestSpeed || p[i].v > kHighestSpeed) {
+        if (p[i].v < kWingLowestSpeed || p[i].v > kWingHighestSpeed) {
             return fail(error, where(i) + "die Fahrt " + quoted(p[i].vText) +
                                    " km/h liegt nicht zwischen 10 und 120 km/h");
         }
@@ -104,15 +95,17 @@ bool checkPoints(const std::vector<Point> &p, const std::function<std::string(st
 // cannot open downward and sink everywhere.
 constexpr double kLeastPointSink = -0.3;
 
-std::string hardlySinking(const std::vector<Point> &p)
+const Point *hardlySinking(const std::vector<Point> &p)
 {
-    for (const Point &q : p) {
-        if (q.w > kLeastPointSink) {
-            return "das Sinken " + quoted(q.wText) +
-                   " m/s ist geringer als 0,3 m/s; ein Gleitschirm sinkt mindestens 0,3 m/s";
-        }
-    }
-    return {};
+    const auto q = std::find_if(p.begin(), p.end(),
+                                [](const Point &point) { return point.w > kLeastPointSink; });
+    return q != p.end() ? &*q : nullptr;
+}
+
+std::string hardlySinkingText(const Point &q)
+{
+    return "das Sinken " + quoted(q.wText) +
+           " m/s ist geringer als 0,3 m/s; ein Gleitschirm sinkt mindestens 0,3 m/s";
 }
 
 // The quadratic through the points, open downward as every polar is.
@@ -276,7 +269,7 @@ std::optional<PolarData> threePointFields(const std::string &where,
             return std::nullopt;
         }
     }
-    if (x[0] < kLightest || x[0] > kHeaviest) {
+    if (x[0] < kWingLightest || x[0] > kWingHeaviest) {
         error = where + "die Masse " + quoted(f[0]) + " kg liegt nicht zwischen 30 und 300 kg";
         return std::nullopt;
     }
@@ -296,8 +289,8 @@ std::optional<PolarData> threePointFields(const std::string &where,
     data.v2 = static_cast<float>(p[1].v);
     data.v3 = static_cast<float>(p[2].v);
     if (!fitPoints(p, data.a, data.b, data.c)) {
-        if (const std::string why = hardlySinking(p); !why.empty()) {
-            error = where + why;
+        if (const Point *q = hardlySinking(p)) {
+            error = where + hardlySinkingText(*q);
             return std::nullopt;
         }
         error = where + "der mittlere Punkt " + pointText(p[1]) +
@@ -348,10 +341,8 @@ bool tableRow(const std::vector<std::string> &f, Point &p, std::string &why)
 // without which the rest opens downward, else the lines of all points.
 std::string upwardCause(const std::string &path, const std::vector<Point> &p)
 {
-    for (const Point &q : p) {
-        if (q.w > kLeastPointSink) {
-            return shown(path) + ", Zeile " + std::to_string(q.line) + ": " + hardlySinking({q});
-        }
+    if (const Point *q = hardlySinking(p)) {
+        return shown(path) + ", Zeile " + std::to_string(q->line) + ": " + hardlySinkingText(*q);
     }
     for (std::size_t skip = 0; p.size() > 3 && skip < p.size(); ++skip) {
         std::vector<Point> rest = p;

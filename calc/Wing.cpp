@@ -10,10 +10,6 @@ using namespace wingtext;
 
 namespace {
 
-constexpr double kLowestSpeed = 10.0; // km/h, any speed given
-constexpr double kHighestSpeed = 120.0;
-constexpr double kLightest = 30.0; // kg
-constexpr double kHeaviest = 300.0;
 constexpr std::size_t kLongestName = 60;
 // The wing as the diagram shows it: inside its speed axis, and every sink rate above
 // its brake scale, which lies 3.5 m/s under the air origin.
@@ -28,12 +24,6 @@ constexpr double kSlack = 1e-9;
 // How far MIN and MAX may lie beyond the measured points, and trim below the speed of
 // least sink, before a note says so: km/h.
 constexpr double kDoubtful = 3.0;
-
-bool fail(std::string &error, const std::string &text)
-{
-    error = text;
-    return false;
-}
 
 } // namespace
 
@@ -111,7 +101,8 @@ bool speedRange(const PolarData &data, const WingChoice &choice, double speeds[3
     speeds[1] = given ? *choice.trimSpeed : data.v2;
     speeds[2] = given ? *choice.maxSpeed : data.v3;
     for (int i = 0; i < 3; ++i) {
-        if (!std::isfinite(speeds[i]) || speeds[i] < kLowestSpeed || speeds[i] > kHighestSpeed) {
+        if (!std::isfinite(speeds[i]) || speeds[i] < kWingLowestSpeed ||
+            speeds[i] > kWingHighestSpeed) {
             return fail(error, file + ": die Fahrten liegen nicht zwischen 10 und 120 km/h");
         }
     }
@@ -138,7 +129,7 @@ bool masses(const PolarData &data, const WingChoice &choice, double &ref, double
     }
     mass = choice.massKg.value_or(ref);
     for (const double m : {ref, mass}) {
-        if (m != 0.0 && !(m >= kLightest && m <= kHeaviest)) {
+        if (m != 0.0 && !(m >= kWingLightest && m <= kWingHeaviest)) {
             return fail(error, file + ": die Masse " + number(m) +
                                    " kg liegt nicht zwischen 30 und 300 kg");
         }

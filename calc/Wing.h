@@ -62,6 +62,13 @@ struct Wing
     float sink(float v) const;
 };
 
+// What a polar file, the command line or the dialog may give: airspeeds in km/h, masses
+// in kg.
+constexpr double kWingLowestSpeed = 10.0;
+constexpr double kWingHighestSpeed = 120.0;
+constexpr double kWingLightest = 30.0;
+constexpr double kWingHeaviest = 300.0;
+
 // Least-squares fit of w = a·v² + b·v + c through the points (exact through three).
 // False if the points do not determine a quadratic.
 bool fitQuadratic(const double *v, const double *w, int count, double &a, double &b, double &c);

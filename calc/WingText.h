@@ -19,6 +19,13 @@ std::string beyond(double value, double limit);
 // The user's own text in German quotes, at most 20 bytes of it.
 std::string quoted(const std::string &text);
 
+// Sets error to text and returns false, so that a check can end in one line.
+inline bool fail(std::string &error, const std::string &text)
+{
+    error = text;
+    return false;
+}
+
 // Blanks and tabs off both ends.
 std::string trimmed(const std::string &s);
 

@@ -45,10 +45,11 @@ GridCell advisedCell(const Wing &wing, const GridCell &model)
         return model;
     }
     GridCell cell = model;
-    cell.airspeed = wing.maxSpeed;
-    const float h = static_cast<float>(model.windH);
-    cell.groundSpeedH = cell.airspeed + h;
-    cell.groundSpeedV = wing.sink(cell.airspeed) + cell.windV;
+    const Flight full =
+        FlightFor(wing, wing.maxSpeed, true, static_cast<float>(model.windH), model.windV);
+    cell.airspeed = full.airspeed;
+    cell.groundSpeedH = full.groundSpeedH;
+    cell.groundSpeedV = full.groundSpeedV;
     cell.ratio = cell.groundSpeedV != 0.0f
                      ? static_cast<float>(cell.groundSpeedH / 3.6 / std::fabs(cell.groundSpeedV))
                      : std::numeric_limits<float>::infinity();
@@ -63,21 +64,7 @@ QStringList regimeWords(const GridCell &cell, const QLocale &locale)
 QString wingTitle(const Wing &wing, const QLocale &locale,
                   const std::function<bool(const QString &)> &fits)
 {
-    if (wing.builtIn) {
-        return {};
-    }
-    QString mass;
-    if (wing.massKg > 0) {
-        const bool whole = wing.massKg == std::round(wing.massKg);
-        mass = QStringLiteral(", %1 kg").arg(FormatFixed(wing.massKg, whole ? 0 : 1, locale));
-    }
-    // Only the name gives way: the mass always stays.
-    const QString name = QString::fromStdString(wing.name);
-    QString title = name + mass;
-    for (qsizetype keep = name.size() - 1; fits && !fits(title) && keep > 0; --keep) {
-        title = name.left(keep) + QChar(0x2026) + mass;
-    }
-    return title;
+    return wing.builtIn ? QString() : wingInWords(wing, locale, fits);
 }
 
 QString extrapolationNote(const Wing &wing)

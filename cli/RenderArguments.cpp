@@ -9,6 +9,7 @@
 
 #include <QRegularExpression>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -36,11 +37,8 @@ bool parseState(const QString &text, RenderState &state, QString &error)
     }
     if (parts.size() == 4) {
         const QString joined = parts[2] + QLatin1Char(',') + parts[3];
-        double ignored = 0;
-        if (QString commaError;
-            !parseDecimalOption(QStringLiteral("--state"), joined, ignored, commaError) &&
-            commaError.contains(QLatin1String("Komma"))) {
-            error = commaError;
+        if (isDecimalComma(joined)) {
+            error = decimalCommaError(QStringLiteral("--state"), joined);
             return false;
         }
         return usage();
@@ -183,8 +181,9 @@ bool takeValueOption(const QStringList &args, int &i, RenderOptions &o, QString 
         o.airspeedText = value;
         o.stateOptionGiven = true;
         // Not a number at all is answered with the range, as one out of it.
-        if (!parseDecimalOption(arg, value, v, error) && !error.contains(QLatin1String("Komma"))) {
-            error.clear();
+        if (isDecimalComma(value)) {
+            error = decimalCommaError(arg, value);
+        } else if (QString notANumber; !parseDecimalOption(arg, value, v, notANumber)) {
             v = -1.0;
         }
         o.airspeed = v;
@@ -250,23 +249,35 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
     return o;
 }
 
+namespace {
+
+bool inRangeOf(const Wing &wing, double v)
+{
+    return v >= wing.minSpeed && v <= wing.maxSpeed;
+}
+
+// A wing's range as it must be typed, rounded inwards, so that every value printed is
+// accepted: "28.2", "59.0".
+std::pair<QString, QString> typedRange(const Wing &wing)
+{
+    const QLocale c = QLocale::c();
+    return {c.toString(std::ceil(wing.minSpeed * 10.0 - 1e-9) / 10.0, 'f', 1),
+            c.toString(std::floor(wing.maxSpeed * 10.0 + 1e-9) / 10.0, 'f', 1)};
+}
+
+} // namespace
+
 bool airspeedInRange(const RenderOptions &options, QString &error)
 {
     const Wing &wing = options.polar;
-    const auto inRange = [&](double v) {
-        return v >= wing.minSpeed && v <= wing.maxSpeed;
-    };
-    // The range as it must be typed, rounded inwards: every value printed is accepted.
-    const QLocale c = QLocale::c();
-    const QString lo = c.toString(std::ceil(wing.minSpeed * 10.0 - 1e-9) / 10.0, 'f', 1);
-    const QString hi = c.toString(std::floor(wing.maxSpeed * 10.0 + 1e-9) / 10.0, 'f', 1);
-    if (options.airspeed && !inRange(*options.airspeed)) {
+    const auto [lo, hi] = typedRange(wing);
+    if (options.airspeed && !inRangeOf(wing, *options.airspeed)) {
         error = QStringLiteral("--airspeed: Zahl von %1 bis %2 erwartet, nicht '%3'")
                     .arg(lo, hi, shortened(options.airspeedText));
         return false;
     }
     for (const RenderState &state : options.states) {
-        if (state.airspeed && !inRange(*state.airspeed)) {
+        if (state.airspeed && !inRangeOf(wing, *state.airspeed)) {
             error = QStringLiteral("--state: Fahrt von %1 bis %2 erwartet, nicht '%3'")
                         .arg(lo, hi, shortened(state.text));
             return false;
@@ -274,12 +285,10 @@ bool airspeedInRange(const RenderOptions &options, QString &error)
     }
     const Wing &held = options.comparePolar;
     if (options.compare && options.compare->airspeed &&
-        !(*options.compare->airspeed >= held.minSpeed &&
-          *options.compare->airspeed <= held.maxSpeed)) {
+        !inRangeOf(held, *options.compare->airspeed)) {
+        const auto [heldLo, heldHi] = typedRange(held);
         error = QStringLiteral("--compare: Fahrt von %1 bis %2 erwartet, nicht '%3'")
-                    .arg(c.toString(std::ceil(held.minSpeed * 10.0 - 1e-9) / 10.0, 'f', 1),
-                         c.toString(std::floor(held.maxSpeed * 10.0 + 1e-9) / 10.0, 'f', 1),
-                         shortened(options.compare->text));
+                    .arg(heldLo, heldHi, shortened(options.compare->text));
         return false;
     }
     return true;

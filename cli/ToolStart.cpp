@@ -49,10 +49,15 @@ QString decimalCommaError(const QString &option, const QString &part)
     return QStringLiteral("%1: Dezimalpunkt statt Komma: „%2“").arg(option, shortened(part));
 }
 
-bool parseDecimalOption(const QString &option, const QString &text, double &value, QString &error)
+bool isDecimalComma(const QString &text)
 {
     static const QRegularExpression comma(QStringLiteral("^[+-]?\\d+,\\d+$"));
-    if (comma.match(text).hasMatch()) {
+    return comma.match(text).hasMatch();
+}
+
+bool parseDecimalOption(const QString &option, const QString &text, double &value, QString &error)
+{
+    if (isDecimalComma(text)) {
         error = decimalCommaError(option, text);
         return false;
     }

@@ -43,6 +43,9 @@ bool decodeArguments(int argc, char *argv[], const char *tool, QStringList &args
 // sign, finite. False with error "OPTION: ..." otherwise; a decimal comma is named as such.
 bool parseDecimalOption(const QString &option, const QString &text, double &value, QString &error);
 
+// Whether text is a number written with a decimal comma ("24,5").
+bool isDecimalComma(const QString &text);
+
 // The message for a decimal comma typed in part of an option's value.
 QString decimalCommaError(const QString &option, const QString &part);
 

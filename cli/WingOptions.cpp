@@ -44,7 +44,7 @@ bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &
             if (!parseDecimalOption(arg, parts[k], v[k], error)) {
                 return true;
             }
-            if (v[k] < 10 || v[k] > 120) {
+            if (v[k] < kWingLowestSpeed || v[k] > kWingHighestSpeed) {
                 error = QStringLiteral("%1: „%2“ km/h liegt nicht zwischen 10 und 120 km/h")
                             .arg(arg, shortened(parts[k]));
                 return true;
@@ -58,7 +58,7 @@ bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &
         if (!parseDecimalOption(arg, value, kg, error)) {
             return true;
         }
-        if (kg < 30 || kg > 300) {
+        if (kg < kWingLightest || kg > kWingHeaviest) {
             error = QStringLiteral("%1: Masse in kg von 30 bis 300 erwartet, nicht '%2'")
                         .arg(arg, shortened(value));
             return true;

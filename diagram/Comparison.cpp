@@ -54,22 +54,12 @@ void DrawSolution(PictureBox &pic, float gsH, float gsV)
 
 namespace {
 
-// "Name, 95 kg · 33,5 km/h · GZ 7,9": the name given, the mass of a pilot's wing.
-QString legendLine(const Wing &wing, const QString &name, const Flight &f, const QLocale &locale)
+// "Name, 95 kg · 33,5 km/h · GZ 7,9" for the wing in words who.
+QString legendLine(const QString &who, const Flight &f, const QLocale &locale)
 {
-    QString who = name;
-    if (!wing.builtIn && wing.massKg > 0) {
-        const bool whole = wing.massKg == std::round(wing.massKg);
-        who += QStringLiteral(", %1 kg").arg(FormatFixed(wing.massKg, whole ? 0 : 1, locale));
-    }
-    const QStringList regime = flightRegimeWords(f.groundSpeedH, f.groundSpeedV, locale);
-    const QString how = regime.isEmpty()
-                            ? QStringLiteral("GZ ") +
-                                  FormatFixed(std::fabs(static_cast<double>(f.groundSpeedH) / 3.6 /
-                                                        static_cast<double>(f.groundSpeedV)),
-                                              1, locale)
-                            : regime.join(QStringLiteral(", "));
-    return QStringLiteral("%1 · %2 km/h · %3").arg(who, FormatFixed(f.airspeed, 1, locale), how);
+    return QStringLiteral("%1 · %2 km/h · %3")
+        .arg(who, FormatFixed(f.airspeed, 1, locale),
+             glideInWords(f.groundSpeedH, f.groundSpeedV, locale));
 }
 
 // The line for the wing, its name shortened with "…" until the line is at most width
@@ -77,12 +67,11 @@ QString legendLine(const Wing &wing, const QString &name, const Flight &f, const
 QString fittedLine(PictureBox &pic, const Wing &wing, const Flight &f, const QLocale &locale,
                    double width)
 {
-    const QString name = QString::fromStdString(wing.name);
-    QString line = legendLine(wing, name, f, locale);
-    for (qsizetype keep = name.size() - 1; keep > 0 && pic.TextWidth(line) > width; --keep) {
-        line = legendLine(wing, name.left(keep) + QChar(0x2026), f, locale);
-    }
-    return line;
+    return legendLine(wingInWords(wing, locale,
+                                  [&](const QString &who) {
+                                      return pic.TextWidth(legendLine(who, f, locale)) <= width;
+                                  }),
+                      f, locale);
 }
 
 } // namespace

@@ -71,6 +71,16 @@ void DrawComparison(PictureBox &pic, const Comparison &ghost);
 QStringList flightRegimeWords(float groundSpeedH, float groundSpeedV,
                               const QLocale &locale = QLocale());
 
+// A wing in words: "Schulschirm, 95 kg" (with the mass where one was given); the
+// built-in polar is "Eingebaute Polare". Where fits is given and says no, only the name
+// gives way, shortened with "…" until fits says yes.
+QString wingInWords(const Wing &wing, const QLocale &locale = QLocale(),
+                    const std::function<bool(const QString &)> &fits = {});
+
+// A flight over the ground in a pilot's words: "GZ 7,9" for a glide (one decimal, no
+// sign), else its flightRegimeWords, joined ("steigt 0,4 m/s, kein Vorankommen").
+QString glideInWords(float groundSpeedH, float groundSpeedV, const QLocale &locale = QLocale());
+
 // A wind in words, as the exercise, the worksheet and a lecture's pages say it: "12 km/h
 // Gegenwind, 0,9 m/s Abwind"; a part that is zero is left out, and no wind at all is
 // "Windstille". windH in km/h (negative: headwind), windVTenths in tenths of m/s

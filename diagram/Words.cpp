@@ -40,3 +40,30 @@ QString windInWords(int windH, int windVTenths, const QLocale &locale)
     }
     return parts.isEmpty() ? QStringLiteral("Windstille") : parts.join(QStringLiteral(", "));
 }
+
+QString wingInWords(const Wing &wing, const QLocale &locale,
+                    const std::function<bool(const QString &)> &fits)
+{
+    QString mass;
+    if (!wing.builtIn && wing.massKg > 0) {
+        const bool whole = wing.massKg == std::round(wing.massKg);
+        mass = QStringLiteral(", %1 kg").arg(FormatFixed(wing.massKg, whole ? 0 : 1, locale));
+    }
+    const QString name = QString::fromStdString(wing.name);
+    QString words = name + mass;
+    for (qsizetype keep = name.size() - 1; fits && !fits(words) && keep > 0; --keep) {
+        words = name.left(keep) + QChar(0x2026) + mass;
+    }
+    return words;
+}
+
+QString glideInWords(float groundSpeedH, float groundSpeedV, const QLocale &locale)
+{
+    const QStringList regime = flightRegimeWords(groundSpeedH, groundSpeedV, locale);
+    if (!regime.isEmpty()) {
+        return regime.join(QStringLiteral(", "));
+    }
+    return QStringLiteral("GZ ") + FormatFixed(std::fabs(static_cast<double>(groundSpeedH) / 3.6 /
+                                                         static_cast<double>(groundSpeedV)),
+                                               1, locale);
+}

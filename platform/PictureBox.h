@@ -169,7 +169,7 @@ private:
     bool m_painting = true;
     bool m_dropClippedText = false;
     bool m_dropOverlappingText = false;
-    std::vector<QRectF> m_textRects; // of the texts printed since Cls or the picture
+    std::vector<QRectF> m_textRects; // texts printed under a rule since Cls or the picture
     float m_currentX = 0.0f;
     float m_currentY = 0.0f;
     QFont m_font;

@@ -162,18 +162,22 @@ void PictureBox::Arc(double x, double y, double radius, double start, double end
 
 void PictureBox::Print(const QString &text)
 {
-    const QRectF box = textRect(text);
     // A text the frame would clip is left out where it could otherwise be found (a
-    // vector file), and one that would fall on another where two must not meet.
-    const bool clipped = !QRectF(rect()).contains(box);
-    const bool overlaps = std::any_of(m_textRects.begin(), m_textRects.end(),
-                                      [&](const QRectF &other) { return other.intersects(box); });
-    if ((m_dropClippedText && clipped) || (m_dropOverlappingText && overlaps)) {
-        m_currentY += TextHeight(text);
-        m_currentX = m_scale.left;
-        return;
+    // vector file), and one that would fall on another where two must not meet. Measured
+    // only where a rule asks for it: the window's redraws print without them.
+    if (m_dropClippedText || m_dropOverlappingText) {
+        const QRectF box = textRect(text);
+        const bool clipped = !QRectF(rect()).contains(box);
+        const bool overlaps =
+            std::any_of(m_textRects.begin(), m_textRects.end(),
+                        [&](const QRectF &other) { return other.intersects(box); });
+        if ((m_dropClippedText && clipped) || (m_dropOverlappingText && overlaps)) {
+            m_currentY += TextHeight(text);
+            m_currentX = m_scale.left;
+            return;
+        }
+        m_textRects.push_back(box);
     }
-    m_textRects.push_back(box);
     record({DrawOp::Print, m_currentX, m_currentY, 0, 0, 0, 0, 0, m_foreColor, m_drawWidth,
             m_drawStyle, m_fontBold, text});
     if (m_painting) {

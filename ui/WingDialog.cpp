@@ -22,16 +22,20 @@ WingDialog::WingDialog(const PolarData &data, const std::string &path, const QSt
     form->addRow(intro);
     const double ref = m_table ? 90.0 : data.refMassKg;
     if (m_table) {
-        m_refMass = addField(QStringLiteral("Bezugsmasse der Messung"), 30, 300, ref,
-                             QStringLiteral(" kg"));
+        m_refMass = addField(QStringLiteral("Bezugsmasse der Messung"), kWingLightest,
+                             kWingHeaviest, ref, QStringLiteral(" kg"));
     }
-    m_mass = addField(QStringLiteral("Startmasse"), 30, 300, ref, QStringLiteral(" kg"));
+    m_mass = addField(QStringLiteral("Startmasse"), kWingLightest, kWingHeaviest, ref,
+                      QStringLiteral(" kg"));
     const double lo = data.v1;
     const double hi = data.v3;
     const double trim = m_table ? (lo + hi) / 2 : data.v2;
-    m_min = addField(QStringLiteral("volle Bremse"), 10, 120, lo, QStringLiteral(" km/h"));
-    m_trim = addField(QStringLiteral("Trimm"), 10, 120, trim, QStringLiteral(" km/h"));
-    m_max = addField(QStringLiteral("voller Beschleuniger"), 10, 120, hi, QStringLiteral(" km/h"));
+    m_min = addField(QStringLiteral("volle Bremse"), kWingLowestSpeed, kWingHighestSpeed, lo,
+                     QStringLiteral(" km/h"));
+    m_trim = addField(QStringLiteral("Trimm"), kWingLowestSpeed, kWingHighestSpeed, trim,
+                      QStringLiteral(" km/h"));
+    m_max = addField(QStringLiteral("voller Beschleuniger"), kWingLowestSpeed, kWingHighestSpeed,
+                     hi, QStringLiteral(" km/h"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Laden"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));

@@ -55,9 +55,10 @@ void frmStart::newExercise()
     next.number = m_exercise.number + 1;
     next.windH = wind->windH;
     next.windVTenths = wind->windVTenths;
-    BestGlide(polar(), next.bestAirspeed, decl.WindH, decl.WindV);
-    next.bestGroundH = next.bestAirspeed + decl.WindH;
-    next.bestGroundV = Polar(polar(), next.bestAirspeed) + decl.WindV;
+    const Flight best = FlightFor(polar(), 0.0f, false, decl.WindH, decl.WindV);
+    next.bestAirspeed = best.airspeed;
+    next.bestGroundH = best.groundSpeedH;
+    next.bestGroundV = best.groundSpeedV;
     m_exercise = next;
     enableExerciseKeys(true);
     // The learner starts from trim, with the bar free and the keys on the diagram.
@@ -100,21 +101,15 @@ void frmStart::endExercise()
 
 namespace {
 
-// "GZ 13,1" for a glide, one decimal without a sign as pilots say it; else what the
-// flight over the ground is ("steigt 0,4 m/s", "kein Vorankommen"), shortened on demand.
+// The learner's and the best flight in words ("GZ 13,1", "kein Vorankommen"), with the
+// longest word shortened on demand.
 QString glideWords(float groundH, float groundV, bool shortWords)
 {
-    QStringList regime = flightRegimeWords(groundH, groundV);
-    if (!regime.isEmpty()) {
-        if (shortWords) {
-            regime.replaceInStrings(QStringLiteral("kein Vorankommen"),
-                                    QStringLiteral("kein Vorank."));
-        }
-        return regime.join(QStringLiteral(", "));
+    QString words = glideInWords(groundH, groundV);
+    if (shortWords) {
+        words.replace(QStringLiteral("kein Vorankommen"), QStringLiteral("kein Vorank."));
     }
-    return QStringLiteral("GZ ") +
-           FormatFixed(std::fabs(static_cast<double>(groundH) / 3.6 / static_cast<double>(groundV)),
-                       1);
+    return words;
 }
 
 } // namespace
