@@ -16,7 +16,7 @@ int between(std::mt19937_64 &rng, int lo, int hi)
 
 } // namespace
 
-bool windFitsTask(const Wing &wing, const ExerciseWind &wind)
+bool windFitsTask(const Wing &wing, const ExerciseWind &wind, TaskView view)
 {
     const float windH = static_cast<float>(wind.windH);
     const float windV = WindVFromTenths(wind.windVTenths);
@@ -27,6 +27,9 @@ bool windFitsTask(const Wing &wing, const ExerciseWind &wind)
     if (!(groundH > 0.0 && groundV <= -0.5) || best <= wing.minSpeed || best >= wing.maxSpeed) {
         return false;
     }
+    if (view == TaskView::FittedDiagram) {
+        return true;
+    }
     // The fixed diagram, 2 km/h and 0,2 m/s inside its edges, for the touch point; the
     // bar at trim and at best glide; the brake band and its labels, 4,0 m/s under the
     // air origin at the most.
@@ -35,11 +38,11 @@ bool windFitsTask(const Wing &wing, const ExerciseWind &wind)
            windV - 4.0 >= -5.0 - 1e-9;
 }
 
-bool anyWindFitsTask(const Wing &wing)
+bool anyWindFitsTask(const Wing &wing, TaskView view)
 {
     for (int h = -30; h <= 30; ++h) {
         for (int v = -20; v <= 10; ++v) {
-            if (windFitsTask(wing, {h, v})) {
+            if (windFitsTask(wing, {h, v}, view)) {
                 return true;
             }
         }
@@ -47,15 +50,15 @@ bool anyWindFitsTask(const Wing &wing)
     return false;
 }
 
-std::optional<ExerciseWind> WindDraw::next(const Wing &wing)
+std::optional<ExerciseWind> WindDraw::next(const Wing &wing, TaskView view)
 {
     for (int tries = 1;; ++tries) {
         const ExerciseWind wind{between(m_rng, -30, 30), between(m_rng, -20, 10)};
-        if (windFitsTask(wing, wind)) {
+        if (windFitsTask(wing, wind, view)) {
             return wind;
         }
         // So many misses among 1,891 winds: look whether any fits at all.
-        if (tries % 20000 == 0 && !anyWindFitsTask(wing)) {
+        if (tries % 20000 == 0 && !anyWindFitsTask(wing, view)) {
             return std::nullopt;
         }
     }

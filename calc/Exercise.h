@@ -13,16 +13,20 @@ struct ExerciseWind
     int windVTenths = 0; // tenths of m/s, positive is updraft
 };
 
-// Whether a wind makes a task that can be solved in view of the diagram's fixed window
-// (x -60..60 km/h, y -5..5 m/s), as the window and the worksheet draw it: best glide over
-// the ground is a forward descent of at least 0,5 m/s and neither MIN nor MAX (so a
-// tangent touches the polar), its touch point lies 2 km/h and 0,2 m/s inside the
-// diagram, the bar at trim and at best glide within -58..58 km/h, and the brake band with
-// its labels above the diagram's lower edge (vertical wind - 4,0 m/s >= -5,0 m/s).
-bool windFitsTask(const Wing &wing, const ExerciseWind &wind);
+// Where a task's diagram is drawn: the window's fixed one (x -60..60 km/h, y -5..5 m/s),
+// or a printed one whose window is shifted to show the task whole.
+enum class TaskView { FixedDiagram, FittedDiagram };
+
+// Whether a wind makes a task: best glide over the ground is a forward descent of at
+// least 0,5 m/s and neither MIN nor MAX (so a tangent touches the polar). In the fixed
+// diagram the task must also be solvable in view: the touch point 2 km/h and 0,2 m/s
+// inside the diagram, the bar at trim and at best glide within -58..58 km/h, and the
+// brake band with its labels above the lower edge (vertical wind - 4,0 m/s >= -5,0 m/s).
+bool windFitsTask(const Wing &wing, const ExerciseWind &wind,
+                  TaskView view = TaskView::FixedDiagram);
 
 // Whether any wind of the envelope fits a task for the wing.
-bool anyWindFitsTask(const Wing &wing);
+bool anyWindFitsTask(const Wing &wing, TaskView view = TaskView::FixedDiagram);
 
 // Random winds from the whole envelope: whole km/h from -30 to 30, tenths of m/s from
 // -2.0 to 1.0, drawn again until the wind fits the task. The same seed gives the
@@ -31,7 +35,7 @@ class WindDraw
 {
 public:
     explicit WindDraw(std::uint64_t seed) : m_rng(seed) {}
-    std::optional<ExerciseWind> next(const Wing &wing);
+    std::optional<ExerciseWind> next(const Wing &wing, TaskView view = TaskView::FixedDiagram);
 
 private:
     std::mt19937_64 m_rng;

@@ -102,6 +102,7 @@ void paintTask(QPainter &p, const QRectF &block, double textWidth, const Wing &w
     state.readoutStrip = false;
     state.separateTexts = true;
     state.dropClippedText = true;
+    state.fittedWindow = true;
     const double mmPerPixel = block.width() / kDiagram.width();
     p.save();
     p.translate(block.topLeft());
@@ -162,7 +163,7 @@ QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed)
     QList<Task> all;
     WindDraw draw(seed);
     for (int k = 1; k <= tasks; ++k) {
-        const std::optional<ExerciseWind> wind = draw.next(wing);
+        const std::optional<ExerciseWind> wind = draw.next(wing, TaskView::FittedDiagram);
         if (!wind) {
             return {};
         }

@@ -9,8 +9,8 @@ struct Wing;
 // A worksheet for a theory evening: A4 portrait, two tasks a page, each the diagram for
 // a random wind with the shifted polar, the wind vectors and the brake scale, where the
 // learner lays the tangent; then the "Lösungen" pages with the same diagrams complete
-// and the answers the card gives. The same seed gives the same winds.
-
+// and the answers the card gives. The winds come from the whole envelope, each diagram's
+// window shifted to show its task whole. The same seed gives the same winds.
 
 // The PDF's bytes; needs a QApplication (its diagrams are drawn through a picture box).
 // Empty if it cannot be made.

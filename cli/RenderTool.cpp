@@ -59,11 +59,11 @@ int runRenderTool(int argc, char *argv[])
     char *qtArgv[] = {name, nullptr};
     QApplication app(qtArgc, qtArgv);
 
-    // A wing so slow or so fast that no wind of the envelope makes a task in view.
-    if (options->worksheet > 0 && !anyWindFitsTask(options->polar)) {
+    // A wing for which no wind of the envelope makes a task whose tangent touches.
+    if (options->worksheet > 0 && !anyWindFitsTask(options->polar, TaskView::FittedDiagram)) {
         printToolError(kTool, QStringLiteral("--worksheet: für diesen Schirm ergibt kein Wind "
                                              "von -30 bis 30 km/h und -2,0 bis 1,0 m/s eine "
-                                             "Aufgabe, deren Tangente im Diagramm liegt"));
+                                             "Aufgabe, deren Tangente die Polare berührt"));
         return 2;
     }
     const bool toStdout = options->output == QLatin1String("-");

@@ -1,7 +1,13 @@
+#include "BrakeBand.h"
+#include "BrakeScale.h"
 #include "Diagram.h"
 #include "Format.h"
 #include "Look.h"
 #include "PictureBox.h"
+
+#include <QRectF>
+#include <algorithm>
+#include <cmath>
 
 QFont standardFont(bool bold)
 {
@@ -28,13 +34,19 @@ void DrawBackground(PictureBox &pic)
     pic.setDrawStyle(PictureBox::kStyleSolid);
     pic.setDrawWidth(2);
 
-    // The axes stop 50 units short of the edges.
-    pic.Line(pic.ScaleLeft() + 50, 0, pic.ScaleLeft() + pic.ScaleWidth() - 50, 0);
-    pic.Line(0, -450, 0, 450);
+    // The axes run through the ground origin and stop 50 units short of the edges; ticks
+    // and numbers follow the window, every 10 km/h and every 1 m/s inside the axes.
+    const double left = pic.ScaleLeft();
+    const double right = left + pic.ScaleWidth();
+    const double top = pic.ScaleTop();
+    const double bottom = top + pic.ScaleHeight();
+    pic.Line(left + 50, 0, right - 50, 0);
+    pic.Line(0, bottom + 50, 0, top - 50);
 
     pic.setDrawWidth(1);
     // Horizontal scale, km/h: ticks down from the axis, numbers centred under them.
-    for (int k = -50; k <= 50; k += 10) {
+    for (int k = 10 * static_cast<int>(std::ceil((left + 50) / 100)); 10.0 * k <= right - 50 + 1e-9;
+         k += 10) {
         pic.Line(10.0 * k, 0, 10.0 * k, -10);
         const QString text = StandardNumberText(k);
         const float w = pic.TextWidth(text);
@@ -47,7 +59,8 @@ void DrawBackground(PictureBox &pic)
         pic.setForeColor(Look::kBlack);
     }
     // Vertical scale, m/s: ticks left of the axis, numbers centred on them.
-    for (int m = -4; m <= 4; ++m) {
+    for (int m = static_cast<int>(std::ceil((bottom + 50) / 100)); 100.0 * m <= top - 50 + 1e-9;
+         ++m) {
         pic.Line(0, 100.0 * m, -10, 100.0 * m);
         const QString text = StandardNumberText(m);
         const float w = pic.TextWidth(text);
@@ -67,7 +80,46 @@ void DrawBackground(PictureBox &pic)
     pic.Print(QStringLiteral("km/h"));
     const float w = pic.TextWidth(QStringLiteral("m/s"));
     pic.setCurrentX(-w - 13);
-    pic.setCurrentY(470);
+    pic.setCurrentY(static_cast<float>(top - 30));
     pic.Print(QStringLiteral("m/s"));
     pic.setFontBold(false);
+}
+
+void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &switches,
+                   const float &windH, const float &windV)
+{
+    // Everything that must show, as a box in diagram units (y grows upward).
+    double minX = 0, maxX = 0, minY = 0, maxY = 0;
+    const auto take = [&](double x, double y) {
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+    };
+    // The origin with the vertical axis's numbers left of it.
+    take(-pic.TextWidth(QStringLiteral("-4")) - 13, 0);
+    // The polar as drawn, through the brake scale's positions, and the touch point.
+    for (int position = 18; position <= 50; ++position) {
+        const double v = BrakeScale::airspeedAtScale(wing, position);
+        take(10.0 * (v + static_cast<double>(windH)),
+             100.0 * (static_cast<double>(wing.sink(static_cast<float>(v))) + windV));
+    }
+    float best = 0;
+    BestGlide(wing, best, windH, windV);
+    take(10.0 * (static_cast<double>(best) + windH),
+         100.0 * (static_cast<double>(wing.sink(best)) + windV));
+    // The band, its labels and caption.
+    take(BrakeBand::x(wing.minSpeed, windH), BrakeBand::bottomY(windV));
+    for (const PlacedText &t : brakeScaleTexts(pic, wing, switches, windH, windV)) {
+        const bool wasBold = pic.FontBold();
+        pic.setFontBold(t.bold);
+        take(t.x, t.y);
+        take(t.x + pic.TextWidth(t.text), t.y + pic.TextHeight(t.text));
+        pic.setFontBold(wasBold);
+    }
+    // Centred, on whole km/h and tenths of m/s.
+    const double centreX = 10.0 * std::round((minX + maxX) / 20.0);
+    const double centreY = 10.0 * std::round((minY + maxY) / 20.0);
+    pic.setScaleLeft(static_cast<float>(centreX + kScaleLeft));
+    pic.setScaleTop(static_cast<float>(centreY + kScaleTop));
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 class PictureBox;
 
@@ -26,7 +27,8 @@ void setUpDiagram(PictureBox &pic);
 // shows and hands the pen back as it found it. The window calls them; so does the
 // picture export, so both show the same picture.
 
-// The static background: axes, ticks, grey numbers, bold unit captions. Clears first.
+// The static background: axes, ticks, grey numbers, bold unit captions, through the
+// ground origin and along the box's window. Clears first.
 void DrawBackground(PictureBox &pic);
 
 // The wind-dependent overlay of the wing's polar for the given winds (windH km/h, windV
@@ -99,7 +101,32 @@ void DrawSolution(PictureBox &pic, float gsH, float gsV);
 // Where a label of width w starting at x stands: for a pilot's wing, moved inwards so that
 // it stays inside the diagram (a fast wing's labels would leave it); the built-in polar's
 // labels stand where they always have.
-double labelInside(const Wing &wing, double x, double w);
+double labelInside(const PictureBox &pic, const Wing &wing, double x, double w);
+
+// A text of the diagram and where it would stand before labelInside moves it: top-left
+// corner in diagram units.
+struct PlacedText
+{
+    QString text;
+    double x = 0;
+    double y = 0;
+    bool bold = false;
+    bool caption = false; // the brake scale's caption, under its labels
+};
+
+// The brake scale's labels ("100%", "0%", "Beschleuniger", "Bremse") and, where the
+// switches show one, its caption, measured in the box's font.
+std::vector<PlacedText> brakeScaleTexts(PictureBox &pic, const Wing &wing,
+                                        const OverlaySwitches &switches, const float &windH,
+                                        const float &windV);
+
+// Shifts the box's window, at the diagram's own scale, so that a task's diagram shows
+// whole: the ground origin with the vertical axis's numbers, the shifted polar from MIN
+// to MAX, best glide's touch point, and the brake scale with its labels and caption, each
+// at least 2 km/h and 0,2 m/s inside the frame. A printed task's diagram uses it; the
+// window keeps its fixed one.
+void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &switches,
+                   const float &windH, const float &windV);
 
 // The glide ratio over the ground as the read-out writes it: signed, two decimals.
 QString overGroundRatioText(float groundSpeedH, float groundSpeedV,

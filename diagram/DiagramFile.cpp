@@ -105,6 +105,9 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
     const FrameRules rules{state.dropClippedText, state.separateTexts, state.readoutStrip,
                            state.title};
     paintFramed(painter, size, state.scale, rules, [&](PictureBox &pic) {
+        if (state.fittedWindow) {
+            fitTaskWindow(pic, state.wing, state.switches, state.windH, state.windV);
+        }
         DrawBackground(pic);
         // Computed first, then drawn.
         const Flight flight = FlightFor(state.wing, state.airspeed, state.switches.freeBrakes,

@@ -36,6 +36,8 @@ struct DiagramState
     bool dropClippedText = false;
     bool separateTexts = false;
     bool readoutStrip = true;
+    // A printed task: the window shifted to show the task whole, at the diagram's scale.
+    bool fittedWindow = false;
 };
 
 enum class ExportFormat { Png, Svg, Pdf };

@@ -98,7 +98,7 @@ QString DrawGlidePath(PictureBox &pic, const Wing &wing, const Flight &flight, S
     // leave the diagram.
     const QString path = QStringLiteral("Flugrichtung von der Seite betrachtet");
     double pathX = 14.0 * gsH + 10;
-    const double inside = labelInside(wing, pathX, pic.TextWidth(path));
+    const double inside = labelInside(pic, wing, pathX, pic.TextWidth(path));
     double pathY = 140.0 * gsV;
     if (inside != pathX && gsH != 0.0f) {
         pathX = inside;

@@ -36,13 +36,53 @@ void printAt(PictureBox &pic, double x, double y, const QString &text)
 
 } // namespace
 
-double labelInside(const Wing &wing, double x, double w)
+double labelInside(const PictureBox &pic, const Wing &wing, double x, double w)
 {
     if (wing.builtIn) {
         return x;
     }
     constexpr double kMargin = 5.0;
-    return std::clamp(x, kScaleLeft + kMargin, kScaleLeft + kScaleWidth - w - kMargin);
+    const double left = pic.ScaleLeft();
+    return std::clamp(x, left + kMargin, left + pic.ScaleWidth() - w - kMargin);
+}
+
+std::vector<PlacedText> brakeScaleTexts(PictureBox &pic, const Wing &wing,
+                                        const OverlaySwitches &switches, const float &windH,
+                                        const float &windV)
+{
+    // Labels each centred on its airspeed's place: full brake, the middle of the brake
+    // range, trim, full accelerator.
+    const double slowest = wing.minSpeed;
+    const double trim = wing.trimSpeed;
+    const double fastest = wing.maxSpeed;
+    const struct
+    {
+        const char *text;
+        double airspeed;
+    } labels[] = {{"100%", slowest},
+                  {"0%", trim},
+                  {"Beschleuniger", fastest},
+                  {"Bremse", (slowest + trim) / 2}};
+    std::vector<PlacedText> texts;
+    for (const auto &label : labels) {
+        const QString text = QString::fromUtf8(label.text);
+        const double w = pic.TextWidth(text);
+        texts.push_back({text, X(static_cast<double>(windH) + label.airspeed) - w / 2,
+                         Y(windV - BrakeBand::kLabelsBelowOrigin), false, false});
+    }
+    if (switches.freeBrakes && !switches.instruction) {
+        return texts;
+    }
+    const bool bold = switches.freeBrakes;
+    const QString caption = bold ? QStringLiteral("Man verschiebe den schwarzen Balken")
+                                 : QStringLiteral("Geschwindigkeit des besten Gleitens");
+    const bool wasBold = pic.FontBold();
+    pic.setFontBold(bold);
+    const double w = pic.TextWidth(caption);
+    pic.setFontBold(wasBold);
+    texts.push_back({caption, X(static_cast<double>(windH) + (slowest + fastest) / 2) - w / 2,
+                     Y(windV - BrakeBand::kCaptionBelowOrigin), bold, true});
+    return texts;
 }
 
 int brakeScaleColor(int v)
@@ -143,7 +183,7 @@ void drawAirspeedVectors(PictureBox &pic, const Wing &wing, float airspeed, doub
     // Right of the vector; a pilot's wing at full speed puts it left where right would
     // leave the diagram.
     const double w = pic.TextWidth(text);
-    const bool left = !wing.builtIn && px + 10 + w > kScaleLeft + kScaleWidth;
+    const bool left = !wing.builtIn && px + 10 + w > pic.ScaleLeft() + pic.ScaleWidth();
     printAt(pic, left ? px - 10 - w : px + 10, Y(sink / 2.0 + windV) + h / 2, text);
 }
 
@@ -151,7 +191,6 @@ void drawAirspeedVectors(PictureBox &pic, const Wing &wing, float airspeed, doub
 void drawBrakeScale(PictureBox &pic, const Wing &wing, double ox, double oy,
                     const OverlaySwitches &switches, const float &windH, const float &windV)
 {
-    const bool freeBrakes = switches.freeBrakes;
     // The polar of 32 segments with the brake scale under it, box by box. Segment and box
     // k run between the airspeeds at scale positions 17 + k and 18 + k: whole km/h for
     // the built-in polar, a wing's own airspeeds otherwise.
@@ -170,40 +209,12 @@ void drawBrakeScale(PictureBox &pic, const Wing &wing, double ox, double oy,
         }
     });
 
-    // Labels of the brake scale, each centred on its airspeed's place: full brake, the
-    // middle of the brake range, trim, full accelerator.
-    pic.setForeColor(Look::kBrakeLabel);
-    const double slowest = wing.minSpeed;
-    const double trim = wing.trimSpeed;
-    const double fastest = wing.maxSpeed;
-    const struct
-    {
-        const char *text;
-        double airspeed;
-    } labels[] = {{"100%", slowest},
-                  {"0%", trim},
-                  {"Beschleuniger", fastest},
-                  {"Bremse", (slowest + trim) / 2}};
-    for (const auto &label : labels) {
-        const QString text = QString::fromUtf8(label.text);
-        const double w = pic.TextWidth(text);
-        printAt(pic, labelInside(wing, X(static_cast<double>(windH) + label.airspeed) - w / 2, w),
-                Y(windV - BrakeBand::kLabelsBelowOrigin), text);
+    // The labels of the brake scale, then its caption.
+    for (const PlacedText &t : brakeScaleTexts(pic, wing, switches, windH, windV)) {
+        pic.setForeColor(t.caption ? Look::kBrakeCaption : Look::kBrakeLabel);
+        pic.setFontBold(t.bold);
+        printAt(pic, labelInside(pic, wing, t.x, pic.TextWidth(t.text)), t.y, t.text);
     }
-
-    if (freeBrakes && !switches.instruction) {
-        return;
-    }
-    pic.setForeColor(Look::kBrakeCaption);
-    if (freeBrakes) {
-        pic.setFontBold(true);
-    }
-    const QString caption = freeBrakes ? QStringLiteral("Man verschiebe den schwarzen Balken")
-                                       : QStringLiteral("Geschwindigkeit des besten Gleitens");
-    const double w = pic.TextWidth(caption);
-    printAt(pic,
-            labelInside(wing, X(static_cast<double>(windH) + (slowest + fastest) / 2) - w / 2, w),
-            Y(windV - BrakeBand::kCaptionBelowOrigin), caption);
     pic.setFontBold(false);
 }
 

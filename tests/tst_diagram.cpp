@@ -830,8 +830,14 @@ void TestDiagram::everyExerciseWindIsInView()
     pic.setPaintingEnabled(false);
     pic.resize(1468, 770);
     setUpDiagram(pic);
+    // A printed task's diagram, at the worksheet's size and scale.
+    PictureBox printed;
+    printed.setPaintingEnabled(false);
+    printed.resize(1100, 700);
+    printed.setOutputScale(1.5);
     for (const Wing &wing : wings) {
         int taken = 0;
+        int printable = 0;
         for (int h = -30; h <= 30; ++h) {
             for (int tenths = -20; tenths <= 10; ++tenths) {
                 const float windH = static_cast<float>(h);
@@ -879,6 +885,69 @@ void TestDiagram::everyExerciseWindIsInView()
                                     std::fabs(tipX) <= 580.0 && std::fabs(tipY) <= 480.0 &&
                                     std::fabs(barX) <= 580.0 && std::fabs(trimBarX) <= 580.0 &&
                                     windVDrawn - 4.0 >= -5.0 - 1e-6;
+                // The printed task, in its shifted window: everything that must show,
+                // 2 km/h and 0,2 m/s inside the frame.
+                setUpDiagram(printed);
+                const OverlaySwitches task{false, false, false, true};
+                fitTaskWindow(printed, wing, task, windH, windV);
+                DrawBackground(printed);
+                f = FlightFor(wing, 0.0f, false, windH, windV);
+                DrawPolarOverlay(printed, wing, f.airspeed, saved, task, windH, windV);
+                DrawGlidePath(printed, wing, f, saved, windV);
+                const QRectF frame(printed.ScaleLeft() + 20.0, printed.ScaleTop() - 20.0,
+                                   printed.ScaleWidth() - 40.0, printed.ScaleHeight() + 40.0);
+                const auto inFrame = [&](double x, double y) {
+                    return x >= frame.left() - 1e-6 && x <= frame.right() + 1e-6 &&
+                           y <= frame.top() + 1e-6 && y >= frame.bottom() - 1e-6;
+                };
+                const auto inPicture = [&](double x, double y) {
+                    return x >= printed.ScaleLeft() &&
+                           x <= printed.ScaleLeft() + printed.ScaleWidth() &&
+                           y <= printed.ScaleTop() &&
+                           y >= printed.ScaleTop() + printed.ScaleHeight();
+                };
+                bool whole = true;
+                double axisX = 1e9, axisY = 1e9;
+                for (const DrawOp &op : printed.operations()) {
+                    if (op.kind == DrawOp::Line && op.color == Look::kBlack && op.width == 2) {
+                        (op.x1 == op.x2 ? axisX : axisY) = op.x1 == op.x2 ? op.x1 : op.y1;
+                    }
+                    const bool polar = op.kind == DrawOp::Line && op.color == Look::kPolarBlue;
+                    const bool tip = op.kind == DrawOp::Line && op.color == Look::kGroundGreen &&
+                                     op.x1 == 0 && op.y1 == 0;
+                    if (polar || tip || op.kind == DrawOp::Box) {
+                        whole = whole && inFrame(op.x1, op.y1) && inFrame(op.x2, op.y2);
+                    }
+                    if (op.kind == DrawOp::Print &&
+                        (op.color == Look::kBrakeLabel || op.color == Look::kBrakeCaption)) {
+                        printed.setFontBold(op.bold);
+                        whole = whole && inFrame(op.x1, op.y1) &&
+                                inFrame(op.x1 + printed.TextWidth(op.text),
+                                        op.y1 + printed.TextHeight(op.text));
+                        printed.setFontBold(false);
+                    }
+                    // The axes' numbers whole.
+                    if (op.kind == DrawOp::Print && op.color == Look::kScaleGrey) {
+                        whole = whole && inPicture(op.x1, op.y1) &&
+                                inPicture(op.x1 + printed.TextWidth(op.text),
+                                          op.y1 + printed.TextHeight(op.text));
+                    }
+                }
+                whole = whole && inFrame(axisX, axisY);
+                const bool makesTask = tipX > 0 && tipY <= -50.0 + 1e-6 && !atAnEnd;
+                QVERIFY2(windFitsTask(wing, {h, tenths}, TaskView::FittedDiagram) == makesTask,
+                         qPrintable(QStringLiteral("%1 wind %2, %3: a task %4")
+                                        .arg(QString::fromStdString(wing.name))
+                                        .arg(h)
+                                        .arg(tenths)
+                                        .arg(makesTask)));
+                if (makesTask) {
+                    QVERIFY2(whole, qPrintable(QStringLiteral("%1 wind %2, %3: printed task cut")
+                                                   .arg(QString::fromStdString(wing.name))
+                                                   .arg(h)
+                                                   .arg(tenths)));
+                    ++printable;
+                }
                 QVERIFY2(windFitsTask(wing, {h, tenths}) == inView,
                          qPrintable(QStringLiteral("%1 wind %2, %3: drawn in view %4")
                                         .arg(QString::fromStdString(wing.name))
@@ -890,6 +959,8 @@ void TestDiagram::everyExerciseWindIsInView()
         }
         // Enough winds remain to practise with, and the draw finds them.
         QVERIFY2(taken >= 100, qPrintable(QString::number(taken)));
+        // The worksheet keeps more of the envelope than the window can show.
+        QVERIFY2(printable > taken + 100, qPrintable(QString::number(printable)));
         WindDraw draw(7);
         for (int i = 0; i < 20; ++i) {
             const std::optional<ExerciseWind> w = draw.next(wing);

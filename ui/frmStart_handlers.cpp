@@ -186,8 +186,7 @@ void frmStart::picPolare_KeyDown(int key)
     default:
         return;
     }
-    decl.Airspeed =
-        std::clamp(static_cast<float>(to), polar().minSpeed, polar().maxSpeed);
+    decl.Airspeed = std::clamp(static_cast<float>(to), polar().minSpeed, polar().maxSpeed);
     Repaint();
 }
 
