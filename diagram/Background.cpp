@@ -35,7 +35,8 @@ void DrawBackground(PictureBox &pic)
     pic.setDrawWidth(2);
 
     // The axes run through the ground origin and stop 50 units short of the edges; ticks
-    // and numbers follow the window, every 10 km/h and every 1 m/s inside the axes.
+    // and numbers follow the window, every 10 km/h and every 1 m/s, and leave the axes'
+    // ends to the units.
     const double left = pic.ScaleLeft();
     const double right = left + pic.ScaleWidth();
     const double top = pic.ScaleTop();
@@ -45,8 +46,8 @@ void DrawBackground(PictureBox &pic)
 
     pic.setDrawWidth(1);
     // Horizontal scale, km/h: ticks down from the axis, numbers centred under them.
-    for (int k = 10 * static_cast<int>(std::ceil((left + 50) / 100)); 10.0 * k <= right - 50 + 1e-9;
-         k += 10) {
+    for (int k = 10 * static_cast<int>(std::ceil((left + 50) / 100));
+         10.0 * k <= right - 100 + 1e-9; k += 10) {
         pic.Line(10.0 * k, 0, 10.0 * k, -10);
         const QString text = StandardNumberText(k);
         const float w = pic.TextWidth(text);
@@ -59,7 +60,7 @@ void DrawBackground(PictureBox &pic)
         pic.setForeColor(Look::kBlack);
     }
     // Vertical scale, m/s: ticks left of the axis, numbers centred on them.
-    for (int m = static_cast<int>(std::ceil((bottom + 50) / 100)); 100.0 * m <= top - 50 + 1e-9;
+    for (int m = static_cast<int>(std::ceil((bottom + 50) / 100)); 100.0 * m <= top - 100 + 1e-9;
          ++m) {
         pic.Line(0, 100.0 * m, -10, 100.0 * m);
         const QString text = StandardNumberText(m);

@@ -907,6 +907,7 @@ void TestDiagram::everyExerciseWindIsInView()
                            y >= printed.ScaleTop() + printed.ScaleHeight();
                 };
                 bool whole = true;
+                std::vector<QRectF> axisTexts;
                 double axisX = 1e9, axisY = 1e9;
                 for (const DrawOp &op : printed.operations()) {
                     if (op.kind == DrawOp::Line && op.color == Look::kBlack && op.width == 2) {
@@ -926,11 +927,21 @@ void TestDiagram::everyExerciseWindIsInView()
                                         op.y1 + printed.TextHeight(op.text));
                         printed.setFontBold(false);
                     }
-                    // The axes' numbers whole.
-                    if (op.kind == DrawOp::Print && op.color == Look::kScaleGrey) {
-                        whole = whole && inPicture(op.x1, op.y1) &&
-                                inPicture(op.x1 + printed.TextWidth(op.text),
-                                          op.y1 + printed.TextHeight(op.text));
+                    // The axes' numbers and units whole and apart.
+                    if (op.kind == DrawOp::Print &&
+                        (op.color == Look::kScaleGrey || op.color == Look::kBlack)) {
+                        printed.setFontBold(op.bold);
+                        const QRectF r = QRectF(QPointF(op.x1, op.y1),
+                                                QPointF(op.x1 + printed.TextWidth(op.text),
+                                                        op.y1 + printed.TextHeight(op.text)))
+                                             .normalized();
+                        printed.setFontBold(false);
+                        whole = whole && inPicture(r.left(), r.top()) &&
+                                inPicture(r.right(), r.bottom());
+                        for (const QRectF &other : axisTexts) {
+                            whole = whole && !other.intersects(r);
+                        }
+                        axisTexts.push_back(r);
                     }
                 }
                 whole = whole && inFrame(axisX, axisY);
