@@ -1,5 +1,7 @@
 #include "KneeboardCard.h"
 
+#include "Language.h"
+
 #include "BrakeScale.h"
 #include "Format.h"
 #include "PrintedPage.h"
@@ -14,8 +16,6 @@
 #include <cmath>
 
 namespace {
-
-const QLocale kGerman(QLocale::German, QLocale::Germany);
 
 // Everything is measured in millimetres on the page. No text is smaller than 6.2 pt
 // (2.2 mm), on every paper size: a card is read at arm's length in a bumpy cockpit.
@@ -99,19 +99,20 @@ QSizeF cellNeeds(const CardCell &cell)
 QString scaleRule(const Wing &wing)
 {
     if (wing.builtIn) {
-        return QStringLiteral("Bremse 100 % bei 18 km/h bis 0 % (Trimm) bei 38 km/h: Bremse x % = "
-                              "(38 − Fahrt) ÷ 20 × 100; darüber Beschleuniger (Beschl.) x % = "
-                              "(Fahrt − 38) ÷ 12 × 100, voll bei 50 km/h.");
+        return translated("Card",
+                          "Bremse 100 % bei 18 km/h bis 0 % (Trimm) bei 38 km/h: Bremse x % = "
+                          "(38 − Fahrt) ÷ 20 × 100; darüber Beschleuniger (Beschl.) x % = "
+                          "(Fahrt − 38) ÷ 12 × 100, voll bei 50 km/h.");
     }
     const auto kmh = [](double v) {
-        return FormatFixed(v, 1, kGerman);
+        return FormatFixed(v, 1, textLocale());
     };
     const double lo = wing.minSpeed;
     const double trim = wing.trimSpeed;
     const double hi = wing.maxSpeed;
-    return QStringLiteral("Bremse 100 % bei %1 km/h bis 0 % (Trimm) bei %2 km/h: Bremse x % = "
-                          "(%2 − Fahrt) ÷ %3 × 100; darüber Beschleuniger (Beschl.) x % = "
-                          "(Fahrt − %2) ÷ %4 × 100, voll bei %5 km/h.")
+    return translated("Card", "Bremse 100 % bei %1 km/h bis 0 % (Trimm) bei %2 km/h: Bremse x % = "
+                              "(%2 − Fahrt) ÷ %3 × 100; darüber Beschleuniger (Beschl.) x % = "
+                              "(Fahrt − %2) ÷ %4 × 100, voll bei %5 km/h.")
         .arg(kmh(lo), kmh(trim), kmh(trim - lo), kmh(hi - trim), kmh(hi));
 }
 
@@ -173,27 +174,28 @@ void CardPainter::header(const Page &page, double cellW, int number, int pages)
 {
     const double width = m_paper.width() - 2 * kMargin;
     const QString pageCount =
-        pages > 1 ? QStringLiteral("  (Seite %1 von %2)").arg(number).arg(pages) : QString();
+        pages > 1 ? translated("Card", "  (Seite %1 von %2)").arg(number).arg(pages) : QString();
     const auto titleOf = [&](const QString &wing) {
-        return (wing.isEmpty() ? QStringLiteral("Bestes Gleiten über Grund: Bremsstellung je Wind")
-                               : QStringLiteral("Bestes Gleiten über Grund: ") + wing) +
+        return (wing.isEmpty()
+                    ? translated("Card", "Bestes Gleiten über Grund: Bremsstellung je Wind")
+                    : translated("Card", "Bestes Gleiten über Grund: %1").arg(wing)) +
                pageCount;
     };
     // The font shrinks to its least size first; then the name gives way, never the
     // mass or the page count.
     QFont titleFont = millimetreFont(4.0, true);
-    while (widthMm(titleFont, titleOf(wingTitle(m_wing, kGerman))) > width &&
+    while (widthMm(titleFont, titleOf(wingTitle(m_wing, textLocale()))) > width &&
            titleFont.pixelSize() > 26) {
         titleFont.setPixelSize(titleFont.pixelSize() - 1);
     }
-    const QString title = titleOf(wingTitle(m_wing, kGerman, [&](const QString &wing) {
+    const QString title = titleOf(wingTitle(m_wing, textLocale(), [&](const QString &wing) {
         return widthMm(titleFont, titleOf(wing)) <= width;
     }));
     text(QRectF(kMargin, kMargin, width, 6), title, titleFont, Qt::AlignLeft | Qt::AlignVCenter,
          Qt::black);
     text(QRectF(kMargin, kMargin + 6, width, 5),
-         QStringLiteral("Jede Zelle: Bremsstellung, darunter Fahrt in km/h und Gleitzahl über "
-                        "Grund (GZ)"),
+         translated("Card", "Jede Zelle: Bremsstellung, darunter Fahrt in km/h und Gleitzahl über "
+                            "Grund (GZ)"),
          millimetreFont(kSmallText, false), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
          Qt::black);
     const double y = kMargin + kHead;
@@ -201,7 +203,7 @@ void CardPainter::header(const Page &page, double cellW, int number, int pages)
          millimetreFont(kSmallText, true, true), Qt::AlignCenter, Qt::black);
     for (qsizetype c = 0; c < page.columns.size(); ++c) {
         const float v = bestGlideCell(m_wing, 0, page.columns[c]).windV;
-        QString label = FormatFixed(v, 1, kGerman);
+        QString label = FormatFixed(v, 1, textLocale());
         if (v > 0) {
             label.prepend(QLatin1Char('+'));
         }
@@ -219,8 +221,8 @@ double legendHeight(const Wing &wing)
 
 QString warningFor(const QString &wing)
 {
-    return QStringLiteral("Gilt nur für die Polare von %1 bei dieser Masse und ersetzt keine "
-                          "Flugausbildung.")
+    return translated("Card", "Gilt nur für die Polare von %1 bei dieser Masse und ersetzt keine "
+                              "Flugausbildung.")
         .arg(wing);
 }
 
@@ -243,20 +245,20 @@ void CardPainter::legend()
         text(QRectF(from, ly + 3.2, 30, 3), label, millimetreFont(kSmallText, false),
              align | Qt::AlignVCenter, Qt::black);
     };
-    mark(18, QStringLiteral("Bremse 100 %"), Qt::AlignLeft);
-    mark(38, QStringLiteral("Trimm"), Qt::AlignHCenter);
-    mark(50, QStringLiteral("Beschl. 100 %"), Qt::AlignRight);
+    mark(18, translated("Card", "Bremse 100 %"), Qt::AlignLeft);
+    mark(38, translated("Card", "Trimm"), Qt::AlignHCenter);
+    mark(50, translated("Card", "Beschl. 100 %"), Qt::AlignRight);
     ly += 6.8;
     const double lineWidth = m_paper.width() - 2 * kMargin;
     const QStringList legend{
         scaleRule(m_wing),
-        QStringLiteral("Gestrichelter Rahmen: kein Gleiten über Grund. „steigt x m/s“: der "
-                       "Schirm steigt über Grund; „hält die Höhe“: weniger als 0,05 m/s; „kein "
-                       "Vorankommen“: Grundgeschwindigkeit null oder rückwärts, dort rät die "
-                       "Karte zum vollen Beschleuniger, mit dem der Schirm am wenigsten "
-                       "zurücktreibt."),
-        QStringLiteral("Zeilen: Wind waagerecht in km/h, − Gegenwind, + Rückenwind. Spalten: "
-                       "Wind senkrecht in m/s, + Aufwind, − Abwind."),
+        translated("Card", "Gestrichelter Rahmen: kein Gleiten über Grund. „steigt x m/s“: der "
+                           "Schirm steigt über Grund; „hält die Höhe“: weniger als 0,05 m/s; „kein "
+                           "Vorankommen“: Grundgeschwindigkeit null oder rückwärts, dort rät die "
+                           "Karte zum vollen Beschleuniger, mit dem der Schirm am wenigsten "
+                           "zurücktreibt."),
+        translated("Card", "Zeilen: Wind waagerecht in km/h, − Gegenwind, + Rückenwind. Spalten: "
+                           "Wind senkrecht in m/s, + Aufwind, − Abwind."),
     };
     QStringList legendLines = legend;
     if (const QString note = extrapolationNote(m_wing); !note.isEmpty()) {
@@ -281,9 +283,9 @@ void CardPainter::legend()
     const double room = m_paper.height() - kMargin - ly;
     const QString warning =
         m_wing.builtIn
-            ? QStringLiteral("Gilt nur für die Polare dieses Programms und ersetzt keine "
-                             "Flugausbildung.")
-            : warningFor(wingTitle(m_wing, kGerman, [&](const QString &wing) {
+            ? translated("Card", "Gilt nur für die Polare dieses Programms und ersetzt keine "
+                                 "Flugausbildung.")
+            : warningFor(wingTitle(m_wing, textLocale(), [&](const QString &wing) {
                   const QString candidate = warningFor(wing);
                   const QStringList words = candidate.split(QLatin1Char(' '));
                   return heightOf(bold, candidate) <= room &&
@@ -320,30 +322,31 @@ CardCell cardCell(const Wing &wing, int windH, int windVTenths)
     const BrakeScale::Setting s = BrakeScale::settingFor(wing, grid.airspeed);
     CardCell cell;
     if (s.isTrim()) {
-        cell.setting = cell.settingValue = QStringLiteral("Trimm");
+        cell.setting = cell.settingValue = translated("Card", "Trimm");
     } else {
         const bool accelerated = s.acceleratorPercent != 0;
         const int percent = accelerated ? s.acceleratorPercent : s.brakePercent;
         cell.settingValue = QStringLiteral("%1 %").arg(percent);
-        cell.settingLabel = accelerated ? QStringLiteral("Beschl.") : QStringLiteral("Bremse");
+        cell.settingLabel =
+            accelerated ? translated("Card", "Beschl.") : translated("Card", "Bremse");
         cell.setting =
-            (accelerated ? QStringLiteral("Beschleuniger ") : QStringLiteral("Bremse ")) +
-            cell.settingValue;
+            (accelerated ? translated("Card", "Beschleuniger %1") : translated("Card", "Bremse %1"))
+                .arg(cell.settingValue);
     }
-    const QStringList regime = regimeWords(grid, kGerman);
+    const QStringList regime = regimeWords(grid, textLocale());
     cell.isGlide = regime.isEmpty();
     if (grid.progresses()) {
-        cell.detail.append(FormatFixed(grid.airspeed, 1, kGerman) + QStringLiteral(" km/h"));
+        cell.detail.append(FormatFixed(grid.airspeed, 1, textLocale()) + QStringLiteral(" km/h"));
     }
     if (regime.isEmpty()) {
-        cell.detail.append(QStringLiteral("GZ ") + FormatFixed(grid.ratio, 1, kGerman));
+        cell.detail.append(
+            translated("Diagram", "GZ %1").arg(FormatFixed(grid.ratio, 1, textLocale())));
     }
     for (const QString &words : regime) {
         // Hyphenated, so that nine columns fit an A5 page at full size.
-        cell.detail.append(
-            words == QLatin1String("kein Vorankommen")
-                ? QStringList{QStringLiteral("kein Voran-"), QStringLiteral("kommen")}
-                : QStringList{words});
+        cell.detail.append(words == translated("Diagram", "kein Vorankommen")
+                               ? translated("Card", "kein Voran-\nkommen").split(QLatin1Char('\n'))
+                               : QStringList{words});
     }
     cell.tint = BrakeScale::colorFor(wing, grid.airspeed);
     cell.darkText = wantsDarkText(cell.tint);
@@ -399,7 +402,7 @@ QByteArray cardPdf(const CardOptions &options)
     QPdfWriter pdf(&buffer);
     QPainter p;
     if (!beginMillimetrePages(pdf, p, sizeId, 600,
-                              QStringLiteral("Fahrtentabelle: bestes Gleiten über Grund"),
+                              translated("Card", "Fahrtentabelle: bestes Gleiten über Grund"),
                               QStringLiteral("azodo-table"))) {
         return {};
     }

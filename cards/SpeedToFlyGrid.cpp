@@ -3,6 +3,7 @@
 #include "BrakeScale.h"
 #include "Diagram.h"
 #include "Format.h"
+#include "Language.h"
 #include "Wing.h"
 #include "modCalc.h"
 
@@ -73,10 +74,10 @@ QString extrapolationNote(const Wing &wing)
         return {};
     }
     const QString where = wing.extrapolatedSlow && wing.extrapolatedFast
-                              ? QStringLiteral("bei voller Bremse und vollem Beschleuniger")
-                          : wing.extrapolatedSlow ? QStringLiteral("bei voller Bremse")
-                                                  : QStringLiteral("bei vollem Beschleuniger");
-    return QStringLiteral("Die Polare ist %1 über die gemessenen Punkte hinaus hochgerechnet.")
+                              ? translated("Card", "bei voller Bremse und vollem Beschleuniger")
+                          : wing.extrapolatedSlow ? translated("Card", "bei voller Bremse")
+                                                  : translated("Card", "bei vollem Beschleuniger");
+    return translated("Card", "Die Polare ist %1 über die gemessenen Punkte hinaus hochgerechnet.")
         .arg(where);
 }
 
@@ -137,15 +138,19 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
     QString out;
     QTextStream s(&out);
     const QString wing = wingTitle(options.polar, locale);
-    s << "Geschwindigkeit des besten Gleitens über Grund"
-      << (wing.isEmpty() ? QString() : QStringLiteral(": ") + wing) << "\n"
-      << "Jede Zelle: Fahrt in km/h / Gleitzahl über Grund; wo der Schirm nicht über Grund "
-         "gleitet,\n"
-      << "stattdessen \"steigt x m/s\" (er steigt über Grund), \"hält die Höhe\" oder \"kein "
-         "Vorankommen\" (Grundgeschwindigkeit 0 oder rückwärts;\n"
-      << "dort die Fahrt des vollen Beschleunigers, mit der er am wenigsten zurücktreibt)\n"
-      << "Zeilen: Wind horizontal (negativ: Gegenwind), "
-         "Spalten: Wind vertikal (positiv: Aufwind)\n";
+    s << (wing.isEmpty()
+              ? translated("Card", "Geschwindigkeit des besten Gleitens über Grund")
+              : translated("Card", "Geschwindigkeit des besten Gleitens über Grund: %1").arg(wing))
+      << "\n"
+      << translated("Card",
+                    "Jede Zelle: Fahrt in km/h / Gleitzahl über Grund; wo der Schirm nicht über "
+                    "Grund gleitet,\n"
+                    "stattdessen \"steigt x m/s\" (er steigt über Grund), \"hält die Höhe\" oder "
+                    "\"kein Vorankommen\" (Grundgeschwindigkeit 0 oder rückwärts;\n"
+                    "dort die Fahrt des vollen Beschleunigers, mit der er am wenigsten "
+                    "zurücktreibt)\n"
+                    "Zeilen: Wind horizontal (negativ: Gegenwind), "
+                    "Spalten: Wind vertikal (positiv: Aufwind)\n");
     if (const QString note = extrapolationNote(options.polar); !note.isEmpty()) {
         s << note << '\n';
     }

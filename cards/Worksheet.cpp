@@ -5,6 +5,7 @@
 #include "Exercise.h"
 #include "Format.h"
 #include "KneeboardCard.h"
+#include "Language.h"
 #include "PrintedPage.h"
 #include "SpeedToFlyGrid.h"
 #include "modCalc.h"
@@ -19,8 +20,6 @@
 #include <cmath>
 
 namespace {
-
-const QLocale kGerman(QLocale::German, QLocale::Germany);
 
 // Millimetres on the A4 page.
 constexpr double kMargin = 12.0;
@@ -107,34 +106,35 @@ void paintTask(QPainter &p, const QRectF &block, double textWidth, const Wing &w
     p.save();
     p.translate(block.topLeft());
     p.scale(mmPerPixel, mmPerPixel);
-    paintDiagram(p, kDiagram, state, kGerman);
+    paintDiagram(p, kDiagram, state, textLocale());
     p.restore();
     p.setPen(QPen(Qt::black, 0.2));
     p.drawRect(QRectF(block.topLeft(), QSizeF(block.width(), kDiagram.height() * mmPerPixel)));
 
     const double y = block.top() + kDiagram.height() * mmPerPixel + 1.5;
-    const QString wind = windInWords(task.wind.windH, task.wind.windVTenths, kGerman);
+    const QString wind = windInWords(task.wind.windH, task.wind.windVTenths, textLocale());
     if (!solved) {
-        text(
-            p, QRectF(block.left(), y, textWidth, 6),
-            QStringLiteral("Aufgabe %1: %2. Legen Sie die Tangente an.").arg(task.number).arg(wind),
-            3.2, true);
+        text(p, QRectF(block.left(), y, textWidth, 6),
+             translated("Worksheet", "Aufgabe %1: %2. Legen Sie die Tangente an.")
+                 .arg(task.number)
+                 .arg(wind),
+             3.2, true);
         text(p, QRectF(block.left(), y + 7, textWidth, 6),
-             QStringLiteral("Fahrt: ____________ km/h     Bremsstellung: ____________     "
-                            "Gleitzahl über Grund: ____________"),
+             translated("Worksheet", "Fahrt: ____________ km/h     Bremsstellung: ____________     "
+                                     "Gleitzahl über Grund: ____________"),
              3.0, false);
         return;
     }
     const GridCell cell = bestGlideCell(wing, task.wind.windH, task.wind.windVTenths);
     const Tolerances t = tolerancesOf(wing, cell);
     text(p, QRectF(block.left(), y, textWidth, 6),
-         QStringLiteral("Aufgabe %1: %2.").arg(task.number).arg(wind), 3.2, true);
+         translated("Worksheet", "Aufgabe %1: %2.").arg(task.number).arg(wind), 3.2, true);
     text(p, QRectF(block.left(), y + 7, textWidth, 6),
-         QStringLiteral("Fahrt %1 km/h (± 1) · %2 (± %3) · Gleitzahl über Grund %4 (± %5)")
-             .arg(FormatFixed(cell.airspeed, 1, kGerman),
+         translated("Worksheet", "Fahrt %1 km/h (± 1) · %2 (± %3) · Gleitzahl über Grund %4 (± %5)")
+             .arg(FormatFixed(cell.airspeed, 1, textLocale()),
                   cardCell(wing, task.wind.windH, task.wind.windVTenths).setting,
-                  FormatFixed(t.percent, 0, kGerman), FormatFixed(cell.ratio, 1, kGerman),
-                  FormatFixed(t.ratio, 1, kGerman)),
+                  FormatFixed(t.percent, 0, textLocale()), FormatFixed(cell.ratio, 1, textLocale()),
+                  FormatFixed(t.ratio, 1, textLocale())),
          3.0, false);
 }
 
@@ -146,7 +146,7 @@ void paintHead(QPainter &p, double width, const QString &title, const Wing &wing
     const QFont titleFont = millimetreFont(4.6, true);
     const QFont pageFont = millimetreFont(3.0, false);
     const double room = width - QFontMetricsF(pageFont).horizontalAdvance(pageText) / 10.0 - 4.0;
-    const QString wingText = wingTitle(wing, kGerman, [&](const QString &w) {
+    const QString wingText = wingTitle(wing, textLocale(), [&](const QString &w) {
         return QFontMetricsF(titleFont).horizontalAdvance(title + QStringLiteral(" – ") + w) /
                    10.0 <=
                room;
@@ -175,7 +175,7 @@ QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed)
     QPdfWriter pdf(&buffer);
     QPainter p;
     if (!beginMillimetrePages(pdf, p, QPageSize::A4, 300,
-                              QStringLiteral("Arbeitsblatt: bestes Gleiten über Grund"),
+                              translated("Worksheet", "Arbeitsblatt: bestes Gleiten über Grund"),
                               QStringLiteral("azodo-render"))) {
         return {};
     }
@@ -189,26 +189,29 @@ QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed)
         const bool solved = page >= pagesEach;
         const int k = page % pagesEach + 1;
         paintHead(p, width,
-                  solved ? QStringLiteral("Lösungen")
-                         : QStringLiteral("Arbeitsblatt: bestes Gleiten über Grund"),
+                  solved ? translated("Worksheet", "Lösungen")
+                         : translated("Worksheet", "Arbeitsblatt: bestes Gleiten über Grund"),
                   wing,
-                  solved ? QStringLiteral("Lösungen, Seite %1 von %2").arg(k).arg(pagesEach)
-                         : QStringLiteral("Aufgaben, Seite %1 von %2").arg(k).arg(pagesEach));
+                  solved
+                      ? translated("Worksheet", "Lösungen, Seite %1 von %2").arg(k).arg(pagesEach)
+                      : translated("Worksheet", "Aufgaben, Seite %1 von %2").arg(k).arg(pagesEach));
         double top = kMargin + kTitle;
         if (!solved) {
             text(p, QRectF(kMargin, top, width, kNameLines),
-                 QStringLiteral("Name: ______________________________     Datum: ______________"
-                                "     Kurs: ______________"),
+                 translated("Worksheet",
+                            "Name: ______________________________     Datum: ______________"
+                            "     Kurs: ______________"),
                  3.2, false);
             top += kNameLines;
         }
         if (page == 0) {
             text(p, QRectF(kMargin, top, width, kMethod),
-                 QStringLiteral("So geht es: 1. Legen Sie vom Ursprung die Tangente an die "
-                                "verschobene Polare. 2. Lesen Sie die Fahrt des Berührpunkts "
-                                "auf der Bremsskala ab. 3. Gleitzahl über Grund = "
-                                "Grundgeschwindigkeit ÷ Sinken über Grund (beide am "
-                                "Berührpunkt, km/h durch 3,6 in m/s)."),
+                 translated("Worksheet",
+                            "So geht es: 1. Legen Sie vom Ursprung die Tangente an die "
+                            "verschobene Polare. 2. Lesen Sie die Fahrt des Berührpunkts "
+                            "auf der Bremsskala ab. 3. Gleitzahl über Grund = "
+                            "Grundgeschwindigkeit ÷ Sinken über Grund (beide am "
+                            "Berührpunkt, km/h durch 3,6 in m/s)."),
                  3.0, false);
             top += kMethod;
         }

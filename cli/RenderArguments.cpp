@@ -1,4 +1,5 @@
 #include "RenderArguments.h"
+#include "Language.h"
 
 #include "DiagramFile.h"
 #include "SafeOutput.h"
@@ -26,8 +27,8 @@ bool parseState(const QString &text, RenderState &state, QString &error)
 {
     const QStringList parts = text.split(QLatin1Char(','));
     const auto usage = [&] {
-        error = QStringLiteral("--state: H,V oder H,V,FAHRT erwartet (H -50..50 km/h, V "
-                               "-40..40 Zehntel m/s), nicht '%1'")
+        error = translated("Tools", "--state: H,V oder H,V,FAHRT erwartet (H -50..50 km/h, V "
+                                    "-40..40 Zehntel m/s), nicht '%1'")
                     .arg(shortened(text));
         return false;
     };
@@ -64,7 +65,7 @@ bool takeLessonOption(const QStringList &args, int &i, RenderOptions &o, QString
         return false;
     }
     if (i + 1 >= args.size()) {
-        error = QStringLiteral("%1: Wert fehlt").arg(arg);
+        error = translated("Tools", "%1: Wert fehlt").arg(arg);
         return true;
     }
     const QString value = args[++i];
@@ -72,7 +73,7 @@ bool takeLessonOption(const QStringList &args, int &i, RenderOptions &o, QString
     if (arg == QLatin1String("--scale")) {
         o.scaleGiven = true;
         if (parseDecimalOption(arg, value, o.scale, error) && !(o.scale >= 0.5 && o.scale <= 8.0)) {
-            error = QStringLiteral("--scale: Zahl von 0.5 bis 8 erwartet, nicht '%1'")
+            error = translated("Tools", "--scale: Zahl von 0.5 bis 8 erwartet, nicht '%1'")
                         .arg(shortened(value));
         }
     } else if (arg == QLatin1String("--state")) {
@@ -88,14 +89,14 @@ bool takeLessonOption(const QStringList &args, int &i, RenderOptions &o, QString
         }
     } else if (arg == QLatin1String("--worksheet")) {
         if (!parseIntIn(value, 1, 200, o.worksheet)) {
-            error = QStringLiteral("--worksheet: Anzahl der Aufgaben von 1 bis 200 erwartet, "
-                                   "nicht '%1'")
+            error = translated("Tools", "--worksheet: Anzahl der Aufgaben von 1 bis 200 erwartet, "
+                                        "nicht '%1'")
                         .arg(shortened(value));
         }
     } else {
         const qulonglong seed = value.toULongLong(&ok);
         if (!ok) {
-            error = QStringLiteral("--seed: ganze Zahl ab 0 erwartet, nicht '%1'")
+            error = translated("Tools", "--seed: ganze Zahl ab 0 erwartet, nicht '%1'")
                         .arg(shortened(value));
         }
         o.seed = seed;
@@ -109,25 +110,26 @@ bool lessonOptionsFit(const RenderOptions &o, QString &error)
     const bool pdf =
         o.output != QLatin1String("-") && exportFormatFor(o.output) == ExportFormat::Pdf;
     if (!o.states.isEmpty() && o.stateOptionGiven) {
-        error = QStringLiteral("--state schließt --wind-h, --wind-v und --airspeed aus");
+        error = translated("Tools", "--state schließt --wind-h, --wind-v und --airspeed aus");
     } else if (o.states.size() > 1 && !pdf) {
-        error = QStringLiteral("mehrere --state nur in ein PDF (-o DATEI.pdf), eine Seite je "
-                               "Zustand");
+        error = translated("Tools", "mehrere --state nur in ein PDF (-o DATEI.pdf), eine Seite je "
+                                    "Zustand");
     } else if (o.worksheet > 0 && !pdf) {
-        error = QStringLiteral("--worksheet schreibt ein PDF: -o DATEI.pdf");
+        error = translated("Tools", "--worksheet schreibt ein PDF: -o DATEI.pdf");
     } else if (o.worksheet > 0 && (o.stateOptionGiven || !o.states.isEmpty())) {
-        error = QStringLiteral("--worksheet zieht die Winde selbst: ohne --state, --wind-h, "
-                               "--wind-v und --airspeed");
+        error = translated("Tools", "--worksheet zieht die Winde selbst: ohne --state, --wind-h, "
+                                    "--wind-v und --airspeed");
     } else if (o.worksheet > 0 &&
                (o.scaleGiven || o.height > 0 || !o.windVectors || !o.airspeedVectors)) {
-        error = QStringLiteral("--worksheet legt Größe und Inhalt seiner Diagramme selbst fest: "
-                               "ohne --scale, --size, --no-wind-vectors und "
-                               "--no-airspeed-vectors");
+        error =
+            translated("Tools", "--worksheet legt Größe und Inhalt seiner Diagramme selbst fest: "
+                                "ohne --scale, --size, --no-wind-vectors und "
+                                "--no-airspeed-vectors");
     } else if (o.worksheet > 0 && o.compare) {
-        error = QStringLiteral("--worksheet zeichnet keinen Vergleich: ohne --compare");
+        error = translated("Tools", "--worksheet zeichnet keinen Vergleich: ohne --compare");
     } else if (o.compareWing && !o.compare) {
-        error = QStringLiteral("--compare-polar und seine Optionen gelten nur zusammen mit "
-                               "--compare");
+        error = translated("Tools", "--compare-polar und seine Optionen gelten nur zusammen mit "
+                                    "--compare");
     } else if (o.scale > 1.0 && (o.outputWidth() / o.scale < 800.0 - 1e-9 ||
                                  o.wholeHeight() / o.scale < 500.0 - 1e-9)) {
         // At least 800 x 500 pixels of the picture per scale: a slide shows at that scale
@@ -135,13 +137,13 @@ bool lessonOptionsFit(const RenderOptions &o, QString &error)
         const double largest =
             std::floor(std::min(o.outputWidth() / 800.0, o.wholeHeight() / 500.0) * 100.0 + 1e-9) /
             100.0;
-        error = QStringLiteral("--scale %1 ist zu groß für %2x%3 Pixel: höchstens %4; ein "
-                               "größeres Bild mit --size, etwa --size 3840x2160")
+        error = translated("Tools", "--scale %1 ist zu groß für %2x%3 Pixel: höchstens %4; ein "
+                                    "größeres Bild mit --size, etwa --size 3840x2160")
                     .arg(QLocale::c().toString(o.scale), QString::number(o.outputWidth()),
                          QString::number(o.wholeHeight()),
                          QLocale::c().toString(std::max(largest, 1.0), 'f', 2));
     } else if (o.seed && o.worksheet == 0) {
-        error = QStringLiteral("--seed gilt nur zusammen mit --worksheet");
+        error = translated("Tools", "--seed gilt nur zusammen mit --worksheet");
     }
     return error.isEmpty();
 }
@@ -161,7 +163,7 @@ bool takeValueOption(const QStringList &args, int &i, RenderOptions &o, QString 
         return false;
     }
     if (i + 1 >= args.size()) {
-        error = QStringLiteral("%1: Wert fehlt").arg(shortened(arg));
+        error = translated("Tools", "%1: Wert fehlt").arg(shortened(arg));
         return true;
     }
     const QString &value = args[++i];
@@ -170,7 +172,7 @@ bool takeValueOption(const QStringList &args, int &i, RenderOptions &o, QString 
         o.stateOptionGiven = true;
         const int limit = horizontal ? 50 : 40;
         if (!parseIntIn(value, -limit, limit, horizontal ? o.windH : o.windVTenths)) {
-            error = QStringLiteral("%1: ganze Zahl von %2 bis %3 erwartet, nicht '%4'")
+            error = translated("Tools", "%1: ganze Zahl von %2 bis %3 erwartet, nicht '%4'")
                         .arg(arg)
                         .arg(-limit)
                         .arg(limit)
@@ -192,14 +194,14 @@ bool takeValueOption(const QStringList &args, int &i, RenderOptions &o, QString 
         const auto m = re.match(value);
         if (!m.hasMatch() || !parseIntIn(m.captured(1), 200, 8000, o.width) ||
             !parseIntIn(m.captured(2), 200, 8000, o.height)) {
-            error = QStringLiteral("--size: BREITExHÖHE von 200 bis 8000 Pixeln erwartet, "
-                                   "nicht '%1'")
+            error = translated("Tools", "--size: BREITExHÖHE von 200 bis 8000 Pixeln erwartet, "
+                                        "nicht '%1'")
                         .arg(shortened(value));
         }
     } else {
         o.output = value;
         if (o.output.isEmpty()) {
-            error = QStringLiteral("-o: leerer Dateiname");
+            error = translated("Tools", "-o: leerer Dateiname");
         }
     }
     return true;
@@ -229,12 +231,13 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
         } else if (arg == QLatin1String("--no-airspeed-vectors")) {
             o.airspeedVectors = false;
         } else {
-            error = QStringLiteral("unbekanntes Argument '%1' (siehe --help)").arg(shortened(arg));
+            error =
+                translated("Tools", "unbekanntes Argument '%1' (siehe --help)").arg(shortened(arg));
             return std::nullopt;
         }
     }
     if (!o.help && !o.version && o.output.isEmpty()) {
-        error = QStringLiteral("keine Ausgabedatei: -o DATEI.png fehlt");
+        error = translated("Tools", "keine Ausgabedatei: -o DATEI.png fehlt");
         return std::nullopt;
     }
     if (!checkWingChoice(o.wing, error) ||
@@ -272,13 +275,13 @@ bool airspeedInRange(const RenderOptions &options, QString &error)
     const Wing &wing = options.polar;
     const auto [lo, hi] = typedRange(wing);
     if (options.airspeed && !inRangeOf(wing, *options.airspeed)) {
-        error = QStringLiteral("--airspeed: Zahl von %1 bis %2 erwartet, nicht '%3'")
+        error = translated("Tools", "--airspeed: Zahl von %1 bis %2 erwartet, nicht '%3'")
                     .arg(lo, hi, shortened(options.airspeedText));
         return false;
     }
     for (const RenderState &state : options.states) {
         if (state.airspeed && !inRangeOf(wing, *state.airspeed)) {
-            error = QStringLiteral("--state: Fahrt von %1 bis %2 erwartet, nicht '%3'")
+            error = translated("Tools", "--state: Fahrt von %1 bis %2 erwartet, nicht '%3'")
                         .arg(lo, hi, shortened(state.text));
             return false;
         }
@@ -287,7 +290,7 @@ bool airspeedInRange(const RenderOptions &options, QString &error)
     if (options.compare && options.compare->airspeed &&
         !inRangeOf(held, *options.compare->airspeed)) {
         const auto [heldLo, heldHi] = typedRange(held);
-        error = QStringLiteral("--compare: Fahrt von %1 bis %2 erwartet, nicht '%3'")
+        error = translated("Tools", "--compare: Fahrt von %1 bis %2 erwartet, nicht '%3'")
                     .arg(heldLo, heldHi, shortened(options.compare->text));
         return false;
     }
@@ -296,7 +299,8 @@ bool airspeedInRange(const RenderOptions &options, QString &error)
 
 QString renderUsage()
 {
-    return QStringLiteral(
+    return translated(
+               "Tools",
                "Aufruf: azodo-render [Optionen] -o DATEI.png|DATEI.svg|DATEI.pdf\n"
                "Zeichnet das Diagramm für einen Zustand und schreibt es als PNG, als SVG oder als\n"
                "PDF (A4 quer), je nach der Endung der Datei.\n"
@@ -349,7 +353,7 @@ DiagramState diagramStateOf(const RenderOptions &options, int windH, int windVTe
     // A lecture's page says its wind; the window's instruction to move the bar is no
     // part of a page.
     if (!options.states.isEmpty()) {
-        state.title = windInWords(windH, windVTenths, QLocale(QLocale::German, QLocale::Germany));
+        state.title = windInWords(windH, windVTenths, textLocale());
         state.switches.instruction = false;
     }
     if (options.compare) {

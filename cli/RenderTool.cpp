@@ -1,4 +1,5 @@
 #include "RenderTool.h"
+#include "Language.h"
 
 #include "Exercise.h"
 #include "RenderArguments.h"
@@ -61,9 +62,9 @@ int runRenderTool(int argc, char *argv[])
 
     // A wing for which no wind of the envelope makes a task whose tangent touches.
     if (options->worksheet > 0 && !anyWindFitsTask(options->polar, TaskView::FittedDiagram)) {
-        printToolError(kTool, QStringLiteral("--worksheet: für diesen Schirm ergibt kein Wind "
-                                             "von -30 bis 30 km/h und -2,0 bis 1,0 m/s eine "
-                                             "Aufgabe, deren Tangente die Polare berührt"));
+        printToolError(kTool, translated("Tools", "--worksheet: für diesen Schirm ergibt kein Wind "
+                                                  "von -30 bis 30 km/h und -2,0 bis 1,0 m/s eine "
+                                                  "Aufgabe, deren Tangente die Polare berührt"));
         return 2;
     }
     const bool toStdout = options->output == QLatin1String("-");
@@ -76,7 +77,7 @@ int runRenderTool(int argc, char *argv[])
         : options->states.size() > 1 ? exportPdfPages(size, statesOf(*options))
                                      : exportDiagram(format, size, stateOf(*options));
     if (bytes.isEmpty()) {
-        printToolError(kTool, QStringLiteral("das Bild konnte nicht erzeugt werden"));
+        printToolError(kTool, translated("Tools", "das Bild konnte nicht erzeugt werden"));
         return 1;
     }
     return writeOutput(kTool, options->output, bytes);

@@ -1,4 +1,5 @@
 #include "TableArguments.h"
+#include "Language.h"
 
 #include "SafeOutput.h"
 #include "WingOptions.h"
@@ -18,13 +19,13 @@ bool parseRange(const QString &option, const QString &text, int min, int max, In
     const QStringList parts = text.split(QLatin1Char(':'));
     if (parts.size() != 3 || !parseInt(parts[0], range.from) || !parseInt(parts[1], range.to) ||
         !parseInt(parts[2], range.step)) {
-        error = QStringLiteral("%1: erwartet VON:BIS:SCHRITT aus ganzen Zahlen, nicht '%2'")
+        error = translated("Tools", "%1: erwartet VON:BIS:SCHRITT aus ganzen Zahlen, nicht '%2'")
                     .arg(option, shortened(text));
         return false;
     }
     // Bounds first, by arithmetic: a range is never built before it is known to be small.
     if (range.from < min || range.from > max || range.to < min || range.to > max) {
-        error = QStringLiteral("%1: '%2' liegt nicht im Bereich %3..%4")
+        error = translated("Tools", "%1: '%2' liegt nicht im Bereich %3..%4")
                     .arg(option, shortened(text))
                     .arg(min)
                     .arg(max);
@@ -32,7 +33,7 @@ bool parseRange(const QString &option, const QString &text, int min, int max, In
     }
     if (range.step == 0 || (range.step > 0 && range.from > range.to) ||
         (range.step < 0 && range.from < range.to)) {
-        error = QStringLiteral("%1: der Bereich '%2' ist leer").arg(option, shortened(text));
+        error = translated("Tools", "%1: der Bereich '%2' ist leer").arg(option, shortened(text));
         return false;
     }
     return true;
@@ -59,7 +60,7 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
             options.csv = true;
         } else if (arg == QLatin1String("--pdf") || arg == QLatin1String("--paper")) {
             if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
-                error = QStringLiteral("%1: Wert fehlt").arg(arg);
+                error = translated("Tools", "%1: Wert fehlt").arg(arg);
                 return std::nullopt;
             }
             const QString value = args[++i];
@@ -69,13 +70,13 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
                        value == QLatin1String("a6")) {
                 options.paper = value;
             } else {
-                error = QStringLiteral("--paper: a4, a5 oder a6 erwartet, nicht '%1'")
+                error = translated("Tools", "--paper: a4, a5 oder a6 erwartet, nicht '%1'")
                             .arg(shortened(value));
                 return std::nullopt;
             }
         } else if (arg == QLatin1String("--wind-h") || arg == QLatin1String("--wind-v")) {
             if (i + 1 >= args.size()) {
-                error = QStringLiteral("%1: VON:BIS:SCHRITT fehlt").arg(arg);
+                error = translated("Tools", "%1: VON:BIS:SCHRITT fehlt").arg(arg);
                 return std::nullopt;
             }
             const bool horizontal = arg == QLatin1String("--wind-h");
@@ -84,16 +85,17 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
                 return std::nullopt;
             }
         } else {
-            error = QStringLiteral("unbekanntes Argument '%1' (siehe --help)").arg(shortened(arg));
+            error =
+                translated("Tools", "unbekanntes Argument '%1' (siehe --help)").arg(shortened(arg));
             return std::nullopt;
         }
     }
     if (options.csv && !options.pdf.isEmpty()) {
-        error = QStringLiteral("--csv und --pdf schließen einander aus");
+        error = translated("Tools", "--csv und --pdf schließen einander aus");
         return std::nullopt;
     }
     if (!options.paper.isEmpty() && options.pdf.isEmpty()) {
-        error = QStringLiteral("--paper gilt nur zusammen mit --pdf");
+        error = translated("Tools", "--paper gilt nur zusammen mit --pdf");
         return std::nullopt;
     }
     if (!checkWingChoice(options.wing, error)) {
@@ -104,7 +106,8 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
 
 QString cardUsage()
 {
-    return QStringLiteral(
+    return translated(
+               "Tools",
                "Aufruf: azodo-table [--csv | --pdf DATEI [--paper a4|a5|a6]]\n"
                "                    [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]\n"
                "                    [--ref-mass KG] [--name TEXT]]\n"

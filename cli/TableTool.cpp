@@ -1,4 +1,5 @@
 #include "TableTool.h"
+#include "Language.h"
 
 #include "KneeboardCard.h"
 #include "SafeOutput.h"
@@ -22,7 +23,7 @@ int writeCard(const CardOptions &options)
     QGuiApplication app(qtArgc, qtArgv);
     const QByteArray bytes = cardPdf(options);
     if (bytes.isEmpty()) {
-        printToolError(kTool, QStringLiteral("die Karte konnte nicht erzeugt werden"));
+        printToolError(kTool, translated("Tools", "die Karte konnte nicht erzeugt werden"));
         return 1;
     }
     return writeOutput(kTool, options.pdf, bytes);

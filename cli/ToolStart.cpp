@@ -1,5 +1,6 @@
 #include "ToolStart.h"
 
+#include "Language.h"
 #include "SafeOutput.h"
 
 #include <QHashFunctions>
@@ -25,6 +26,7 @@ bool prepareTool(int argc, char *argv[], const char *tool, QStringList &args)
 {
     guardStandardDescriptors();
     ignoreOutputSignals();
+    setUpLanguage();
     return decodeArguments(argc, argv, tool, args);
 }
 
@@ -34,8 +36,8 @@ bool decodeArguments(int argc, char *argv[], const char *tool, QStringList &args
         const QByteArray raw(argv[i]);
         const QString text = QString::fromLocal8Bit(raw);
         if (text.toLocal8Bit() != raw) {
-            printToolError(tool, QStringLiteral("Argument %1 ist kein gültiger Text in der "
-                                                "Zeichenkodierung des Systems")
+            printToolError(tool, translated("Tools", "Argument %1 ist kein gültiger Text in der "
+                                                     "Zeichenkodierung des Systems")
                                      .arg(i));
             return false;
         }
@@ -46,7 +48,7 @@ bool decodeArguments(int argc, char *argv[], const char *tool, QStringList &args
 
 QString decimalCommaError(const QString &option, const QString &part)
 {
-    return QStringLiteral("%1: Dezimalpunkt statt Komma: „%2“").arg(option, shortened(part));
+    return translated("Tools", "%1: Dezimalpunkt statt Komma: „%2“").arg(option, shortened(part));
 }
 
 bool isDecimalComma(const QString &text)
@@ -66,7 +68,7 @@ bool parseDecimalOption(const QString &option, const QString &text, double &valu
     // One sign at most: QLocale takes none of "+-1" anyway, but say so plainly.
     if (!ok || !std::isfinite(value) || text.startsWith(QLatin1String("+-")) ||
         text.startsWith(QLatin1String("-+"))) {
-        error = QStringLiteral("%1: „%2“ ist keine Zahl").arg(option, shortened(text));
+        error = translated("Tools", "%1: „%2“ ist keine Zahl").arg(option, shortened(text));
         return false;
     }
     return true;
@@ -80,17 +82,17 @@ int writeOutput(const char *tool, const QString &target, const QByteArray &bytes
                 printToolError(tool, systemErrorText(e));
                 return 1;
             }
-            printToolError(tool, QStringLiteral("die Ausgabe kann nicht geschrieben werden: %1")
-                                     .arg(systemErrorText(e)));
+            printToolError(tool,
+                           translated("Tools", "die Ausgabe kann nicht geschrieben werden: %1")
+                               .arg(systemErrorText(e)));
             return 1;
         }
         return 0;
     }
     QString error;
     if (!writeFileSafely(target.toLocal8Bit(), bytes, error)) {
-        printToolError(
-            tool,
-            QStringLiteral("'%1' kann nicht geschrieben werden: %2").arg(shortened(target), error));
+        printToolError(tool, translated("Tools", "'%1' kann nicht geschrieben werden: %2")
+                                 .arg(shortened(target), error));
         return 1;
     }
     return 0;

@@ -1,4 +1,5 @@
 #include "WindowStart.h"
+#include "Language.h"
 
 #include "RememberedWing.h"
 #include "SafeOutput.h"
@@ -20,14 +21,16 @@ QtMessageHandler g_defaultHandler = nullptr;
 QList<QPair<QtMsgType, QString>> g_startMessages;
 
 // Qt gives up with a multi-line English abort when it finds no display; the user gets
-// one German line and a plain exit code instead. What Qt says while it starts is held
-// back until it is clear that the start succeeded.
+// one line in the user's language and a plain exit code instead. What Qt says while it starts is
+// held back until it is clear that the start succeeded.
 void startMessageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type == QtFatalMsg) {
-        std::fputs("azodo: keine grafische Anzeige erreichbar; das Programm braucht einen "
-                   "Bildschirm (DISPLAY oder WAYLAND_DISPLAY)\n",
-                   stderr);
+        const QByteArray line =
+            translated("Tools", "azodo: keine grafische Anzeige erreichbar; das Programm braucht "
+                                "einen Bildschirm (DISPLAY oder WAYLAND_DISPLAY)\n")
+                .toLocal8Bit();
+        std::fputs(line.constData(), stderr);
         std::_Exit(1);
     }
     g_startMessages.append({type, message});
@@ -39,12 +42,15 @@ int printErrorAndExit(const QString &message)
     return 2;
 }
 
-int printAndExit(const char *text)
+int printAndExit(const QString &text)
 {
     ignoreOutputSignals();
-    if (const int e = writeStandardOutput(QByteArray(text)); e != 0) {
-        std::fprintf(stderr, "azodo: die Ausgabe kann nicht geschrieben werden: %s\n",
-                     systemErrorText(e).toLocal8Bit().constData());
+    if (const int e = writeStandardOutput(text.toUtf8()); e != 0) {
+        std::fprintf(stderr, "azodo: %s\n",
+                     translated("Tools", "die Ausgabe kann nicht geschrieben werden: %1")
+                         .arg(systemErrorText(e))
+                         .toLocal8Bit()
+                         .constData());
         return 1;
     }
     return 0;
@@ -55,6 +61,7 @@ int printAndExit(const char *text)
 std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &options)
 {
     guardStandardDescriptors();
+    setUpLanguage();
     // The remembered wing lives under these names in the user's configuration folder.
     QCoreApplication::setOrganizationName(QStringLiteral("azodo"));
     QCoreApplication::setApplicationName(QStringLiteral("azodo"));
@@ -73,7 +80,8 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &op
             bool ok = false;
             const qulonglong seed = i + 1 < args.size() ? args[i + 1].toULongLong(&ok) : 0;
             if (!ok) {
-                return printErrorAndExit(QStringLiteral("--seed: eine ganze Zahl ab 0 erwartet"));
+                return printErrorAndExit(
+                    translated("Tools", "--seed: eine ganze Zahl ab 0 erwartet"));
             }
             options.seed = seed;
             ++i;
@@ -81,10 +89,11 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &op
     }
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
-            return printAndExit("azodo " AZODO_VERSION "\n");
+            return printAndExit(QStringLiteral("azodo " AZODO_VERSION "\n"));
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            return printAndExit(
+            return printAndExit(translated(
+                "Tools",
                 "Aufruf: azodo [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]\n"
                 "              [--ref-mass KG] [--name TEXT]]\n"
                 "              [--seed N]\n"
@@ -93,7 +102,7 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &op
                 "Wind,\nbestes Gleiten über Grund, mit einer geführten Tour in 25 Schritten.\n"
                 "Mit --polar zeigt es die Polare des eigenen Schirms; die Optionen sind die "
                 "von\nazodo-table (siehe azodo-table --help). F5 stellt eine Übung; --seed N "
-                "wiederholt\ndieselbe Folge von Winden.\n");
+                "wiederholt\ndieselbe Folge von Winden.\n"));
         }
     }
     if (QString error; !checkWingChoice(choice, error)) {
@@ -118,12 +127,12 @@ void reportStoredWing(QWidget *window, const WindowOptions &options)
         return;
     }
     const QString text =
-        QStringLiteral("Die gespeicherte Polare gilt nicht mehr und ist vergessen; "
-                       "das Programm zeigt die eingebaute Polare.\n%1")
+        translated("Tools", "Die gespeicherte Polare gilt nicht mehr und ist vergessen; "
+                            "das Programm zeigt die eingebaute Polare.\n%1")
             .arg(options.storedWingError);
     // Over the window once it shows, not before it.
     QTimer::singleShot(0, window, [window, text] {
-        QMessageBox::warning(window, QStringLiteral("Polare laden"), text);
+        QMessageBox::warning(window, translated("Tools", "Polare laden"), text);
     });
 }
 
@@ -139,12 +148,8 @@ void WindowStart::started()
         g_defaultHandler(type, QMessageLogContext(), message);
     }
     g_startMessages.clear();
-    // Qt's own texts (the save dialog, the keys' names) in German, like the rest.
-    static QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
+    // Qt's own texts (the save dialog, the keys' names) in the language of the rest.
+    installQtTranslations();
     // The diagram and its bars read left to right in every language; Qt's -reverse
     // would turn the wind bars round.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);

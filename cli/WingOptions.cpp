@@ -1,4 +1,5 @@
 #include "WingOptions.h"
+#include "Language.h"
 
 #include "SafeOutput.h"
 #include "ToolStart.h"
@@ -19,7 +20,7 @@ bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &
         return false;
     }
     if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
-        error = QStringLiteral("%1: Wert fehlt").arg(arg);
+        error = translated("Tools", "%1: Wert fehlt").arg(arg);
         return true;
     }
     const QString value = args[++i];
@@ -35,7 +36,7 @@ bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &
         if (parts.size() != 3) {
             // "24,5:37:52" splits into three parts too; only a comma that is no decimal
             // point stays here.
-            error = QStringLiteral("%1: MIN:TRIMM:MAX in km/h erwartet, nicht '%2'")
+            error = translated("Tools", "%1: MIN:TRIMM:MAX in km/h erwartet, nicht '%2'")
                         .arg(arg, shortened(value));
             return true;
         }
@@ -45,7 +46,7 @@ bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &
                 return true;
             }
             if (v[k] < kWingLowestSpeed || v[k] > kWingHighestSpeed) {
-                error = QStringLiteral("%1: „%2“ km/h liegt nicht zwischen 10 und 120 km/h")
+                error = translated("Tools", "%1: „%2“ km/h liegt nicht zwischen 10 und 120 km/h")
                             .arg(arg, shortened(parts[k]));
                 return true;
             }
@@ -59,7 +60,7 @@ bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &
             return true;
         }
         if (kg < kWingLightest || kg > kWingHeaviest) {
-            error = QStringLiteral("%1: Masse in kg von 30 bis 300 erwartet, nicht '%2'")
+            error = translated("Tools", "%1: Masse in kg von 30 bis 300 erwartet, nicht '%2'")
                         .arg(arg, shortened(value));
             return true;
         }
@@ -71,8 +72,8 @@ bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &
 bool checkWingChoice(const std::optional<WingChoice> &choice, QString &error, const QString &prefix)
 {
     if (choice && choice->path.empty()) {
-        error = QStringLiteral("%1speeds, %1mass, %1ref-mass und %1name gelten nur zusammen "
-                               "mit %1polar")
+        error = translated("Tools", "%1speeds, %1mass, %1ref-mass und %1name gelten nur zusammen "
+                                    "mit %1polar")
                     .arg(prefix);
         return false;
     }
@@ -100,7 +101,8 @@ void printWingNotes(const Wing &wing, const char *tool)
 
 QString wingUsage()
 {
-    return QStringLiteral(
+    return translated(
+        "Tools",
         "  --polar DATEI           die Polare des eigenen Schirms: die Dreipunktzeile der\n"
         "                          Fluginstrumente (Masse, Ballast, v1, w1, v2, w2, v3, w3)\n"
         "                          oder eine Tabelle airspeed_kmh,sink_ms (mindestens 3 Zeilen)\n"

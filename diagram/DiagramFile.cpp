@@ -1,6 +1,7 @@
 #include "DiagramFile.h"
 
 #include "Diagram.h"
+#include "Language.h"
 #include "PictureBox.h"
 
 #include <QBuffer>
@@ -242,7 +243,7 @@ QByteArray exportPainted(ExportFormat format, QSize size,
         svg.setSize(whole);
         svg.setViewBox(QRect(QPoint(0, 0), whole));
         svg.setTitle(kTitle);
-        svg.setDescription(QStringLiteral("Geschwindigkeitspolare im Wind"));
+        svg.setDescription(translated("Diagram", "Geschwindigkeitspolare im Wind"));
         QPainter p;
         if (!p.begin(&svg)) {
             return {};

@@ -1,6 +1,7 @@
 #include "BrakeBand.h"
 #include "Diagram.h"
 #include "Format.h"
+#include "Language.h"
 #include "Look.h"
 #include "PictureBox.h"
 
@@ -38,9 +39,9 @@ QString glideRatioReadout(const Wing &wing, float airspeed, float groundSpeedH, 
 {
     const double inAir =
         static_cast<double>(airspeed) / 3.6 / static_cast<double>(wing.sink(airspeed));
-    return QStringLiteral("Gleitzahl in Luft: ") + Format(inAir, QStringLiteral("0.00"), locale) +
-           QStringLiteral(",   Gleitzahl über Grund: ") +
-           overGroundRatioText(groundSpeedH, groundSpeedV, locale);
+    return translated("Diagram", "Gleitzahl in Luft: %1,   Gleitzahl über Grund: %2")
+        .arg(Format(inAir, QStringLiteral("0.00"), locale),
+             overGroundRatioText(groundSpeedH, groundSpeedV, locale));
 }
 
 void DrawGroundSpeedVector(PictureBox &pic, float gsH, float gsV)
@@ -81,7 +82,7 @@ QString DrawGlidePath(PictureBox &pic, const Wing &wing, const Flight &flight, S
             pic.Arc(0, 0, 120, 0, angle - 0.05);
         }
         printCentredOn(pic, std::fabs(std::cos(angle / 2.0) * 125), std::sin(angle / 2.0) * 125,
-                       QStringLiteral("Gleitwinkel"));
+                       translated("Diagram", "Gleitwinkel"));
     }
 
     DrawGroundSpeedVector(pic, gsH, gsV);
@@ -96,7 +97,7 @@ QString DrawGlidePath(PictureBox &pic, const Wing &wing, const Flight &flight, S
     pic.setForeColor(Look::kPathCaptionGreen);
     // At the end of the path; for a pilot's wing moved back along it where the end would
     // leave the diagram.
-    const QString path = QStringLiteral("Flugrichtung von der Seite betrachtet");
+    const QString path = translated("Diagram", "Flugrichtung von der Seite betrachtet");
     double pathX = 14.0 * gsH + 10;
     const double inside = labelInside(pic, wing, pathX, pic.TextWidth(path));
     double pathY = 140.0 * gsV;

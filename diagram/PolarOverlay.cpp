@@ -3,6 +3,7 @@
 #include "BrakeBand.h"
 #include "BrakeScale.h"
 #include "Format.h"
+#include "Language.h"
 #include "Look.h"
 #include "PictureBox.h"
 
@@ -61,11 +62,11 @@ std::vector<PlacedText> brakeScaleTexts(PictureBox &pic, const Wing &wing,
         double airspeed;
     } labels[] = {{"100%", slowest},
                   {"0%", trim},
-                  {"Beschleuniger", fastest},
-                  {"Bremse", (slowest + trim) / 2}};
+                  {QT_TRANSLATE_NOOP("Diagram", "Beschleuniger"), fastest},
+                  {QT_TRANSLATE_NOOP("Diagram", "Bremse"), (slowest + trim) / 2}};
     std::vector<PlacedText> texts;
     for (const auto &label : labels) {
-        const QString text = QString::fromUtf8(label.text);
+        const QString text = translated("Diagram", label.text);
         const double w = pic.TextWidth(text);
         texts.push_back({text, X(static_cast<double>(windH) + label.airspeed) - w / 2,
                          Y(windV - BrakeBand::kLabelsBelowOrigin), false, false});
@@ -74,8 +75,8 @@ std::vector<PlacedText> brakeScaleTexts(PictureBox &pic, const Wing &wing,
         return texts;
     }
     const bool bold = switches.freeBrakes;
-    const QString caption = bold ? QStringLiteral("Man verschiebe den schwarzen Balken")
-                                 : QStringLiteral("Geschwindigkeit des besten Gleitens");
+    const QString caption = bold ? translated("Diagram", "Man verschiebe den schwarzen Balken")
+                                 : translated("Diagram", "Geschwindigkeit des besten Gleitens");
     const bool wasBold = pic.FontBold();
     pic.setFontBold(bold);
     const double w = pic.TextWidth(caption);
@@ -126,7 +127,7 @@ void drawWindVectors(PictureBox &pic, double ox, double oy, const float &windH, 
     pic.Line(ox + 10, oy - 20.0 * sV, ox, oy);
     pic.Line(ox - 10, oy - 20.0 * sV, ox, oy);
     if (windV != 0) {
-        const QString text = QStringLiteral("v-Aufwind");
+        const QString text = translated("Diagram", "v-Aufwind");
         const double w = pic.TextWidth(text);
         const double h = -pic.TextHeight(text);
         printAt(pic, ox - 10 - w, oy / 2 + h / 2, text);
@@ -137,7 +138,7 @@ void drawWindVectors(PictureBox &pic, double ox, double oy, const float &windH, 
     pic.Line(ox - 15.0 * sH, -10, ox, 0);
     pic.Line(ox - 15.0 * sH, 10, ox, 0);
     if (windH != 0) {
-        const QString text = QStringLiteral("v-Wind");
+        const QString text = translated("Diagram", "v-Wind");
         const double w = pic.TextWidth(text);
         const double h = -pic.TextHeight(text);
         printAt(pic, ox / 2 - w / 2, 10 + h, text);
@@ -166,8 +167,8 @@ void drawAirspeedVectors(PictureBox &pic, const Wing &wing, float airspeed, doub
     pic.Line(px + 10, py + 20, px, py);
     pic.Line(px - 10, py + 20, px, py);
     if (A != 0) {
-        const QString text = QStringLiteral("v-Air = ") + Format(A, QStringLiteral("0.0"), locale) +
-                             QStringLiteral(" km/h");
+        const QString text =
+            translated("Diagram", "v-Air = %1 km/h").arg(Format(A, QStringLiteral("0.0"), locale));
         const double w = pic.TextWidth(text);
         const double h = -pic.TextHeight(text);
         printAt(pic, X(A / 2.0 + windH) - w / 2, oy + 10 + h, text);
@@ -177,8 +178,8 @@ void drawAirspeedVectors(PictureBox &pic, const Wing &wing, float airspeed, doub
     pic.setDrawWidth(2);
     pic.Line(qx - 15, qy - 10, qx, qy);
     pic.Line(qx - 15, qy + 10, qx, qy);
-    const QString text = QStringLiteral("v-Vertikal = ") +
-                         Format(sink, QStringLiteral("0.0"), locale) + QStringLiteral(" m/s");
+    const QString text = translated("Diagram", "v-Vertikal = %1 m/s")
+                             .arg(Format(sink, QStringLiteral("0.0"), locale));
     const double h = -pic.TextHeight(text);
     // Right of the vector; a pilot's wing at full speed puts it left where right would
     // leave the diagram.

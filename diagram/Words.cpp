@@ -2,6 +2,7 @@
 // window, the card, the worksheet and the pictures.
 #include "Diagram.h"
 #include "Format.h"
+#include "Language.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -12,13 +13,14 @@ QStringList flightRegimeWords(float groundSpeedH, float groundSpeedV, const QLoc
     const double tenths = std::round(static_cast<double>(groundSpeedV) * 10.0);
     QStringList words;
     if (tenths > 0) {
-        words.append(QStringLiteral("steigt %1 m/s").arg(FormatFixed(groundSpeedV, 1, locale)));
+        words.append(
+            translated("Diagram", "steigt %1 m/s").arg(FormatFixed(groundSpeedV, 1, locale)));
     }
     if (!(groundSpeedH > 0.0f)) {
-        words.append(QStringLiteral("kein Vorankommen"));
+        words.append(translated("Diagram", "kein Vorankommen"));
     }
     if (words.isEmpty() && !(tenths < 0)) {
-        words.append(QStringLiteral("hält die Höhe"));
+        words.append(translated("Diagram", "hält die Höhe"));
     }
     return words;
 }
@@ -27,18 +29,16 @@ QString windInWords(int windH, int windVTenths, const QLocale &locale)
 {
     QStringList parts;
     if (windH != 0) {
-        parts.append(
-            QStringLiteral("%1 km/h %2")
-                .arg(std::abs(windH))
-                .arg(windH < 0 ? QStringLiteral("Gegenwind") : QStringLiteral("Rückenwind")));
+        parts.append((windH < 0 ? translated("Diagram", "%1 km/h Gegenwind")
+                                : translated("Diagram", "%1 km/h Rückenwind"))
+                         .arg(std::abs(windH)));
     }
     if (windVTenths != 0) {
-        parts.append(
-            QStringLiteral("%1 m/s %2")
-                .arg(FormatFixed(std::abs(windVTenths) / 10.0, 1, locale))
-                .arg(windVTenths < 0 ? QStringLiteral("Abwind") : QStringLiteral("Aufwind")));
+        parts.append((windVTenths < 0 ? translated("Diagram", "%1 m/s Abwind")
+                                      : translated("Diagram", "%1 m/s Aufwind"))
+                         .arg(FormatFixed(std::abs(windVTenths) / 10.0, 1, locale)));
     }
-    return parts.isEmpty() ? QStringLiteral("Windstille") : parts.join(QStringLiteral(", "));
+    return parts.isEmpty() ? translated("Diagram", "Windstille") : parts.join(QStringLiteral(", "));
 }
 
 QString wingInWords(const Wing &wing, const QLocale &locale,
@@ -49,7 +49,8 @@ QString wingInWords(const Wing &wing, const QLocale &locale,
         const bool whole = wing.massKg == std::round(wing.massKg);
         mass = QStringLiteral(", %1 kg").arg(FormatFixed(wing.massKg, whole ? 0 : 1, locale));
     }
-    const QString name = QString::fromStdString(wing.name);
+    const QString name = wing.builtIn ? translated("Diagram", "Eingebaute Polare")
+                                      : QString::fromStdString(wing.name);
     QString words = name + mass;
     for (qsizetype keep = name.size() - 1; fits && !fits(words) && keep > 0; --keep) {
         words = name.left(keep) + QChar(0x2026) + mass;
@@ -63,7 +64,8 @@ QString glideInWords(float groundSpeedH, float groundSpeedV, const QLocale &loca
     if (!regime.isEmpty()) {
         return regime.join(QStringLiteral(", "));
     }
-    return QStringLiteral("GZ ") + FormatFixed(std::fabs(static_cast<double>(groundSpeedH) / 3.6 /
-                                                         static_cast<double>(groundSpeedV)),
-                                               1, locale);
+    return translated("Diagram", "GZ %1")
+        .arg(FormatFixed(
+            std::fabs(static_cast<double>(groundSpeedH) / 3.6 / static_cast<double>(groundSpeedV)),
+            1, locale));
 }

@@ -1,4 +1,5 @@
 #include "SafeOutput.h"
+#include "Language.h"
 
 #include <cerrno>
 #include <climits>
@@ -123,40 +124,40 @@ QString systemErrorText(int error)
 {
     switch (error) {
     case ENOSPC:
-        return QStringLiteral("kein Platz mehr auf dem Datenträger");
+        return translated("Platform", "kein Platz mehr auf dem Datenträger");
     case EDQUOT:
-        return QStringLiteral("Speicherkontingent überschritten");
+        return translated("Platform", "Speicherkontingent überschritten");
     case EFBIG:
-        return QStringLiteral("die Datei wird größer, als erlaubt ist");
+        return translated("Platform", "die Datei wird größer, als erlaubt ist");
     case EPIPE:
-        return QStringLiteral("der Empfänger hat die Ausgabe geschlossen");
+        return translated("Platform", "der Empfänger hat die Ausgabe geschlossen");
     case EBADF:
-        return QStringLiteral("die Ausgabe ist geschlossen");
+        return translated("Platform", "die Ausgabe ist geschlossen");
     case EIO:
-        return QStringLiteral("Ein-/Ausgabefehler");
+        return translated("Platform", "Ein-/Ausgabefehler");
     case EACCES:
     case EPERM:
-        return QStringLiteral("keine Berechtigung");
+        return translated("Platform", "keine Berechtigung");
     case ENOENT:
-        return QStringLiteral("Datei oder Ordner nicht vorhanden");
+        return translated("Platform", "Datei oder Ordner nicht vorhanden");
     case ENOTDIR:
-        return QStringLiteral("ein Teil des Pfades ist kein Ordner");
+        return translated("Platform", "ein Teil des Pfades ist kein Ordner");
     case EISDIR:
-        return QStringLiteral("das ist ein Ordner");
+        return translated("Platform", "das ist ein Ordner");
     case EROFS:
-        return QStringLiteral("das Dateisystem ist schreibgeschützt");
+        return translated("Platform", "das Dateisystem ist schreibgeschützt");
     case ENAMETOOLONG:
-        return QStringLiteral("der Name ist zu lang");
+        return translated("Platform", "der Name ist zu lang");
     case ELOOP:
-        return QStringLiteral("zu viele symbolische Verknüpfungen");
+        return translated("Platform", "zu viele symbolische Verknüpfungen");
     case ENXIO:
-        return QStringLiteral("das Gerät ist nicht bereit");
+        return translated("Platform", "das Gerät ist nicht bereit");
     case ETXTBSY:
-        return QStringLiteral("die Datei ist in Gebrauch");
+        return translated("Platform", "die Datei ist in Gebrauch");
     case EINVAL:
-        return QStringLiteral("das Ziel nimmt diese Daten nicht an");
+        return translated("Platform", "das Ziel nimmt diese Daten nicht an");
     default:
-        return QStringLiteral("Systemfehler %1").arg(error);
+        return translated("Platform", "Systemfehler %1").arg(error);
     }
 }
 
@@ -394,8 +395,9 @@ bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &er
     }
     QByteArray target;
     if (const int e = finalTarget(path, target); e == kUnsafeLink) {
-        error = QStringLiteral("die symbolische Verknüpfung gehört einem anderen Benutzer in einem "
-                               "Ordner, in den alle schreiben dürfen; ihr wird nicht gefolgt");
+        error = translated("Platform",
+                           "die symbolische Verknüpfung gehört einem anderen Benutzer in einem "
+                           "Ordner, in den alle schreiben dürfen; ihr wird nicht gefolgt");
         return false;
     } else if (e != 0) {
         return fail(error, e);
@@ -416,7 +418,7 @@ bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &er
     // A write-protected file is refused, as a shell redirection refuses it.
     if (exists && ::access(target.constData(), W_OK) != 0) {
         if (errno == EACCES || errno == EPERM) {
-            error = QStringLiteral("die Datei ist schreibgeschützt");
+            error = translated("Platform", "die Datei ist schreibgeschützt");
             return false;
         }
         return fail(error, errno);

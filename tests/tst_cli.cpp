@@ -191,6 +191,8 @@ private slots:
     void wingReachesTheTools();
     void programsAnswerWithoutADisplay_data();
     void programsAnswerWithoutADisplay();
+    void languageFromTheEnvironment_data();
+    void languageFromTheEnvironment();
 };
 
 void TestCli::csvOfWindsWorkedByHand()
@@ -1419,4 +1421,48 @@ void TestCli::programsAnswerWithoutADisplay()
 }
 
 QTEST_MAIN(TestCli)
+void TestCli::languageFromTheEnvironment_data()
+{
+    // LC_ALL, LC_MESSAGES, LANG, LANGUAGE (empty: unset), and whether English answers.
+    QTest::addColumn<QStringList>("env");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("nothing set") << QStringList{"", "", "", ""} << false;
+    QTest::newRow("C whatever LANGUAGE says") << QStringList{"C", "", "", "en"} << false;
+    QTest::newRow("POSIX") << QStringList{"POSIX", "", "en_GB.UTF-8", ""} << false;
+    QTest::newRow("C.utf8 over LANG") << QStringList{"C.utf8", "", "en_US.UTF-8", ""} << false;
+    QTest::newRow("British") << QStringList{"en_GB.UTF-8", "", "", ""} << true;
+    QTest::newRow("LC_MESSAGES before LANG")
+        << QStringList{"", "en_US.UTF-8", "de_DE.UTF-8", ""} << true;
+    QTest::newRow("German LANG") << QStringList{"", "", "de_AT.UTF-8", ""} << false;
+    QTest::newRow("LANGUAGE picks English") << QStringList{"", "", "de_DE.UTF-8", "en"} << true;
+    QTest::newRow("first known of LANGUAGE")
+        << QStringList{"", "", "fr_FR.UTF-8", "fr:de"} << false;
+    QTest::newRow("neither: English") << QStringList{"", "", "fr_FR.UTF-8", ""} << true;
+}
+
+void TestCli::languageFromTheEnvironment()
+{
+    QFETCH(QStringList, env);
+    QFETCH(bool, english);
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    const char *names[] = {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
+    for (int i = 0; i < 4; ++i) {
+        e.remove(QString::fromLatin1(names[i]));
+        if (!env[i].isEmpty()) {
+            e.insert(QString::fromLatin1(names[i]), env[i]);
+        }
+    }
+    for (const QString &program : {QStringLiteral("azodo-table"), QStringLiteral("azodo")}) {
+        const Run r = run(
+            program,
+            {QStringLiteral("--bogus-option"), QStringLiteral("--seed"), QStringLiteral("x")}, e);
+        QCOMPARE(r.code, 2);
+        const bool saysEnglish = r.err.contains(QLatin1String("unknown argument")) ||
+                                 r.err.contains(QLatin1String("expected a whole number"));
+        const bool saysGerman = r.err.contains(QLatin1String("unbekanntes Argument")) ||
+                                r.err.contains(QLatin1String("ganze Zahl ab 0 erwartet"));
+        QVERIFY2(saysEnglish == english && saysGerman == !english, qPrintable(r.err));
+    }
+}
+
 #include "tst_cli.moc"

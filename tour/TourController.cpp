@@ -1,4 +1,5 @@
 #include "TourController.h"
+#include "Language.h"
 
 #include "Clock.h"
 #include "frmStart.h"
@@ -165,7 +166,7 @@ void TourController::start()
     }
     f.txtTour->setVisible(true);
     f.cmdWeiter->setVisible(true);
-    f.cmdWeiter->setText(QStringLiteral(">> Weiter"));
+    f.cmdWeiter->setText(translated("Tour", ">> Weiter"));
     // The keyboard goes with the tour: disabling the focused "Tour" below would otherwise
     // hand the focus on, possibly to "Ende", and the next Space would end the program.
     f.cmdWeiter->setFocus(Qt::OtherFocusReason);

@@ -1,4 +1,5 @@
 // The tour's 25 steps, each in the order of its actions.
+#include "Language.h"
 #include "Look.h"
 #include "TourController.h"
 #include "TourTexts.h"
@@ -17,7 +18,7 @@ public:
 
 private:
     frmStart &form() { return m_tour.form(); }
-    void text(const char *caption) { form().txtTour->setCaption(QString::fromUtf8(caption)); }
+    void text(const char *caption) { form().txtTour->setCaption(translated("Tour", caption)); }
     void align(int alignment) { form().txtTour->setAlignment(alignment); }
     void waitForWeiter() { m_tour.WaitForWeiter(); }
     void redraw() { form().Repaint(); }
@@ -226,12 +227,12 @@ void Script::run()
 
     step(24); // Updraft
     text(TourTexts::kStep24);
-    form().cmdWeiter->setText(QStringLiteral("Tour beenden"));
+    form().cmdWeiter->setText(translated("Tour", "Tour beenden"));
     waitForWeiter();
 
     step(25); // Tip
     text(TourTexts::kStep25);
-    form().cmdWeiter->setText(QStringLiteral("Tour beenden"));
+    form().cmdWeiter->setText(translated("Tour", "Tour beenden"));
     waitForWeiter();
 }
 

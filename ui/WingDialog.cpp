@@ -1,4 +1,5 @@
 #include "WingDialog.h"
+#include "Language.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -11,34 +12,34 @@ WingDialog::WingDialog(const PolarData &data, const std::string &path, const QSt
                        QWidget *parent)
     : QDialog(parent), m_data(data), m_path(path), m_table(!data.threePoint)
 {
-    setWindowTitle(QStringLiteral("Polare laden"));
+    setWindowTitle(translated("Window", "Polare laden"));
     setMinimumWidth(380);
     auto *form = new QFormLayout(this);
-    auto *intro = new QLabel(QStringLiteral("Polare aus „%1“. Fahrten bei der Bezugsmasse; "
-                                            "die Startmasse skaliert sie.")
+    auto *intro = new QLabel(translated("Window", "Polare aus „%1“. Fahrten bei der Bezugsmasse; "
+                                                  "die Startmasse skaliert sie.")
                                  .arg(fileName),
                              this);
     intro->setWordWrap(true);
     form->addRow(intro);
     const double ref = m_table ? 90.0 : data.refMassKg;
     if (m_table) {
-        m_refMass = addField(QStringLiteral("Bezugsmasse der Messung"), kWingLightest,
+        m_refMass = addField(translated("Window", "Bezugsmasse der Messung"), kWingLightest,
                              kWingHeaviest, ref, QStringLiteral(" kg"));
     }
-    m_mass = addField(QStringLiteral("Startmasse"), kWingLightest, kWingHeaviest, ref,
+    m_mass = addField(translated("Window", "Startmasse"), kWingLightest, kWingHeaviest, ref,
                       QStringLiteral(" kg"));
     const double lo = data.v1;
     const double hi = data.v3;
     const double trim = m_table ? (lo + hi) / 2 : data.v2;
-    m_min = addField(QStringLiteral("volle Bremse"), kWingLowestSpeed, kWingHighestSpeed, lo,
+    m_min = addField(translated("Window", "volle Bremse"), kWingLowestSpeed, kWingHighestSpeed, lo,
                      QStringLiteral(" km/h"));
-    m_trim = addField(QStringLiteral("Trimm"), kWingLowestSpeed, kWingHighestSpeed, trim,
+    m_trim = addField(translated("Window", "Trimm"), kWingLowestSpeed, kWingHighestSpeed, trim,
                       QStringLiteral(" km/h"));
-    m_max = addField(QStringLiteral("voller Beschleuniger"), kWingLowestSpeed, kWingHighestSpeed,
-                     hi, QStringLiteral(" km/h"));
+    m_max = addField(translated("Window", "voller Beschleuniger"), kWingLowestSpeed,
+                     kWingHighestSpeed, hi, QStringLiteral(" km/h"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Laden"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    buttons->button(QDialogButtonBox::Ok)->setText(translated("Window", "Laden"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(translated("Window", "Abbrechen"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
@@ -84,8 +85,8 @@ void WingDialog::accept()
         }
         QMessageBox box(QMessageBox::Information, windowTitle(), lines.join(QLatin1Char('\n')),
                         QMessageBox::Ok | QMessageBox::Cancel, this);
-        box.button(QMessageBox::Ok)->setText(QStringLiteral("Trotzdem laden"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Zurück"));
+        box.button(QMessageBox::Ok)->setText(translated("Window", "Trotzdem laden"));
+        box.button(QMessageBox::Cancel)->setText(translated("Window", "Zurück"));
         if (box.exec() != QMessageBox::Ok) {
             return;
         }

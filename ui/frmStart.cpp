@@ -1,4 +1,5 @@
 #include "frmStart.h"
+#include "Language.h"
 
 #include "Diagram.h"
 #include "Look.h"
@@ -48,15 +49,15 @@ void frmStart::createControls()
     // Key_Right should blow the wind towards the tail, as the bar's right end says.
     HScroll1->setInvertedControls(false);
 
-    chkWind = new QCheckBox(QStringLiteral("Wind-Vektoren"), this);
-    chkAirspeed = new QCheckBox(QStringLiteral("Airspeed-Vektoren"), this);
-    chkBremsen = new QPushButton(QStringLiteral("Bremsen frei verstellbar"), this);
+    chkWind = new QCheckBox(translated("Window", "Wind-Vektoren"), this);
+    chkAirspeed = new QCheckBox(translated("Window", "Airspeed-Vektoren"), this);
+    chkBremsen = new QPushButton(translated("Window", "Bremsen frei verstellbar"), this);
     chkBremsen->setCheckable(true);
     chkBremsen->setFont(standardFont(true));
-    cmdTour = new QPushButton(QStringLiteral("Tour"), this);
-    cmdEnde = new QPushButton(QStringLiteral("Ende"), this);
+    cmdTour = new QPushButton(translated("Window", "Tour"), this);
+    cmdEnde = new QPushButton(translated("Window", "Ende"), this);
 
-    cmdWeiter = new QPushButton(QStringLiteral(">> Weiter"), picPolare);
+    cmdWeiter = new QPushButton(translated("Window", ">> Weiter"), picPolare);
     cmdWeiter->hide();
     txtTour = makeLabel(picPolare, QString(), kAlignCenter);
     QFont tourFont(QStringLiteral("Liberation Sans"));
@@ -68,17 +69,17 @@ void frmStart::createControls()
 
     cboFree = new QComboBox(this);
     cboFree->setEditable(true);
-    cboFree->setEditText(QStringLiteral("Freeware"));
+    cboFree->setEditText(translated("Window", "Freeware"));
 
-    lblAuthor =
-        makeLabel(this, QStringLiteral("Programm und Idee: das Azodo-Team, 2026"), kAlignRight);
+    lblAuthor = makeLabel(this, translated("Window", "Programm und Idee: das Azodo-Team, 2026"),
+                          kAlignRight);
     lblInfo = makeLabel(this, QString(), kAlignLeft);
     lblInfo->setFont(standardFont(true));
-    lblVScrUp = makeLabel(this, QStringLiteral("Aufwind"), kAlignRight);
-    lblVScrDown = makeLabel(this, QStringLiteral("Abwind"), kAlignRight);
+    lblVScrUp = makeLabel(this, translated("Window", "Aufwind"), kAlignRight);
+    lblVScrDown = makeLabel(this, translated("Window", "Abwind"), kAlignRight);
     lblAufwind = makeLabel(this, QString(), kAlignRight);
-    lblHScrRight = makeLabel(this, QStringLiteral("Gegenwind"), kAlignLeft);
-    lblHscrLeft = makeLabel(this, QStringLiteral("Rückenwind"), kAlignRight);
+    lblHScrRight = makeLabel(this, translated("Window", "Gegenwind"), kAlignLeft);
+    lblHscrLeft = makeLabel(this, translated("Window", "Rückenwind"), kAlignRight);
     lblWind = makeLabel(this, QString(), kAlignCenter);
 
     setUpAccessibility();
@@ -179,12 +180,12 @@ void frmStart::Form_Load()
     setUpDiagram(*picPolare);
     placeControls(L);
     picPolare->setAutoRedraw(true);
-    cboFree->addItems({QStringLiteral("Freeware"),
-                       QStringLiteral("Weitergabe ausdrücklich erwünscht"),
-                       QStringLiteral("Ohne Gewähr: ersetzt keine Flugausbildung"),
-                       QStringLiteral("Für Schulung und Selbststudium"),
+    cboFree->addItems({translated("Window", "Freeware"),
+                       translated("Window", "Weitergabe ausdrücklich erwünscht"),
+                       translated("Window", "Ohne Gewähr: ersetzt keine Flugausbildung"),
+                       translated("Window", "Für Schulung und Selbststudium"),
                        QStringLiteral("https://azodo.example.org")});
-    cboFree->setEditText(QStringLiteral("Freeware"));
+    cboFree->setEditText(translated("Window", "Freeware"));
 
     // Ticking the two boxes redraws twice and so writes the wind read-outs.
     chkWind->setChecked(true);

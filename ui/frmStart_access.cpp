@@ -1,5 +1,6 @@
 // What a screen reader announces, and the order in which Tab walks the window.
 #include "Format.h"
+#include "Language.h"
 #include "frmStart.h"
 
 #include <QAccessible>
@@ -18,34 +19,34 @@ void describe(QWidget *w, const QString &name, const QString &description)
 
 void frmStart::setUpAccessibility()
 {
-    describe(
-        picPolare, QStringLiteral("Diagramm der Grundgeschwindigkeiten"),
-        QStringLiteral("Waagerecht die Geschwindigkeit über Grund in km/h, senkrecht die "
-                       "Vertikalgeschwindigkeit in m/s. Zeigt die Polare im Wind, die Vektoren "
-                       "und den Bremsbalken."));
-    describe(VScroll1, QStringLiteral("Vertikaler Wind"),
-             QStringLiteral("Oben Aufwind, unten Abwind, bis 4 m/s"));
-    describe(HScroll1, QStringLiteral("Horizontaler Wind"),
-             QStringLiteral("Links Gegenwind, rechts Rückenwind, bis 50 km/h"));
-    describe(chkWind, QString(), QStringLiteral("Zeigt die Windvektoren im Diagramm"));
+    describe(picPolare, translated("Window", "Diagramm der Grundgeschwindigkeiten"),
+             translated("Window",
+                        "Waagerecht die Geschwindigkeit über Grund in km/h, senkrecht die "
+                        "Vertikalgeschwindigkeit in m/s. Zeigt die Polare im Wind, die Vektoren "
+                        "und den Bremsbalken."));
+    describe(VScroll1, translated("Window", "Vertikaler Wind"),
+             translated("Window", "Oben Aufwind, unten Abwind, bis 4 m/s"));
+    describe(HScroll1, translated("Window", "Horizontaler Wind"),
+             translated("Window", "Links Gegenwind, rechts Rückenwind, bis 50 km/h"));
+    describe(chkWind, QString(), translated("Window", "Zeigt die Windvektoren im Diagramm"));
     describe(chkAirspeed, QString(),
-             QStringLiteral("Zeigt die Vektoren der Luftgeschwindigkeit im Diagramm"));
-    describe(
-        chkBremsen, QString(),
-        QStringLiteral("Gedrückt: der schwarze Bremsbalken lässt sich mit der Maus "
-                       "verschieben. Sonst stellt das Programm die Bremse auf bestes Gleiten."));
-    describe(cmdTour, QString(), QStringLiteral("Startet die geführte Tour in 25 Schritten"));
-    describe(cmdEnde, QString(), QStringLiteral("Beendet das Programm sofort"));
-    describe(cmdWeiter, QString(), QStringLiteral("Nächster Schritt der Tour"));
-    describe(cboFree, QStringLiteral("Hinweise zur Weitergabe"), QString());
+             translated("Window", "Zeigt die Vektoren der Luftgeschwindigkeit im Diagramm"));
+    describe(chkBremsen, QString(),
+             translated("Window",
+                        "Gedrückt: der schwarze Bremsbalken lässt sich mit der Maus "
+                        "verschieben. Sonst stellt das Programm die Bremse auf bestes Gleiten."));
+    describe(cmdTour, QString(), translated("Window", "Startet die geführte Tour in 25 Schritten"));
+    describe(cmdEnde, QString(), translated("Window", "Beendet das Programm sofort"));
+    describe(cmdWeiter, QString(), translated("Window", "Nächster Schritt der Tour"));
+    describe(cboFree, translated("Window", "Hinweise zur Weitergabe"), QString());
     // Read-outs keep their text as their name, so the reader announces the value.
-    describe(txtTour, QString(), QStringLiteral("Text der Tour"));
-    describe(lblInfo, QString(), QStringLiteral("Gleitzahlen in der Luft und über Grund"));
-    describe(lblAufwind, QString(), QStringLiteral("Vertikaler Wind"));
-    describe(lblWind, QString(), QStringLiteral("Horizontaler Wind"));
-    describe(lblAuthor, QString(), QStringLiteral("Urheber"));
+    describe(txtTour, QString(), translated("Window", "Text der Tour"));
+    describe(lblInfo, QString(), translated("Window", "Gleitzahlen in der Luft und über Grund"));
+    describe(lblAufwind, QString(), translated("Window", "Vertikaler Wind"));
+    describe(lblWind, QString(), translated("Window", "Horizontaler Wind"));
+    describe(lblAuthor, QString(), translated("Window", "Urheber"));
     for (Label *l : {lblVScrUp, lblVScrDown, lblHScrRight, lblHscrLeft}) {
-        describe(l, QString(), QStringLiteral("Beschriftung der Windleiste"));
+        describe(l, QString(), translated("Window", "Beschriftung der Windleiste"));
     }
 
     // Tab follows the layout: the diagram's button, the bars, then the bottom rows.
@@ -60,13 +61,13 @@ void frmStart::setUpAccessibility()
 
 void frmStart::announceWinds()
 {
-    const QString v = QStringLiteral("Vertikaler Wind ") + lblAufwind->caption();
+    const QString v = translated("Window", "Vertikaler Wind ") + lblAufwind->caption();
     if (VScroll1->accessibleName() != v) {
         VScroll1->setAccessibleName(v);
         QAccessibleEvent e(VScroll1, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&e);
     }
-    const QString h = QStringLiteral("Horizontaler Wind ") + lblWind->caption();
+    const QString h = translated("Window", "Horizontaler Wind ") + lblWind->caption();
     if (HScroll1->accessibleName() != h) {
         HScroll1->setAccessibleName(h);
         QAccessibleEvent e(HScroll1, QAccessible::NameChanged);

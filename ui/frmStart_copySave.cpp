@@ -1,6 +1,7 @@
 // Copying and saving the diagram from the window: Ctrl+C, Ctrl+S and the diagram's
 // context menu.
 #include "DiagramFile.h"
+#include "Language.h"
 #include "RememberedWing.h"
 #include "SafeOutput.h"
 #include "frmStart.h"
@@ -18,10 +19,22 @@
 
 namespace {
 
-const QString kSaveTitle = QStringLiteral("Diagramm speichern");
-const QString kPngFilter = QStringLiteral("PNG-Bild (*.png)");
-const QString kSvgFilter = QStringLiteral("SVG-Grafik (*.svg)");
-const QString kPdfFilter = QStringLiteral("PDF-Dokument (*.pdf)");
+QString saveTitle()
+{
+    return translated("Window", "Diagramm speichern");
+}
+QString pngFilter()
+{
+    return translated("Window", "PNG-Bild (*.png)");
+}
+QString svgFilter()
+{
+    return translated("Window", "SVG-Grafik (*.svg)");
+}
+QString pdfFilter()
+{
+    return translated("Window", "PDF-Dokument (*.pdf)");
+}
 
 } // namespace
 
@@ -49,23 +62,23 @@ void frmStart::picPolare_ContextMenu(const QPoint &at)
     }
     QMenu menu(this);
     // The keys named in German; Qt would name them in English without its translations.
-    QAction *copy = menu.addAction(QStringLiteral("Diagramm kopieren\tStrg+C"));
-    QAction *save = menu.addAction(QStringLiteral("Diagramm speichern …\tStrg+S"));
+    QAction *copy = menu.addAction(translated("Window", "Diagramm kopieren\tStrg+C"));
+    QAction *save = menu.addAction(translated("Window", "Diagramm speichern …\tStrg+S"));
     menu.addSeparator();
     // The tour teaches with the built-in polar: no other while it runs.
     const bool touring = !cmdTour->isEnabled();
-    QAction *load = menu.addAction(QStringLiteral("Polare laden …"));
+    QAction *load = menu.addAction(translated("Window", "Polare laden …"));
     load->setEnabled(!touring);
-    QAction *builtIn = menu.addAction(QStringLiteral("Eingebaute Polare"));
+    QAction *builtIn = menu.addAction(translated("Window", "Eingebaute Polare"));
     builtIn->setEnabled(!touring && !m_wing.builtIn);
     menu.addSeparator();
-    QAction *exercise = menu.addAction(QStringLiteral("Übung: neuer Wind\tF5"));
+    QAction *exercise = menu.addAction(translated("Window", "Übung: neuer Wind\tF5"));
     exercise->setEnabled(!touring);
-    QAction *solve = menu.addAction(QStringLiteral("Übung: auflösen\tEingabe"));
+    QAction *solve = menu.addAction(translated("Window", "Übung: auflösen\tEingabe"));
     solve->setEnabled(m_exercise.active && !m_exercise.solved);
-    QAction *hold = menu.addAction(QStringLiteral("Vergleich festhalten"));
+    QAction *hold = menu.addAction(translated("Window", "Vergleich festhalten"));
     hold->setEnabled(!touring);
-    QAction *clear = menu.addAction(QStringLiteral("Vergleich löschen"));
+    QAction *clear = menu.addAction(translated("Window", "Vergleich löschen"));
     clear->setEnabled(m_comparison.has_value());
     QAction *chosen = menu.exec(picPolare->mapToGlobal(at));
     if (chosen == copy) {
@@ -94,10 +107,10 @@ void frmStart::saveDiagramAs()
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QDir::homePath();
     }
-    QString filter = kPngFilter;
+    QString filter = pngFilter();
     QString path = QFileDialog::getSaveFileName(
-        this, kSaveTitle, QDir(folder).filePath(QStringLiteral("polare.png")),
-        QStringList{kPngFilter, kSvgFilter, kPdfFilter}.join(QStringLiteral(";;")), &filter);
+        this, saveTitle(), QDir(folder).filePath(translated("Window", "polare.png")),
+        QStringList{pngFilter(), svgFilter(), pdfFilter()}.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty()) {
         return;
     }
@@ -105,15 +118,16 @@ void frmStart::saveDiagramAs()
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg") &&
         suffix != QLatin1String("pdf")) {
-        path += filter == kSvgFilter   ? QStringLiteral(".svg")
-                : filter == kPdfFilter ? QStringLiteral(".pdf")
-                                       : QStringLiteral(".png");
+        path += filter == svgFilter()   ? QStringLiteral(".svg")
+                : filter == pdfFilter() ? QStringLiteral(".pdf")
+                                        : QStringLiteral(".png");
     }
     QString error;
     if (!saveDiagram(path, error)) {
-        QMessageBox::warning(this, kSaveTitle,
-                             QStringLiteral("Das Diagramm konnte nicht gespeichert werden.\n%1\n%2")
-                                 .arg(QDir::toNativeSeparators(path), error));
+        QMessageBox::warning(
+            this, saveTitle(),
+            translated("Window", "Das Diagramm konnte nicht gespeichert werden.\n%1\n%2")
+                .arg(QDir::toNativeSeparators(path), error));
     }
 }
 
@@ -138,7 +152,7 @@ bool frmStart::saveDiagram(const QString &path, QString &error)
         });
     }
     if (bytes.isEmpty()) {
-        error = QStringLiteral("das Bild konnte nicht erzeugt werden");
+        error = translated("Window", "das Bild konnte nicht erzeugt werden");
         return false;
     }
     return writeFileSafely(QFile::encodeName(path), bytes, error);

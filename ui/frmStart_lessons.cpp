@@ -2,6 +2,7 @@
 // comparison. Reached through keys and the diagram's context menu, never during the tour.
 #include "Diagram.h"
 #include "Format.h"
+#include "Language.h"
 #include "frmStart.h"
 #include "modCalc.h"
 
@@ -39,10 +40,11 @@ void frmStart::newExercise()
     }
     const std::optional<ExerciseWind> wind = m_windDraw.next(polar());
     if (!wind) {
-        QMessageBox::information(this, QStringLiteral("Übung"),
-                                 QStringLiteral("Für diesen Schirm ergibt kein Wind von -30 bis "
-                                                "30 km/h und -2,0 bis 1,0 m/s eine Aufgabe, deren "
-                                                "Tangente im Diagramm liegt."));
+        QMessageBox::information(this, translated("Window", "Übung"),
+                                 translated("Window",
+                                            "Für diesen Schirm ergibt kein Wind von -30 bis "
+                                            "30 km/h und -2,0 bis 1,0 m/s eine Aufgabe, deren "
+                                            "Tangente im Diagramm liegt."));
         return;
     }
     // The wind as the tour sets it: the program moves the bars, no scroll handler runs.
@@ -107,7 +109,8 @@ QString glideWords(float groundH, float groundV, bool shortWords)
 {
     QString words = glideInWords(groundH, groundV);
     if (shortWords) {
-        words.replace(QStringLiteral("kein Vorankommen"), QStringLiteral("kein Vorank."));
+        words.replace(translated("Diagram", "kein Vorankommen"),
+                      translated("Window", "kein Vorank."));
     }
     return words;
 }
@@ -116,7 +119,7 @@ QString glideWords(float groundH, float groundV, bool shortWords)
 
 QString frmStart::exerciseTask() const
 {
-    return QStringLiteral("Übung %1: %2 – Balken auf bestes Gleiten, dann Eingabetaste")
+    return translated("Window", "Übung %1: %2 – Balken auf bestes Gleiten, dann Eingabetaste")
         .arg(m_exercise.number)
         .arg(windInWords(m_exercise.windH, m_exercise.windVTenths));
 }
@@ -125,20 +128,19 @@ QString frmStart::exerciseResultText(const ExerciseScore &s,
                                      const std::function<bool(const QString &)> &fits)
 {
     const double off = static_cast<double>(s.chosenAirspeed) - s.bestAirspeed;
-    const QString direction =
-        std::fabs(off) <= 0.5
-            ? QStringLiteral("richtig")
-            : QStringLiteral("%1 km/h %2")
-                  .arg(FormatFixed(std::fabs(off), 1),
-                       off > 0 ? QStringLiteral("zu schnell") : QStringLiteral("zu langsam"));
+    const QString direction = std::fabs(off) <= 0.5
+                                  ? translated("Window", "richtig")
+                                  : (off > 0 ? translated("Window", "%1 km/h zu schnell")
+                                             : translated("Window", "%1 km/h zu langsam"))
+                                        .arg(FormatFixed(std::fabs(off), 1));
     // The words as they stand, then shorter ones until the line fits its strip; no part
     // is ever left out.
     const QString patterns[] = {
-        QStringLiteral("Ihre Wahl %1 km/h, %2 · Bestes Gleiten %3 km/h, %4 · %5 · %6 % · "
-                       "Schnitt %7 % (%8 von %9)"),
-        QStringLiteral("Wahl %1 km/h, %2 · Bestes %3 km/h, %4 · %5 · %6 % · Schnitt %7 % "
-                       "(%8 von %9)"),
-        QStringLiteral("Wahl %1 km/h, %2 · Bestes %3 km/h, %4 · %5 · %6 % · Ø %7 % (%8/%9)")};
+        translated("Window", "Ihre Wahl %1 km/h, %2 · Bestes Gleiten %3 km/h, %4 · %5 · %6 % · "
+                             "Schnitt %7 % (%8 von %9)"),
+        translated("Window", "Wahl %1 km/h, %2 · Bestes %3 km/h, %4 · %5 · %6 % · Schnitt %7 % "
+                             "(%8 von %9)"),
+        translated("Window", "Wahl %1 km/h, %2 · Bestes %3 km/h, %4 · %5 · %6 % · Ø %7 % (%8/%9)")};
     QString line;
     for (int level = 0; level < 3; ++level) {
         line = patterns[level]

@@ -1,6 +1,7 @@
 // A pilot's own wing in the window: loaded from a file through the diagram's context
 // menu or from the command line, shown in the title, set aside while the tour teaches
 // with a polar of its own.
+#include "Language.h"
 #include "RememberedWing.h"
 #include "SpeedToFlyGrid.h"
 #include "WingDialog.h"
@@ -13,7 +14,10 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Var Azodoviravovorididaz");
-const QString kLoadTitle = QStringLiteral("Polare laden");
+QString loadTitle()
+{
+    return translated("Window", "Polare laden");
+}
 
 } // namespace
 
@@ -42,10 +46,8 @@ bool frmStart::setTourWing(const Wing *wing)
 void frmStart::applyWing()
 {
     const Wing &shown = polar();
-    setWindowTitle(shown.builtIn
-                       ? kTitle
-                       : kTitle + QStringLiteral(" – ") +
-                             wingTitle(shown, QLocale(QLocale::German, QLocale::Germany)));
+    setWindowTitle(shown.builtIn ? kTitle
+                                 : kTitle + QStringLiteral(" – ") + wingTitle(shown, textLocale()));
     // A brake setting outside the new range moves to its nearest end.
     decl.Airspeed = std::clamp(decl.Airspeed, shown.minSpeed, shown.maxSpeed);
 }
@@ -53,8 +55,8 @@ void frmStart::applyWing()
 void frmStart::loadWingFromFile()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, kLoadTitle, lastPolarFolder(),
-        QStringLiteral("Polaren (*.plr *.csv *.txt);;Alle Dateien (*)"));
+        this, loadTitle(), lastPolarFolder(),
+        translated("Window", "Polaren (*.plr *.csv *.txt);;Alle Dateien (*)"));
     if (path.isEmpty()) {
         return;
     }
@@ -63,7 +65,7 @@ void frmStart::loadWingFromFile()
     std::string error;
     const std::optional<PolarData> data = readPolarFile(file, error);
     if (!data) {
-        QMessageBox::warning(this, kLoadTitle, QString::fromStdString(error));
+        QMessageBox::warning(this, loadTitle(), QString::fromStdString(error));
         return;
     }
     WingDialog dialog(*data, file, QFileInfo(path).fileName(), this);
@@ -73,7 +75,7 @@ void frmStart::loadWingFromFile()
     const std::optional<Wing> wing = makeWing(*data, dialog.choice(file), error);
     if (!wing) {
         // The polar shown before stays.
-        QMessageBox::warning(this, kLoadTitle, QString::fromStdString(error));
+        QMessageBox::warning(this, loadTitle(), QString::fromStdString(error));
         return;
     }
     setWing(&*wing);

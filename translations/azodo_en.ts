@@ -1,0 +1,1061 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="de_DE">
+<context>
+    <name>Card</name>
+    <message>
+        <source>Bremse 100 % bei 18 km/h bis 0 % (Trimm) bei 38 km/h: Bremse x % = (38 − Fahrt) ÷ 20 × 100; darüber Beschleuniger (Beschl.) x % = (Fahrt − 38) ÷ 12 × 100, voll bei 50 km/h.</source>
+        <translation>Brake 100 % at 18 km/h to 0 % (trim) at 38 km/h: brake x % = (38 − airspeed) ÷ 20 × 100; above it speed bar (bar) x % = (airspeed − 38) ÷ 12 × 100, full at 50 km/h.</translation>
+    </message>
+    <message>
+        <source>Bremse 100 % bei %1 km/h bis 0 % (Trimm) bei %2 km/h: Bremse x % = (%2 − Fahrt) ÷ %3 × 100; darüber Beschleuniger (Beschl.) x % = (Fahrt − %2) ÷ %4 × 100, voll bei %5 km/h.</source>
+        <translation>Brake 100 % at %1 km/h to 0 % (trim) at %2 km/h: brake x % = (%2 − airspeed) ÷ %3 × 100; above it speed bar (bar) x % = (airspeed − %2) ÷ %4 × 100, full at %5 km/h.</translation>
+    </message>
+    <message>
+        <source>  (Seite %1 von %2)</source>
+        <translation>  (page %1 of %2)</translation>
+    </message>
+    <message>
+        <source>Bestes Gleiten über Grund: Bremsstellung je Wind</source>
+        <translation>Best glide over the ground: brake setting for each wind</translation>
+    </message>
+    <message>
+        <source>Bestes Gleiten über Grund: %1</source>
+        <translation>Best glide over the ground: %1</translation>
+    </message>
+    <message>
+        <source>Jede Zelle: Bremsstellung, darunter Fahrt in km/h und Gleitzahl über Grund (GZ)</source>
+        <translation>Each cell: brake setting, below it airspeed in km/h and glide ratio over the ground (L/D)</translation>
+    </message>
+    <message>
+        <source>Gilt nur für die Polare von %1 bei dieser Masse und ersetzt keine Flugausbildung.</source>
+        <translation>Valid only for the polar of %1 at this mass; no substitute for flight training.</translation>
+    </message>
+    <message>
+        <source>Bremse 100 %</source>
+        <translation>Brake 100 %</translation>
+    </message>
+    <message>
+        <source>Trimm</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Beschl. 100 %</source>
+        <translation>Bar 100 %</translation>
+    </message>
+    <message>
+        <source>Gestrichelter Rahmen: kein Gleiten über Grund. „steigt x m/s“: der Schirm steigt über Grund; „hält die Höhe“: weniger als 0,05 m/s; „kein Vorankommen“: Grundgeschwindigkeit null oder rückwärts, dort rät die Karte zum vollen Beschleuniger, mit dem der Schirm am wenigsten zurücktreibt.</source>
+        <translation>Dashed frame: no glide over the ground. “climbs x m/s”: the glider climbs over the ground; “holds height”: less than 0.05 m/s; “no headway”: ground speed zero or backwards, where the card advises full speed bar, with which the glider drifts back least.</translation>
+    </message>
+    <message>
+        <source>Zeilen: Wind waagerecht in km/h, − Gegenwind, + Rückenwind. Spalten: Wind senkrecht in m/s, + Aufwind, − Abwind.</source>
+        <translation>Rows: horizontal wind in km/h, − headwind, + tailwind. Columns: vertical wind in m/s, + updraft, − downdraft.</translation>
+    </message>
+    <message>
+        <source>Gilt nur für die Polare dieses Programms und ersetzt keine Flugausbildung.</source>
+        <translation>Valid only for this program&apos;s polar; no substitute for flight training.</translation>
+    </message>
+    <message>
+        <source>Beschl.</source>
+        <translation>Bar</translation>
+    </message>
+    <message>
+        <source>Bremse</source>
+        <translation>Brake</translation>
+    </message>
+    <message>
+        <source>Beschleuniger %1</source>
+        <translation>Speed bar %1</translation>
+    </message>
+    <message>
+        <source>Bremse %1</source>
+        <translation>Brake %1</translation>
+    </message>
+    <message>
+        <source>kein Voran-
+kommen</source>
+        <translation>no head-
+way</translation>
+    </message>
+    <message>
+        <source>Fahrtentabelle: bestes Gleiten über Grund</source>
+        <translation>Speed-to-fly table: best glide over the ground</translation>
+    </message>
+    <message>
+        <source>bei voller Bremse und vollem Beschleuniger</source>
+        <translation>at full brake and at full speed bar</translation>
+    </message>
+    <message>
+        <source>bei voller Bremse</source>
+        <translation>at full brake</translation>
+    </message>
+    <message>
+        <source>bei vollem Beschleuniger</source>
+        <translation>at full speed bar</translation>
+    </message>
+    <message>
+        <source>Die Polare ist %1 über die gemessenen Punkte hinaus hochgerechnet.</source>
+        <translation>The polar is extrapolated %1, beyond the measured points.</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit des besten Gleitens über Grund</source>
+        <translation>Airspeed of best glide over the ground</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit des besten Gleitens über Grund: %1</source>
+        <translation>Airspeed of best glide over the ground: %1</translation>
+    </message>
+    <message>
+        <source>Jede Zelle: Fahrt in km/h / Gleitzahl über Grund; wo der Schirm nicht über Grund gleitet,
+stattdessen &quot;steigt x m/s&quot; (er steigt über Grund), &quot;hält die Höhe&quot; oder &quot;kein Vorankommen&quot; (Grundgeschwindigkeit 0 oder rückwärts;
+dort die Fahrt des vollen Beschleunigers, mit der er am wenigsten zurücktreibt)
+Zeilen: Wind horizontal (negativ: Gegenwind), Spalten: Wind vertikal (positiv: Aufwind)
+</source>
+        <translation>Each cell: airspeed in km/h / glide ratio over the ground; where the glider does not glide over the ground,
+instead &quot;climbs x m/s&quot; (it climbs over the ground), &quot;holds height&quot; or &quot;no headway&quot; (ground speed 0 or backwards;
+there the airspeed at full speed bar, with which it drifts back least)
+Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: updraft)
+</translation>
+    </message>
+</context>
+<context>
+    <name>Diagram</name>
+    <message>
+        <source>kein Vorankommen</source>
+        <translation>no headway</translation>
+    </message>
+    <message>
+        <source>GZ %1</source>
+        <translation>L/D %1</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeitspolare im Wind</source>
+        <translation>Speed polar in wind</translation>
+    </message>
+    <message>
+        <source>Gleitzahl in Luft: %1,   Gleitzahl über Grund: %2</source>
+        <translation>Glide ratio in the air: %1,   glide ratio over the ground: %2</translation>
+    </message>
+    <message>
+        <source>Gleitwinkel</source>
+        <translation>Glide angle</translation>
+    </message>
+    <message>
+        <source>Flugrichtung von der Seite betrachtet</source>
+        <translation>Flight path seen from the side</translation>
+    </message>
+    <message>
+        <source>Beschleuniger</source>
+        <translation>Speed bar</translation>
+    </message>
+    <message>
+        <source>Bremse</source>
+        <translation>Brake</translation>
+    </message>
+    <message>
+        <source>Man verschiebe den schwarzen Balken</source>
+        <translation>Drag the black bar</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit des besten Gleitens</source>
+        <translation>Airspeed of best glide</translation>
+    </message>
+    <message>
+        <source>v-Aufwind</source>
+        <translation>v-updraft</translation>
+    </message>
+    <message>
+        <source>v-Wind</source>
+        <translation>v-wind</translation>
+    </message>
+    <message>
+        <source>v-Air = %1 km/h</source>
+        <translation>v-air = %1 km/h</translation>
+    </message>
+    <message>
+        <source>v-Vertikal = %1 m/s</source>
+        <translation>v-vertical = %1 m/s</translation>
+    </message>
+    <message>
+        <source>steigt %1 m/s</source>
+        <translation>climbs %1 m/s</translation>
+    </message>
+    <message>
+        <source>hält die Höhe</source>
+        <translation>holds height</translation>
+    </message>
+    <message>
+        <source>%1 km/h Gegenwind</source>
+        <translation>%1 km/h headwind</translation>
+    </message>
+    <message>
+        <source>%1 km/h Rückenwind</source>
+        <translation>%1 km/h tailwind</translation>
+    </message>
+    <message>
+        <source>%1 m/s Abwind</source>
+        <translation>%1 m/s downdraft</translation>
+    </message>
+    <message>
+        <source>%1 m/s Aufwind</source>
+        <translation>%1 m/s updraft</translation>
+    </message>
+    <message>
+        <source>Windstille</source>
+        <translation>No wind</translation>
+    </message>
+    <message>
+        <source>Eingebaute Polare</source>
+        <translation>Built-in polar</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>kein Platz mehr auf dem Datenträger</source>
+        <translation>no space left on the device</translation>
+    </message>
+    <message>
+        <source>Speicherkontingent überschritten</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>die Datei wird größer, als erlaubt ist</source>
+        <translation>the file would grow larger than allowed</translation>
+    </message>
+    <message>
+        <source>der Empfänger hat die Ausgabe geschlossen</source>
+        <translation>the receiver has closed the output</translation>
+    </message>
+    <message>
+        <source>die Ausgabe ist geschlossen</source>
+        <translation>the output is closed</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>Datei oder Ordner nicht vorhanden</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>ein Teil des Pfades ist kein Ordner</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>das ist ein Ordner</source>
+        <translation>that is a folder</translation>
+    </message>
+    <message>
+        <source>das Dateisystem ist schreibgeschützt</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>der Name ist zu lang</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>zu viele symbolische Verknüpfungen</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>das Gerät ist nicht bereit</source>
+        <translation>the device is not ready</translation>
+    </message>
+    <message>
+        <source>die Datei ist in Gebrauch</source>
+        <translation>the file is in use</translation>
+    </message>
+    <message>
+        <source>das Ziel nimmt diese Daten nicht an</source>
+        <translation>the target does not accept this data</translation>
+    </message>
+    <message>
+        <source>Systemfehler %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>die symbolische Verknüpfung gehört einem anderen Benutzer in einem Ordner, in den alle schreiben dürfen; ihr wird nicht gefolgt</source>
+        <translation>the symbolic link belongs to another user in a folder everyone may write to; it is not followed</translation>
+    </message>
+    <message>
+        <source>die Datei ist schreibgeschützt</source>
+        <translation>the file is read-only</translation>
+    </message>
+</context>
+<context>
+    <name>Tools</name>
+    <message>
+        <source>--state: H,V oder H,V,FAHRT erwartet (H -50..50 km/h, V -40..40 Zehntel m/s), nicht &apos;%1&apos;</source>
+        <translation>--state: expected H,V or H,V,AIRSPEED (H -50..50 km/h, V -40..40 tenths of m/s), not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1: Wert fehlt</source>
+        <translation>%1: value missing</translation>
+    </message>
+    <message>
+        <source>--scale: Zahl von 0.5 bis 8 erwartet, nicht &apos;%1&apos;</source>
+        <translation>--scale: expected a number from 0.5 to 8, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--worksheet: Anzahl der Aufgaben von 1 bis 200 erwartet, nicht &apos;%1&apos;</source>
+        <translation>--worksheet: expected a number of tasks from 1 to 200, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--seed: ganze Zahl ab 0 erwartet, nicht &apos;%1&apos;</source>
+        <translation>--seed: expected a whole number from 0, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--state schließt --wind-h, --wind-v und --airspeed aus</source>
+        <translation>--state excludes --wind-h, --wind-v and --airspeed</translation>
+    </message>
+    <message>
+        <source>mehrere --state nur in ein PDF (-o DATEI.pdf), eine Seite je Zustand</source>
+        <translation>several --state only into a PDF (-o FILE.pdf), one page per state</translation>
+    </message>
+    <message>
+        <source>--worksheet schreibt ein PDF: -o DATEI.pdf</source>
+        <translation>--worksheet writes a PDF: -o FILE.pdf</translation>
+    </message>
+    <message>
+        <source>--worksheet zieht die Winde selbst: ohne --state, --wind-h, --wind-v und --airspeed</source>
+        <translation>--worksheet draws its own winds: without --state, --wind-h, --wind-v and --airspeed</translation>
+    </message>
+    <message>
+        <source>--worksheet legt Größe und Inhalt seiner Diagramme selbst fest: ohne --scale, --size, --no-wind-vectors und --no-airspeed-vectors</source>
+        <translation>--worksheet sets the size and content of its diagrams itself: without --scale, --size, --no-wind-vectors and --no-airspeed-vectors</translation>
+    </message>
+    <message>
+        <source>--worksheet zeichnet keinen Vergleich: ohne --compare</source>
+        <translation>--worksheet draws no comparison: without --compare</translation>
+    </message>
+    <message>
+        <source>--compare-polar und seine Optionen gelten nur zusammen mit --compare</source>
+        <translation>--compare-polar and its options apply only together with --compare</translation>
+    </message>
+    <message>
+        <source>--scale %1 ist zu groß für %2x%3 Pixel: höchstens %4; ein größeres Bild mit --size, etwa --size 3840x2160</source>
+        <translation>--scale %1 is too large for %2x%3 pixels: at most %4; a larger picture with --size, such as --size 3840x2160</translation>
+    </message>
+    <message>
+        <source>--seed gilt nur zusammen mit --worksheet</source>
+        <translation>--seed applies only together with --worksheet</translation>
+    </message>
+    <message>
+        <source>%1: ganze Zahl von %2 bis %3 erwartet, nicht &apos;%4&apos;</source>
+        <translation>%1: expected a whole number from %2 to %3, not &apos;%4&apos;</translation>
+    </message>
+    <message>
+        <source>--size: BREITExHÖHE von 200 bis 8000 Pixeln erwartet, nicht &apos;%1&apos;</source>
+        <translation>--size: expected WIDTHxHEIGHT from 200 to 8000 pixels, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>-o: leerer Dateiname</source>
+        <translation>-o: empty file name</translation>
+    </message>
+    <message>
+        <source>unbekanntes Argument &apos;%1&apos; (siehe --help)</source>
+        <translation>unknown argument &apos;%1&apos; (see --help)</translation>
+    </message>
+    <message>
+        <source>keine Ausgabedatei: -o DATEI.png fehlt</source>
+        <translation>no output file: -o FILE.png missing</translation>
+    </message>
+    <message>
+        <source>--airspeed: Zahl von %1 bis %2 erwartet, nicht &apos;%3&apos;</source>
+        <translation>--airspeed: expected a number from %1 to %2, not &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>--state: Fahrt von %1 bis %2 erwartet, nicht &apos;%3&apos;</source>
+        <translation>--state: expected an airspeed from %1 to %2, not &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>--compare: Fahrt von %1 bis %2 erwartet, nicht &apos;%3&apos;</source>
+        <translation>--compare: expected an airspeed from %1 to %2, not &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>Aufruf: azodo-render [Optionen] -o DATEI.png|DATEI.svg|DATEI.pdf
+Zeichnet das Diagramm für einen Zustand und schreibt es als PNG, als SVG oder als
+PDF (A4 quer), je nach der Endung der Datei.
+  --wind-h N              Wind horizontal in km/h, -50..50 (negativ: Gegenwind)
+  --wind-v N              Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind)
+  --airspeed V            Bremsen frei verstellbar, Fahrt V km/h (18..50, mit
+                          --polar von MIN bis MAX);
+                          ohne: Geschwindigkeit des besten Gleitens
+  --no-wind-vectors       ohne Wind-Vektoren
+  --no-airspeed-vectors   ohne Airspeed-Vektoren
+  --size BxH              Größe des ganzen Bildes in Pixeln, die Zeile der
+                          Gleitzahlen eingeschlossen (Vorgabe 1600x1026; für
+                          PDF das Seitenverhältnis, Vorgabe 1100x726)
+  -o DATEI                Ausgabedatei; -o - schreibt ein PNG auf die Standardausgabe
+%1  --scale F               Schriften und Linien F-mal so groß (0.5..8), etwa für
+                          einen Projektor mit --size 3840x2160; das Bild muss
+                          je F mindestens 800x500 Pixel haben
+  --state H,V[,FAHRT]     ein Zustand (Einheiten wie --wind-h, --wind-v,
+                          --airspeed); mehrmals: eine PDF-Seite je Zustand
+  --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu
+                          zufälligen Winden, danach die Lösungen (1..200)
+  --seed S                dieselben Winde für dasselbe S
+  --compare H,V[,FAHRT]   ein Zustand zum Vergleich, grau unter dem Bild, mit
+                          Legende (Einheiten wie --state), auf jeder Seite
+  --compare-polar DATEI   sein eigener Schirm (sonst der des Bildes); dazu
+                          --compare-speeds, --compare-mass, --compare-ref-mass
+                          und --compare-name wie die Optionen des Schirms
+  --help, --version       diese Hilfe, die Version
+</source>
+        <translation>Usage: azodo-render [options] -o FILE.png|FILE.svg|FILE.pdf
+Draws the diagram for one state and writes it as PNG, as SVG or as
+PDF (A4 landscape), by the file&apos;s extension.
+  --wind-h N              horizontal wind in km/h, -50..50 (negative: headwind)
+  --wind-v N              vertical wind in tenths of m/s, -40..40 (positive: updraft)
+  --airspeed V            brakes set by hand, airspeed V km/h (18..50, with
+                          --polar from MIN to MAX);
+                          without: the airspeed of best glide
+  --no-wind-vectors       without wind vectors
+  --no-airspeed-vectors   without airspeed vectors
+  --size WxH              size of the whole picture in pixels, the line of
+                          glide ratios included (default 1600x1026; for
+                          PDF the proportions, default 1100x726)
+  -o FILE                 output file; -o - writes a PNG to standard output
+%1  --scale F               fonts and lines F times as large (0.5..8), say for
+                          a projector with --size 3840x2160; the picture needs
+                          at least 800x500 pixels per F
+  --state H,V[,AIRSPEED]  one state (units as --wind-h, --wind-v,
+                          --airspeed); several: one PDF page per state
+  --worksheet N           a worksheet (PDF, A4 portrait) with N tasks for
+                          random winds, then the solutions (1..200)
+  --seed S                the same winds for the same S
+  --compare H,V[,AIRSPEED] a state for comparison, grey under the picture, with
+                          a legend (units as --state), on every page
+  --compare-polar FILE    its own glider (else the picture&apos;s); with it
+                          --compare-speeds, --compare-mass, --compare-ref-mass
+                          and --compare-name as the glider&apos;s options
+  --help, --version       this help, the version
+</translation>
+    </message>
+    <message>
+        <source>--worksheet: für diesen Schirm ergibt kein Wind von -30 bis 30 km/h und -2,0 bis 1,0 m/s eine Aufgabe, deren Tangente die Polare berührt</source>
+        <translation>--worksheet: for this glider no wind from -30 to 30 km/h and -2.0 to 1.0 m/s makes a task whose tangent touches the polar</translation>
+    </message>
+    <message>
+        <source>das Bild konnte nicht erzeugt werden</source>
+        <translation>the picture could not be made</translation>
+    </message>
+    <message>
+        <source>%1: erwartet VON:BIS:SCHRITT aus ganzen Zahlen, nicht &apos;%2&apos;</source>
+        <translation>%1: expected FROM:TO:STEP of whole numbers, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; liegt nicht im Bereich %3..%4</source>
+        <translation>%1: &apos;%2&apos; is not in the range %3..%4</translation>
+    </message>
+    <message>
+        <source>%1: der Bereich &apos;%2&apos; ist leer</source>
+        <translation>%1: the range &apos;%2&apos; is empty</translation>
+    </message>
+    <message>
+        <source>--paper: a4, a5 oder a6 erwartet, nicht &apos;%1&apos;</source>
+        <translation>--paper: expected a4, a5 or a6, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1: VON:BIS:SCHRITT fehlt</source>
+        <translation>%1: FROM:TO:STEP missing</translation>
+    </message>
+    <message>
+        <source>--csv und --pdf schließen einander aus</source>
+        <translation>--csv and --pdf exclude each other</translation>
+    </message>
+    <message>
+        <source>--paper gilt nur zusammen mit --pdf</source>
+        <translation>--paper applies only together with --pdf</translation>
+    </message>
+    <message>
+        <source>Aufruf: azodo-table [--csv | --pdf DATEI [--paper a4|a5|a6]]
+                    [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]
+                    [--ref-mass KG] [--name TEXT]]
+                    [--wind-h VON:BIS:SCHRITT] [--wind-v VON:BIS:SCHRITT]
+Druckt die Fahrt des besten Gleitens über Grund und die Gleitzahl über Grund.
+  --wind-h  Wind horizontal in km/h, -50..50 (negativ: Gegenwind); Vorgabe -50:50:10
+  --wind-v  Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind); Vorgabe -40:40:10
+  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,
+            ground_speed_kmh,ground_vertical_ms,advice_airspeed_kmh mit
+            Dezimalpunkt; die letzte ist die Fahrt, zu der die Karte rät
+  --pdf     eine Karte zum Ausdrucken: Bremse, Trimm oder Beschleuniger je Wind
+            (-: auf die Standardausgabe)
+  --paper   Papierformat der Karte, hochkant: a4, a5 (Vorgabe) oder a6
+  --help    diese Hilfe
+  --version die Version
+Der eigene Schirm statt der eingebauten Polare:
+%1</source>
+        <translation>Usage: azodo-table [--csv | --pdf FILE [--paper a4|a5|a6]]
+                    [--polar FILE [--speeds MIN:TRIM:MAX] [--mass KG]
+                    [--ref-mass KG] [--name TEXT]]
+                    [--wind-h FROM:TO:STEP] [--wind-v FROM:TO:STEP]
+Prints the airspeed of best glide over the ground and the glide ratio over the ground.
+  --wind-h  horizontal wind in km/h, -50..50 (negative: headwind); default -50:50:10
+  --wind-v  vertical wind in tenths of m/s, -40..40 (positive: updraft); default -40:40:10
+  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,
+            ground_speed_kmh,ground_vertical_ms,advice_airspeed_kmh with a
+            decimal point; the last is the airspeed the card advises
+  --pdf     a card to print: brake, trim or speed bar for each wind
+            (-: to standard output)
+  --paper   paper size of the card, portrait: a4, a5 (default) or a6
+  --help    this help
+  --version the version
+Your own glider instead of the built-in polar:
+%1</translation>
+    </message>
+    <message>
+        <source>die Karte konnte nicht erzeugt werden</source>
+        <translation>the card could not be made</translation>
+    </message>
+    <message>
+        <source>Argument %1 ist kein gültiger Text in der Zeichenkodierung des Systems</source>
+        <translation>argument %1 is no valid text in the system&apos;s character encoding</translation>
+    </message>
+    <message>
+        <source>%1: Dezimalpunkt statt Komma: „%2“</source>
+        <translation>%1: use a decimal point, not a comma: “%2”</translation>
+    </message>
+    <message>
+        <source>%1: „%2“ ist keine Zahl</source>
+        <translation>%1: “%2” is not a number</translation>
+    </message>
+    <message>
+        <source>die Ausgabe kann nicht geschrieben werden: %1</source>
+        <translation>the output cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>&apos;%1&apos; cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>azodo: keine grafische Anzeige erreichbar; das Programm braucht einen Bildschirm (DISPLAY oder WAYLAND_DISPLAY)
+</source>
+        <translation>azodo: no graphical display reachable; the program needs a screen (DISPLAY or WAYLAND_DISPLAY)
+</translation>
+    </message>
+    <message>
+        <source>--seed: eine ganze Zahl ab 0 erwartet</source>
+        <translation>--seed: expected a whole number from 0</translation>
+    </message>
+    <message>
+        <source>Aufruf: azodo [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]
+              [--ref-mass KG] [--name TEXT]]
+              [--seed N]
+       azodo --help | --version
+Var Azodoviravovorididaz: die Geschwindigkeitspolare eines Gleitschirms im Wind,
+bestes Gleiten über Grund, mit einer geführten Tour in 25 Schritten.
+Mit --polar zeigt es die Polare des eigenen Schirms; die Optionen sind die von
+azodo-table (siehe azodo-table --help). F5 stellt eine Übung; --seed N wiederholt
+dieselbe Folge von Winden.
+</source>
+        <translation>Usage: azodo [--polar FILE [--speeds MIN:TRIM:MAX] [--mass KG]
+              [--ref-mass KG] [--name TEXT]]
+              [--seed N]
+       azodo --help | --version
+Var Azodoviravovorididaz: the speed polar of a paraglider in wind,
+best glide over the ground, with a guided tour in 25 steps.
+With --polar it shows the polar of your own glider; the options are those of
+azodo-table (see azodo-table --help). F5 sets an exercise; --seed N repeats
+the same sequence of winds.
+</translation>
+    </message>
+    <message>
+        <source>Die gespeicherte Polare gilt nicht mehr und ist vergessen; das Programm zeigt die eingebaute Polare.
+%1</source>
+        <translation>The remembered polar is no longer valid and has been forgotten; the program shows the built-in polar.
+%1</translation>
+    </message>
+    <message>
+        <source>Polare laden</source>
+        <translation>Load polar</translation>
+    </message>
+    <message>
+        <source>%1: MIN:TRIMM:MAX in km/h erwartet, nicht &apos;%2&apos;</source>
+        <translation>%1: expected MIN:TRIM:MAX in km/h, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1: „%2“ km/h liegt nicht zwischen 10 und 120 km/h</source>
+        <translation>%1: “%2” km/h is not between 10 and 120 km/h</translation>
+    </message>
+    <message>
+        <source>%1: Masse in kg von 30 bis 300 erwartet, nicht &apos;%2&apos;</source>
+        <translation>%1: expected a mass in kg from 30 to 300, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1speeds, %1mass, %1ref-mass und %1name gelten nur zusammen mit %1polar</source>
+        <translation>%1speeds, %1mass, %1ref-mass and %1name apply only together with %1polar</translation>
+    </message>
+    <message>
+        <source>  --polar DATEI           die Polare des eigenen Schirms: die Dreipunktzeile der
+                          Fluginstrumente (Masse, Ballast, v1, w1, v2, w2, v3, w3)
+                          oder eine Tabelle airspeed_kmh,sink_ms (mindestens 3 Zeilen)
+  --speeds MIN:TRIMM:MAX  volle Bremse, Trimm, voller Beschleuniger in km/h bei der
+                          Bezugsmasse (Vorgabe der Dreipunktzeile: v1:v2:v3)
+  --mass KG               Startmasse; Fahrten und Sinken wachsen mit der Wurzel
+  --ref-mass KG           Bezugsmasse einer Tabelle
+  --name TEXT             Name des Schirms (Vorgabe: der Dateiname)
+</source>
+        <translation>  --polar FILE            the polar of your own glider: the three-point line of
+                          flight instruments (mass, ballast, v1, w1, v2, w2, v3, w3)
+                          or a table airspeed_kmh,sink_ms (at least 3 lines)
+  --speeds MIN:TRIM:MAX   full brake, trim, full speed bar in km/h at the
+                          reference mass (default of the three-point line: v1:v2:v3)
+  --mass KG               take-off mass; airspeeds and sink grow with its square root
+  --ref-mass KG           reference mass of a table
+  --name TEXT             name of the glider (default: the file name)
+</translation>
+    </message>
+</context>
+<context>
+    <name>Tour</name>
+    <message>
+        <source>&gt;&gt; Weiter</source>
+        <translation>&gt;&gt; Next</translation>
+    </message>
+    <message>
+        <source>Tour beenden</source>
+        <translation>End tour</translation>
+    </message>
+    <message>
+        <source>Willkommen zur Windrechner Einführungs- und Erklärungstour<byte value="xd"/>Mit dem &apos;Weiter&apos;-Button klickt man sich durch die Tour</source>
+        <translation>Welcome to the wind calculator&apos;s guided tour<byte value="xd"/>Click &apos;Next&apos; to go through the tour step by step</translation>
+    </message>
+    <message>
+        <source>Dieses Programm soll den Einfluß des Windes, sowohl horizontal als auch vertikal, auf die Gleitzahl bzw. den Gleitwinkel über Grund veranschaulichen.<byte value="xd"/>Vor allem die optimale Bremsstellung für &apos;bestes Gleiten&apos; bei verschiedenen Windeinflüssen sollte für den Piloten ersichtlich werden.</source>
+        <translation>This program shows how wind, both horizontal and vertical, changes your glide ratio and glide angle over the ground.<byte value="xd"/>Above all, it shows which brake setting gives you &apos;best glide&apos; in different winds.</translation>
+    </message>
+    <message>
+        <source>Dargestellt ist im Diagramm das Koordinatensystem der Grundgeschwindigkeiten.</source>
+        <translation>The diagram shows the coordinate system of ground speeds.</translation>
+    </message>
+    <message>
+        <source>Bei Nullwind entspricht es gleichzeitig dem Koordinatensystem der Luftgeschwindigkeiten.</source>
+        <translation>With no wind, it is also the coordinate system of airspeeds.</translation>
+    </message>
+    <message>
+        <source>Zwischen horizontaler (Vorwärtsfahrt) und vertikaler (Sinkgeschwindigkeit) Geschwindigkeit gegenüber der Luft besteht bei jedem Flächenluftfahrzeug ein fester Zusammenhang, der über die sogenannte Geschwindigkeitspolare dargestellt wird.</source>
+        <translation>For every wing, the speed through the air forwards (airspeed) and downwards (sink rate) are tied to each other. This link is drawn as the speed polar.</translation>
+    </message>
+    <message>
+        <source>Die Polare umfaßt den gesamten erfliegbaren Geschwindigkeitsbereich des Gleitschirms.<byte value="xd"/>Auf welchem Punkt der Polare sich der Schirm gerade befindet, steuert der Pilot über die Bremsstellung.</source>
+        <translation>The polar covers the whole speed range your paraglider can fly.<byte value="xd"/>Where on the polar your wing flies right now is what you choose with the brakes.</translation>
+    </message>
+    <message>
+        <source>Interessant wird es, wenn der Windeinfluß hinzukommt:<byte value="xd"/>Die Windgeschwindigkeiten (horiziontal und vertikal) werden zu den Luftgeschwindigkeiten des Schirms addiert. Bei Gegenwind (negatives Vorzeichen) oder Aufwind subtrahiert sich die Windgeschwindigkeit von der zugehörigen Luftgeschwindigkeit.</source>
+        <translation>It gets interesting once the wind comes in:<byte value="xd"/>The wind speeds (horizontal and vertical) are added to the wing&apos;s airspeeds. A headwind (negative sign) or an updraft takes its speed away from the matching airspeed.</translation>
+    </message>
+    <message>
+        <source>Hierdurch verschiebt sich jeder einzelne Zustandspunkt der Polare mit dem Wind gegen das Grundgeschwindigkeits-Koordinatensystem.<byte value="xd"/>Im Ergebnis verschiebt sich somit die gesamte Polare mit dem Wind, während der Ursprung des Grundgeschwindigkeitsvektors (grün) fix bleibt.</source>
+        <translation>So every single point of the polar moves with the wind against the ground-speed coordinate system.<byte value="xd"/>In the end the whole polar moves with the wind, while the origin of the ground-speed vector (green) stays where it is.</translation>
+    </message>
+    <message>
+        <source>Der Grundgeschwindigkeitsvektor (grün) ergibt sich aus der Vektoraddition der Windgeschwindigkeiten (blau) und der Luftgeschwindigkeiten des Schirms (rot).<byte value="xd"/>Man könnte auch sagen, das Koordinatensystem und damit der Ursprung der Luftgeschwindigkeiten werden um die Beträge der Windgeschwindigkeiten gegen das Koordinatensystem der Grundgeschwindigkeiten (schwarz) verschoben.</source>
+        <translation>The ground-speed vector (green) is the sum of the wind vectors (blue) and the wing&apos;s airspeed vectors (red).<byte value="xd"/>Put another way: the coordinate system of airspeeds, and with it its origin, is shifted by the wind against the coordinate system of ground speeds (black).</translation>
+    </message>
+    <message>
+        <source>Aber nun zum &apos;Besten Gleiten&apos;:</source>
+        <translation>Now for &apos;best glide&apos;:</translation>
+    </message>
+    <message>
+        <source>Die Geschwindigkeit des besten Gleitens über Grund (und die dazugehörige optimale Bremsstellung) erhält man durch Anlegen eines tangentialen Grundgeschwindigkeitsvektors (grün) an die Polare.</source>
+        <translation>You find the speed of best glide over the ground (and the brake setting that goes with it) by drawing the ground-speed vector (green) from the origin as a tangent to the polar.</translation>
+    </message>
+    <message>
+        <source>Zeichnet man weitere mögliche - von der Bremsstellung abhängige - Vektoren ein, so erkennt man, daß in allen Fällen der Gleitwinkel größer und somit schlechter wird.</source>
+        <translation>Draw in other vectors for other brake settings, and you see that the glide angle always gets steeper, so the glide gets worse.</translation>
+    </message>
+    <message>
+        <source>Das eigentliche Ziel dieses Programms ist es, nun aufzuzeigen, wie sich der Punkt des besten Gleitens und damit die optimale Bremsstellung unter Windeinfluß verändern:</source>
+        <translation>What this program really sets out to show is how the point of best glide, and with it the best brake setting, changes with the wind:</translation>
+    </message>
+    <message>
+        <source>Lassen wir die Bremsstellung zuerst einmal fest und nehmen einen Gegenwind von 25km/h an:<byte value="xd"/>Man erkennt, daß nun der für die Gleitzahl und den Gleitwinkel entscheidende Grundgeschwindigekitsvektor (grün) nicht mehr tangential an der Polare anliegt, sondern diese schneidet.</source>
+        <translation>First keep the brake setting as it is and take a headwind of 25 km/h:<byte value="xd"/>You see that the ground-speed vector (green), which decides your glide ratio and glide angle, no longer touches the polar but cuts through it.</translation>
+    </message>
+    <message>
+        <source>Dies bedeutet, daß der Pilot sein Gleiten über Grund durch eine Anpassung der Bremsstellung verbessern kann. Man erkennt direkt aus dem Diagramm, daß ein Lösen der Bremsen (ab einer bestimmten Windgeschwindigkeit sogar ein Beschleunigen) den Gleitwinkel flacher und damit die Gleitzahl besser werden läßt.</source>
+        <translation>This means you can glide further over the ground by changing your brake setting. The diagram shows straight away that letting off the brakes (and, from a certain wind speed on, even using the speed bar) makes the glide angle flatter and the glide ratio better.</translation>
+    </message>
+    <message>
+        <source>Wir erhöhen also die Luftgeschwindigkeit soweit, bis der Grundgeschwindigkeitsvektor wieder tangential an der Polare anliegt.<byte value="xd"/>Ein weiteres Beschleunigen hätte wiederum eine Verschlechterung des Gleitwinkels zur Folge.</source>
+        <translation>So we raise the airspeed until the ground-speed vector touches the polar again.<byte value="xd"/>Speeding up even more would make the glide angle worse again.</translation>
+    </message>
+    <message>
+        <source>Umgekehrt verhält es sich bei Rückenwind.</source>
+        <translation>With a tailwind it is the other way round.</translation>
+    </message>
+    <message>
+        <source>Hier kann geringfügig mehr angebremst werden. Stellt man sich extreme Windgeschwindigkeiten vor, welche die Polare allerdings aus dem Diagramm schieben würden, so nähert sich die optimale Bremsstellung maximal bis an den Punkt des geringsten Sinkens (also dem Maximum der Polare) an.</source>
+        <translation>Here you can brake slightly more. In an extreme wind, which would push the polar out of the diagram, the best brake setting comes at most up to the point of minimum sink (the top of the polar).</translation>
+    </message>
+    <message>
+        <source>Das Verhalten in diesem Fall oder den Einfluß von Auf- und Abwinden findet man aber am besten durch Experimentieren mit den Wind-Scrollbars und dem Balken für die Bremstellung heraus.</source>
+        <translation>How this works, and what updrafts and downdrafts do, is best found out by playing with the wind scroll bars and the brake bar.</translation>
+    </message>
+    <message>
+        <source>Bei Abwind verhält es sich ähnlich, wie bei Gegenwind:</source>
+        <translation>A downdraft works much like a headwind:</translation>
+    </message>
+    <message>
+        <source>Auch hier kann durch geringeres Anbremsen eine Verbesserung des Gleitens erzielt werden.</source>
+        <translation>Here too you glide better with less brake.</translation>
+    </message>
+    <message>
+        <source>Es muß abschließend gesagt werden, daß die optimale Bremsstellung für bestes Gleiten nur in ganz bestimmten Fällen des Streckenfluges relevant ist:</source>
+        <translation>Finally: the best brake setting for best glide only matters in certain situations on cross-country flights:</translation>
+    </message>
+    <message>
+        <source>Immer dann, wenn aus bestimmten Ausgangshöhen möglichst weite Strecken zurückzulegen sind, etwa bei Talquerungen oder Endanflügen auf Zielpunkte wird das beste Gleiten über Grund entscheidend.<byte value="xd"/>Aber auch in kritischen Situationen, wie etwa starke Talwinde bei der Landung oder der Versatz ins Lee beim Soaren machen unter Umständen ein Wissen um diese Zusammenhänge unabdingbar.</source>
+        <translation>Whenever you need to cover as much distance as possible from a given height, such as crossing a valley or on final glide to a goal, best glide over the ground is what counts.<byte value="xd"/>But in critical moments too, such as a strong valley wind when landing or being blown into the lee while soaring, knowing this can make all the difference.</translation>
+    </message>
+    <message>
+        <source>Befindet man sich hingegen in Aufwind, so läßt sich zwar für diese Fälle mit diesem Programm das beste Gleiten darstellen, es handelt sich dabei gewissermaßen um das steilste Steigen.<byte value="xd"/>Flugtaktisch muß dies allerdings nicht zwingend dei beste Lösung sein, vielmehr wird man hier eher noch stärker zurückbremsen, um möglichst lange im Aufwind verbleiben zu können.</source>
+        <translation>In an updraft, the program can still show best glide, but it really stands for the steepest climb.<byte value="xd"/>Tactically this need not be the best choice: you will rather brake even more, to stay in the updraft as long as possible.</translation>
+    </message>
+    <message>
+        <source>Tip zur Verwendung des Programms:<byte value="xd"/>Es ist manchmal sinnvoll, die Vektoren für Wind- und/oder Luftgeschwindigkeit abzuschalten um das Diagramm übersichtlicher zu halten.</source>
+        <translation>A tip for using the program:<byte value="xd"/>Sometimes it helps to switch off the wind and/or airspeed vectors to keep the diagram clear.</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>Wind-Vektoren</source>
+        <translation>Wind vectors</translation>
+    </message>
+    <message>
+        <source>Airspeed-Vektoren</source>
+        <translation>Airspeed vectors</translation>
+    </message>
+    <message>
+        <source>Bremsen frei verstellbar</source>
+        <translation>Brakes set by hand</translation>
+    </message>
+    <message>
+        <source>Tour</source>
+        <translation>Tour</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>&gt;&gt; Weiter</source>
+        <translation>&gt;&gt; Next</translation>
+    </message>
+    <message>
+        <source>Freeware</source>
+        <translation>Freeware</translation>
+    </message>
+    <message>
+        <source>Programm und Idee: das Azodo-Team, 2026</source>
+        <translation>Program and idea: the Azodo team, 2026</translation>
+    </message>
+    <message>
+        <source>Aufwind</source>
+        <translation>Updraft</translation>
+    </message>
+    <message>
+        <source>Abwind</source>
+        <translation>Downdraft</translation>
+    </message>
+    <message>
+        <source>Gegenwind</source>
+        <translation>Headwind</translation>
+    </message>
+    <message>
+        <source>Rückenwind</source>
+        <translation>Tailwind</translation>
+    </message>
+    <message>
+        <source>Weitergabe ausdrücklich erwünscht</source>
+        <translation>Please pass it on</translation>
+    </message>
+    <message>
+        <source>Ohne Gewähr: ersetzt keine Flugausbildung</source>
+        <translation>No warranty: no substitute for flight training</translation>
+    </message>
+    <message>
+        <source>Für Schulung und Selbststudium</source>
+        <translation>For training and self-study</translation>
+    </message>
+    <message>
+        <source>Diagramm der Grundgeschwindigkeiten</source>
+        <translation>Diagram of ground speeds</translation>
+    </message>
+    <message>
+        <source>Waagerecht die Geschwindigkeit über Grund in km/h, senkrecht die Vertikalgeschwindigkeit in m/s. Zeigt die Polare im Wind, die Vektoren und den Bremsbalken.</source>
+        <translation>Across, the speed over the ground in km/h; up, the vertical speed in m/s. Shows the polar in the wind, the vectors and the brake bar.</translation>
+    </message>
+    <message>
+        <source>Vertikaler Wind</source>
+        <translation>Vertical wind</translation>
+    </message>
+    <message>
+        <source>Oben Aufwind, unten Abwind, bis 4 m/s</source>
+        <translation>Up for updraft, down for downdraft, up to 4 m/s</translation>
+    </message>
+    <message>
+        <source>Horizontaler Wind</source>
+        <translation>Horizontal wind</translation>
+    </message>
+    <message>
+        <source>Links Gegenwind, rechts Rückenwind, bis 50 km/h</source>
+        <translation>Left for headwind, right for tailwind, up to 50 km/h</translation>
+    </message>
+    <message>
+        <source>Zeigt die Windvektoren im Diagramm</source>
+        <translation>Shows the wind vectors in the diagram</translation>
+    </message>
+    <message>
+        <source>Zeigt die Vektoren der Luftgeschwindigkeit im Diagramm</source>
+        <translation>Shows the airspeed vectors in the diagram</translation>
+    </message>
+    <message>
+        <source>Gedrückt: der schwarze Bremsbalken lässt sich mit der Maus verschieben. Sonst stellt das Programm die Bremse auf bestes Gleiten.</source>
+        <translation>Pressed: the black brake bar can be dragged with the mouse. Otherwise the program sets the brake for best glide.</translation>
+    </message>
+    <message>
+        <source>Startet die geführte Tour in 25 Schritten</source>
+        <translation>Starts the guided tour in 25 steps</translation>
+    </message>
+    <message>
+        <source>Beendet das Programm sofort</source>
+        <translation>Quits the program at once</translation>
+    </message>
+    <message>
+        <source>Nächster Schritt der Tour</source>
+        <translation>Next step of the tour</translation>
+    </message>
+    <message>
+        <source>Hinweise zur Weitergabe</source>
+        <translation>Notes on passing it on</translation>
+    </message>
+    <message>
+        <source>Text der Tour</source>
+        <translation>Text of the tour</translation>
+    </message>
+    <message>
+        <source>Gleitzahlen in der Luft und über Grund</source>
+        <translation>Glide ratios in the air and over the ground</translation>
+    </message>
+    <message>
+        <source>Urheber</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>Beschriftung der Windleiste</source>
+        <translation>Label of the wind bar</translation>
+    </message>
+    <message>
+        <source>Vertikaler Wind </source>
+        <translation>Vertical wind </translation>
+    </message>
+    <message>
+        <source>Horizontaler Wind </source>
+        <translation>Horizontal wind </translation>
+    </message>
+    <message>
+        <source>Diagramm speichern</source>
+        <translation>Save diagram</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Diagramm kopieren	Strg+C</source>
+        <translation>Copy diagram	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Diagramm speichern …	Strg+S</source>
+        <translation>Save diagram …	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Polare laden …</source>
+        <translation>Load polar …</translation>
+    </message>
+    <message>
+        <source>Eingebaute Polare</source>
+        <translation>Built-in polar</translation>
+    </message>
+    <message>
+        <source>Übung: neuer Wind	F5</source>
+        <translation>Exercise: new wind	F5</translation>
+    </message>
+    <message>
+        <source>Übung: auflösen	Eingabe</source>
+        <translation>Exercise: solve	Enter</translation>
+    </message>
+    <message>
+        <source>Vergleich festhalten</source>
+        <translation>Hold for comparison</translation>
+    </message>
+    <message>
+        <source>Vergleich löschen</source>
+        <translation>Clear comparison</translation>
+    </message>
+    <message>
+        <source>polare.png</source>
+        <translation>polar.png</translation>
+    </message>
+    <message>
+        <source>Das Diagramm konnte nicht gespeichert werden.
+%1
+%2</source>
+        <translation>The diagram could not be saved.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>das Bild konnte nicht erzeugt werden</source>
+        <translation>the picture could not be made</translation>
+    </message>
+    <message>
+        <source>Übung</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>Für diesen Schirm ergibt kein Wind von -30 bis 30 km/h und -2,0 bis 1,0 m/s eine Aufgabe, deren Tangente im Diagramm liegt.</source>
+        <translation>For this glider no wind from -30 to 30 km/h and -2.0 to 1.0 m/s makes a task whose tangent lies in the diagram.</translation>
+    </message>
+    <message>
+        <source>kein Vorank.</source>
+        <translation>no headw.</translation>
+    </message>
+    <message>
+        <source>Übung %1: %2 – Balken auf bestes Gleiten, dann Eingabetaste</source>
+        <translation>Exercise %1: %2 – set the bar for best glide, then press Enter</translation>
+    </message>
+    <message>
+        <source>richtig</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>%1 km/h zu schnell</source>
+        <translation>%1 km/h too fast</translation>
+    </message>
+    <message>
+        <source>%1 km/h zu langsam</source>
+        <translation>%1 km/h too slow</translation>
+    </message>
+    <message>
+        <source>Ihre Wahl %1 km/h, %2 · Bestes Gleiten %3 km/h, %4 · %5 · %6 % · Schnitt %7 % (%8 von %9)</source>
+        <translation>Your choice %1 km/h, %2 · Best glide %3 km/h, %4 · %5 · %6 % · Average %7 % (%8 of %9)</translation>
+    </message>
+    <message>
+        <source>Wahl %1 km/h, %2 · Bestes %3 km/h, %4 · %5 · %6 % · Schnitt %7 % (%8 von %9)</source>
+        <translation>Choice %1 km/h, %2 · Best %3 km/h, %4 · %5 · %6 % · Average %7 % (%8 of %9)</translation>
+    </message>
+    <message>
+        <source>Wahl %1 km/h, %2 · Bestes %3 km/h, %4 · %5 · %6 % · Ø %7 % (%8/%9)</source>
+        <translation>Choice %1 km/h, %2 · Best %3 km/h, %4 · %5 · %6 % · Ø %7 % (%8/%9)</translation>
+    </message>
+    <message>
+        <source>Polare laden</source>
+        <translation>Load polar</translation>
+    </message>
+    <message>
+        <source>Polaren (*.plr *.csv *.txt);;Alle Dateien (*)</source>
+        <translation>Polars (*.plr *.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Polare aus „%1“. Fahrten bei der Bezugsmasse; die Startmasse skaliert sie.</source>
+        <translation>Polar from “%1”. Airspeeds at the reference mass; the take-off mass scales them.</translation>
+    </message>
+    <message>
+        <source>Bezugsmasse der Messung</source>
+        <translation>Reference mass of the measurement</translation>
+    </message>
+    <message>
+        <source>Startmasse</source>
+        <translation>Take-off mass</translation>
+    </message>
+    <message>
+        <source>volle Bremse</source>
+        <translation>full brake</translation>
+    </message>
+    <message>
+        <source>Trimm</source>
+        <translation>trim</translation>
+    </message>
+    <message>
+        <source>voller Beschleuniger</source>
+        <translation>full speed bar</translation>
+    </message>
+    <message>
+        <source>Laden</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Trotzdem laden</source>
+        <translation>Load anyway</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Aufgabe %1: %2. Legen Sie die Tangente an.</source>
+        <translation>Task %1: %2. Draw the tangent.</translation>
+    </message>
+    <message>
+        <source>Fahrt: ____________ km/h     Bremsstellung: ____________     Gleitzahl über Grund: ____________</source>
+        <translation>Airspeed: ____________ km/h     Brake setting: ____________     Glide ratio over the ground: ____________</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: %2.</source>
+        <translation>Task %1: %2.</translation>
+    </message>
+    <message>
+        <source>Fahrt %1 km/h (± 1) · %2 (± %3) · Gleitzahl über Grund %4 (± %5)</source>
+        <translation>Airspeed %1 km/h (± 1) · %2 (± %3) · glide ratio over the ground %4 (± %5)</translation>
+    </message>
+    <message>
+        <source>Arbeitsblatt: bestes Gleiten über Grund</source>
+        <translation>Worksheet: best glide over the ground</translation>
+    </message>
+    <message>
+        <source>Lösungen</source>
+        <translation>Solutions</translation>
+    </message>
+    <message>
+        <source>Lösungen, Seite %1 von %2</source>
+        <translation>Solutions, page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Aufgaben, Seite %1 von %2</source>
+        <translation>Tasks, page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Name: ______________________________     Datum: ______________     Kurs: ______________</source>
+        <translation>Name: ______________________________     Date: ______________     Course: ______________</translation>
+    </message>
+    <message>
+        <source>So geht es: 1. Legen Sie vom Ursprung die Tangente an die verschobene Polare. 2. Lesen Sie die Fahrt des Berührpunkts auf der Bremsskala ab. 3. Gleitzahl über Grund = Grundgeschwindigkeit ÷ Sinken über Grund (beide am Berührpunkt, km/h durch 3,6 in m/s).</source>
+        <translation>Method: 1. Draw the tangent from the origin to the shifted polar. 2. Read the airspeed of the touch point on the brake scale. 3. Glide ratio over the ground = ground speed ÷ sink over the ground (both at the touch point; km/h divided by 3.6 gives m/s).</translation>
+    </message>
+</context>
+</TS>
