@@ -2,6 +2,7 @@
 // measured points under the header airspeed_kmh,sink_ms. Errors name the file and line
 // and, where a likely slip explains them (a decimal comma, another separator), say so.
 #include "Wing.h"
+#include "WingProblem.h"
 #include "WingText.h"
 
 #include <algorithm>
@@ -38,7 +39,7 @@ std::vector<std::string> fields(const std::string &line)
 }
 
 // The same number in every locale: a decimal point, no grouping, at most one sign.
-bool parseNumber(const std::string &text, double &value, std::string &why)
+bool parseNumber(const std::string &text, double &value, WingProblem &why)
 {
     const char *begin = text.data();
     const char *end = text.data() + text.size();
@@ -47,11 +48,13 @@ bool parseNumber(const std::string &text, double &value, std::string &why)
     }
     const auto result = std::from_chars(begin, end, value);
     if (text.empty() || result.ec != std::errc() || result.ptr != end) {
-        why = quoted(text) + " ist keine Zahl";
+        why.code = WingProblem::NotANumber;
+        why.texts = {shortenedTo(text, 20)};
         return false;
     }
     if (!std::isfinite(value)) {
-        why = quoted(text) + " ist keine endliche Zahl";
+        why.code = WingProblem::NotFinite;
+        why.texts = {shortenedTo(text, 20)};
         return false;
     }
     return true;
@@ -67,25 +70,30 @@ struct Point
 
 // The points of a polar: airspeeds rising inside the range a file may give, sink rates
 // negative and of a glider's size. where(i) names the place of point i in errors.
-bool checkPoints(const std::vector<Point> &p, const std::function<std::string(std::size_t)> &where,
-                 std::string &error)
+bool checkPoints(const std::vector<Point> &p, const std::function<WingProblem(std::size_t)> &where,
+                 WingProblem &error)
 {
+    const auto problem = [&](std::size_t i, WingProblem::Code code,
+                             std::vector<std::string> texts) {
+        WingProblem e = where(i);
+        e.code = code;
+        for (std::string &t : texts) {
+            e.texts.push_back(shortenedTo(t, 20));
+        }
+        return fail(error, e);
+    };
     for (std::size_t i = 0; i < p.size(); ++i) {
         if (p[i].v < kWingLowestSpeed || p[i].v > kWingHighestSpeed) {
-            return fail(error, where(i) + "die Fahrt " + quoted(p[i].vText) +
-                                   " km/h liegt nicht zwischen 10 und 120 km/h");
+            return problem(i, WingProblem::SpeedOutOfRange, {p[i].vText});
         }
         if (i > 0 && !(p[i].v > p[i - 1].v)) {
-            return fail(error, where(i) + "die Fahrten steigen nicht (" + quoted(p[i - 1].vText) +
-                                   ", dann " + quoted(p[i].vText) + " km/h)");
+            return problem(i, WingProblem::SpeedsNotRising, {p[i - 1].vText, p[i].vText});
         }
         if (!(p[i].w < 0)) {
-            return fail(error,
-                        where(i) + "das Sinken " + quoted(p[i].wText) + " m/s ist nicht negativ");
+            return problem(i, WingProblem::SinkNotNegative, {p[i].wText});
         }
         if (p[i].w < kDeepestPointSink) {
-            return fail(error, where(i) + "das Sinken " + quoted(p[i].wText) +
-                                   " m/s ist tiefer als 10 m/s; kein Gleitschirm sinkt so");
+            return problem(i, WingProblem::SinkTooDeep, {p[i].wText});
         }
     }
     return true;
@@ -102,10 +110,20 @@ const Point *hardlySinking(const std::vector<Point> &p)
     return q != p.end() ? &*q : nullptr;
 }
 
-std::string hardlySinkingText(const Point &q)
+WingProblem hardlySinkingProblem(WingProblem where, const Point &q)
 {
-    return "das Sinken " + quoted(q.wText) +
-           " m/s ist geringer als 0,3 m/s; ein Gleitschirm sinkt mindestens 0,3 m/s";
+    where.code = WingProblem::SinkTooSmall;
+    where.texts = {shortenedTo(q.wText, 20)};
+    return where;
+}
+
+// A problem at a line of the file.
+WingProblem at(const std::string &path, int line)
+{
+    WingProblem p;
+    p.file = shown(path);
+    p.line = line;
+    return p;
 }
 
 // The quadratic through the points, open downward as every polar is.
@@ -119,14 +137,12 @@ bool fitPoints(const std::vector<Point> &p, double &a, double &b, double &c)
     return fitQuadratic(v.data(), w.data(), static_cast<int>(p.size()), a, b, c) && a < 0;
 }
 
-std::string pointText(const Point &p)
+bool readWhole(const std::string &path, std::string &text, WingProblem &error)
 {
-    return "(" + p.vText + " km/h, " + p.wText + " m/s)";
-}
-
-bool readWhole(const std::string &path, std::string &text, std::string &error)
-{
-    const std::string unreadable = shown(path) + ": die Datei kann nicht gelesen werden";
+    WingProblem unreadable = at(path, 0);
+    unreadable.code = WingProblem::Unreadable;
+    WingProblem tooLarge = at(path, 0);
+    tooLarge.code = WingProblem::TooLarge;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         return fail(error, unreadable);
@@ -140,7 +156,7 @@ bool readWhole(const std::string &path, std::string &text, std::string &error)
     }
     if (st.st_size > kLargestFile) {
         ::close(fd);
-        return fail(error, shown(path) + ": die Datei ist größer als 1 MB");
+        return fail(error, tooLarge);
     }
     // Read to the end, whatever the size said: a file may shrink or grow while read, and
     // /proc reports none. A failing medium is an error text, never an exception.
@@ -152,9 +168,11 @@ bool readWhole(const std::string &path, std::string &text, std::string &error)
             continue;
         }
         if (n < 0) {
-            const bool io = errno == EIO;
+            if (errno == EIO) {
+                unreadable.code = WingProblem::UnreadableIo;
+            }
             ::close(fd);
-            return fail(error, unreadable + (io ? " (Ein-/Ausgabefehler)" : ""));
+            return fail(error, unreadable);
         }
         if (n == 0) {
             break;
@@ -162,7 +180,7 @@ bool readWhole(const std::string &path, std::string &text, std::string &error)
         text.append(buffer, static_cast<std::size_t>(n));
         if (text.size() > static_cast<std::size_t>(kLargestFile)) {
             ::close(fd);
-            return fail(error, shown(path) + ": die Datei ist größer als 1 MB");
+            return fail(error, tooLarge);
         }
     }
     ::close(fd);
@@ -196,24 +214,19 @@ bool isComment(const std::string &line)
     return t.empty() || t[0] == '*';
 }
 
-// A separator that is not the comma, named for a message; empty when there is none.
-std::string otherSeparator(const std::string &line)
+// A separator that is not the comma, as the problem it makes; None when there is none.
+WingProblem::Code otherSeparator(const std::string &line)
 {
     if (line.find(';') != std::string::npos) {
-        return "Semikolons";
+        return WingProblem::SemicolonSeparated;
     }
     if (line.find('\t') != std::string::npos) {
-        return "Tabulatoren";
+        return WingProblem::TabSeparated;
     }
     if (trimmed(line).find(' ') != std::string::npos) {
-        return "Leerzeichen";
+        return WingProblem::BlankSeparated;
     }
-    return {};
-}
-
-std::string separatorMessage(const std::string &separator)
-{
-    return "die Felder sind durch " + separator + " getrennt; erwartet sind Kommas";
+    return WingProblem::None;
 }
 
 bool isInteger(const std::string &s)
@@ -258,19 +271,22 @@ std::string decimalComma(const std::vector<std::string> &f,
     return {};
 }
 
-std::optional<PolarData> threePointFields(const std::string &where,
-                                          const std::vector<std::string> &f, std::string &error)
+std::optional<PolarData> threePointFields(const WingProblem &where,
+                                          const std::vector<std::string> &f, WingProblem &error)
 {
     double x[8];
     for (int i = 0; i < 8; ++i) {
-        std::string why;
+        WingProblem why = where;
         if (!parseNumber(f[static_cast<std::size_t>(i)], x[i], why)) {
-            error = where + "Feld " + std::to_string(i + 1) + ": " + why;
+            why.field = i + 1;
+            error = why;
             return std::nullopt;
         }
     }
     if (x[0] < kWingLightest || x[0] > kWingHeaviest) {
-        error = where + "die Masse " + quoted(f[0]) + " kg liegt nicht zwischen 30 und 300 kg";
+        error = where;
+        error.code = WingProblem::MassOutOfRange;
+        error.texts = {shortenedTo(f[0], 20)};
         return std::nullopt;
     }
     std::vector<Point> p;
@@ -290,40 +306,39 @@ std::optional<PolarData> threePointFields(const std::string &where,
     data.v3 = static_cast<float>(p[2].v);
     if (!fitPoints(p, data.a, data.b, data.c)) {
         if (const Point *q = hardlySinking(p)) {
-            error = where + hardlySinkingText(*q);
+            error = hardlySinkingProblem(where, *q);
             return std::nullopt;
         }
-        error = where + "der mittlere Punkt " + pointText(p[1]) +
-                " liegt nicht über der Geraden zwischen " + pointText(p[0]) + " und " +
-                pointText(p[2]) + "; eine Polare ist nach unten gewölbt";
+        error = where;
+        error.code = WingProblem::MiddlePointLow;
+        error.texts = {p[0].vText, p[0].wText, p[1].vText, p[1].wText, p[2].vText, p[2].wText};
         return std::nullopt;
     }
     return data;
 }
 
 std::optional<PolarData> threePointLine(const std::string &path, const std::string &line,
-                                        int lineNumber, std::string &error)
+                                        int lineNumber, WingProblem &error)
 {
-    const std::string where = shown(path) + ", Zeile " + std::to_string(lineNumber) + ": ";
+    const WingProblem where = at(path, lineNumber);
     const std::vector<std::string> f = fields(line);
     if (f.size() < 8) {
-        const std::string separator = otherSeparator(line);
-        error = where + (!separator.empty()
-                             ? separatorMessage(separator)
-                             : "erwartet die Dreipunktzeile (Masse, Ballast, v1, w1, v2, w2, v3, "
-                               "w3) oder die Kopfzeile einer Tabelle, " +
-                                   std::string(kHeader));
+        const WingProblem::Code separator = otherSeparator(line);
+        error = where;
+        error.code = separator != WingProblem::None ? separator : WingProblem::NotAThreePointLine;
         return std::nullopt;
     }
     std::optional<PolarData> data = threePointFields(where, f, error);
     if (!data) {
         // A line that passes is never rejoined: flight instruments add fields of their own.
         const std::string pair = decimalComma(f, [&](const std::vector<std::string> &joined) {
-            std::string ignored;
+            WingProblem ignored;
             return joined.size() >= 8 && threePointFields(where, joined, ignored).has_value();
         });
         if (!pair.empty()) {
-            error = where + "Dezimalpunkt statt Komma: „" + pair + "“";
+            error = where;
+            error.code = WingProblem::DecimalComma;
+            error.texts = {shortenedTo(pair, 20)};
         }
         return std::nullopt;
     }
@@ -332,37 +347,37 @@ std::optional<PolarData> threePointLine(const std::string &path, const std::stri
     return data;
 }
 
-bool tableRow(const std::vector<std::string> &f, Point &p, std::string &why)
+bool tableRow(const std::vector<std::string> &f, Point &p, WingProblem &why)
 {
     return f.size() == 2 && parseNumber(f[0], p.v, why) && parseNumber(f[1], p.w, why);
 }
 
 // Names what makes a table's fit open upward: a point that hardly sinks, the one point
 // without which the rest opens downward, else the lines of all points.
-std::string upwardCause(const std::string &path, const std::vector<Point> &p)
+WingProblem upwardCause(const std::string &path, const std::vector<Point> &p)
 {
     if (const Point *q = hardlySinking(p)) {
-        return shown(path) + ", Zeile " + std::to_string(q->line) + ": " + hardlySinkingText(*q);
+        return hardlySinkingProblem(at(path, q->line), *q);
     }
     for (std::size_t skip = 0; p.size() > 3 && skip < p.size(); ++skip) {
         std::vector<Point> rest = p;
         rest.erase(rest.begin() + static_cast<long>(skip));
         double a = 0, b = 0, c = 0;
         if (fitPoints(rest, a, b, c)) {
-            return shown(path) + ", Zeile " + std::to_string(p[skip].line) + ": der Punkt " +
-                   pointText(p[skip]) +
-                   " passt nicht zu den anderen; mit ihm ist die Kurve nach oben gewölbt, "
-                   "eine Polare ist nach unten gewölbt";
+            WingProblem e = at(path, p[skip].line);
+            e.code = WingProblem::PointDoesNotFit;
+            e.texts = {p[skip].vText, p[skip].wText};
+            return e;
         }
     }
-    return shown(path) + ", Zeilen " + std::to_string(p.front().line) + " bis " +
-           std::to_string(p.back().line) +
-           ": die Punkte ergeben eine nach oben gewölbte Kurve; eine Polare ist nach unten "
-           "gewölbt";
+    WingProblem e = at(path, p.front().line);
+    e.lastLine = p.back().line;
+    e.code = WingProblem::PointsOpenUpward;
+    return e;
 }
 
 std::optional<PolarData> pointTable(const std::string &path, const std::vector<std::string> &lines,
-                                    std::size_t header, std::string &error)
+                                    std::size_t header, WingProblem &error)
 {
     std::vector<Point> points;
     std::string text = trimmed(lines[header]);
@@ -370,29 +385,31 @@ std::optional<PolarData> pointTable(const std::string &path, const std::vector<s
         if (isComment(lines[i])) {
             continue;
         }
-        const std::string where = shown(path) + ", Zeile " + std::to_string(i + 1) + ": ";
+        const WingProblem where = at(path, static_cast<int>(i + 1));
         const std::vector<std::string> f = fields(lines[i]);
         Point p;
-        std::string why;
+        WingProblem why = where;
         if (!tableRow(f, p, why)) {
             const std::string pair =
                 f.size() > 2 ? decimalComma(f,
                                             [](const auto &joined) {
                                                 Point ignored;
-                                                std::string whyNot;
+                                                WingProblem whyNot;
                                                 return tableRow(joined, ignored, whyNot);
                                             })
                              : std::string();
-            const std::string separator = otherSeparator(lines[i]);
+            const WingProblem::Code separator = otherSeparator(lines[i]);
+            error = where;
             if (!pair.empty()) {
-                error = where + "Dezimalpunkt statt Komma: „" + pair + "“";
-            } else if (f.size() < 2 && !separator.empty()) {
-                error = where + separatorMessage(separator);
+                error.code = WingProblem::DecimalComma;
+                error.texts = {shortenedTo(pair, 20)};
+            } else if (f.size() < 2 && separator != WingProblem::None) {
+                error.code = separator;
             } else if (f.size() != 2) {
-                error = where + "erwartet zwei Felder wie in " + kHeader + ", nicht " +
-                        std::to_string(f.size());
+                error.code = WingProblem::TwoFieldsExpected;
+                error.numbers = {std::to_string(f.size())};
             } else {
-                error = where + why;
+                error = why;
             }
             return std::nullopt;
         }
@@ -403,12 +420,13 @@ std::optional<PolarData> pointTable(const std::string &path, const std::vector<s
         text += "\n" + f[0] + "," + f[1];
     }
     if (points.size() < 3) {
-        error = shown(path) + ": zu wenige Punkte (" + std::to_string(points.size()) +
-                "), mindestens 3";
+        error = at(path, 0);
+        error.code = WingProblem::TooFewPoints;
+        error.numbers = {std::to_string(points.size())};
         return std::nullopt;
     }
     const auto where = [&](std::size_t i) {
-        return shown(path) + ", Zeile " + std::to_string(points[i].line) + ": ";
+        return at(path, points[i].line);
     };
     if (!checkPoints(points, where, error)) {
         return std::nullopt;
@@ -426,7 +444,7 @@ std::optional<PolarData> pointTable(const std::string &path, const std::vector<s
 
 } // namespace
 
-std::optional<PolarData> readPolarFile(const std::string &path, std::string &error)
+std::optional<PolarData> readPolarFile(const std::string &path, WingProblem &error)
 {
     std::string text;
     if (!readWhole(path, text, error)) {
@@ -436,7 +454,7 @@ std::optional<PolarData> readPolarFile(const std::string &path, std::string &err
 }
 
 std::optional<PolarData> parsePolarText(const std::string &path, std::string text,
-                                        std::string &error)
+                                        WingProblem &error)
 {
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
         text.erase(0, 3);
@@ -456,14 +474,15 @@ std::optional<PolarData> parsePolarText(const std::string &path, std::string tex
             return pointTable(path, lines, i, error);
         }
         // The header with another separator between its two names.
-        if (header.rfind("airspeed_kmh", 0) == 0 && !otherSeparator(lines[i]).empty()) {
-            error = shown(path) + ", Zeile " + std::to_string(i + 1) + ": " +
-                    separatorMessage(otherSeparator(lines[i]));
+        if (header.rfind("airspeed_kmh", 0) == 0 && otherSeparator(lines[i]) != WingProblem::None) {
+            error = at(path, static_cast<int>(i + 1));
+            error.code = otherSeparator(lines[i]);
             return std::nullopt;
         }
         // The first data line is the polar; flight computers may add more after it.
         return threePointLine(path, lines[i], static_cast<int>(i + 1), error);
     }
-    error = shown(path) + ": keine Polare in der Datei";
+    error = at(path, 0);
+    error.code = WingProblem::NoPolar;
     return std::nullopt;
 }

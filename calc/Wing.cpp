@@ -89,13 +89,24 @@ bool fitQuadratic(const double *v, const double *w, int count, double &a, double
 namespace {
 
 // The speed range at the reference mass: the user's, else the three-point line's.
+// A problem of the whole file, with computed numbers.
+WingProblem problem(const std::string &file, WingProblem::Code code,
+                    std::vector<std::string> numbers = {})
+{
+    WingProblem p;
+    p.code = code;
+    p.file = file;
+    p.numbers = std::move(numbers);
+    return p;
+}
+
 bool speedRange(const PolarData &data, const WingChoice &choice, double speeds[3],
-                std::string &error)
+                WingProblem &error)
 {
     const std::string file = shown(choice.path);
     const bool given = choice.minSpeed && choice.trimSpeed && choice.maxSpeed;
     if (!given && !data.threePoint) {
-        return fail(error, file + ": eine Tabelle von Punkten braucht die Fahrten MIN:TRIMM:MAX");
+        return fail(error, problem(file, WingProblem::TableNeedsSpeeds));
     }
     speeds[0] = given ? *choice.minSpeed : data.v1;
     speeds[1] = given ? *choice.trimSpeed : data.v2;
@@ -103,35 +114,32 @@ bool speedRange(const PolarData &data, const WingChoice &choice, double speeds[3
     for (int i = 0; i < 3; ++i) {
         if (!std::isfinite(speeds[i]) || speeds[i] < kWingLowestSpeed ||
             speeds[i] > kWingHighestSpeed) {
-            return fail(error, file + ": die Fahrten liegen nicht zwischen 10 und 120 km/h");
+            return fail(error, problem(file, WingProblem::SpeedsOutsideFile));
         }
     }
     if (!(speeds[0] < speeds[1] && speeds[1] < speeds[2])) {
-        return fail(error, file + ": die Fahrten " + number(speeds[0]) + ", " + number(speeds[1]) +
-                               ", " + number(speeds[2]) + " km/h erfüllen nicht MIN < TRIMM < MAX");
+        return fail(error, problem(file, WingProblem::SpeedsNotOrdered,
+                                   {number(speeds[0]), number(speeds[1]), number(speeds[2])}));
     }
     return true;
 }
 
 // The reference and take-off masses, kg; 0 for a table given without any.
 bool masses(const PolarData &data, const WingChoice &choice, double &ref, double &mass,
-            std::string &error)
+            WingProblem &error)
 {
     const std::string file = shown(choice.path);
     if (data.threePoint && choice.refMassKg) {
-        return fail(error, file + ": --ref-mass gilt nur für eine Tabelle; die Dreipunktzeile "
-                                  "nennt ihre Bezugsmasse im ersten Feld");
+        return fail(error, problem(file, WingProblem::RefMassOnlyForTable));
     }
     ref = data.threePoint ? data.refMassKg : choice.refMassKg.value_or(0.0);
     if (choice.massKg && ref == 0.0) {
-        return fail(
-            error, file + ": für eine Tabelle braucht die Masse auch die Bezugsmasse (--ref-mass)");
+        return fail(error, problem(file, WingProblem::MassNeedsRefMass));
     }
     mass = choice.massKg.value_or(ref);
     for (const double m : {ref, mass}) {
         if (m != 0.0 && !(m >= kWingLightest && m <= kWingHeaviest)) {
-            return fail(error, file + ": die Masse " + number(m) +
-                                   " kg liegt nicht zwischen 30 und 300 kg");
+            return fail(error, problem(file, WingProblem::MassOutOfLimits, {number(m)}));
         }
     }
     return true;
@@ -139,11 +147,8 @@ bool masses(const PolarData &data, const WingChoice &choice, double &ref, double
 
 // The wing at its mass inside the diagram, clear of its brake scale, and sinking as a
 // glider does everywhere from MIN to MAX.
-bool fitsDiagram(const Wing &wing, const std::string &file, std::string &error)
+bool fitsDiagram(const Wing &wing, const std::string &file, WingProblem &error)
 {
-    const std::string at = wing.massKg > 0
-                               ? "bei " + number(wing.massKg) + " kg reichen die Fahrten"
-                               : "die Fahrten reichen";
     if (wing.minSpeed < kDiagramSlowest || wing.maxSpeed > kDiagramFastest) {
         const std::string lo = wing.minSpeed < kDiagramSlowest
                                    ? beyond(wing.minSpeed, kDiagramSlowest)
@@ -151,8 +156,12 @@ bool fitsDiagram(const Wing &wing, const std::string &file, std::string &error)
         const std::string hi = wing.maxSpeed > kDiagramFastest
                                    ? beyond(wing.maxSpeed, kDiagramFastest)
                                    : number(wing.maxSpeed);
-        return fail(error, file + ": " + at + " von " + lo + " bis " + hi +
-                               " km/h; das Diagramm zeigt 10 bis 60 km/h");
+        WingProblem p = problem(file, WingProblem::SpeedsBeyondDiagram, {lo, hi});
+        if (wing.massKg > 0) {
+            p.withMass = true;
+            p.numbers.insert(p.numbers.begin(), number(wing.massKg));
+        }
+        return fail(error, p);
     }
     // Opening downward, the polar sinks deepest at an end of the range and least at its
     // vertex or an end. In double: the float of -3,4 lies beyond -3,4.
@@ -164,9 +173,8 @@ bool fitsDiagram(const Wing &wing, const std::string &file, std::string &error)
     const double deepestAt = w(lo) < w(hi) ? lo : hi;
     const double deepest = w(deepestAt);
     if (deepest < kDeepestSink - kSlack) {
-        return fail(error, file + ": bei " + number(deepestAt) + " km/h sinkt der Schirm " +
-                               beyond(-deepest, -kDeepestSink) +
-                               " m/s; das Diagramm zeigt höchstens 3,4 m/s");
+        return fail(error, problem(file, WingProblem::SinksTooDeep,
+                                   {number(deepestAt), beyond(-deepest, -kDeepestSink)}));
     }
     const double vertex = -wing.b / (2 * wing.a);
     double leastAt = w(lo) > w(hi) ? lo : hi;
@@ -175,29 +183,29 @@ bool fitsDiagram(const Wing &wing, const std::string &file, std::string &error)
     }
     const double least = w(leastAt);
     if (least > kLeastSink + kSlack) {
-        const std::string how =
-            least >= 0 ? "sinkt die angepasste Kurve nicht"
-                       : "sinkt der Schirm nur " + beyond(-least, -kLeastSink) + " m/s";
-        return fail(error, file + ": bei " + number(leastAt) + " km/h " + how +
-                               "; ein Gleitschirm sinkt von MIN bis MAX überall mindestens "
-                               "0,3 m/s");
+        return fail(error, least >= 0
+                               ? problem(file, WingProblem::CurveDoesNotSink, {number(leastAt)})
+                               : problem(file, WingProblem::SinksTooLittle,
+                                         {number(leastAt), beyond(-least, -kLeastSink)}));
     }
     return true;
 }
 
 // The name shown: the user's, which must be one plain line, or the file's base name
 // without extension, made one plain line and shortened.
-bool wingName(const WingChoice &choice, std::string &name, std::string &error)
+bool wingName(const WingChoice &choice, std::string &name, WingProblem &error)
 {
     const std::string file = shown(choice.path);
     if (choice.name && !choice.name->empty()) {
         if (const char32_t c = firstControl(*choice.name); c != 0) {
             char code[16];
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-            return fail(error, file + ": der Name enthält ein Steuerzeichen (" + code + ")");
+            WingProblem p = problem(file, WingProblem::NameHasControl);
+            p.texts = {code};
+            return fail(error, p);
         }
         if (characters(*choice.name) > kLongestName) {
-            return fail(error, file + ": der Name ist länger als 60 Zeichen");
+            return fail(error, problem(file, WingProblem::NameTooLong));
         }
         name = *choice.name;
         return true;
@@ -214,31 +222,26 @@ bool wingName(const WingChoice &choice, std::string &name, std::string &error)
 // Doubtful but possible choices, at the reference mass.
 void addNotes(const PolarData &data, const double speeds[3], const std::string &file, Wing &wing)
 {
-    const std::string prefix = "Hinweis: " + file + ": ";
     if (speeds[0] < data.v1 - kDoubtful) {
         wing.extrapolatedSlow = true;
-        wing.notes.push_back(prefix + "MIN " + number(speeds[0]) +
-                             " km/h liegt mehr als 3 km/h unter dem langsamsten Punkt (" +
-                             number(data.v1) + " km/h); die Polare ist dort hochgerechnet");
+        wing.notes.push_back(
+            problem(file, WingProblem::NoteMinExtrapolated, {number(speeds[0]), number(data.v1)}));
     }
     if (speeds[2] > data.v3 + kDoubtful) {
         wing.extrapolatedFast = true;
-        wing.notes.push_back(prefix + "MAX " + number(speeds[2]) +
-                             " km/h liegt mehr als 3 km/h über dem schnellsten Punkt (" +
-                             number(data.v3) + " km/h); die Polare ist dort hochgerechnet");
+        wing.notes.push_back(
+            problem(file, WingProblem::NoteMaxExtrapolated, {number(speeds[2]), number(data.v3)}));
     }
     const double leastSinkSpeed = -data.b / (2 * data.a);
     if (speeds[1] < leastSinkSpeed - kDoubtful) {
-        wing.notes.push_back(prefix + "TRIMM " + number(speeds[1]) +
-                             " km/h liegt mehr als 3 km/h unter der Fahrt des geringsten "
-                             "Sinkens (" +
-                             number(leastSinkSpeed) + " km/h)");
+        wing.notes.push_back(
+            problem(file, WingProblem::NoteTrimSlow, {number(speeds[1]), number(leastSinkSpeed)}));
     }
 }
 
 } // namespace
 
-std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, std::string &error)
+std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, WingProblem &error)
 {
     const std::string file = shown(choice.path);
     Wing wing;
@@ -255,7 +258,7 @@ std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, st
         return std::nullopt;
     }
     if (!(data.a < 0)) {
-        error = file + ": die Kurve ist nach oben gewölbt; eine Polare ist nach unten gewölbt";
+        error = problem(file, WingProblem::CurveOpensUpward);
         return std::nullopt;
     }
     // Heavier, the same polar runs faster and sinks faster by the same factor: speeds
@@ -288,7 +291,7 @@ float Wing::sink(float v) const
     return static_cast<float>(a * x * x + b * x + c);
 }
 
-std::optional<Wing> loadWing(const WingChoice &choice, std::string &error)
+std::optional<Wing> loadWing(const WingChoice &choice, WingProblem &error)
 {
     const std::optional<PolarData> data = readPolarFile(choice.path, error);
     if (!data) {

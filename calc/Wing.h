@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WingProblem.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,9 +49,9 @@ struct Wing
     // extrapolated there, and the card says so.
     bool extrapolatedSlow = false;
     bool extrapolatedFast = false;
-    // Plausible but doubtful choices ("Hinweis: ..."), one line each: the wing loads, and
-    // the programs show them.
-    std::vector<std::string> notes;
+    // Plausible but doubtful choices (the Note codes): the wing loads, and the programs
+    // show them, one line each.
+    std::vector<WingProblem> notes;
 
     // The polar as the user gave it, so that the wing can be made again from it (a
     // remembered wing): the file's polar line or table as read, and the choice made for
@@ -73,20 +75,20 @@ constexpr double kWingHeaviest = 300.0;
 // False if the points do not determine a quadratic.
 bool fitQuadratic(const double *v, const double *w, int count, double &a, double &b, double &c);
 
-// Reads and fits the polar file. On failure returns nothing and sets error to a German
-// text naming the file and, where there is one, the line ("polare.txt, Zeile 3: ...").
-// A read error is such a text too; nothing is thrown.
-std::optional<PolarData> readPolarFile(const std::string &path, std::string &error);
+// Reads and fits the polar file. On failure returns nothing and sets error to what is
+// wrong, with the file and, where there is one, the line. A read error is such a problem
+// too; nothing is thrown.
+std::optional<PolarData> readPolarFile(const std::string &path, WingProblem &error);
 
 // The file read, the speeds and mass applied and every limit checked: the wing the
 // diagram and the card can show. Errors as above.
-std::optional<Wing> loadWing(const WingChoice &choice, std::string &error);
+std::optional<Wing> loadWing(const WingChoice &choice, WingProblem &error);
 
 // The polar from its text (a file's content), as readPolarFile reads it; path names it in
 // errors.
 std::optional<PolarData> parsePolarText(const std::string &path, std::string text,
-                                        std::string &error);
+                                        WingProblem &error);
 
 // The wing from polar data already read (the window's dialog offers the file's values
 // first); errors name the file of choice.path.
-std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, std::string &error);
+std::optional<Wing> makeWing(const PolarData &data, const WingChoice &choice, WingProblem &error);

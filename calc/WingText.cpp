@@ -63,9 +63,8 @@ std::string number(double v)
 {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.1f", v);
-    std::string s = buffer;
-    std::replace(s.begin(), s.end(), '.', ',');
-    return s == "-0,0" ? "0,0" : s;
+    const std::string s = buffer;
+    return s == "-0.0" ? "0.0" : s;
 }
 
 std::string beyond(double value, double limit)
@@ -79,17 +78,10 @@ std::string beyond(double value, double limit)
         if ((above && shownValue > limit) || (!above && shownValue < limit)) {
             char buffer[40];
             std::snprintf(buffer, sizeof buffer, "%.*f", decimals, shownValue);
-            std::string s = buffer;
-            std::replace(s.begin(), s.end(), '.', ',');
-            return s;
+            return buffer;
         }
     }
     return number(value);
-}
-
-std::string quoted(const std::string &text)
-{
-    return "„" + shortenedTo(text, 20) + "“";
 }
 
 std::string trimmed(const std::string &s)

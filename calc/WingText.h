@@ -1,28 +1,27 @@
 #pragma once
 
+#include "WingProblem.h"
+
 #include <string>
 
-// Texts of the wing's messages and names, shared by the file reader and the checks.
-// German, with decimal commas; no Qt.
+// Texts of the wing's problems and names, shared by the file reader and the checks; no
+// Qt. Numbers are written with a decimal point, for the language to write its own way.
 namespace wingtext {
 
 // A path as messages show it: at most 60 characters, cut where a character begins.
 std::string shown(const std::string &path);
 
-// The value with one decimal and a decimal comma ("-1,7").
+// The value with one decimal ("-1.7"; never "-0.0").
 std::string number(double v);
 
 // The value written so that it lies strictly beyond limit, as the check saw it: one
-// decimal where that already shows it, else more (3,4001 beyond 3,4 reads "3,401").
+// decimal where that already shows it, else more (3.4001 beyond 3.4 reads "3.401").
 std::string beyond(double value, double limit);
 
-// The user's own text in German quotes, at most 20 bytes of it.
-std::string quoted(const std::string &text);
-
-// Sets error to text and returns false, so that a check can end in one line.
-inline bool fail(std::string &error, const std::string &text)
+// Sets error to problem and returns false, so that a check can end in one line.
+inline bool fail(WingProblem &error, const WingProblem &problem)
 {
-    error = text;
+    error = problem;
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "WindowStart.h"
 #include "Language.h"
+#include "WingMessages.h"
 
 #include "RememberedWing.h"
 #include "SafeOutput.h"
@@ -109,10 +110,10 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &op
         return printErrorAndExit(error);
     }
     if (choice) {
-        std::string error;
+        WingProblem error;
         options.wing = loadWing(*choice, error);
         if (!options.wing) {
-            return printErrorAndExit(QString::fromStdString(error));
+            return printErrorAndExit(wingProblemText(error));
         }
         printWingNotes(*options.wing, "azodo");
     } else {

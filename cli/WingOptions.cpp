@@ -1,5 +1,6 @@
 #include "WingOptions.h"
 #include "Language.h"
+#include "WingMessages.h"
 
 #include "SafeOutput.h"
 #include "ToolStart.h"
@@ -82,10 +83,10 @@ bool checkWingChoice(const std::optional<WingChoice> &choice, QString &error, co
 
 std::optional<Wing> loadChosenWing(const WingChoice &choice, const char *tool, QString &error)
 {
-    std::string why;
+    WingProblem why;
     std::optional<Wing> wing = loadWing(choice, why);
     if (!wing) {
-        error = QString::fromStdString(why);
+        error = wingProblemText(why);
         return std::nullopt;
     }
     printWingNotes(*wing, tool);
@@ -94,8 +95,8 @@ std::optional<Wing> loadChosenWing(const WingChoice &choice, const char *tool, Q
 
 void printWingNotes(const Wing &wing, const char *tool)
 {
-    for (const std::string &note : wing.notes) {
-        printToolError(tool, QString::fromStdString(note));
+    for (const WingProblem &note : wing.notes) {
+        printToolError(tool, wingProblemText(note));
     }
 }
 

@@ -6,7 +6,7 @@
 // and 2.1 m/s, at the given take-off mass: a pilot's wing for tests of the window.
 inline Wing schoolWing(double massKg = 95)
 {
-    std::string error;
+    WingProblem error;
     WingChoice choice;
     choice.path = "Schulschirm.plr";
     choice.massKg = massKg;

@@ -816,7 +816,7 @@ void TestDiagram::everyExerciseWindIsInView()
     // takes exactly the winds whose drawing keeps the task in view, judged here from the
     // drawn coordinates, never through the draw's own rule.
     const auto wingFrom = [](const char *line, double mass) {
-        std::string error;
+        WingProblem error;
         WingChoice choice;
         choice.path = "w.plr";
         choice.massKg = mass;
@@ -985,13 +985,13 @@ void TestDiagram::fastWingLabelsStayInside()
     // A wing up to 60 km/h in still air, every airspeed of its range with free brakes, at
     // the diagram sizes of a 1024 x 768 and a 1920 x 1080 screen: no label leaves the
     // diagram. Each printed text's box is measured as the box drew it.
-    std::string error;
+    WingProblem error;
     WingChoice choice;
     choice.path = "schnell.plr";
     const std::optional<PolarData> data =
         parsePolarText(choice.path, "100,0,30,-1.4,45,-1.1,60,-2.3\n", error);
     const std::optional<Wing> fast = makeWing(*data, choice, error);
-    QVERIFY2(fast && fast->maxSpeed > 50, error.c_str());
+    QVERIFY2(fast && fast->maxSpeed > 50, "the fast wing loads");
     for (const auto &[w, h] : {std::pair{15360, 11520}, std::pair{28800, 16200}}) {
         const FormLayout L = computeLayout(w, h);
         PictureBox pic;

@@ -4,6 +4,7 @@
 #include "RememberedWing.h"
 #include "Screen.h"
 #include "WingDialog.h"
+#include "WingMessages.h"
 #include "frmStart.h"
 #include "modCalc.h"
 
@@ -847,10 +848,10 @@ void TestInteraction::wingIsRememberedAcrossStarts()
     // The wing as read and chosen is kept, not the file: it comes back whole without it.
     QTemporaryDir dir;
     const std::string path = dir.filePath(QStringLiteral("Messung.csv")).toStdString();
-    std::string error;
+    WingProblem error;
     const std::optional<PolarData> data = parsePolarText(
         path, "airspeed_kmh,sink_ms\n* gemessen\n25,-1.5\n35,-1.1\n50,-1.9\n", error);
-    QVERIFY2(data, error.c_str());
+    QVERIFY2(data, qPrintable(wingProblemText(error)));
     WingChoice choice;
     choice.path = path;
     choice.minSpeed = 25;
@@ -859,7 +860,7 @@ void TestInteraction::wingIsRememberedAcrossStarts()
     choice.massKg = 100;
     choice.refMassKg = 90;
     const std::optional<Wing> wing = makeWing(*data, choice, error);
-    QVERIFY2(wing, error.c_str());
+    QVERIFY2(wing, qPrintable(wingProblemText(error)));
     rememberWing(*wing);
     QString why;
     std::optional<Wing> again = rememberedWing(why);

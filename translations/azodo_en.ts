@@ -1016,6 +1016,189 @@ the same sequence of winds.
     </message>
 </context>
 <context>
+    <name>Wing</name>
+    <message>
+        <source>die Datei kann nicht gelesen werden</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>die Datei kann nicht gelesen werden (Ein-/Ausgabefehler)</source>
+        <translation>the file cannot be read (input/output error)</translation>
+    </message>
+    <message>
+        <source>die Datei ist größer als 1 MB</source>
+        <translation>the file is larger than 1 MB</translation>
+    </message>
+    <message>
+        <source>keine Polare in der Datei</source>
+        <translation>no polar in the file</translation>
+    </message>
+    <message>
+        <source>Feld %2: „%1“ ist keine Zahl</source>
+        <translation>field %2: “%1” is not a number</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Zahl</source>
+        <translation>“%1” is not a number</translation>
+    </message>
+    <message>
+        <source>Feld %2: „%1“ ist keine endliche Zahl</source>
+        <translation>field %2: “%1” is not a finite number</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine endliche Zahl</source>
+        <translation>“%1” is not a finite number</translation>
+    </message>
+    <message>
+        <source>erwartet die Dreipunktzeile (Masse, Ballast, v1, w1, v2, w2, v3, w3) oder die Kopfzeile einer Tabelle, airspeed_kmh,sink_ms</source>
+        <translation>expected the three-point line (mass, ballast, v1, w1, v2, w2, v3, w3) or the header of a table, airspeed_kmh,sink_ms</translation>
+    </message>
+    <message>
+        <source>die Felder sind durch Semikolons getrennt; erwartet sind Kommas</source>
+        <translation>the fields are separated by semicolons; commas are expected</translation>
+    </message>
+    <message>
+        <source>die Felder sind durch Tabulatoren getrennt; erwartet sind Kommas</source>
+        <translation>the fields are separated by tabs; commas are expected</translation>
+    </message>
+    <message>
+        <source>die Felder sind durch Leerzeichen getrennt; erwartet sind Kommas</source>
+        <translation>the fields are separated by blanks; commas are expected</translation>
+    </message>
+    <message>
+        <source>Dezimalpunkt statt Komma: „%1“</source>
+        <translation>use a decimal point, not a comma: “%1”</translation>
+    </message>
+    <message>
+        <source>erwartet zwei Felder wie in airspeed_kmh,sink_ms, nicht %1</source>
+        <translation>expected two fields as in airspeed_kmh,sink_ms, not %1</translation>
+    </message>
+    <message>
+        <source>die Masse „%1“ kg liegt nicht zwischen 30 und 300 kg</source>
+        <translation>the mass “%1” kg is not between 30 and 300 kg</translation>
+    </message>
+    <message>
+        <source>die Fahrt „%1“ km/h liegt nicht zwischen 10 und 120 km/h</source>
+        <translation>the airspeed “%1” km/h is not between 10 and 120 km/h</translation>
+    </message>
+    <message>
+        <source>die Fahrten steigen nicht („%1“, dann „%2“ km/h)</source>
+        <translation>the airspeeds do not rise (“%1”, then “%2” km/h)</translation>
+    </message>
+    <message>
+        <source>das Sinken „%1“ m/s ist nicht negativ</source>
+        <translation>the sink “%1” m/s is not negative</translation>
+    </message>
+    <message>
+        <source>das Sinken „%1“ m/s ist tiefer als 10 m/s; kein Gleitschirm sinkt so</source>
+        <translation>the sink “%1” m/s is deeper than 10 m/s; no paraglider sinks like that</translation>
+    </message>
+    <message>
+        <source>das Sinken „%1“ m/s ist geringer als 0,3 m/s; ein Gleitschirm sinkt mindestens 0,3 m/s</source>
+        <translation>the sink “%1” m/s is less than 0.3 m/s; a paraglider sinks at least 0.3 m/s</translation>
+    </message>
+    <message>
+        <source>der mittlere Punkt (%3 km/h, %4 m/s) liegt nicht über der Geraden zwischen (%1 km/h, %2 m/s) und (%5 km/h, %6 m/s); eine Polare ist nach unten gewölbt</source>
+        <translation>the middle point (%3 km/h, %4 m/s) does not lie above the straight line between (%1 km/h, %2 m/s) and (%5 km/h, %6 m/s); a polar curves downward</translation>
+    </message>
+    <message>
+        <source>der Punkt (%1 km/h, %2 m/s) passt nicht zu den anderen; mit ihm ist die Kurve nach oben gewölbt, eine Polare ist nach unten gewölbt</source>
+        <translation>the point (%1 km/h, %2 m/s) does not fit the others; with it the curve bends upward, a polar curves downward</translation>
+    </message>
+    <message>
+        <source>die Punkte ergeben eine nach oben gewölbte Kurve; eine Polare ist nach unten gewölbt</source>
+        <translation>the points make a curve that bends upward; a polar curves downward</translation>
+    </message>
+    <message>
+        <source>zu wenige Punkte (%1), mindestens 3</source>
+        <translation>too few points (%1); at least 3</translation>
+    </message>
+    <message>
+        <source>eine Tabelle von Punkten braucht die Fahrten MIN:TRIMM:MAX</source>
+        <translation>a table of points needs the airspeeds MIN:TRIM:MAX</translation>
+    </message>
+    <message>
+        <source>die Fahrten liegen nicht zwischen 10 und 120 km/h</source>
+        <translation>the airspeeds are not between 10 and 120 km/h</translation>
+    </message>
+    <message>
+        <source>die Fahrten %1, %2, %3 km/h erfüllen nicht MIN &lt; TRIMM &lt; MAX</source>
+        <translation>the airspeeds %1, %2, %3 km/h do not meet MIN &lt; TRIM &lt; MAX</translation>
+    </message>
+    <message>
+        <source>--ref-mass gilt nur für eine Tabelle; die Dreipunktzeile nennt ihre Bezugsmasse im ersten Feld</source>
+        <translation>--ref-mass applies only to a table; the three-point line gives its reference mass in its first field</translation>
+    </message>
+    <message>
+        <source>für eine Tabelle braucht die Masse auch die Bezugsmasse (--ref-mass)</source>
+        <translation>for a table the mass needs the reference mass too (--ref-mass)</translation>
+    </message>
+    <message>
+        <source>die Masse %1 kg liegt nicht zwischen 30 und 300 kg</source>
+        <translation>the mass %1 kg is not between 30 and 300 kg</translation>
+    </message>
+    <message>
+        <source>bei %1 kg reichen die Fahrten von %2 bis %3 km/h; das Diagramm zeigt 10 bis 60 km/h</source>
+        <translation>at %1 kg the airspeeds run from %2 to %3 km/h; the diagram shows 10 to 60 km/h</translation>
+    </message>
+    <message>
+        <source>die Fahrten reichen von %1 bis %2 km/h; das Diagramm zeigt 10 bis 60 km/h</source>
+        <translation>the airspeeds run from %1 to %2 km/h; the diagram shows 10 to 60 km/h</translation>
+    </message>
+    <message>
+        <source>bei %1 km/h sinkt der Schirm %2 m/s; das Diagramm zeigt höchstens 3,4 m/s</source>
+        <translation>at %1 km/h the glider sinks %2 m/s; the diagram shows at most 3.4 m/s</translation>
+    </message>
+    <message>
+        <source>bei %1 km/h sinkt die angepasste Kurve nicht; ein Gleitschirm sinkt von MIN bis MAX überall mindestens 0,3 m/s</source>
+        <translation>at %1 km/h the fitted curve does not sink; a paraglider sinks at least 0.3 m/s everywhere from MIN to MAX</translation>
+    </message>
+    <message>
+        <source>bei %1 km/h sinkt der Schirm nur %2 m/s; ein Gleitschirm sinkt von MIN bis MAX überall mindestens 0,3 m/s</source>
+        <translation>at %1 km/h the glider sinks only %2 m/s; a paraglider sinks at least 0.3 m/s everywhere from MIN to MAX</translation>
+    </message>
+    <message>
+        <source>der Name enthält ein Steuerzeichen (%1)</source>
+        <translation>the name holds a control character (%1)</translation>
+    </message>
+    <message>
+        <source>der Name ist länger als 60 Zeichen</source>
+        <translation>the name is longer than 60 characters</translation>
+    </message>
+    <message>
+        <source>die Kurve ist nach oben gewölbt; eine Polare ist nach unten gewölbt</source>
+        <translation>the curve bends upward; a polar curves downward</translation>
+    </message>
+    <message>
+        <source>MIN %1 km/h liegt mehr als 3 km/h unter dem langsamsten Punkt (%2 km/h); die Polare ist dort hochgerechnet</source>
+        <translation>MIN %1 km/h lies more than 3 km/h below the slowest point (%2 km/h); the polar is extrapolated there</translation>
+    </message>
+    <message>
+        <source>MAX %1 km/h liegt mehr als 3 km/h über dem schnellsten Punkt (%2 km/h); die Polare ist dort hochgerechnet</source>
+        <translation>MAX %1 km/h lies more than 3 km/h above the fastest point (%2 km/h); the polar is extrapolated there</translation>
+    </message>
+    <message>
+        <source>TRIMM %1 km/h liegt mehr als 3 km/h unter der Fahrt des geringsten Sinkens (%2 km/h)</source>
+        <translation>TRIM %1 km/h lies more than 3 km/h below the airspeed of minimum sink (%2 km/h)</translation>
+    </message>
+    <message>
+        <source>Hinweis: %1: %2</source>
+        <translation>Note: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, Zeilen %2 bis %3: %4</source>
+        <translation>%1, lines %2 to %3: %4</translation>
+    </message>
+    <message>
+        <source>%1, Zeile %2: %3</source>
+        <translation>%1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Worksheet</name>
     <message>
         <source>Aufgabe %1: %2. Legen Sie die Tangente an.</source>

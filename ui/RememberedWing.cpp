@@ -1,4 +1,5 @@
 #include "RememberedWing.h"
+#include "WingMessages.h"
 
 #include <QSettings>
 #include <QVariant>
@@ -76,13 +77,13 @@ std::optional<Wing> rememberedWing(QString &error)
     }
     const std::string text = s.value(QStringLiteral("polar")).toString().toStdString();
     s.endGroup();
-    std::string why;
+    WingProblem why;
     std::optional<Wing> wing;
     if (const std::optional<PolarData> data = parsePolarText(c.path, text, why)) {
         wing = makeWing(*data, c, why);
     }
     if (!wing) {
-        error = QString::fromStdString(why);
+        error = wingProblemText(why);
         forgetWing();
     }
     return wing;

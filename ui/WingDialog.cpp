@@ -1,5 +1,6 @@
 #include "WingDialog.h"
 #include "Language.h"
+#include "WingMessages.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -75,13 +76,13 @@ WingChoice WingDialog::choice(const std::string &path) const
 
 void WingDialog::accept()
 {
-    std::string error;
+    WingProblem error;
     const std::optional<Wing> wing = makeWing(m_data, choice(m_path), error);
     // A wing that fails is answered by the caller, as for the command line.
     if (wing && !wing->notes.empty()) {
         QStringList lines;
-        for (const std::string &note : wing->notes) {
-            lines.append(QString::fromStdString(note));
+        for (const WingProblem &note : wing->notes) {
+            lines.append(wingProblemText(note));
         }
         QMessageBox box(QMessageBox::Information, windowTitle(), lines.join(QLatin1Char('\n')),
                         QMessageBox::Ok | QMessageBox::Cancel, this);

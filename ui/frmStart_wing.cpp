@@ -5,6 +5,7 @@
 #include "RememberedWing.h"
 #include "SpeedToFlyGrid.h"
 #include "WingDialog.h"
+#include "WingMessages.h"
 #include "frmStart.h"
 
 #include <QFileDialog>
@@ -62,10 +63,10 @@ void frmStart::loadWingFromFile()
     }
     rememberPolarFolder(QFileInfo(path).absolutePath());
     const std::string file = QFile::encodeName(path).toStdString();
-    std::string error;
+    WingProblem error;
     const std::optional<PolarData> data = readPolarFile(file, error);
     if (!data) {
-        QMessageBox::warning(this, loadTitle(), QString::fromStdString(error));
+        QMessageBox::warning(this, loadTitle(), wingProblemText(error));
         return;
     }
     WingDialog dialog(*data, file, QFileInfo(path).fileName(), this);
@@ -75,7 +76,7 @@ void frmStart::loadWingFromFile()
     const std::optional<Wing> wing = makeWing(*data, dialog.choice(file), error);
     if (!wing) {
         // The polar shown before stays.
-        QMessageBox::warning(this, loadTitle(), QString::fromStdString(error));
+        QMessageBox::warning(this, loadTitle(), wingProblemText(error));
         return;
     }
     setWing(&*wing);
