@@ -15,28 +15,28 @@ struct WingProblem
         TooLarge,     // over 1 MB
         NoPolar,      // no line that is not a comment
         // A line or row (texts: the user's own fields).
-        NotANumber,          // texts: field; field: its number, or 0 in a table
-        NotFinite,           // texts: field; field as above
-        NotAThreePointLine,  // fewer than eight fields, no other separator
-        SemicolonSeparated,  // the fields are separated by semicolons
-        TabSeparated,        // ... tabs
-        BlankSeparated,      // ... blanks
-        DecimalComma,        // texts: the pair "A,B"
-        TwoFieldsExpected,   // numbers: the fields found
-        MassOutOfRange,      // texts: the mass field
-        SpeedOutOfRange,     // texts: the airspeed field
-        SpeedsNotRising,     // texts: the earlier and the later airspeed
-        SinkNotNegative,     // texts: the sink field
-        SinkTooDeep,         // texts: the sink field
-        SinkTooSmall,        // texts: the sink field
-        MiddlePointLow,      // texts: v1, w1, v2, w2, v3, w3
-        PointDoesNotFit,     // texts: v, w of the point
-        PointsOpenUpward,    // line .. lastLine
-        TooFewPoints,        // numbers: the points found
+        NotANumber,         // texts: field; field: its number, or 0 in a table
+        NotFinite,          // texts: field; field as above
+        NotAThreePointLine, // fewer than eight fields, no other separator
+        SemicolonSeparated, // the fields are separated by semicolons
+        TabSeparated,       // ... tabs
+        BlankSeparated,     // ... blanks
+        DecimalComma,       // texts: the pair "A,B"
+        TwoFieldsExpected,  // numbers: the fields found
+        MassOutOfRange,     // texts: the mass field
+        SpeedOutOfRange,    // texts: the airspeed field
+        SpeedsNotRising,    // texts: the earlier and the later airspeed
+        SinkNotNegative,    // texts: the sink field
+        SinkTooDeep,        // texts: the sink field
+        SinkTooSmall,       // texts: the sink field
+        MiddlePointLow,     // texts: v1, w1, v2, w2, v3, w3
+        PointDoesNotFit,    // texts: v, w of the point
+        PointsOpenUpward,   // line .. lastLine
+        TooFewPoints,       // numbers: the points found
         // The wing made of it (numbers: computed values, one decimal or more).
         TableNeedsSpeeds,
-        SpeedsOutsideFile,   // the airspeeds lie outside 10..120 km/h
-        SpeedsNotOrdered,    // numbers: MIN, TRIM, MAX
+        SpeedsOutsideFile, // the airspeeds lie outside 10..120 km/h
+        SpeedsNotOrdered,  // numbers: MIN, TRIM, MAX
         RefMassOnlyForTable,
         MassNeedsRefMass,
         MassOutOfLimits,     // numbers: the mass

@@ -1,12 +1,18 @@
 // The guided tour driven by clicks on ">> Weiter", with the 0.02 s pause shortened.
 #include "DiagramFile.h"
+#include "Language.h"
+#include "Layout.h"
 #include "Look.h"
 #include "TourController.h"
+#include "WingDialog.h"
 #include "frmStart.h"
 #include "modCalc.h"
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QMenu>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QtTest>
@@ -314,6 +320,7 @@ private slots:
     void endeDuringAWait();
     void spaceAloneRunsTheWholeTour();
     void animateCountsInSinglePrecision();
+    void textsSpeakTheLanguageAndFit();
 };
 
 void TestTour::animations()
@@ -801,6 +808,137 @@ void TestTour::animateCountsInSinglePrecision()
     d.tour.animate(v, v, 43.5f, 0.5f, [&] { seen.append(v); });
     QVERIFY(seen.isEmpty());
     QCOMPARE(v, 45.0f);
+}
+
+void TestTour::textsSpeakTheLanguageAndFit()
+{
+    // The language as the program chooses it from the environment: German in the suite,
+    // English in its English run (LC_ALL=en_GB.UTF-8).
+    setUpLanguage();
+    installQtTranslations();
+    const bool english = currentLanguage() == Language::English;
+    Driver d;
+    frmStart &form = d.form;
+    QStringList texts; // every text the window shows, for the language check
+    QStringList misfits;
+    const FormLayout layouts[] = {computeLayout(15360, 11520), computeLayout(28800, 16200)};
+    const auto px = [](float twips) {
+        return twips / 15.0;
+    };
+    const auto fits = [&](const QString &what, double needed, double room) {
+        if (needed > room) {
+            misfits.append(QStringLiteral("%1: %2 px in %3").arg(what).arg(needed).arg(room));
+        }
+    };
+    for (const FormLayout &L : layouts) {
+        const auto buttonFits = [&](QAbstractButton *b, const TwipsRect &r, const QString &t) {
+            fits(t, QFontMetricsF(b->font()).horizontalAdvance(t) + 6, px(r.width));
+        };
+        buttonFits(form.cmdEnde, L.cmdEnde, form.cmdEnde->text());
+        buttonFits(form.cmdTour, L.cmdTour, form.cmdTour->text());
+        buttonFits(form.chkBremsen, L.chkBremsen, form.chkBremsen->text());
+        // The continue button in the diagram, with both its captions.
+        const double weiter = L.cmdWeiter.width / 1200.0 * px(L.picPolare.width);
+        for (const char *t : {">> Weiter", "Tour beenden"}) {
+            const QString caption = translated("Tour", t);
+            fits(caption, QFontMetricsF(form.cmdWeiter->font()).horizontalAdvance(caption) + 6,
+                 weiter);
+        }
+        // The tick boxes take their own width, up to the brake toggle.
+        for (QCheckBox *box : {form.chkWind, form.chkAirspeed}) {
+            fits(box->text(), box->sizeHint().width(), px(L.chkBremsen.left - L.chkWind.left));
+        }
+        const std::pair<Label *, TwipsRect> labels[] = {{form.lblHscrLeft, L.lblHscrLeft},
+                                                        {form.lblHScrRight, L.lblHScrRight},
+                                                        {form.lblVScrUp, L.lblVScrUp},
+                                                        {form.lblVScrDown, L.lblVScrDown},
+                                                        {form.lblAuthor, L.lblAuthor}};
+        for (const auto &[label, r] : labels) {
+            for (const QString &line : label->text().split(QLatin1Char('\n'))) {
+                fits(line, QFontMetricsF(label->font()).horizontalAdvance(line), px(r.width));
+            }
+        }
+        for (int i = 0; i < form.cboFree->count(); ++i) {
+            const QString item = form.cboFree->itemText(i);
+            fits(item, QFontMetricsF(form.cboFree->font()).horizontalAdvance(item) + 24,
+                 px(L.cboFree.width));
+        }
+    }
+    // The tour's texts in their panel, on both screens.
+    d.runTour();
+    QCOMPARE(d.waits.size(), 25);
+    for (const Wait &w : std::as_const(d.waits)) {
+        const QString text = QString(w.text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        texts.append(text);
+        for (const FormLayout &L : layouts) {
+            const double width = px(L.picPolare.width) - 4;
+            const double height = w.panelHeight / 1000.0 * px(L.picPolare.height);
+            const QRect needed = QFontMetrics(form.txtTour->font())
+                                     .boundingRect(QRect(0, 0, static_cast<int>(width), 100000),
+                                                   Qt::TextWordWrap, text);
+            fits(QStringLiteral("step %1").arg(w.step), needed.height(), height);
+        }
+    }
+    // The exercise's longest lines in the strip of a 1024 x 768 screen.
+    const double strip = px(layouts[0].lblInfo.width);
+    const QFontMetricsF info(form.lblInfo->font());
+    const frmStart::ExerciseScore worst{58.8f,  -8.8f, 0.8f, 20.0f, 28.8f,
+                                        -0.09f, 100,   100,  888,   888};
+    const QString result = frmStart::exerciseResultText(
+        worst, [&](const QString &line) { return info.horizontalAdvance(line) <= strip; });
+    const QString task =
+        translated("Window", "Übung %1: %2 – Balken auf bestes Gleiten, dann Eingabetaste")
+            .arg(888)
+            .arg(windInWords(30, 8));
+    for (const QString &line : {result, task}) {
+        texts.append(line);
+        fits(line, info.horizontalAdvance(line), strip);
+    }
+    // Every text of the window, its context menu and the wing dialog.
+    for (QWidget *w : QApplication::allWidgets()) {
+        texts << w->toolTip() << w->accessibleName() << w->accessibleDescription()
+              << w->windowTitle();
+        if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+            texts << b->text();
+        } else if (auto *l = qobject_cast<QLabel *>(w)) {
+            texts << l->text();
+        } else if (auto *c = qobject_cast<QComboBox *>(w)) {
+            for (int i = 0; i < c->count(); ++i) {
+                texts << c->itemText(i);
+            }
+        }
+    }
+    QTimer::singleShot(0, [&texts] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (const QAction *a : menu->actions()) {
+                texts << a->text();
+            }
+            menu->close();
+        }
+    });
+    emit form.picPolare->customContextMenuRequested(QPoint(10, 10));
+    WingProblem problem;
+    const std::optional<PolarData> data =
+        parsePolarText("w.plr", "90,0,24,-1.7,37,-1.1,54,-2.1\n", problem);
+    QVERIFY(data);
+    WingDialog dialog(*data, "w.plr", QStringLiteral("w.plr"), &form);
+    for (QWidget *w : dialog.findChildren<QWidget *>()) {
+        if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+            texts << b->text();
+        } else if (auto *l = qobject_cast<QLabel *>(w)) {
+            texts << l->text();
+        }
+    }
+    QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1String("; "))));
+    if (english) {
+        static const QRegularExpression german(QStringLiteral(
+            "[äöüÄÖÜß]|\\b(und|nicht|der|die|das|ist|für|mit|oder|eine|kein|Bremse|Gleitzahl|"
+            "Fahrt|Übung|Wahl|Polare|Schirm|Wind[a-z]+|Weiter|Ende|Laden|Abbrechen)\\b"));
+        for (const QString &t : std::as_const(texts)) {
+            QVERIFY2(!t.contains(german), qPrintable(t));
+        }
+        QVERIFY(texts.contains(QStringLiteral("Quit")));
+    }
 }
 
 QTEST_MAIN(TestTour)

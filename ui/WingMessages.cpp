@@ -61,7 +61,8 @@ const char *reasonPattern(const WingProblem &p)
     case WingProblem::DecimalComma:
         return QT_TRANSLATE_NOOP("Wing", "Dezimalpunkt statt Komma: „%1“");
     case WingProblem::TwoFieldsExpected:
-        return QT_TRANSLATE_NOOP("Wing", "erwartet zwei Felder wie in airspeed_kmh,sink_ms, nicht %1");
+        return QT_TRANSLATE_NOOP("Wing",
+                                 "erwartet zwei Felder wie in airspeed_kmh,sink_ms, nicht %1");
     case WingProblem::MassOutOfRange:
         return QT_TRANSLATE_NOOP("Wing", "die Masse „%1“ kg liegt nicht zwischen 30 und 300 kg");
     case WingProblem::SpeedOutOfRange:

@@ -50,6 +50,20 @@ bad azodo-render --worksheet 2 --scale 2 -o x.pdf
 bad azodo-render --seed 4 -o x.png
 bad azodo-render --compare-polar w.plr -o x.png
 bad azodo --seed x
+# The wing's own problems.
+printf '90,0,24,-1.7,37,-1,1,54,-2.1\n' > comma.plr
+printf 'airspeed_kmh,sink_ms\n25,-1.5\n30,-1.2\n37,-5\n44,-1.4\n50,-1.9\n' > kink.plr
+printf '90,0,24,-1.7,37,-1.1,64,-2.4\n' > fast.plr
+bad azodo-table --polar comma.plr
+bad azodo-table --polar kink.plr --speeds 25:35:50
+bad azodo-table --polar fast.plr
+bad azodo-table --polar missing.plr
+bad azodo --polar fast.plr
+# A note: the wing loads, the note is English.
+printf 'airspeed_kmh,sink_ms\n25,-1.5\n35,-1.1\n50,-1.9\n' > table.plr
+"$BIN_DIR/azodo-table" --polar table.plr --speeds 20:35:50 --csv 2> note.txt > /dev/null
+check_english "a note" note.txt
+grep -q '^azodo-table: Note: table.plr: MIN 20.0 km/h' note.txt || fail "the note"
 
 # The text table speaks English with decimal points; the CSV is the same in every language.
 "$BIN_DIR/azodo-table" > table.txt
