@@ -27,8 +27,13 @@ void setUpDiagram(PictureBox &pic)
     pic.setDrawFont(standardFont());
 }
 
-void DrawBackground(PictureBox &pic)
+void DrawBackground(PictureBox &pic, const std::vector<QRectF> &keepClear)
 {
+    const auto clear = [&](double x, double y, double w, double h) {
+        const QRectF r = QRectF(x, y, w, h).normalized();
+        return std::none_of(keepClear.begin(), keepClear.end(),
+                            [&](const QRectF &k) { return k.intersects(r); });
+    };
     pic.Cls();
     pic.setForeColor(Look::kBlack);
     pic.setDrawStyle(PictureBox::kStyleSolid);
@@ -54,7 +59,7 @@ void DrawBackground(PictureBox &pic)
         pic.setCurrentX(static_cast<float>(10.0 * k - w / 2.0));
         pic.setCurrentY(-13);
         pic.setForeColor(Look::kScaleGrey);
-        if (k != 0) {
+        if (k != 0 && clear(10.0 * k - w / 2.0, -13, w, pic.TextHeight(text))) {
             pic.Print(text);
         }
         pic.setForeColor(Look::kBlack);
@@ -69,7 +74,7 @@ void DrawBackground(PictureBox &pic)
         pic.setCurrentX(-w - 13);
         pic.setCurrentY(static_cast<float>(100.0 * m + h / 2.0));
         pic.setForeColor(Look::kScaleGrey);
-        if (m != 0) {
+        if (m != 0 && clear(-w - 13, 100.0 * m + h / 2.0, w, -h)) {
             pic.Print(text);
         }
         pic.setForeColor(Look::kBlack);
@@ -111,16 +116,28 @@ void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &swi
          100.0 * (static_cast<double>(wing.sink(best)) + windV));
     // The band, its labels and caption.
     take(BrakeBand::x(wing.minSpeed, windH), BrakeBand::bottomY(windV));
-    for (const PlacedText &t : brakeScaleTexts(pic, wing, switches, windH, windV)) {
-        const bool wasBold = pic.FontBold();
-        pic.setFontBold(t.bold);
-        take(t.x, t.y);
-        take(t.x + pic.TextWidth(t.text), t.y + pic.TextHeight(t.text));
-        pic.setFontBold(wasBold);
+    for (const QRectF &r : brakeScaleTextRects(pic, wing, switches, windH, windV)) {
+        take(r.left(), r.top());
+        take(r.right(), r.bottom());
     }
     // Centred, on whole km/h and tenths of m/s.
     const double centreX = 10.0 * std::round((minX + maxX) / 20.0);
     const double centreY = 10.0 * std::round((minY + maxY) / 20.0);
     pic.setScaleLeft(static_cast<float>(centreX + kScaleLeft));
     pic.setScaleTop(static_cast<float>(centreY + kScaleTop));
+}
+
+std::vector<QRectF> brakeScaleTextRects(PictureBox &pic, const Wing &wing,
+                                        const OverlaySwitches &switches, const float &windH,
+                                        const float &windV)
+{
+    std::vector<QRectF> rects;
+    const bool wasBold = pic.FontBold();
+    for (const PlacedText &t : brakeScaleTexts(pic, wing, switches, windH, windV)) {
+        pic.setFontBold(t.bold);
+        rects.push_back(
+            QRectF(t.x, t.y, pic.TextWidth(t.text), pic.TextHeight(t.text)).normalized());
+    }
+    pic.setFontBold(wasBold);
+    return rects;
 }
