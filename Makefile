@@ -6,7 +6,7 @@ SANITIZE = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-fram
 # The normal build is the one packaged: Debian's hardening flags, bindnow included.
 BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 
-.PHONY: deps configure build run test test-asan bench package format clean
+.PHONY: deps configure build run test test-asan bench package format translations clean
 
 deps:
 	./scripts/install-deps.sh
@@ -45,6 +45,11 @@ bench: build
 
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# Reads every translatable text of the sources into translations/*.ts; new texts then
+# wait there for their English.
+translations: configure
+	cmake --build $(BUILD) --target translations
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

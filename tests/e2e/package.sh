@@ -28,7 +28,9 @@ for f in usr/bin/azodo usr/bin/azodo-table usr/bin/azodo-render \
     usr/share/applications/azodo.desktop usr/share/icons/hicolor/scalable/apps/azodo.svg \
     usr/share/metainfo/org.example.azodo.metainfo.xml usr/share/doc/azodo/copyright \
     usr/share/doc/azodo/changelog.gz usr/share/man/man1/azodo.1.gz \
-    usr/share/man/man1/azodo-table.1.gz usr/share/man/man1/azodo-render.1.gz; do
+    usr/share/man/man1/azodo-table.1.gz usr/share/man/man1/azodo-render.1.gz \
+    usr/share/man/de/man1/azodo.1.gz usr/share/man/de/man1/azodo-table.1.gz \
+    usr/share/man/de/man1/azodo-render.1.gz; do
     [ -s "$ROOT/$f" ] || fail "$f missing from the package"
 done
 desktop-file-validate "$ROOT/usr/share/applications/azodo.desktop" ||
