@@ -2,6 +2,7 @@
 #include "Diagram.h"
 #include "DiagramFile.h"
 #include "Exercise.h"
+#include "Language.h"
 #include "Layout.h"
 #include "Look.h"
 #include "PictureBox.h"
@@ -101,7 +102,12 @@ class TestDiagram : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(kGerman); }
+    void initTestCase()
+    {
+        QLocale::setDefault(kGerman);
+        // German in the suite; English in its English run.
+        setUpLanguage();
+    }
 
     void layoutOfA1024By768Screen();
     void layoutOfFullHd();

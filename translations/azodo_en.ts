@@ -1110,10 +1110,6 @@ the same sequence of winds.
         <translation>the points make a curve that bends upward; a polar curves downward</translation>
     </message>
     <message>
-        <source>zu wenige Punkte (%1), mindestens 3</source>
-        <translation>too few points (%1); at least 3</translation>
-    </message>
-    <message>
         <source>eine Tabelle von Punkten braucht die Fahrten MIN:TRIMM:MAX</source>
         <translation>a table of points needs the airspeeds MIN:TRIM:MAX</translation>
     </message>
@@ -1196,6 +1192,13 @@ the same sequence of winds.
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>zu wenige Punkte (%n), mindestens 3</source>
+        <translation>
+            <numerusform>only %n point; at least 3 are needed</numerusform>
+            <numerusform>only %n points; at least 3 are needed</numerusform>
+        </translation>
     </message>
 </context>
 <context>

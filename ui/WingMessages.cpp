@@ -3,6 +3,7 @@
 #include "Language.h"
 
 #include <QStringList>
+#include <string>
 
 namespace {
 
@@ -90,7 +91,7 @@ const char *reasonPattern(const WingProblem &p)
         return QT_TRANSLATE_NOOP("Wing", "die Punkte ergeben eine nach oben gewölbte Kurve; "
                                          "eine Polare ist nach unten gewölbt");
     case WingProblem::TooFewPoints:
-        return QT_TRANSLATE_NOOP("Wing", "zu wenige Punkte (%1), mindestens 3");
+        return QT_TRANSLATE_N_NOOP("Wing", "zu wenige Punkte (%n), mindestens 3");
     case WingProblem::TableNeedsSpeeds:
         return QT_TRANSLATE_NOOP("Wing",
                                  "eine Tabelle von Punkten braucht die Fahrten MIN:TRIMM:MAX");
@@ -167,7 +168,9 @@ QString wingProblemText(const WingProblem &p)
     if (p.field > 0) {
         args.append(QString::number(p.field));
     }
-    const QString reason = fill(translated("Wing", reasonPattern(p)), args);
+    // A count picks the plural form of its sentence.
+    const int count = p.code == WingProblem::TooFewPoints ? std::stoi(p.numbers.at(0)) : -1;
+    const QString reason = fill(translated("Wing", reasonPattern(p), nullptr, count), args);
     const QString file = QString::fromStdString(p.file);
     if (isNote(p.code)) {
         return fill(translated("Wing", "Hinweis: %1: %2"), {file, reason});

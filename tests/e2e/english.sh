@@ -59,6 +59,13 @@ bad azodo-table --polar kink.plr --speeds 25:35:50
 bad azodo-table --polar fast.plr
 bad azodo-table --polar missing.plr
 bad azodo --polar fast.plr
+# A count takes its plural form.
+printf 'airspeed_kmh,sink_ms\n25,-1.5\n' > one.plr
+bad azodo-table --polar one.plr --speeds 25:30:35
+grep -q 'only 1 point; at least 3' err.txt || fail "the singular of one point"
+printf 'airspeed_kmh,sink_ms\n25,-1.5\n35,-1.1\n' > two.plr
+bad azodo-table --polar two.plr --speeds 25:30:35
+grep -q 'only 2 points; at least 3' err.txt || fail "the plural of two points"
 # A note: the wing loads, the note is English.
 printf 'airspeed_kmh,sink_ms\n25,-1.5\n35,-1.1\n50,-1.9\n' > table.plr
 "$BIN_DIR/azodo-table" --polar table.plr --speeds 20:35:50 --csv 2> note.txt > /dev/null
