@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Gestrichelter Rahmen: kein Gleiten über Grund. „steigt x m/s“: der Schirm steigt über Grund; „hält die Höhe“: weniger als 0,05 m/s; „kein Vorankommen“: Grundgeschwindigkeit null oder rückwärts, dort rät die Karte zum vollen Beschleuniger, mit dem der Schirm am wenigsten zurücktreibt.</source>
-        <translation>Dashed frame: no glide over the ground. “climbs x m/s”: the glider climbs over the ground; “holds height”: less than 0.05 m/s; “no headway”: ground speed zero or backwards, where the card advises full speed bar, with which the glider drifts back least.</translation>
+        <translation>Dashed frame: no glide over the ground. “rises x m/s”: the glider rises over the ground; “holds height”: less than 0.05 m/s; “no headway”: ground speed zero or backwards, where the card advises full speed bar, with which the glider drifts back least.</translation>
     </message>
     <message>
         <source>Zeilen: Wind waagerecht in km/h, − Gegenwind, + Rückenwind. Spalten: Wind senkrecht in m/s, + Aufwind, − Abwind.</source>
@@ -112,7 +112,7 @@ dort die Fahrt des vollen Beschleunigers, mit der er am wenigsten zurücktreibt)
 Zeilen: Wind horizontal (negativ: Gegenwind), Spalten: Wind vertikal (positiv: Aufwind)
 </source>
         <translation>Each cell: airspeed in km/h / glide ratio over the ground; where the glider does not glide over the ground,
-instead &quot;climbs x m/s&quot; (it climbs over the ground), &quot;holds height&quot; or &quot;no headway&quot; (ground speed 0 or backwards;
+instead &quot;rises x m/s&quot; (it rises over the ground), &quot;holds height&quot; or &quot;no headway&quot; (ground speed 0 or backwards;
 there the airspeed at full speed bar, with which it drifts back least)
 Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: updraft)
 </translation>
@@ -178,7 +178,7 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     </message>
     <message>
         <source>steigt %1 m/s</source>
-        <translation>climbs %1 m/s</translation>
+        <translation>rises %1 m/s</translation>
     </message>
     <message>
         <source>hält die Höhe</source>

@@ -84,6 +84,14 @@ cmp -s en.csv de.csv || fail "the CSV differs between English and German"
 "$BIN_DIR/azodo-table" --pdf card.pdf
 pdftotext card.pdf card.txt
 check_english "the card" card.txt
+# The English cells fit as the German ones do: the same pages on every paper.
+pages() { pdfinfo "$1" | awk '/^Pages:/ {print $2}'; }
+for paper in a4 a5 a6; do
+    "$BIN_DIR/azodo-table" --pdf en.pdf --paper "$paper"
+    LC_ALL=C.UTF-8 "$BIN_DIR/azodo-table" --pdf de.pdf --paper "$paper"
+    [ "$(pages en.pdf)" = "$(pages de.pdf)" ] ||
+        fail "the English card on $paper has $(pages en.pdf) pages, the German $(pages de.pdf)"
+done
 "$BIN_DIR/azodo-render" --worksheet 4 --seed 7 -o sheet.pdf
 pdftotext sheet.pdf sheet.txt
 check_english "the worksheet" sheet.txt
