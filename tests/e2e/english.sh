@@ -101,16 +101,27 @@ pdftotext lecture.pdf lecture.txt
 check_english "the lecture" lecture.txt
 grep -q '12 km/h headwind, 1.5 m/s downdraft' lecture.txt || fail "lecture title"
 
-# The window, and its tour walked with Space to the end.
+# The window, and its tour walked with Space to the end: 25 steps, then the panel goes.
 start_app
 TOUR_X=$((WIN_X + 1577))
 TOUR_Y=$((WIN_Y + 1001))
+PANEL_X=$((PIC_X + PIC_W - 3))
+PANEL_Y=$((PIC_Y + 20))
 click_and_see "$TOUR_X" "$TOUR_Y"
 wait_still
-for _ in $(seq 1 25); do
+shoot
+expect_pixel "$PANEL_X" "$PANEL_Y" "#FFFFC8" "the English tour's panel"
+presses=0
+while [ "$presses" -lt 60 ]; do
     xdotool key --window "$WID" space
+    presses=$((presses + 1))
     sleep 0.3
     wait_still
+    shoot
+    [ "$(pixel "$PANEL_X" "$PANEL_Y")" = "#FFFFFF" ] && break
 done
+expect_pixel "$PANEL_X" "$PANEL_Y" "#FFFFFF" "panel hidden after the English tour"
+[ "$presses" -ge 25 ] || fail "the tour ended after $presses presses of Space"
 kill -0 "$APP_PID" || fail "the program ended during the English tour"
+echo "the English tour ended after $presses presses of Space"
 echo "PASS"
