@@ -817,6 +817,7 @@ void TestTour::textsSpeakTheLanguageAndFit()
     setUpLanguage();
     installQtTranslations();
     const bool english = currentLanguage() == Language::English;
+    QCOMPARE(english, qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("en")));
     Driver d;
     frmStart &form = d.form;
     QStringList texts; // every text the window shows, for the language check
