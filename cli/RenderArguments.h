@@ -63,7 +63,7 @@ struct RenderOptions
 std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QString &error);
 
 // --airspeed and each state's airspeed within the range of the options' polar, the held
-// state's within its own; else false with a German line.
+// state's within its own; else false with a line in the user's language.
 bool airspeedInRange(const RenderOptions &options, QString &error);
 QString renderUsage();
 

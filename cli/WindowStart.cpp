@@ -8,10 +8,8 @@
 #include "WingOptions.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

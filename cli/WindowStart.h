@@ -20,7 +20,7 @@ struct WindowOptions
 // Call first: guards the standard descriptors, answers --help and --version without any
 // window, loads the wing that --polar names (with --speeds, --mass, --ref-mass, --name)
 // for this start only, else the wing remembered from an earlier run, and takes --seed N.
-// Returns the exit code when the program is done (2 after one German line for a bad polar
+// Returns the exit code when the program is done (2 after one line for a bad polar
 // or seed), nothing when the window is to open.
 std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &options);
 
@@ -29,9 +29,9 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &op
 void reportStoredWing(QWidget *window, const WindowOptions &options);
 
 // Lives across the making of the QApplication: Qt's abort for a missing display becomes
-// one German line, and what Qt says while it starts is held back until the start has
-// succeeded. started() then sets up what the window needs of the application: Qt's own
-// texts in German, left to right in every language, the program's name.
+// one line in the user's language, and what Qt says while it starts is held back until the start
+// has succeeded. started() then sets up what the window needs of the application: Qt's own texts in
+// the user's language, left to right in every language, the program's name.
 class WindowStart
 {
 public:

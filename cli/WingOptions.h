@@ -20,9 +20,9 @@ bool takeWingOption(const QStringList &args, int &i, std::optional<WingChoice> &
 bool checkWingChoice(const std::optional<WingChoice> &choice, QString &error,
                      const QString &prefix = QStringLiteral("--"));
 
-// Loads the chosen wing. Nothing, with one German line naming the file (and the line
-// where there is one) in error, if it fails. The wing's notes ("Hinweis: ...") go to
-// standard error, one line each, after "tool: ".
+// Loads the chosen wing. Nothing, with one line in the user's language naming the file (and the
+// line where there is one) in error, if it fails. The wing's notes ("Hinweis: ...") go to standard
+// error, one line each, after "tool: ".
 std::optional<Wing> loadChosenWing(const WingChoice &choice, const char *tool, QString &error);
 
 // The wing's notes on standard error, "tool: Hinweis: ..." one line each.

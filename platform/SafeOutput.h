@@ -5,7 +5,7 @@
 
 // Output of the command-line tools. Every write is checked: a full disk, a closed pipe or
 // a file-size limit is an error that the caller reports, never a silent success. Error
-// texts are German, like the rest of the program.
+// texts are in the user's language, like the rest of the program.
 
 // Makes broken pipes and exceeded file-size limits plain write errors instead of signals
 // that end the process without a word.
@@ -17,7 +17,7 @@ void ignoreOutputSignals();
 // it then fails with EBADF ("die Ausgabe ist geschlossen").
 void guardStandardDescriptors();
 
-// A German description of a C library error number.
+// A description of a C library error number in the user's language.
 QString systemErrorText(int error);
 
 // Writes all of data to the file descriptor, resuming after interruptions. Returns 0 or
@@ -38,8 +38,8 @@ int writeStandardOutput(const QByteArray &data);
 //   would refuse it;
 // - anything else that exists (a FIFO, a device) is written to directly, never replaced;
 // - a folder is refused.
-// On failure returns false with a German reason in error and leaves no temporary file,
-// nor does SIGINT, SIGTERM or SIGHUP during the write (the signal then ends the program).
+// On failure returns false with a reason in the user's language in error and leaves no temporary
+// file, nor does SIGINT, SIGTERM or SIGHUP during the write (the signal then ends the program).
 bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &error);
 
 // An argument as it may be echoed in a message: at most 60 characters, the rest elided.

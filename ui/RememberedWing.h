@@ -16,7 +16,7 @@ void forgetWing();
 
 // The stored wing, made again through every check of a wing; nothing if none is stored.
 // Stored data that no longer passes (an edited or corrupt settings file) gives nothing
-// with a German reason in error, and the stored wing is forgotten.
+// with a reason in the user's language in error, and the stored wing is forgotten.
 std::optional<Wing> rememberedWing(QString &error);
 
 // The folder the polar file dialog opened last; empty at first.

@@ -47,7 +47,7 @@ public:
 
     // Writes the diagram as it stands on the screen to path: PNG pixel for pixel, SVG or
     // PDF as the same drawing in vectors (by the file's ending), with the read-out above.
-    // False with a German reason on failure.
+    // False with a reason in the user's language on failure.
     bool saveDiagram(const QString &path, QString &error);
 
     // A pilot's wing in place of the built-in polar (nullptr: the built-in one); redraws.

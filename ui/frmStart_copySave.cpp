@@ -61,7 +61,7 @@ void frmStart::picPolare_ContextMenu(const QPoint &at)
         return;
     }
     QMenu menu(this);
-    // The keys named in German; Qt would name them in English without its translations.
+    // The keys as the user's language names them: Strg in German, Ctrl in English.
     QAction *copy = menu.addAction(translated("Window", "Diagramm kopieren\tStrg+C"));
     QAction *save = menu.addAction(translated("Window", "Diagramm speichern …\tStrg+S"));
     menu.addSeparator();
