@@ -717,7 +717,7 @@ the same sequence of winds.
     </message>
     <message>
         <source>Befindet man sich hingegen in Aufwind, so läßt sich zwar für diese Fälle mit diesem Programm das beste Gleiten darstellen, es handelt sich dabei gewissermaßen um das steilste Steigen.<byte value="xd"/>Flugtaktisch muß dies allerdings nicht zwingend dei beste Lösung sein, vielmehr wird man hier eher noch stärker zurückbremsen, um möglichst lange im Aufwind verbleiben zu können.</source>
-        <translation>In an updraft, the program can still show best glide, but it really stands for the steepest climb.<byte value="xd"/>Tactically this need not be the best choice: you will rather brake even more, to stay in the updraft as long as possible.</translation>
+        <translation>In an updraft, the program can still show best glide, but it really stands for the steepest climb.<byte value="xd"/>Tactically this need not be the best choice: you would rather brake even more, to stay in the updraft as long as possible.</translation>
     </message>
     <message>
         <source>Tip zur Verwendung des Programms:<byte value="xd"/>Es ist manchmal sinnvoll, die Vektoren für Wind- und/oder Luftgeschwindigkeit abzuschalten um das Diagramm übersichtlicher zu halten.</source>
