@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The translations are complete: reading the sources again into copies of the .ts files
 # must find no text without an entry, no entry unfinished and none whose text has gone
-# from the code. Needs LUPDATE and SRC_DIR.
+# from the code. Needs LUPDATE, SRC_DIR, and the build's SOURCE_DIRS and LUPDATE_OPTIONS
+# (blank-separated), so that it reads the sources as `make translations` does.
 set -euo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$SRC_DIR"
 cp translations/azodo_en.ts translations/azodo_de.ts "$work/"
-dirs=(app cli tour ui cards diagram platform calc)
-opts=(-silent -locations none -no-ui-lines -tr-function-alias translate+=translated)
+read -ra dirs <<<"${SOURCE_DIRS:?}"
+read -ra opts <<<"${LUPDATE_OPTIONS:?}"
 "$LUPDATE" "${opts[@]}" "${dirs[@]}" -ts "$work/azodo_en.ts"
 "$LUPDATE" "${opts[@]}" -pluralonly "${dirs[@]}" -ts "$work/azodo_de.ts"
 fail=0
@@ -16,7 +17,7 @@ for ts in azodo_en.ts azodo_de.ts; do
   for kind in unfinished vanished obsolete; do
     n=$(grep -c "type=\"$kind\"" "$work/$ts" || true)
     if [ "$n" -ne 0 ]; then
-      echo "FAIL: $ts has $n $kind entries; run: cmake --build build --target translations, then translate" >&2
+      echo "FAIL: $ts has $n $kind entries; run: make translations, then translate" >&2
       grep -B2 "type=\"$kind\"" "$work/$ts" | grep '<source>' | head -5 >&2
       fail=1
     fi
