@@ -8,13 +8,17 @@
 #include <cstring>
 #include <fcntl.h>
 #include <iterator>
+#include <sys/file.h>
 #include <sys/random.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
-bool g_standardOutputClosed = false;
+// The standard descriptors that were closed at start (bit n for descriptor n): /dev/null
+// stands in for them, and a write meant for one of them must fail, not vanish there.
+unsigned g_closedStandard = 0;
 
 // The temporary file being written, for the signal handler to remove: a fixed buffer,
 // as a handler may neither allocate nor lock.
@@ -108,9 +112,7 @@ void guardStandardDescriptors()
             ::dup2(opened, fd);
             ::close(opened);
         }
-        if (fd == STDOUT_FILENO) {
-            g_standardOutputClosed = true;
-        }
+        g_closedStandard |= 1u << fd;
     }
 }
 
@@ -179,7 +181,7 @@ int writeAll(int fd, const char *data, qsizetype size)
 
 int writeStandardOutput(const QByteArray &data)
 {
-    if (g_standardOutputClosed) {
+    if ((g_closedStandard & (1u << STDOUT_FILENO)) != 0) {
         return EBADF;
     }
     const int error = writeAll(STDOUT_FILENO, data.constData(), data.size());
@@ -231,8 +233,66 @@ QByteArray folderOf(const QByteArray &path)
     return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
 }
 
-// Not an error number: a link that the kernel's protected_symlinks rule would not follow.
+// Not error numbers: a link that the kernel's protected_symlinks rule would not follow,
+// and a file that another writer holds locked.
 constexpr int kUnsafeLink = -1;
+constexpr int kLocked = -2;
+
+// The descriptor that a name of this process's own open descriptors stands for
+// (/dev/stdout, /dev/fd/3, /proc/self/fd/1 ...), or -1. Such a name must be written
+// through the descriptor itself: opened anew it would start a file the shell opened for
+// appending at its beginning, and a pipe behind it has no path to open.
+int ownDescriptor(QByteArray path)
+{
+    while (path.contains("//")) {
+        path.replace("//", "/");
+    }
+    if (path == "/dev/stdout") {
+        return STDOUT_FILENO;
+    }
+    if (path == "/dev/stderr") {
+        return STDERR_FILENO;
+    }
+    const QByteArray prefixes[] = {QByteArrayLiteral("/dev/fd/"),
+                                   QByteArrayLiteral("/proc/self/fd/"),
+                                   QByteArrayLiteral("/proc/thread-self/fd/"),
+                                   "/proc/" + QByteArray::number(::getpid()) + "/fd/"};
+    for (const QByteArray &prefix : prefixes) {
+        if (!path.startsWith(prefix)) {
+            continue;
+        }
+        const QByteArray number = path.mid(prefix.size());
+        if (number.isEmpty() || number.size() > 9) {
+            return -1;
+        }
+        for (const char c : number) {
+            if (c < '0' || c > '9') {
+                return -1;
+            }
+        }
+        return number.toInt();
+    }
+    return -1;
+}
+
+// Writes through an open descriptor of this process, as "-" writes standard output: at
+// its offset, appending where it was opened for appending, a pipe or terminal straight
+// through. A copy of the descriptor is written and closed, so that errors that show only
+// at close are caught while the descriptor itself stays open for the program.
+bool writeToDescriptor(int fd, const QByteArray &data, QString &error)
+{
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || (fd <= STDERR_FILENO && (g_closedStandard & (1u << fd)) != 0) ||
+        (flags & O_ACCMODE) == O_RDONLY) {
+        return fail(error, EBADF);
+    }
+    const int copy = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (copy < 0) {
+        return fail(error, errno);
+    }
+    const int e = fillAndClose(copy, data);
+    return e == 0 || fail(error, e);
+}
 
 // The kernel's rule for links in a sticky, world-writable folder (/tmp): another user's
 // link there is a trap, unless the folder's owner made it. Applied whatever the machine's
@@ -250,12 +310,16 @@ bool followable(const QByteArray &link, const struct stat &linkStat)
 }
 
 // Follows symbolic links one by one to the path that a write through them reaches: an
-// existing object, or the name a dangling link would create. Returns 0, an error number
-// or kUnsafeLink.
-int finalTarget(const QByteArray &path, QByteArray &target)
+// existing object, the name a dangling link would create, or one of this process's own
+// descriptors (then descriptor is set, else -1). Returns 0, an error number or kUnsafeLink.
+int finalTarget(const QByteArray &path, QByteArray &target, int &descriptor)
 {
     target = path;
     for (int hops = 0; hops < 40; ++hops) {
+        descriptor = ownDescriptor(target);
+        if (descriptor >= 0) {
+            return 0;
+        }
         struct stat st
         {
         };
@@ -309,7 +373,28 @@ bool overwriteInPlace(const QByteArray &path, const QByteArray &data, QString &e
     if (fd < 0) {
         return fail(error, errno);
     }
-    int e = data.isEmpty() ? 0 : ::posix_fallocate(fd, 0, static_cast<off_t>(data.size()));
+    // Two writers in place at once would interleave their bytes: the second waits up to
+    // two seconds for the first, then gives up with the file as the first left it.
+    int e = 0;
+    for (int attempt = 0; ::flock(fd, LOCK_EX | LOCK_NB) != 0; ++attempt) {
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EWOULDBLOCK) {
+            break; // a file system without locks: write as before
+        }
+        if (attempt == 40) {
+            e = kLocked;
+            break;
+        }
+        ::usleep(50000);
+    }
+    if (e != 0) {
+        ::close(fd);
+        error = translated("Platform", "ein anderes Programm schreibt gerade in die Datei");
+        return false;
+    }
+    e = data.isEmpty() ? 0 : ::posix_fallocate(fd, 0, static_cast<off_t>(data.size()));
     if (e == 0) {
         e = writeAll(fd, data.constData(), data.size());
     }
@@ -320,10 +405,10 @@ bool overwriteInPlace(const QByteArray &path, const QByteArray &data, QString &e
     return e == 0 || fail(error, e);
 }
 
-// Creates a new, empty temporary file in folder with a short random name. The mode asks
-// for 0666 and the kernel applies the umask (and a folder's default ACL), as for any new
-// file. Returns the descriptor or -1 with errno set.
-int createTemporary(const QByteArray &folder, QByteArray &temp)
+// Creates a new, empty temporary file in folder with a short random name and the given
+// mode, to which the kernel applies the umask (and a folder's default ACL), as for any
+// new file. Returns the descriptor or -1 with errno set.
+int createTemporary(const QByteArray &folder, QByteArray &temp, mode_t mode)
 {
     static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -338,13 +423,53 @@ int createTemporary(const QByteArray &folder, QByteArray &temp)
             temp += kLetters[r % (sizeof kLetters - 1)];
         }
         const int fd =
-            ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
     }
     errno = EEXIST;
     return -1;
+}
+
+// Gives the new file what the old one had beyond its content, as far as the caller may
+// and the file system can: owner and group (before the mode, as a change of owner clears
+// set-ID bits), the access ACL and the user's extended attributes.
+void takeOverAttributes(const QByteArray &target, const struct stat &old, int fd)
+{
+    struct stat now
+    {
+    };
+    if (::fstat(fd, &now) == 0 && (now.st_uid != old.st_uid || now.st_gid != old.st_gid)) {
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            // Not allowed to give the file away: keep at least the group where one may.
+            [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        }
+    }
+    const ssize_t listSize = ::listxattr(target.constData(), nullptr, 0);
+    if (listSize <= 0) {
+        return;
+    }
+    QByteArray names(listSize, '\0');
+    const ssize_t got = ::listxattr(target.constData(), names.data(), names.size());
+    if (got <= 0) {
+        return;
+    }
+    names.truncate(got);
+    for (const QByteArray &name : names.split('\0')) {
+        if (!name.startsWith("user.") && name != "system.posix_acl_access") {
+            continue;
+        }
+        const ssize_t size = ::getxattr(target.constData(), name.constData(), nullptr, 0);
+        if (size < 0) {
+            continue;
+        }
+        QByteArray value(size, '\0');
+        const ssize_t read = ::getxattr(target.constData(), name.constData(), value.data(), size);
+        if (read >= 0) {
+            ::fsetxattr(fd, name.constData(), value.constData(), static_cast<size_t>(read), 0);
+        }
+    }
 }
 
 // Writes a complete temporary file beside target and renames it over target. The
@@ -356,15 +481,18 @@ int replaceThroughTemporary(const QByteArray &target, const struct stat *old,
     const QByteArray folder = folderOf(target);
     QByteArray temp;
     TemporaryGuard guard;
-    const int fd = createTemporary(folder, temp);
+    // A file that replaces another stays private until it has the old one's owner and
+    // permissions: a reader must not open a copy of a private file in the meantime. A
+    // new file has what the umask gives.
+    const int fd = createTemporary(folder, temp, old != nullptr ? 0600 : 0666);
     if (fd < 0) {
         return errno;
     }
     guard.created(temp);
-    // A replaced file keeps its permissions; a new one has what the umask gives.
-    int e = old == nullptr || ::fchmod(fd, old->st_mode & 07777) == 0 ? 0 : errno;
-    if (e == 0) {
-        e = writeAll(fd, data.constData(), data.size());
+    int e = writeAll(fd, data.constData(), data.size());
+    if (e == 0 && old != nullptr) {
+        takeOverAttributes(target, *old, fd);
+        e = ::fchmod(fd, old->st_mode & 07777) == 0 ? 0 : errno;
     }
     e = syncAndClose(fd, e);
     if (e == 0 && ::rename(temp.constData(), target.constData()) != 0) {
@@ -394,13 +522,17 @@ bool writeFileSafely(const QByteArray &path, const QByteArray &data, QString &er
         return fail(error, ENOENT);
     }
     QByteArray target;
-    if (const int e = finalTarget(path, target); e == kUnsafeLink) {
+    int descriptor = -1;
+    if (const int e = finalTarget(path, target, descriptor); e == kUnsafeLink) {
         error = translated("Platform",
                            "die symbolische Verknüpfung gehört einem anderen Benutzer in einem "
                            "Ordner, in den alle schreiben dürfen; ihr wird nicht gefolgt");
         return false;
     } else if (e != 0) {
         return fail(error, e);
+    }
+    if (descriptor >= 0) {
+        return writeToDescriptor(descriptor, data, error);
     }
     struct stat st
     {

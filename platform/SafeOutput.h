@@ -29,10 +29,16 @@ int writeAll(int fd, const char *data, qsizetype size);
 int writeStandardOutput(const QByteArray &data);
 
 // Writes data to the file at path (bytes as the file system takes them):
+// - a name of one of the process's own descriptors (/dev/stdout, /dev/stderr, /dev/fd/N,
+//   /proc/self/fd/N, also reached through links) is written through that descriptor, as
+//   "-" is: a log opened for appending is appended to, a pipe is written straight through;
 // - a regular file, or a new one, is replaced atomically through a temporary file beside
-//   it, keeping the old file's permissions (a new one gets what the umask leaves); if its
-//   folder is read-only but the file is writable, the file is overwritten in place, once
-//   the size limit and the disk have room for the whole new content;
+//   it, which stays private (0600) until it is written and has taken the old file's
+//   owner, group, access ACL, user.* attributes and permissions, as far as the caller may
+//   and the file system can (a new one gets what the umask leaves); other hard links keep
+//   the old content. If its folder is read-only but the file is writable, the file is
+//   overwritten in place under an advisory lock (waiting up to 2 s for another writer),
+//   once the size limit and the disk have room for the whole new content;
 // - a symbolic link is followed, so the link stays a link; but another user's link in a
 //   sticky, world-writable folder is refused, as the kernel's protected_symlinks rule
 //   would refuse it;

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
   qt6-tools-dev qt6-l10n-tools
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdotool x11-utils twm imagemagick libx11-dev poppler-utils strace time
+  xvfb xauth xdotool x11-utils twm imagemagick libx11-dev poppler-utils strace time acl attr
   libbenchmark-dev
   desktop-file-utils appstream dpkg-dev fakeroot lintian fonts-dejavu-extra
 )

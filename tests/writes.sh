@@ -188,6 +188,107 @@ check "card to a closed standard output" '[ $RC = 1 ] && [[ $ERR == *"die Ausgab
 try "azodo-render --size 300x200 -o rw/zu.png <&- 2>&-"
 check "closed standard input and error" '[ $RC = 0 ] && [ -f "$T/rw/zu.png" ]'
 
+# The names of the tool's own descriptors are written through them, as "-" is: a log
+# the shell opened for appending keeps its old lines, and a pipe has no path to open.
+"$WORK/azodo-table" --pdf - --paper a6 >"$WORK/card.pdf"
+same_card() { # the two cards are the same but for the second of their creation
+    cmp -s <(grep -av CreationDate "$1") <(grep -av CreationDate "$2")
+}
+appended() { # log: its first line is the old one and the card follows whole
+    [ "$(head -n 1 "$1")" = "old line" ] && same_card <(tail -c +10 "$1") "$WORK/card.pdf"
+}
+ln -s /dev/stdout "$T/rw/aus.pdf"
+for case in "/dev/stdout >>" "/proc/self/fd/1 >>" "/dev/fd/3 3>>" "rw/aus.pdf >>" "//dev//stdout >>"; do
+    printf 'old line\n' >"$T/rw/log"
+    chmod 666 "$T/rw/log"
+    try "azodo-table --paper a6 --pdf $case rw/log"
+    check "--pdf $case log: appended, the old line kept" '[ $RC = 0 ] && appended "$T/rw/log"'
+done
+try "azodo-table --paper a6 --pdf /dev/stdout | cat >rw/pipe.pdf"
+check "--pdf /dev/stdout into a pipe" '[ $RC = 0 ] && same_card "$T/rw/pipe.pdf" "$WORK/card.pdf"'
+try "azodo-table --paper a6 --pdf >(cat >rw/subst.pdf); wait \$!"
+check "--pdf >(cat >file)" '[ $RC = 0 ] && same_card "$T/rw/subst.pdf" "$WORK/card.pdf"'
+try "azodo-render --size 300x200 -o /dev/stderr 2>rw/err.png"
+check "-o /dev/stderr into a file" '[ $RC = 0 ] && [ "$(head -c 4 "$T/rw/err.png" | tail -c 3)" = PNG ]'
+try "azodo-table --pdf /dev/stdout >&-"
+check "/dev/stdout closed" '[ $RC = 1 ] && [[ $ERR == *"die Ausgabe ist geschlossen"* ]]'
+try "azodo-table --pdf /dev/fd/7"
+check "/dev/fd/7 not open" '[ $RC = 1 ] && [[ $ERR == *"die Ausgabe ist geschlossen"* ]]'
+
+# A file that replaces another is created private and gets the old mode once written;
+# a new one is created as any new file, so that a folder's default ACL still applies.
+if "${as_user[@]}" strace -f -o /dev/null true 2>/dev/null; then
+    make_file rw privat.pdf 600
+    [ "$(id -u)" -ne 0 ] || chown 65534:65534 "$T/rw/privat.pdf"
+    try "strace -f -e trace=openat,fchmod -o trace azodo-table --paper a6 --pdf rw/privat.pdf"
+    created=$(grep -m 1 'azodo-' "$T/trace" || true)
+    check "a replaced 0600 file: its temporary copy created 0600, mode 0600 after" \
+        '[ $RC = 0 ] && [[ $created == *O_CREAT*", 0600)"* ]] && [ "$(stat -c %a "$T/rw/privat.pdf")" = 600 ]'
+    try "strace -f -e trace=openat -o trace azodo-table --paper a6 --pdf rw/frisch.pdf"
+    created=$(grep -m 1 'azodo-' "$T/trace" || true)
+    check "a new file: created 0666 less the umask" '[ $RC = 0 ] && [[ $created == *O_CREAT*", 0666)"* ]]'
+elif [ -n "${AZODO_CI:-}" ]; then
+    echo "FAIL strace cannot trace here, and CI must run the creation-mode cases"
+    fails=$((fails + 1))
+else
+    echo "skip creation mode of temporary files: strace cannot trace here"
+fi
+
+# Replaced by root, a user's file keeps its owner, group, ACL and user.* attributes.
+as_root=()
+if [ "$(id -u)" -ne 0 ] && sudo -n true 2>/dev/null; then
+    as_root=(sudo -n)
+fi
+if [ "$(id -u)" -eq 0 ] || [ ${#as_root[@]} -gt 0 ]; then
+    make_file rw fremd.pdf 640
+    "${as_root[@]}" chown 65534:65534 "$T/rw/fremd.pdf"
+    extras=""
+    if "${as_root[@]}" setfacl -m u:1:r "$T/rw/fremd.pdf" 2>/dev/null &&
+        "${as_root[@]}" setfattr -n user.kurs -v A-Schein "$T/rw/fremd.pdf" 2>/dev/null; then
+        extras=yes
+    else
+        echo "skip ACL and user.* attributes: the file system under $T keeps none"
+    fi
+    set +e
+    ERR=$("${as_root[@]}" "$WORK/azodo-table" --paper a5 --pdf "$T/rw/fremd.pdf" 2>&1)
+    RC=$?
+    set -e
+    check "replaced as root: owner, group and mode kept" \
+        '[ $RC = 0 ] && pdfinfo "$T/rw/fremd.pdf" | grep -q "(A5)" && [ "$(stat -c %u:%g:%a "$T/rw/fremd.pdf")" = 65534:65534:640 ]'
+    if [ -n "$extras" ]; then
+        check "replaced as root: ACL and user.* attribute kept" \
+            '"${as_root[@]}" getfacl -cn "$T/rw/fremd.pdf" 2>/dev/null | grep -qx "user:1:r--" && [ "$("${as_root[@]}" getfattr --only-values -n user.kurs "$T/rw/fremd.pdf" 2>/dev/null)" = A-Schein ]'
+    fi
+elif [ -n "${AZODO_CI:-}" ]; then
+    echo "FAIL no root and no sudo, and CI must run the ownership case"
+    fails=$((fails + 1))
+else
+    echo "skip owner kept on replace: needs root or passwordless sudo"
+fi
+
+# One writer in place at a time: a second one waits up to 2 s for the lock, then gives
+# up with the file as it was.
+lock_held() { # file seconds: holds an advisory lock on file; returns once it is held
+    flock -o "$1" sleep "$2" &
+    holder=$!
+    for _ in $(seq 1 100); do
+        flock -n "$1" true || return 0
+        sleep 0.02
+    done
+}
+before=$(sum "$T/ro/karte.pdf")
+lock_held "$T/ro/karte.pdf" 5
+try "azodo-table --paper a6 --pdf ro/karte.pdf"
+kill "$holder" 2>/dev/null || true
+wait "$holder" 2>/dev/null || true
+check "in place while another writer holds the file: exit 1 in one line, file whole" \
+    '[ $RC = 1 ] && [ "$(sum "$T/ro/karte.pdf")" = "$before" ] && [[ $ERR == *"anderes Programm"* ]] && [ "$(printf "%s\n" "$ERR" | wc -l)" = 1 ]'
+lock_held "$T/ro/karte.pdf" 1
+try "azodo-table --paper a6 --pdf ro/karte.pdf"
+wait "$holder" 2>/dev/null || true
+check "in place after the other writer is done within 2 s: written" \
+    '[ $RC = 0 ] && pdfinfo "$T/ro/karte.pdf" | grep -q "297 x 420 pts"'
+
 # An argument that is not valid text is refused by every program, the window's too.
 try "azodo --polar \$'\\xff.plr'"
 check "azodo: a name that is not UTF-8" '[ $RC = 2 ] && [[ $ERR == *"kein gültiger Text"* ]]'

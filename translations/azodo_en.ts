@@ -287,6 +287,10 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
         <source>die Datei ist schreibgeschützt</source>
         <translation>the file is read-only</translation>
     </message>
+    <message>
+        <source>ein anderes Programm schreibt gerade in die Datei</source>
+        <translation>another program is writing the file</translation>
+    </message>
 </context>
 <context>
     <name>Tools</name>
