@@ -4,6 +4,7 @@
 #include "Format.h"
 #include "Look.h"
 #include "PictureBox.h"
+#include "TextPlacement.h"
 
 #include <QRectF>
 #include <algorithm>
@@ -25,6 +26,7 @@ void setUpDiagram(PictureBox &pic)
     pic.setScaleTop(kScaleTop);
     pic.setScaleLeft(kScaleLeft);
     pic.setDrawFont(standardFont());
+    pic.setTextPlacer(placeDiagramTexts);
 }
 
 void DrawBackground(PictureBox &pic, const std::vector<QRectF> &keepClear)
@@ -116,10 +118,13 @@ void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &swi
          100.0 * (static_cast<double>(wing.sink(best)) + windV));
     // The band, its labels and caption.
     take(BrakeBand::x(wing.minSpeed, windH), BrakeBand::bottomY(windV));
-    for (const QRectF &r : brakeScaleTextRects(pic, wing, switches, windH, windV)) {
-        take(r.left(), r.top());
-        take(r.right(), r.bottom());
+    const bool wasBold = pic.FontBold();
+    for (const PlacedText &t : brakeScaleTexts(pic, wing, switches, windH, windV)) {
+        pic.setFontBold(t.bold);
+        take(t.x, t.y);
+        take(t.x + pic.TextWidth(t.text), t.y + pic.TextHeight(t.text));
     }
+    pic.setFontBold(wasBold);
     // Centred, on whole km/h and tenths of m/s.
     const double centreX = 10.0 * std::round((minX + maxX) / 20.0);
     const double centreY = 10.0 * std::round((minY + maxY) / 20.0);
@@ -133,7 +138,7 @@ std::vector<QRectF> brakeScaleTextRects(PictureBox &pic, const Wing &wing,
 {
     std::vector<QRectF> rects;
     const bool wasBold = pic.FontBold();
-    for (const PlacedText &t : brakeScaleTexts(pic, wing, switches, windH, windV)) {
+    for (const PlacedText &t : arrangedBrakeScaleTexts(pic, wing, switches, windH, windV)) {
         pic.setFontBold(t.bold);
         rects.push_back(
             QRectF(t.x, t.y, pic.TextWidth(t.text), pic.TextHeight(t.text)).normalized());

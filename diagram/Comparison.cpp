@@ -2,6 +2,7 @@
 #include "Format.h"
 #include "Look.h"
 #include "PictureBox.h"
+#include "TextPlacement.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -36,11 +37,13 @@ private:
 void DrawComparison(PictureBox &pic, const Comparison &ghost)
 {
     const PenKept kept(pic);
+    pic.setElement(Element::Comparison);
     pic.setDrawStyle(PictureBox::kStyleSolid);
     DrawShiftedPolar(pic, ghost.wing, ghost.windH, ghost.windV, Look::kComparisonGrey);
     pic.setDrawWidth(2);
     pic.setForeColor(Look::kComparisonGrey);
     DrawGroundSpeedVector(pic, ghost.flight.groundSpeedH, ghost.flight.groundSpeedV);
+    pic.setElement(Element::None);
 }
 
 void DrawSolution(PictureBox &pic, float gsH, float gsV)
@@ -49,7 +52,9 @@ void DrawSolution(PictureBox &pic, float gsH, float gsV)
     pic.setDrawWidth(3);
     pic.setDrawStyle(PictureBox::kStyleDash);
     pic.setForeColor(Look::kSolutionViolet);
+    pic.setElement(Element::Solution);
     DrawGroundSpeedVector(pic, gsH, gsV);
+    pic.setElement(Element::None);
 }
 
 namespace {

@@ -127,6 +127,13 @@ std::vector<PlacedText> brakeScaleTexts(PictureBox &pic, const Wing &wing,
                                         const OverlaySwitches &switches, const float &windH,
                                         const float &windV);
 
+// The same, arranged for the box's window: in their order from full brake to full
+// accelerator, apart and inside the picture (on two rows where one is too narrow); none
+// where the scale lies wholly outside.
+std::vector<PlacedText> arrangedBrakeScaleTexts(PictureBox &pic, const Wing &wing,
+                                                const OverlaySwitches &switches, const float &windH,
+                                                const float &windV);
+
 // Shifts the box's window, at the diagram's own scale, so that a task's diagram shows
 // whole: the ground origin with the vertical axis's numbers, the shifted polar from MIN
 // to MAX, best glide's touch point, and the brake scale with its labels and caption, each

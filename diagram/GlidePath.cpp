@@ -4,17 +4,16 @@
 #include "Language.h"
 #include "Look.h"
 #include "PictureBox.h"
+#include "TextPlacement.h"
 
 #include <cmath>
 
 namespace {
 
-// Text with its left edge at x, centred vertically on y.
-void printCentredOn(PictureBox &pic, double x, double y, const QString &text)
+// The top-left corner of a text with its left edge at x, centred vertically on y.
+QPointF centredOn(const PictureBox &pic, double x, double y, const QString &text)
 {
-    pic.setCurrentX(static_cast<float>(x));
-    pic.setCurrentY(static_cast<float>(y - pic.TextHeight(text) / 2.0));
-    pic.Print(text);
+    return {x, y - pic.TextHeight(text) / 2.0};
 }
 
 } // namespace
@@ -75,16 +74,29 @@ QString DrawGlidePath(PictureBox &pic, const Wing &wing, const Flight &flight, S
     const double tipY = 100.0 * gsV;
 
     if (gsH > 0) {
+        pic.setElement(Element::GlideArc);
         if (angle < 0 && std::fabs(angle) > 0.1f) {
             // 2π only makes the start angle positive; the arc stops 0.05 short of the path.
             pic.Arc(0, 0, 120, angle + 6.2831852 + 0.05, 0);
         } else if (angle > 0 && std::fabs(angle) > 0.1f) {
             pic.Arc(0, 0, 120, 0, angle - 0.05);
         }
-        printCentredOn(pic, std::fabs(std::cos(angle / 2.0) * 125), std::sin(angle / 2.0) * 125,
-                       translated("Diagram", "Gleitwinkel"));
+        // Beside the arc, on the line that halves the angle; further out where that place
+        // is taken.
+        const QString text = translated("Diagram", "Gleitwinkel");
+        std::vector<QPointF> places;
+        const double above = -pic.TextHeight(text) + 10; // clear of a nearly level vector
+        for (const double lift : {0.0, above}) {
+            for (const double r : {125.0, 150.0, 180.0, 215.0, 255.0, 300.0}) {
+                places.push_back(centredOn(pic, std::fabs(std::cos(angle / 2.0) * r),
+                                           std::sin(angle / 2.0) * r + lift, text));
+            }
+        }
+        pic.deferText(
+            {text, places, Look::kGroundGreen, false, Element::GlideArc, TextRank::GlideAngle});
     }
 
+    pic.setElement(Element::GroundVector);
     DrawGroundSpeedVector(pic, gsH, gsV);
 
     pic.setForeColor(Look::kGroundGreen);
@@ -92,20 +104,20 @@ QString DrawGlidePath(PictureBox &pic, const Wing &wing, const Flight &flight, S
     pic.Circle(G, tipY, 5);
     pic.setDrawWidth(3);
     pic.Line(G, 0, G, 5);
+    pic.setElement(Element::Path);
     pic.setDrawWidth(1);
     pic.Line(G, tipY, 14.0 * gsH, 140.0 * gsV);
-    pic.setForeColor(Look::kPathCaptionGreen);
-    // At the end of the path; for a pilot's wing moved back along it where the end would
-    // leave the diagram.
+    // At the end of the path, else moved back along it, beside it or just above it.
     const QString path = translated("Diagram", "Flugrichtung von der Seite betrachtet");
-    double pathX = 14.0 * gsH + 10;
-    const double inside = labelInside(pic, wing, pathX, pic.TextWidth(path));
-    double pathY = 140.0 * gsV;
-    if (inside != pathX && gsH != 0.0f) {
-        pathX = inside;
-        pathY = (pathX - 10) * (100.0 * gsV) / (10.0 * gsH) + 20;
+    std::vector<QPointF> places;
+    for (const double f : {1.4, 1.3, 1.2, 1.1, 1.0, 0.9, 0.8, 0.7, 0.6, 0.5, 0.4}) {
+        places.push_back(centredOn(pic, f * G + 10, f * tipY, path));
+        places.push_back(centredOn(pic, f * G + 10, f * tipY + 30, path));
+        places.push_back(centredOn(pic, f * G - 10 - pic.TextWidth(path), f * tipY - 30, path));
     }
-    printCentredOn(pic, pathX, pathY, path);
+    pic.deferText(
+        {path, places, Look::kPathCaptionGreen, false, Element::Path, TextRank::SideView});
+    pic.setElement(Element::None);
 
     pic.setForeColor(Look::kGuideDarkRed);
     pic.setDrawStyle(PictureBox::kStyleDot);
@@ -115,7 +127,9 @@ QString DrawGlidePath(PictureBox &pic, const Wing &wing, const Flight &flight, S
     pic.setDrawStyle(PictureBox::kStyleSolid);
     pic.setDrawWidth(3);
     pic.setForeColor(Look::kBrakeBarBlack);
+    pic.setElement(Element::BrakeBar);
     pic.Line(G, BrakeBand::topY(windV), G, BrakeBand::bottomY(windV));
+    pic.setElement(Element::None);
 
     pic.setDrawWidth(saved.SavedDrawWidth);
     pic.setForeColor(saved.SavedForeColor);

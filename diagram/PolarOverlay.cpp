@@ -6,6 +6,7 @@
 #include "Language.h"
 #include "Look.h"
 #include "PictureBox.h"
+#include "TextPlacement.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,12 +28,36 @@ int sign(float v)
     return (v > 0) - (v < 0);
 }
 
-// Text with its top-left corner at (x, y).
-void printAt(PictureBox &pic, double x, double y, const QString &text)
+// A label of a vector from (x1, y1) to (x2, y2): centred on its middle at the given
+// side (offset from the vector to the text's near edge, in units across it), else on the
+// other side, else slid to a quarter or three quarters of its length, on either side.
+// Horizontal vectors carry their label above (offset > 0) or below, vertical ones right
+// (offset > 0) or left.
+std::vector<QPointF> vectorLabelPlaces(PictureBox &pic, const QString &text, double x1, double y1,
+                                       double x2, double y2, double offset)
 {
-    pic.setCurrentX(static_cast<float>(x));
-    pic.setCurrentY(static_cast<float>(y));
-    pic.Print(text);
+    const double w = pic.TextWidth(text);
+    const double h = -pic.TextHeight(text); // the scale grows upward
+    std::vector<QPointF> places;
+    const bool horizontal = y1 == y2;
+    for (const double along : {0.5, 0.25, 0.75}) {
+        const double x = x1 + (x2 - x1) * along;
+        const double y = y1 + (y2 - y1) * along;
+        for (const double side : {offset, -offset}) {
+            if (horizontal) {
+                places.emplace_back(x - w / 2, side > 0 ? y + side + h : y + side);
+            } else {
+                places.emplace_back(side > 0 ? x + side : x + side - w, y + h / 2);
+            }
+        }
+    }
+    return places;
+}
+
+void deferLabel(PictureBox &pic, const QString &text, std::vector<QPointF> places, int color,
+                int owner, int rank, bool bold = false)
+{
+    pic.deferText({text, std::move(places), color, bold, owner, rank});
 }
 
 } // namespace
@@ -86,6 +111,72 @@ std::vector<PlacedText> brakeScaleTexts(PictureBox &pic, const Wing &wing,
     return texts;
 }
 
+std::vector<PlacedText> arrangedBrakeScaleTexts(PictureBox &pic, const Wing &wing,
+                                                const OverlaySwitches &switches, const float &windH,
+                                                const float &windV)
+{
+    std::vector<PlacedText> texts = brakeScaleTexts(pic, wing, switches, windH, windV);
+    // The four labels from full brake to full accelerator, as they stand on the scale.
+    std::vector<PlacedText *> row;
+    for (PlacedText &t : texts) {
+        if (!t.caption) {
+            row.push_back(&t);
+        }
+    }
+    std::sort(row.begin(), row.end(),
+              [](const PlacedText *a, const PlacedText *b) { return a->x < b->x; });
+    const double gap = pic.TextWidth(QStringLiteral("  "));
+    const double left = pic.ScaleLeft() + 5.0;
+    const double right = pic.ScaleLeft() + pic.ScaleWidth() - 5.0;
+    const double bandLeft = X(static_cast<double>(windH) + wing.minSpeed);
+    const double bandRight = X(static_cast<double>(windH) + wing.maxSpeed);
+    if (bandRight < left || bandLeft > right) {
+        return {}; // the scale lies outside the picture: its texts are left out
+    }
+    // In their order, apart, inside the picture: pushed right past the one before, then
+    // left before the one after. Where one row is too narrow, every other label goes on a
+    // second row.
+    const auto spread = [&](const std::vector<PlacedText *> &labels) {
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            double x = std::max(labels[i]->x, left);
+            if (i > 0) {
+                x = std::max(x, labels[i - 1]->x + pic.TextWidth(labels[i - 1]->text) + gap);
+            }
+            labels[i]->x = x;
+        }
+        for (std::size_t i = labels.size(); i-- > 0;) {
+            double x = std::min(labels[i]->x, right - pic.TextWidth(labels[i]->text));
+            if (i + 1 < labels.size()) {
+                x = std::min(x, labels[i + 1]->x - gap - pic.TextWidth(labels[i]->text));
+            }
+            labels[i]->x = x;
+        }
+        return labels.empty() || labels.front()->x >= left - 1e-9;
+    };
+    const std::vector<PlacedText> ideal = texts;
+    if (!spread(row)) {
+        texts = ideal;
+        row.clear();
+        for (PlacedText &t : texts) {
+            if (!t.caption) {
+                row.push_back(&t);
+            }
+        }
+        std::sort(row.begin(), row.end(),
+                  [](const PlacedText *a, const PlacedText *b) { return a->x < b->x; });
+        std::vector<PlacedText *> first, second;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            (i % 2 == 0 ? first : second).push_back(row[i]);
+        }
+        spread(first);
+        spread(second);
+        for (PlacedText *t : second) {
+            t->y += pic.TextHeight(t->text); // one row down
+        }
+    }
+    return texts;
+}
+
 int brakeScaleColor(int v)
 {
     const BrakeScale::Rgb c = BrakeScale::boxColor(v);
@@ -121,17 +212,19 @@ void drawWindVectors(PictureBox &pic, double ox, double oy, const float &windH, 
     const int sH = sign(windH);
     const int sV = sign(windV);
     pic.setForeColor(Look::kWindBlue);
+    pic.setElement(Element::WindV);
     pic.setDrawWidth(6);
     pic.Line(ox, 0, ox, oy);
     pic.setDrawWidth(2);
     pic.Line(ox + 10, oy - 20.0 * sV, ox, oy);
     pic.Line(ox - 10, oy - 20.0 * sV, ox, oy);
     if (windV != 0) {
+        // Left of the vector first.
         const QString text = translated("Diagram", "v-Aufwind");
-        const double w = pic.TextWidth(text);
-        const double h = -pic.TextHeight(text);
-        printAt(pic, ox - 10 - w, oy / 2 + h / 2, text);
+        deferLabel(pic, text, vectorLabelPlaces(pic, text, ox, 0, ox, oy, -10), Look::kWindBlue,
+                   Element::WindV, TextRank::WindV);
     }
+    pic.setElement(Element::WindH);
     pic.setDrawWidth(6);
     pic.Line(0, 0, ox, 0);
     pic.setDrawWidth(2);
@@ -139,10 +232,10 @@ void drawWindVectors(PictureBox &pic, double ox, double oy, const float &windH, 
     pic.Line(ox - 15.0 * sH, 10, ox, 0);
     if (windH != 0) {
         const QString text = translated("Diagram", "v-Wind");
-        const double w = pic.TextWidth(text);
-        const double h = -pic.TextHeight(text);
-        printAt(pic, ox / 2 - w / 2, 10 + h, text);
+        deferLabel(pic, text, vectorLabelPlaces(pic, text, 0, 0, ox, 0, 10), Look::kWindBlue,
+                   Element::WindH, TextRank::WindH);
     }
+    pic.setElement(Element::None);
     pic.setDrawWidth(1);
     pic.setForeColor(Look::kWindGuide);
     pic.setDrawStyle(PictureBox::kStyleDot);
@@ -161,31 +254,32 @@ void drawAirspeedVectors(PictureBox &pic, const Wing &wing, float airspeed, doub
     const double qx = px;
     const double qy = oy;
     pic.setForeColor(Look::kAirspeedRed);
+    pic.setElement(Element::AirspeedH);
     pic.setDrawWidth(3);
     pic.Line(ox, oy, qx, qy);
+    pic.setElement(Element::AirspeedV);
     pic.setDrawWidth(2);
     pic.Line(px + 10, py + 20, px, py);
     pic.Line(px - 10, py + 20, px, py);
     if (A != 0) {
+        // Above the vector first.
         const QString text =
             translated("Diagram", "v-Air = %1 km/h").arg(Format(A, QStringLiteral("0.0"), locale));
-        const double w = pic.TextWidth(text);
-        const double h = -pic.TextHeight(text);
-        printAt(pic, X(A / 2.0 + windH) - w / 2, oy + 10 + h, text);
+        deferLabel(pic, text, vectorLabelPlaces(pic, text, ox, oy, qx, qy, 10), Look::kAirspeedRed,
+                   Element::AirspeedH, TextRank::AirspeedValue);
     }
     pic.setDrawWidth(3);
     pic.Line(qx, qy, px, py);
+    pic.setElement(Element::AirspeedH);
     pic.setDrawWidth(2);
     pic.Line(qx - 15, qy - 10, qx, qy);
     pic.Line(qx - 15, qy + 10, qx, qy);
+    pic.setElement(Element::None);
+    // Right of the vector first.
     const QString text = translated("Diagram", "v-Vertikal = %1 m/s")
                              .arg(Format(sink, QStringLiteral("0.0"), locale));
-    const double h = -pic.TextHeight(text);
-    // Right of the vector; a pilot's wing at full speed puts it left where right would
-    // leave the diagram.
-    const double w = pic.TextWidth(text);
-    const bool left = !wing.builtIn && px + 10 + w > pic.ScaleLeft() + pic.ScaleWidth();
-    printAt(pic, left ? px - 10 - w : px + 10, Y(sink / 2.0 + windV) + h / 2, text);
+    deferLabel(pic, text, vectorLabelPlaces(pic, text, qx, qy, px, py, 10), Look::kAirspeedRed,
+               Element::AirspeedV, TextRank::VerticalValue);
 }
 
 // The polar through the brake scale's boxes, the scale's labels and its caption.
@@ -201,22 +295,34 @@ void drawBrakeScale(PictureBox &pic, const Wing &wing, double ox, double oy,
                     BrakeBand::x(BrakeScale::airspeedAtScale(wing, position - 1), windH),
                     BrakeBand::bottomY(windV), color);
     };
+    pic.setElement(Element::Polar);
     DrawShiftedPolar(pic, wing, windH, windV, Look::kPolarBlue, [&](int position) {
         if (position == 19) {
             brakeBox(19, RGB(255, 0, 0));
+            pic.setElement(Element::None);
             pic.Circle(ox, oy, 2, Look::kAirOriginBlack);
+            pic.setElement(Element::Polar);
         } else {
             brakeBox(position, brakeScaleColor(position));
         }
     });
+    pic.setElement(Element::None);
 
-    // The labels of the brake scale, then its caption.
-    for (const PlacedText &t : brakeScaleTexts(pic, wing, switches, windH, windV)) {
-        pic.setForeColor(t.caption ? Look::kBrakeCaption : Look::kBrakeLabel);
+    // The labels of the brake scale, then its caption: each where it belongs, else moved
+    // sideways or onto a row further down (a label that lies on another, or a wing whose
+    // labels crowd or leave the picture). They belong to no drawn line, so they touch none.
+    for (const PlacedText &t : arrangedBrakeScaleTexts(pic, wing, switches, windH, windV)) {
+        const bool wasBold = pic.FontBold();
         pic.setFontBold(t.bold);
-        printAt(pic, labelInside(pic, wing, t.x, pic.TextWidth(t.text)), t.y, t.text);
+        const double rowHeight = pic.TextHeight(t.text); // negative: rows go down
+        pic.setFontBold(wasBold);
+        const int steps = t.caption ? 60 : 120;
+        deferLabel(
+            pic, t.text,
+            placesAround(QPointF(t.x, t.y), 5.0, steps, 3, t.caption ? 0 : 2, rowHeight, 40.0),
+            t.caption ? Look::kBrakeCaption : Look::kBrakeLabel, Element::None,
+            t.caption ? TextRank::BrakeCaption : TextRank::BrakeLabel, t.bold);
     }
-    pic.setFontBold(false);
 }
 
 } // namespace

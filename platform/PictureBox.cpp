@@ -116,6 +116,9 @@ QFont PictureBox::fontFor(bool bold) const
 
 void PictureBox::setExternalPainter(QPainter *painter)
 {
+    if (painter == nullptr && m_external != nullptr) {
+        settle(); // the waiting texts belong to the other painter's picture
+    }
     m_external = painter;
     if (painter != nullptr) {
         // Another painter needs no picture of the box's size: a large vector export would
@@ -177,12 +180,63 @@ void PictureBox::resetBuffer()
 
 void PictureBox::record(DrawOp op)
 {
+    op.element = m_element;
     m_ops.push_back(std::move(op));
     update();
 }
 
+void PictureBox::deferText(DeferredText text)
+{
+    m_deferred.push_back(std::move(text));
+    update();
+}
+
+void PictureBox::settle() const
+{
+    if (m_deferred.empty()) {
+        return;
+    }
+    // What the box shows is read or painted through const functions; placing the texts
+    // that wait completes it, as if it had been done at the end of the drawing.
+    auto *self = const_cast<PictureBox *>(this);
+    std::vector<DeferredText> texts;
+    texts.swap(self->m_deferred);
+    const int color = m_foreColor;
+    const bool bold = m_fontBold;
+    const float x = m_currentX;
+    const float y = m_currentY;
+    if (m_placer) {
+        m_placer(*self, std::move(texts));
+    } else {
+        for (const DeferredText &t : texts) {
+            if (t.places.empty()) {
+                continue;
+            }
+            self->setForeColor(t.color);
+            self->setFontBold(t.bold);
+            self->setCurrentX(static_cast<float>(t.places.front().x()));
+            self->setCurrentY(static_cast<float>(t.places.front().y()));
+            self->Print(t.text);
+        }
+    }
+    self->m_placedUpTo = m_ops.size();
+    self->m_foreColor = color;
+    self->m_fontBold = bold;
+    self->m_currentX = x;
+    self->m_currentY = y;
+}
+
+std::vector<DrawOp> PictureBox::operationsSincePlacing() const
+{
+    std::vector<DrawOp> all = m_pictureOps;
+    all.insert(all.end(), m_ops.begin() + static_cast<std::ptrdiff_t>(m_placedUpTo), m_ops.end());
+    return all;
+}
+
 void PictureBox::Cls()
 {
+    m_deferred.clear();
+    m_placedUpTo = 0;
     m_ops.clear();
     m_textRects.clear();
     m_currentX = 0.0f;
@@ -195,6 +249,8 @@ void PictureBox::setPicture(const QImage &picture, std::vector<DrawOp> drawnWith
 {
     m_picture = picture;
     m_pictureOps = std::move(drawnWith);
+    m_deferred.clear();
+    m_placedUpTo = 0;
     m_ops.clear();
     m_textRects.clear();
     resetBuffer();
@@ -203,6 +259,7 @@ void PictureBox::setPicture(const QImage &picture, std::vector<DrawOp> drawnWith
 
 std::vector<DrawOp> PictureBox::shownOperations() const
 {
+    settle();
     std::vector<DrawOp> all = m_pictureOps;
     all.insert(all.end(), m_ops.begin(), m_ops.end());
     return all;
@@ -210,12 +267,14 @@ std::vector<DrawOp> PictureBox::shownOperations() const
 
 QImage PictureBox::Image() const
 {
+    settle();
     endPainter();
     return m_buffer;
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    settle();
     endPainter();
     QPainter p(this);
     p.drawImage(QPointF(0, 0), m_buffer);

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -26,6 +27,20 @@ struct DrawOp
     int style = 0;
     bool bold = false;
     QString text;
+    int element = 0; // what the operation draws a part of (0: nothing named)
+};
+
+// A text whose place is chosen only once everything under it is drawn: one of places
+// (top-left corners in user units, the preferred first), or none. owner is the element it
+// labels (its own lines may touch it); rank orders the texts by importance, lower first.
+struct DeferredText
+{
+    QString text;
+    std::vector<QPointF> places;
+    int color = 0;
+    bool bold = false;
+    int owner = 0;
+    int rank = 0;
 };
 
 // A picture box: a widget that shows a back buffer, drawn into with a user scale and a
@@ -79,6 +94,7 @@ public:
     // Every line width and the font drawn this many times larger (a picture for a
     // projector); 1 draws as the screen does.
     void setOutputScale(double scale);
+    double outputScale() const { return m_outputScale; }
     bool AutoRedraw() const { return m_autoRedraw; }
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
 
@@ -95,6 +111,26 @@ public:
     // In user units: width positive, height negative when y grows upward.
     float TextWidth(const QString &text) const;
     float TextHeight(const QString &text) const;
+
+    // The element the next operations draw a part of (0: nothing named), recorded with
+    // each, so that a text can tell its own element's lines from another's.
+    void setElement(int element) { m_element = element; }
+    int element() const { return m_element; }
+
+    // Texts that wait for their place: they are placed by the placer (or, without one,
+    // printed at their first place) before anything reads or paints what the box shows,
+    // so that they can keep clear of everything drawn up to then. Cls and a new picture
+    // drop those still waiting.
+    void deferText(DeferredText text);
+    void setTextPlacer(std::function<void(PictureBox &, std::vector<DeferredText>)> placer)
+    {
+        m_placer = std::move(placer);
+    }
+    // Places the waiting texts now.
+    void settle() const;
+    // What the waiting texts keep clear of: the picture's operations and those drawn since
+    // texts were last placed (a frame drawn over an earlier one ignores the earlier one's).
+    std::vector<DrawOp> operationsSincePlacing() const;
 
     // The background picture: assigning resets the buffer to it. drawnWith are the
     // operations that made the picture, so that what the box shows can be drawn again as
@@ -128,7 +164,11 @@ public:
     void setExternalPainter(QPainter *painter);
 
     // The operations drawn since the last Cls or picture.
-    const std::vector<DrawOp> &operations() const { return m_ops; }
+    const std::vector<DrawOp> &operations() const
+    {
+        settle();
+        return m_ops;
+    }
     // Everything the box shows, in order: the operations that made its picture, then those
     // drawn since.
     std::vector<DrawOp> shownOperations() const;
@@ -181,4 +221,8 @@ private:
     QPainter *m_external = nullptr;
     std::vector<DrawOp> m_ops;
     std::vector<DrawOp> m_pictureOps;
+    int m_element = 0;
+    std::size_t m_placedUpTo = 0; // m_ops before this index were drawn before texts were placed
+    std::vector<DeferredText> m_deferred;
+    std::function<void(PictureBox &, std::vector<DeferredText>)> m_placer;
 };

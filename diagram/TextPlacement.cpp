@@ -1,0 +1,214 @@
+#include "TextPlacement.h"
+
+#include "PictureBox.h"
+
+#include <QLineF>
+#include <QRectF>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Something a text must not lie on, in the box's pixels.
+struct Obstacle
+{
+    QRectF rect;      // a text, a box, a circle's square
+    QLineF line;      // a line, or a piece of an arc
+    double reach = 0; // half a line's width plus a pixel of air
+    bool isLine = false;
+    bool isText = false;
+    int element = Element::None;
+};
+
+// Does the segment come within reach of the rectangle? Clips the segment to the grown
+// rectangle (Liang-Barsky).
+bool segmentMeets(const QLineF &l, double reach, const QRectF &r)
+{
+    const QRectF g = r.adjusted(-reach, -reach, reach, reach);
+    double t0 = 0, t1 = 1;
+    const double dx = l.dx();
+    const double dy = l.dy();
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {l.x1() - g.left(), g.right() - l.x1(), l.y1() - g.top(),
+                        g.bottom() - l.y1()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) {
+                return false;
+            }
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 > t1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QRectF textPixels(PictureBox &pic, const QString &text, bool bold, QPointF topLeft)
+{
+    pic.setFontBold(bold);
+    pic.setCurrentX(static_cast<float>(topLeft.x()));
+    pic.setCurrentY(static_cast<float>(topLeft.y()));
+    return pic.textRect(text);
+}
+
+std::vector<Obstacle> obstaclesOf(PictureBox &pic)
+{
+    std::vector<Obstacle> out;
+    for (const DrawOp &op : pic.operationsSincePlacing()) {
+        switch (op.kind) {
+        case DrawOp::Print:
+            out.push_back({textPixels(pic, op.text, op.bold, {op.x1, op.y1}),
+                           {},
+                           0,
+                           false,
+                           true,
+                           op.element});
+            break;
+        case DrawOp::Line: {
+            if (op.element == Element::None || op.style == PictureBox::kStyleDot) {
+                break;
+            }
+            const QPointF a = pic.toPixel(op.x1, op.y1);
+            const QPointF b = pic.toPixel(op.x2, op.y2);
+            const double widthPx = std::max(1, op.width) * pic.outputScale();
+            out.push_back({{}, QLineF(a, b), widthPx / 2.0 + 1.0, true, false, op.element});
+            break;
+        }
+        case DrawOp::Box:
+            if (op.element != Element::None) {
+                out.push_back(
+                    {QRectF(pic.toPixel(op.x1, op.y1), pic.toPixel(op.x2, op.y2)).normalized(),
+                     {},
+                     0,
+                     false,
+                     false,
+                     op.element});
+            }
+            break;
+        case DrawOp::Circle:
+        case DrawOp::Arc: {
+            if (op.element == Element::None) {
+                break;
+            }
+            const QPointF c = pic.toPixel(op.x1, op.y1);
+            const double r = std::fabs(pic.toPixel(op.x1 + op.radius, op.y1).x() - c.x());
+            if (op.kind == DrawOp::Circle) {
+                out.push_back(
+                    {QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), {}, 0, false, false, op.element});
+                break;
+            }
+            double start = op.start;
+            double end = op.end;
+            while (end < start) {
+                end += 2 * M_PI;
+            }
+            constexpr int kPieces = 16;
+            QPointF from(c.x() + r * std::cos(start), c.y() - r * std::sin(start));
+            for (int i = 1; i <= kPieces; ++i) {
+                const double a = start + (end - start) * i / kPieces;
+                const QPointF to(c.x() + r * std::cos(a), c.y() - r * std::sin(a));
+                out.push_back({{}, QLineF(from, to), 2.0, true, false, op.element});
+                from = to;
+            }
+            break;
+        }
+        }
+    }
+    return out;
+}
+
+constexpr int kOnAText = 1000;
+
+// How many obstacles a text's rectangle meets; a text counts as kOnAText.
+int meetings(const std::vector<Obstacle> &obstacles, const QRectF &r, int owner)
+{
+    int n = 0;
+    for (const Obstacle &o : obstacles) {
+        if (o.isText) {
+            n += o.rect.intersects(r) ? kOnAText : 0;
+        } else if (o.element != owner) {
+            n += o.isLine ? segmentMeets(o.line, o.reach, r) : o.rect.intersects(r);
+        }
+    }
+    return n;
+}
+
+} // namespace
+
+std::vector<QPointF> placesAround(QPointF preferred, double step, int steps, int rowsBelow,
+                                  int rowsAbove, double rowHeight, double rowCost)
+{
+    struct Place
+    {
+        double cost;
+        QPointF at;
+    };
+    std::vector<Place> places;
+    for (int row = -rowsAbove; row <= rowsBelow; ++row) {
+        for (int k = -steps; k <= steps; ++k) {
+            places.push_back({std::abs(k) * step + std::abs(row) * rowCost + (k < 0 ? 0.5 : 0) +
+                                  (row < 0 ? 0.25 : 0),
+                              preferred + QPointF(k * step, row * rowHeight)});
+        }
+    }
+    std::stable_sort(places.begin(), places.end(),
+                     [](const Place &a, const Place &b) { return a.cost < b.cost; });
+    std::vector<QPointF> out;
+    out.reserve(places.size());
+    for (const Place &p : places) {
+        out.push_back(p.at);
+    }
+    return out;
+}
+
+void placeDiagramTexts(PictureBox &pic, std::vector<DeferredText> texts)
+{
+    std::stable_sort(texts.begin(), texts.end(),
+                     [](const DeferredText &a, const DeferredText &b) { return a.rank < b.rank; });
+    std::vector<Obstacle> obstacles = obstaclesOf(pic);
+    // Half a pixel of slack: a text that ends on the box's edge is whole.
+    const QRectF frame = QRectF(pic.rect()).adjusted(-0.5, -0.5, 0.5, 0.5);
+    for (const DeferredText &t : texts) {
+        const QPointF *chosen = nullptr;
+        QRectF chosenRect;
+        int fewest = kOnAText;
+        for (const QPointF &place : t.places) {
+            const QRectF r = textPixels(pic, t.text, t.bold, place);
+            if (!frame.contains(r)) {
+                continue;
+            }
+            const int n = meetings(obstacles, r, t.owner);
+            if (n == 0) {
+                chosen = &place;
+                chosenRect = r;
+                break;
+            }
+            // A brake-scale label stays where it meets least, but never on a text.
+            if (t.rank == TextRank::BrakeLabel && n < std::min(fewest, kOnAText)) {
+                fewest = n;
+                chosen = &place;
+                chosenRect = r;
+            }
+        }
+        if (chosen == nullptr) {
+            continue;
+        }
+        pic.setForeColor(t.color);
+        pic.setFontBold(t.bold);
+        pic.setElement(t.owner);
+        pic.setCurrentX(static_cast<float>(chosen->x()));
+        pic.setCurrentY(static_cast<float>(chosen->y()));
+        pic.Print(t.text);
+        obstacles.push_back({chosenRect, {}, 0, false, true, t.owner});
+    }
+    pic.setElement(Element::None);
+    pic.setFontBold(false);
+}

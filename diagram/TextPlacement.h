@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QPointF>
+#include <vector>
+
+class PictureBox;
+struct DeferredText;
+
+// What a drawing operation of the diagram belongs to. A text may touch the lines of the
+// element it labels, never another element's.
+namespace Element {
+enum : int {
+    None = 0, // the background: axes and ticks, which texts may cross
+    WindH,
+    WindV,
+    AirspeedH,
+    AirspeedV,
+    Polar, // the shifted polar with the brake scale's boxes
+    GlideArc,
+    GroundVector,
+    Path, // the flight path seen from the side
+    BrakeBar,
+    Comparison,
+    Solution,
+};
+}
+
+// The texts of the diagram in their order of importance: where not all of them find a
+// place, the later ones give way first, each left out whole.
+namespace TextRank {
+enum : int {
+    BrakeLabel = 0, // "100%", "0%", "Beschleuniger", "Bremse": shown while the scale is
+    AirspeedValue,
+    VerticalValue,
+    GlideAngle,
+    WindH,
+    WindV,
+    BrakeCaption,
+    SideView,
+};
+}
+
+// Places the diagram's waiting texts into the box: each at the first of its places that
+// lies whole inside the box and on no other text, on no other element's line, box or arc
+// (dotted guides and the background's axes excepted), more important texts first; a text
+// with no such place is left out. Brake-scale labels with any place inside the box are
+// never left out: where every place meets something, the one meeting least is taken, but
+// never one on another text.
+void placeDiagramTexts(PictureBox &pic, std::vector<DeferredText> texts);
+
+// Places around a preferred top-left corner, nearest first: moved sideways by steps of
+// step, up to steps each way, on rows rows below (positive) or above (negative) it, a row
+// being rowHeight (user units, signed as the scale runs); a row counts as far as
+// rowCost of sideways movement.
+std::vector<QPointF> placesAround(QPointF preferred, double step, int steps, int rowsBelow,
+                                  int rowsAbove, double rowHeight, double rowCost);
