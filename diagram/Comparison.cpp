@@ -59,42 +59,69 @@ void DrawSolution(PictureBox &pic, float gsH, float gsV)
 
 namespace {
 
-// "Name, 95 kg · 33,5 km/h · GZ 7,9" for the wing in words who.
-QString legendLine(const QString &who, const Flight &f, const QLocale &locale)
+// "Name, 95 kg · 33,5 km/h · GZ 7,9" for the wing in words who; with a wind in words,
+// "Name, 95 kg · 12 km/h Gegenwind · 33,5 km/h · GZ 7,9".
+QString legendLine(const QString &who, const QString &wind, const Flight &f, const QLocale &locale)
 {
+    const QString head = wind.isEmpty() ? who : QStringLiteral("%1 · %2").arg(who, wind);
     return QStringLiteral("%1 · %2 km/h · %3")
-        .arg(who, FormatFixed(f.airspeed, 1, locale),
+        .arg(head, FormatFixed(f.airspeed, 1, locale),
              glideInWords(f.groundSpeedH, f.groundSpeedV, locale));
 }
 
 // The line for the wing, its name shortened with "…" until the line is at most width
 // wide.
-QString fittedLine(PictureBox &pic, const Wing &wing, const Flight &f, const QLocale &locale,
-                   double width)
+QString fittedLine(PictureBox &pic, const Wing &wing, const QString &wind, const Flight &f,
+                   const QLocale &locale, double width)
 {
     return legendLine(wingInWords(wing, locale,
                                   [&](const QString &who) {
-                                      return pic.TextWidth(legendLine(who, f, locale)) <= width;
+                                      return pic.TextWidth(legendLine(who, wind, f, locale)) <=
+                                             width;
                                   }),
-                      f, locale);
+                      wind, f, locale);
+}
+
+bool sameWing(const Wing &a, const Wing &b)
+{
+    return a.builtIn == b.builtIn && a.name == b.name && a.minSpeed == b.minSpeed &&
+           a.trimSpeed == b.trimSpeed && a.maxSpeed == b.maxSpeed &&
+           a.sink(a.trimSpeed) == b.sink(b.trimSpeed);
 }
 
 } // namespace
 
 void DrawComparisonLegend(PictureBox &pic, const Comparison &held, const Wing &liveWing,
-                          const Flight &live, const QLocale &locale)
+                          const Flight &live, float liveWindH, float liveWindV,
+                          const QLocale &locale)
 {
     const PenKept kept(pic);
-    // The right half of the diagram, clear of the axis and its caption.
+    // The right half of the diagram, clear of the axis and its caption; each line with a
+    // sample of its polar's line before it.
+    constexpr double kSample = 30.0;
+    constexpr double kGap = 8.0;
     const double right = kScaleLeft + kScaleWidth - 10.0;
-    const double width = right - 40.0;
-    const QString lines[] = {fittedLine(pic, held.wing, held.flight, locale, width),
-                             fittedLine(pic, liveWing, live, locale, width)};
-    const int colors[] = {Look::kComparisonGrey, Look::kBlack};
+    const double width = right - 40.0 - kSample - kGap;
+    // Two states of one wing differ by their winds: the legend names them.
+    const bool oneWing = sameWing(held.wing, liveWing);
+    const auto windOf = [&](float windH, float windV) {
+        return oneWing ? windInWords(qRound(windH), qRound(windV * 10.0f), locale) : QString();
+    };
+    const QString lines[] = {
+        fittedLine(pic, held.wing, windOf(held.windH, held.windV), held.flight, locale, width),
+        fittedLine(pic, liveWing, windOf(liveWindH, liveWindV), live, locale, width)};
+    const int textColors[] = {Look::kLegendGrey, Look::kBlack};
+    const int lineColors[] = {Look::kComparisonGrey, Look::kPolarBlue};
     double y = kScaleTop - 10.0;
     for (int i = 0; i < 2; ++i) {
-        pic.setForeColor(colors[i]);
-        pic.setCurrentX(static_cast<float>(right - pic.TextWidth(lines[i])));
+        const double left = right - pic.TextWidth(lines[i]);
+        const double middle = y + pic.TextHeight(lines[i]) / 2.0;
+        pic.setDrawStyle(PictureBox::kStyleSolid);
+        pic.setDrawWidth(2);
+        pic.setForeColor(lineColors[i]);
+        pic.Line(left - kGap - kSample, middle, left - kGap, middle);
+        pic.setForeColor(textColors[i]);
+        pic.setCurrentX(static_cast<float>(left));
         pic.setCurrentY(static_cast<float>(y));
         pic.Print(lines[i]);
         y += pic.TextHeight(lines[i]);

@@ -97,9 +97,12 @@ QString glideInWords(float groundSpeedH, float groundSpeedV, const QLocale &loca
 QString windInWords(int windH, int windVTenths, const QLocale &locale = QLocale());
 
 // The legend of a comparison in the diagram's top right corner: in grey the held state's
-// wing, airspeed and glide ratio over ground, under it in ink the live one's.
+// wing, airspeed and glide ratio over ground, under it in ink the live one's (at the live
+// winds, km/h and m/s), each after a sample of its polar's line; where both are of one
+// wing, each names its wind.
 void DrawComparisonLegend(PictureBox &pic, const Comparison &held, const Wing &liveWing,
-                          const Flight &live, const QLocale &locale = QLocale());
+                          const Flight &live, float liveWindH, float liveWindV,
+                          const QLocale &locale = QLocale());
 
 // The best-glide ground-speed vector of an exercise's solution, dashed; hands the pen
 // back as it found it.

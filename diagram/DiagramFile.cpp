@@ -129,7 +129,8 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
         }
         const QString readout = DrawGlidePath(pic, state.wing, flight, saved, state.windV, locale);
         if (state.comparison) {
-            DrawComparisonLegend(pic, *state.comparison, state.wing, flight, locale);
+            DrawComparisonLegend(pic, *state.comparison, state.wing, flight, state.windH,
+                                 state.windV, locale);
         }
         return readout;
     });

@@ -24,6 +24,7 @@ constexpr int kBrakeBarBlack = RGB(0, 0, 0);
 
 constexpr int kBestGlideGreen = RGB(0, 80, 0);
 constexpr int kComparisonGrey = RGB(170, 170, 170);
+constexpr int kLegendGrey = RGB(112, 112, 112); // text: 5:1 on white, where 170 gives 2.3:1
 constexpr int kSolutionViolet = RGB(150, 0, 170);
 constexpr int kTourPanel = RGB(255, 255, 200);
 constexpr int kLabelBlue = RGB(0, 0, 255);

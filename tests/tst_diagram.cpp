@@ -141,6 +141,7 @@ private slots:
     void everyExerciseWindIsInView();
     void fastWingLabelsStayInside();
     void slidesKeepTheirLabelsApart();
+    void textsWholeAndApartOverTheEnvelope();
 };
 
 void TestDiagram::layoutOfA1024By768Screen()
@@ -1161,6 +1162,110 @@ void TestDiagram::slidesKeepTheirLabelsApart()
         }
     }
     QVERIFY(compared >= 30);
+}
+
+void TestDiagram::textsWholeAndApartOverTheEnvelope()
+{
+    // Every text the diagram prints, the background's numbers and units included, measured
+    // as drawn: whole inside the picture and on no other text. Over the built-in polar and
+    // three wings (slow, the README's, fast), the winds of exercises and worksheets, best
+    // glide and the brakes at MIN, trim and MAX, the diagrams of a 1024 x 768 and a
+    // 1920 x 1080 screen, and 3840 x 2160 slides up to the largest scale.
+    const auto wingFrom = [](const char *line, double mass) {
+        WingProblem error;
+        WingChoice choice;
+        choice.path = "w.plr";
+        choice.massKg = mass;
+        const std::optional<PolarData> data = parsePolarText(choice.path, line, error);
+        return makeWing(*data, choice, error).value_or(Wing());
+    };
+    const Wing fast = wingFrom("90,0,30,-1.1,40,-1.2,60,-2.4\n", 90);
+    const Wing wings[] = {Wing(), wingFrom("80,0,20,-1.5,30,-1.0,42,-2.0\n", 70), schoolWing(95),
+                          fast};
+    QVERIFY(!fast.builtIn && fast.maxSpeed > 55);
+    struct Frame
+    {
+        QSize size;
+        double scale;
+    };
+    std::vector<Frame> screens;
+    for (const auto &[w, h] : {std::pair{15360, 11520}, std::pair{28800, 16200}}) {
+        const FormLayout L = computeLayout(w, h);
+        screens.push_back(
+            {QSize(qRound(L.picPolare.width / 15.0), qRound(L.picPolare.height / 15.0)), 1.0});
+    }
+    std::vector<Frame> slides;
+    for (const double s : {1.0, 2.0, 3.0, 4.32}) {
+        slides.push_back({QSize(3840, 2160 - readoutStripHeight(s)), s});
+    }
+    int cases = 0;
+    const auto check = [&](const Wing &wing, const Frame &frame, int h, int tenths, float airspeed,
+                           bool free) {
+        PictureBox pic;
+        pic.setPaintingEnabled(false);
+        pic.resize(frame.size);
+        setUpDiagram(pic);
+        pic.setOutputScale(frame.scale);
+        DrawBackground(pic);
+        const float windH = static_cast<float>(h);
+        const float windV = WindVFromTenths(tenths);
+        const Flight f = FlightFor(wing, airspeed, free, windH, windV);
+        SavedPen saved;
+        const OverlaySwitches switches{true, true, free};
+        DrawPolarOverlay(pic, wing, f.airspeed, saved, switches, windH, windV);
+        DrawGlidePath(pic, wing, f, saved, windV);
+        std::vector<std::pair<QRectF, QString>> texts;
+        for (const DrawOp &op : pic.operations()) {
+            if (op.kind == DrawOp::Print) {
+                pic.setCurrentX(static_cast<float>(op.x1));
+                pic.setCurrentY(static_cast<float>(op.y1));
+                pic.setFontBold(op.bold);
+                texts.emplace_back(pic.textRect(op.text), op.text);
+            }
+        }
+        const QString where = QStringLiteral("%1, wind %2 km/h %3 m/s, %4 km/h%5, %6x%7 at %8")
+                                  .arg(QString::fromStdString(wing.name))
+                                  .arg(h)
+                                  .arg(tenths / 10.0)
+                                  .arg(free ? f.airspeed : 0.0f)
+                                  .arg(free ? "" : " (best glide)")
+                                  .arg(frame.size.width())
+                                  .arg(frame.size.height())
+                                  .arg(frame.scale);
+        const QRectF inside = QRectF(pic.rect()).adjusted(-0.5, -0.5, 0.5, 0.5);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            QVERIFY2(inside.contains(texts[i].first),
+                     qPrintable(QStringLiteral("\"%1\" cut: %2").arg(texts[i].second, where)));
+            for (std::size_t j = i + 1; j < texts.size(); ++j) {
+                QVERIFY2(!texts[i].first.adjusted(0.5, 0.5, -0.5, -0.5).intersects(texts[j].first),
+                         qPrintable(QStringLiteral("\"%1\" on \"%2\": %3")
+                                        .arg(texts[i].second, texts[j].second, where)));
+            }
+        }
+        ++cases;
+    };
+    for (const Wing &wing : wings) {
+        for (int h = -30; h <= 30; h += 5) {
+            for (int tenths = -20; tenths <= 10; tenths += 5) {
+                for (const Frame &frame : screens) {
+                    check(wing, frame, h, tenths, 0.0f, false);
+                    for (const float v : {wing.minSpeed, wing.trimSpeed, wing.maxSpeed}) {
+                        check(wing, frame, h, tenths, v, true);
+                    }
+                }
+                if (&wing == &wings[0] || &wing == &wings[3]) {
+                    for (const Frame &frame : slides) {
+                        check(wing, frame, h, tenths, 0.0f, false);
+                        check(wing, frame, h, tenths, wing.maxSpeed, true);
+                    }
+                }
+                if (QTest::currentTestFailed()) {
+                    return;
+                }
+            }
+        }
+    }
+    QCOMPARE(cases, 4 * 13 * 7 * 8 + 2 * 13 * 7 * 8);
 }
 
 QTEST_MAIN(TestDiagram)

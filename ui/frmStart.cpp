@@ -267,7 +267,8 @@ void frmStart::moveEvent(QMoveEvent *event)
 
 OverlaySwitches frmStart::switches() const
 {
-    return {Value(chkWind) == 1, Value(chkAirspeed) == 1, Value(chkBremsen) == 1};
+    // Once an exercise is answered the result line stands instead of the call to move the bar.
+    return {Value(chkWind) == 1, Value(chkAirspeed) == 1, Value(chkBremsen) == 1, !barLocked()};
 }
 
 void frmStart::setBarValue(QScrollBar *bar, int value)

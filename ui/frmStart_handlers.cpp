@@ -44,9 +44,9 @@ void frmStart::Repaint()
     DrawPolarOverlay(decl.WindH, decl.WindV);
     DrawGlidePath(decl.WindH, decl.WindV);
     if (m_comparison) {
-        DrawComparisonLegend(
-            *picPolare, *m_comparison, polar(),
-            {decl.Airspeed, decl.GroundSpeedH, decl.GroundSpeedV, decl.GlideAngle});
+        DrawComparisonLegend(*picPolare, *m_comparison, polar(),
+                             {decl.Airspeed, decl.GroundSpeedH, decl.GroundSpeedV, decl.GlideAngle},
+                             decl.WindH, decl.WindV);
     }
     if (m_exercise.active) {
         showExercise();
