@@ -108,13 +108,7 @@ void DrawComparisonLegend(PictureBox &pic, const Comparison &held, const Wing &l
 // back as it found it.
 void DrawSolution(PictureBox &pic, float gsH, float gsV);
 
-// Where a label of width w starting at x stands: for a pilot's wing, moved inwards so that
-// it stays inside the diagram (a fast wing's labels would leave it); the built-in polar's
-// labels stand where they always have.
-double labelInside(const PictureBox &pic, const Wing &wing, double x, double w);
-
-// A text of the diagram and where it would stand before labelInside moves it: top-left
-// corner in diagram units.
+// A text of the diagram and where it belongs: top-left corner in diagram units.
 struct PlacedText
 {
     QString text;

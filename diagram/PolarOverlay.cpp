@@ -62,16 +62,6 @@ void deferLabel(PictureBox &pic, const QString &text, std::vector<QPointF> place
 
 } // namespace
 
-double labelInside(const PictureBox &pic, const Wing &wing, double x, double w)
-{
-    if (wing.builtIn) {
-        return x;
-    }
-    constexpr double kMargin = 5.0;
-    const double left = pic.ScaleLeft();
-    return std::clamp(x, left + kMargin, left + pic.ScaleWidth() - w - kMargin);
-}
-
 std::vector<PlacedText> brakeScaleTexts(PictureBox &pic, const Wing &wing,
                                         const OverlaySwitches &switches, const float &windH,
                                         const float &windV)
