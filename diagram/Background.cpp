@@ -93,6 +93,24 @@ void DrawBackground(PictureBox &pic, const std::vector<QRectF> &keepClear)
     pic.setFontBold(false);
 }
 
+namespace {
+
+// The rectangles of texts, in diagram units, each measured in its own weight.
+std::vector<QRectF> textRects(PictureBox &pic, const std::vector<PlacedText> &texts)
+{
+    std::vector<QRectF> rects;
+    const bool wasBold = pic.FontBold();
+    for (const PlacedText &t : texts) {
+        pic.setFontBold(t.bold);
+        rects.push_back(
+            QRectF(t.x, t.y, pic.TextWidth(t.text), pic.TextHeight(t.text)).normalized());
+    }
+    pic.setFontBold(wasBold);
+    return rects;
+}
+
+} // namespace
+
 void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &switches,
                    const float &windH, const float &windV)
 {
@@ -118,13 +136,10 @@ void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &swi
          100.0 * (static_cast<double>(wing.sink(best)) + windV));
     // The band, its labels and caption.
     take(BrakeBand::x(wing.minSpeed, windH), BrakeBand::bottomY(windV));
-    const bool wasBold = pic.FontBold();
-    for (const PlacedText &t : brakeScaleTexts(pic, wing, switches, windH, windV)) {
-        pic.setFontBold(t.bold);
-        take(t.x, t.y);
-        take(t.x + pic.TextWidth(t.text), t.y + pic.TextHeight(t.text));
+    for (const QRectF &r : textRects(pic, brakeScaleTexts(pic, wing, switches, windH, windV))) {
+        take(r.left(), r.top());
+        take(r.right(), r.bottom());
     }
-    pic.setFontBold(wasBold);
     // Centred, on whole km/h and tenths of m/s.
     const double centreX = 10.0 * std::round((minX + maxX) / 20.0);
     const double centreY = 10.0 * std::round((minY + maxY) / 20.0);
@@ -136,13 +151,5 @@ std::vector<QRectF> brakeScaleTextRects(PictureBox &pic, const Wing &wing,
                                         const OverlaySwitches &switches, const float &windH,
                                         const float &windV)
 {
-    std::vector<QRectF> rects;
-    const bool wasBold = pic.FontBold();
-    for (const PlacedText &t : arrangedBrakeScaleTexts(pic, wing, switches, windH, windV)) {
-        pic.setFontBold(t.bold);
-        rects.push_back(
-            QRectF(t.x, t.y, pic.TextWidth(t.text), pic.TextHeight(t.text)).normalized());
-    }
-    pic.setFontBold(wasBold);
-    return rects;
+    return textRects(pic, arrangedBrakeScaleTexts(pic, wing, switches, windH, windV));
 }

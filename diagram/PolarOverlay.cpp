@@ -105,63 +105,54 @@ std::vector<PlacedText> arrangedBrakeScaleTexts(PictureBox &pic, const Wing &win
                                                 const OverlaySwitches &switches, const float &windH,
                                                 const float &windV)
 {
+    const double left = pic.ScaleLeft() + 5.0;
+    const double right = pic.ScaleLeft() + pic.ScaleWidth() - 5.0;
+    if (BrakeBand::x(wing.maxSpeed, windH) < left || BrakeBand::x(wing.minSpeed, windH) > right) {
+        return {}; // the scale lies outside the picture: its texts are left out
+    }
     std::vector<PlacedText> texts = brakeScaleTexts(pic, wing, switches, windH, windV);
     // The four labels from full brake to full accelerator, as they stand on the scale.
-    std::vector<PlacedText *> row;
-    for (PlacedText &t : texts) {
-        if (!t.caption) {
-            row.push_back(&t);
+    std::vector<std::size_t> row;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (!texts[i].caption) {
+            row.push_back(i);
         }
     }
     std::sort(row.begin(), row.end(),
-              [](const PlacedText *a, const PlacedText *b) { return a->x < b->x; });
+              [&](std::size_t a, std::size_t b) { return texts[a].x < texts[b].x; });
     const double gap = pic.TextWidth(QStringLiteral("  "));
-    const double left = pic.ScaleLeft() + 5.0;
-    const double right = pic.ScaleLeft() + pic.ScaleWidth() - 5.0;
-    const double bandLeft = X(static_cast<double>(windH) + wing.minSpeed);
-    const double bandRight = X(static_cast<double>(windH) + wing.maxSpeed);
-    if (bandRight < left || bandLeft > right) {
-        return {}; // the scale lies outside the picture: its texts are left out
-    }
     // In their order, apart, inside the picture: pushed right past the one before, then
     // left before the one after. Where one row is too narrow, every other label goes on a
     // second row.
-    const auto spread = [&](const std::vector<PlacedText *> &labels) {
+    const auto spread = [&](const std::vector<std::size_t> &labels) {
         for (std::size_t i = 0; i < labels.size(); ++i) {
-            double x = std::max(labels[i]->x, left);
+            PlacedText &t = texts[labels[i]];
+            t.x = std::max(t.x, left);
             if (i > 0) {
-                x = std::max(x, labels[i - 1]->x + pic.TextWidth(labels[i - 1]->text) + gap);
+                const PlacedText &before = texts[labels[i - 1]];
+                t.x = std::max(t.x, before.x + pic.TextWidth(before.text) + gap);
             }
-            labels[i]->x = x;
         }
         for (std::size_t i = labels.size(); i-- > 0;) {
-            double x = std::min(labels[i]->x, right - pic.TextWidth(labels[i]->text));
+            PlacedText &t = texts[labels[i]];
+            t.x = std::min(t.x, right - pic.TextWidth(t.text));
             if (i + 1 < labels.size()) {
-                x = std::min(x, labels[i + 1]->x - gap - pic.TextWidth(labels[i]->text));
+                t.x = std::min(t.x, texts[labels[i + 1]].x - gap - pic.TextWidth(t.text));
             }
-            labels[i]->x = x;
         }
-        return labels.empty() || labels.front()->x >= left - 1e-9;
+        return labels.empty() || texts[labels.front()].x >= left - 1e-9;
     };
     const std::vector<PlacedText> ideal = texts;
     if (!spread(row)) {
         texts = ideal;
-        row.clear();
-        for (PlacedText &t : texts) {
-            if (!t.caption) {
-                row.push_back(&t);
-            }
-        }
-        std::sort(row.begin(), row.end(),
-                  [](const PlacedText *a, const PlacedText *b) { return a->x < b->x; });
-        std::vector<PlacedText *> first, second;
+        std::vector<std::size_t> first, second;
         for (std::size_t i = 0; i < row.size(); ++i) {
             (i % 2 == 0 ? first : second).push_back(row[i]);
         }
         spread(first);
         spread(second);
-        for (PlacedText *t : second) {
-            t->y += pic.TextHeight(t->text); // one row down
+        for (const std::size_t i : second) {
+            texts[i].y += pic.TextHeight(texts[i].text); // one row down
         }
     }
     return texts;

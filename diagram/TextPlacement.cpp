@@ -9,16 +9,32 @@
 
 namespace {
 
-// Something a text must not lie on, in the box's pixels.
+// Something a text must not lie on, in the box's pixels: another text, an area (a box, a
+// circle's square) or a line (a line, or a piece of an arc) with its reach, half its
+// width and a pixel of air.
 struct Obstacle
 {
-    QRectF rect;      // a text, a box, a circle's square
-    QLineF line;      // a line, or a piece of an arc
-    double reach = 0; // half a line's width plus a pixel of air
-    bool isLine = false;
-    bool isText = false;
+    enum Kind { Text, Area, Line } kind;
+    QRectF rect;
+    QLineF line;
+    double reach = 0;
     int element = Element::None;
 };
+
+Obstacle textObstacle(const QRectF &rect, int element)
+{
+    return {Obstacle::Text, rect, {}, 0, element};
+}
+
+Obstacle areaObstacle(const QRectF &rect, int element)
+{
+    return {Obstacle::Area, rect, {}, 0, element};
+}
+
+Obstacle lineObstacle(const QLineF &line, double reach, int element)
+{
+    return {Obstacle::Line, {}, line, reach, element};
+}
 
 // Does the segment come within reach of the rectangle? Clips the segment to the grown
 // rectangle (Liang-Barsky).
@@ -65,12 +81,8 @@ std::vector<Obstacle> obstaclesOf(PictureBox &pic)
     for (const DrawOp &op : pic.operationsSincePlacing()) {
         switch (op.kind) {
         case DrawOp::Print:
-            out.push_back({textPixels(pic, op.text, op.bold, {op.x1, op.y1}),
-                           {},
-                           0,
-                           false,
-                           true,
-                           op.element});
+            out.push_back(
+                textObstacle(textPixels(pic, op.text, op.bold, {op.x1, op.y1}), op.element));
             break;
         case DrawOp::Line: {
             if (op.element == Element::None || op.style == PictureBox::kStyleDot) {
@@ -79,18 +91,14 @@ std::vector<Obstacle> obstaclesOf(PictureBox &pic)
             const QPointF a = pic.toPixel(op.x1, op.y1);
             const QPointF b = pic.toPixel(op.x2, op.y2);
             const double widthPx = std::max(1, op.width) * pic.outputScale();
-            out.push_back({{}, QLineF(a, b), widthPx / 2.0 + 1.0, true, false, op.element});
+            out.push_back(lineObstacle(QLineF(a, b), widthPx / 2.0 + 1.0, op.element));
             break;
         }
         case DrawOp::Box:
             if (op.element != Element::None) {
-                out.push_back(
-                    {QRectF(pic.toPixel(op.x1, op.y1), pic.toPixel(op.x2, op.y2)).normalized(),
-                     {},
-                     0,
-                     false,
-                     false,
-                     op.element});
+                out.push_back(areaObstacle(
+                    QRectF(pic.toPixel(op.x1, op.y1), pic.toPixel(op.x2, op.y2)).normalized(),
+                    op.element));
             }
             break;
         case DrawOp::Circle:
@@ -101,8 +109,7 @@ std::vector<Obstacle> obstaclesOf(PictureBox &pic)
             const QPointF c = pic.toPixel(op.x1, op.y1);
             const double r = std::fabs(pic.toPixel(op.x1 + op.radius, op.y1).x() - c.x());
             if (op.kind == DrawOp::Circle) {
-                out.push_back(
-                    {QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), {}, 0, false, false, op.element});
+                out.push_back(areaObstacle(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), op.element));
                 break;
             }
             double start = op.start;
@@ -115,7 +122,7 @@ std::vector<Obstacle> obstaclesOf(PictureBox &pic)
             for (int i = 1; i <= kPieces; ++i) {
                 const double a = start + (end - start) * i / kPieces;
                 const QPointF to(c.x() + r * std::cos(a), c.y() - r * std::sin(a));
-                out.push_back({{}, QLineF(from, to), 2.0, true, false, op.element});
+                out.push_back(lineObstacle(QLineF(from, to), 2.0, op.element));
                 from = to;
             }
             break;
@@ -132,10 +139,10 @@ int meetings(const std::vector<Obstacle> &obstacles, const QRectF &r, int owner)
 {
     int n = 0;
     for (const Obstacle &o : obstacles) {
-        if (o.isText) {
+        if (o.kind == Obstacle::Text) {
             n += o.rect.intersects(r) ? kOnAText : 0;
         } else if (o.element != owner) {
-            n += o.isLine ? segmentMeets(o.line, o.reach, r) : o.rect.intersects(r);
+            n += o.kind == Obstacle::Line ? segmentMeets(o.line, o.reach, r) : o.rect.intersects(r);
         }
     }
     return n;
@@ -207,7 +214,7 @@ void placeDiagramTexts(PictureBox &pic, std::vector<DeferredText> texts)
         pic.setCurrentX(static_cast<float>(chosen->x()));
         pic.setCurrentY(static_cast<float>(chosen->y()));
         pic.Print(t.text);
-        obstacles.push_back({chosenRect, {}, 0, false, true, t.owner});
+        obstacles.push_back(textObstacle(chosenRect, t.owner));
     }
     pic.setElement(Element::None);
     pic.setFontBold(false);

@@ -233,10 +233,8 @@ QByteArray folderOf(const QByteArray &path)
     return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
 }
 
-// Not error numbers: a link that the kernel's protected_symlinks rule would not follow,
-// and a file that another writer holds locked.
+// Not an error number: a link that the kernel's protected_symlinks rule would not follow.
 constexpr int kUnsafeLink = -1;
-constexpr int kLocked = -2;
 
 // The descriptor that a name of this process's own open descriptors stands for
 // (/dev/stdout, /dev/fd/3, /proc/self/fd/1 ...), or -1. Such a name must be written
@@ -375,7 +373,7 @@ bool overwriteInPlace(const QByteArray &path, const QByteArray &data, QString &e
     }
     // Two writers in place at once would interleave their bytes: the second waits up to
     // two seconds for the first, then gives up with the file as the first left it.
-    int e = 0;
+    bool locked = false;
     for (int attempt = 0; ::flock(fd, LOCK_EX | LOCK_NB) != 0; ++attempt) {
         if (errno == EINTR) {
             continue;
@@ -384,17 +382,17 @@ bool overwriteInPlace(const QByteArray &path, const QByteArray &data, QString &e
             break; // a file system without locks: write as before
         }
         if (attempt == 40) {
-            e = kLocked;
+            locked = true;
             break;
         }
         ::usleep(50000);
     }
-    if (e != 0) {
+    if (locked) {
         ::close(fd);
         error = translated("Platform", "ein anderes Programm schreibt gerade in die Datei");
         return false;
     }
-    e = data.isEmpty() ? 0 : ::posix_fallocate(fd, 0, static_cast<off_t>(data.size()));
+    int e = data.isEmpty() ? 0 : ::posix_fallocate(fd, 0, static_cast<off_t>(data.size()));
     if (e == 0) {
         e = writeAll(fd, data.constData(), data.size());
     }

@@ -830,16 +830,8 @@ void TestDiagram::everyExerciseWindIsInView()
     // wing, the README's at 95 kg, a fast one), drawn as the window draws it: the draw
     // takes exactly the winds whose drawing keeps the task in view, judged here from the
     // drawn coordinates, never through the draw's own rule.
-    const auto wingFrom = [](const char *line, double mass) {
-        WingProblem error;
-        WingChoice choice;
-        choice.path = "w.plr";
-        choice.massKg = mass;
-        const std::optional<PolarData> data = parsePolarText(choice.path, line, error);
-        return makeWing(*data, choice, error).value_or(Wing());
-    };
-    const Wing wings[] = {Wing(), wingFrom("80,0,20,-1.5,30,-1.0,42,-2.0\n", 70), schoolWing(95),
-                          wingFrom("100,0,30,-1.4,45,-1.1,60,-2.3\n", 100)};
+    const Wing wings[] = {Wing(), wingFromLine("80,0,20,-1.5,30,-1.0,42,-2.0\n", 70),
+                          schoolWing(95), wingFromLine("100,0,30,-1.4,45,-1.1,60,-2.3\n", 100)};
     QCOMPARE(wings[1].builtIn || wings[3].builtIn, false);
     PictureBox pic;
     pic.setPaintingEnabled(false);
@@ -1171,17 +1163,9 @@ void TestDiagram::textsWholeAndApartOverTheEnvelope()
     // three wings (slow, the README's, fast), the winds of exercises and worksheets, best
     // glide and the brakes at MIN, trim and MAX, the diagrams of a 1024 x 768 and a
     // 1920 x 1080 screen, and 3840 x 2160 slides up to the largest scale.
-    const auto wingFrom = [](const char *line, double mass) {
-        WingProblem error;
-        WingChoice choice;
-        choice.path = "w.plr";
-        choice.massKg = mass;
-        const std::optional<PolarData> data = parsePolarText(choice.path, line, error);
-        return makeWing(*data, choice, error).value_or(Wing());
-    };
-    const Wing fast = wingFrom("90,0,30,-1.1,40,-1.2,60,-2.4\n", 90);
-    const Wing wings[] = {Wing(), wingFrom("80,0,20,-1.5,30,-1.0,42,-2.0\n", 70), schoolWing(95),
-                          fast};
+    const Wing fast = wingFromLine("90,0,30,-1.1,40,-1.2,60,-2.4\n", 90);
+    const Wing wings[] = {Wing(), wingFromLine("80,0,20,-1.5,30,-1.0,42,-2.0\n", 70),
+                          schoolWing(95), fast};
     QVERIFY(!fast.builtIn && fast.maxSpeed > 55);
     struct Frame
     {
