@@ -10,10 +10,11 @@
 
 namespace {
 
-// The top-left corner of a text with its left edge at x, centred vertically on y.
-QPointF centredOn(const PictureBox &pic, double x, double y, const QString &text)
+// The top-left corner of a text of the given height (as TextHeight gives it) with its
+// left edge at x, centred vertically on y.
+QPointF centredOn(double x, double y, double height)
 {
-    return {x, y - pic.TextHeight(text) / 2.0};
+    return {x, y - height / 2.0};
 }
 
 } // namespace
@@ -85,11 +86,12 @@ QString DrawGlidePath(PictureBox &pic, const Wing &wing, const Flight &flight, S
         // is taken.
         const QString text = translated("Diagram", "Gleitwinkel");
         std::vector<QPointF> places;
-        const double above = -pic.TextHeight(text) + 10; // clear of a nearly level vector
+        const double height = pic.TextHeight(text);
+        const double above = -height + 10; // clear of a nearly level vector
         for (const double lift : {0.0, above}) {
             for (const double r : {125.0, 150.0, 180.0, 215.0, 255.0, 300.0}) {
-                places.push_back(centredOn(pic, std::fabs(std::cos(angle / 2.0) * r),
-                                           std::sin(angle / 2.0) * r + lift, text));
+                places.push_back(centredOn(std::fabs(std::cos(angle / 2.0) * r),
+                                           std::sin(angle / 2.0) * r + lift, height));
             }
         }
         pic.deferText(
@@ -110,10 +112,12 @@ QString DrawGlidePath(PictureBox &pic, const Wing &wing, const Flight &flight, S
     // At the end of the path, else moved back along it, beside it or just above it.
     const QString path = translated("Diagram", "Flugrichtung von der Seite betrachtet");
     std::vector<QPointF> places;
+    const double width = pic.TextWidth(path);
+    const double height = pic.TextHeight(path);
     for (const double f : {1.4, 1.3, 1.2, 1.1, 1.0, 0.9, 0.8, 0.7, 0.6, 0.5, 0.4}) {
-        places.push_back(centredOn(pic, f * G + 10, f * tipY, path));
-        places.push_back(centredOn(pic, f * G + 10, f * tipY + 30, path));
-        places.push_back(centredOn(pic, f * G - 10 - pic.TextWidth(path), f * tipY - 30, path));
+        places.push_back(centredOn(f * G + 10, f * tipY, height));
+        places.push_back(centredOn(f * G + 10, f * tipY + 30, height));
+        places.push_back(centredOn(f * G - 10 - width, f * tipY - 30, height));
     }
     pic.deferText(
         {path, places, Look::kPathCaptionGreen, false, Element::Path, TextRank::SideView});

@@ -121,6 +121,10 @@ std::vector<PlacedText> arrangedBrakeScaleTexts(PictureBox &pic, const Wing &win
     std::sort(row.begin(), row.end(),
               [&](std::size_t a, std::size_t b) { return texts[a].x < texts[b].x; });
     const double gap = pic.TextWidth(QStringLiteral("  "));
+    std::vector<double> width;
+    for (const PlacedText &t : texts) {
+        width.push_back(pic.TextWidth(t.text)); // the labels are not bold
+    }
     // In their order, apart, inside the picture: pushed right past the one before, then
     // left before the one after. Where one row is too narrow, every other label goes on a
     // second row.
@@ -129,15 +133,14 @@ std::vector<PlacedText> arrangedBrakeScaleTexts(PictureBox &pic, const Wing &win
             PlacedText &t = texts[labels[i]];
             t.x = std::max(t.x, left);
             if (i > 0) {
-                const PlacedText &before = texts[labels[i - 1]];
-                t.x = std::max(t.x, before.x + pic.TextWidth(before.text) + gap);
+                t.x = std::max(t.x, texts[labels[i - 1]].x + width[labels[i - 1]] + gap);
             }
         }
         for (std::size_t i = labels.size(); i-- > 0;) {
             PlacedText &t = texts[labels[i]];
-            t.x = std::min(t.x, right - pic.TextWidth(t.text));
+            t.x = std::min(t.x, right - width[labels[i]]);
             if (i + 1 < labels.size()) {
-                t.x = std::min(t.x, texts[labels[i + 1]].x - gap - pic.TextWidth(t.text));
+                t.x = std::min(t.x, texts[labels[i + 1]].x - gap - width[labels[i]]);
             }
         }
         return labels.empty() || texts[labels.front()].x >= left - 1e-9;

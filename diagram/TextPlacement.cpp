@@ -6,6 +6,9 @@
 #include <QRectF>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -153,25 +156,30 @@ int meetings(const std::vector<Obstacle> &obstacles, const QRectF &r, int owner)
 std::vector<QPointF> placesAround(QPointF preferred, double step, int steps, int rowsBelow,
                                   int rowsAbove, double rowHeight, double rowCost)
 {
-    struct Place
-    {
-        double cost;
-        QPointF at;
-    };
-    std::vector<Place> places;
-    for (int row = -rowsAbove; row <= rowsBelow; ++row) {
-        for (int k = -steps; k <= steps; ++k) {
-            places.push_back({std::abs(k) * step + std::abs(row) * rowCost + (k < 0 ? 0.5 : 0) +
-                                  (row < 0 ? 0.25 : 0),
-                              preferred + QPointF(k * step, row * rowHeight)});
+    // The order of the offsets (sideways steps, rows) depends on the counts and costs
+    // alone: it is sorted once for each kind of label, not at every drawing.
+    using Offsets = std::vector<std::pair<int, int>>;
+    thread_local std::map<std::tuple<double, int, int, int, double>, Offsets> orders;
+    Offsets &order = orders[{step, steps, rowsBelow, rowsAbove, rowCost}];
+    if (order.empty()) {
+        std::vector<std::pair<double, std::pair<int, int>>> costed;
+        for (int row = -rowsAbove; row <= rowsBelow; ++row) {
+            for (int k = -steps; k <= steps; ++k) {
+                costed.push_back({std::abs(k) * step + std::abs(row) * rowCost + (k < 0 ? 0.5 : 0) +
+                                      (row < 0 ? 0.25 : 0),
+                                  {k, row}});
+            }
+        }
+        std::stable_sort(costed.begin(), costed.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (const auto &c : costed) {
+            order.push_back(c.second);
         }
     }
-    std::stable_sort(places.begin(), places.end(),
-                     [](const Place &a, const Place &b) { return a.cost < b.cost; });
     std::vector<QPointF> out;
-    out.reserve(places.size());
-    for (const Place &p : places) {
-        out.push_back(p.at);
+    out.reserve(order.size());
+    for (const auto &[k, row] : order) {
+        out.push_back(preferred + QPointF(k * step, row * rowHeight));
     }
     return out;
 }
@@ -187,8 +195,13 @@ void placeDiagramTexts(PictureBox &pic, std::vector<DeferredText> texts)
         const QPointF *chosen = nullptr;
         QRectF chosenRect;
         int fewest = kOnAText;
+        // Measured once: a text's size is the same wherever it stands, and a label may try
+        // a thousand places.
+        const QSizeF size = textPixels(pic, t.text, t.bold, QPointF()).size();
         for (const QPointF &place : t.places) {
-            const QRectF r = textPixels(pic, t.text, t.bold, place);
+            // Where the box would print it: at its current position, kept in single precision.
+            const QRectF r(
+                pic.toPixel(static_cast<float>(place.x()), static_cast<float>(place.y())), size);
             if (!frame.contains(r)) {
                 continue;
             }
