@@ -95,15 +95,14 @@ void DrawBackground(PictureBox &pic, const std::vector<QRectF> &keepClear)
 
 namespace {
 
-// The rectangles of texts, in diagram units, each measured in its own weight.
+// The rectangles of texts, in diagram units.
 std::vector<QRectF> textRects(PictureBox &pic, const std::vector<PlacedText> &texts)
 {
     std::vector<QRectF> rects;
     const bool wasBold = pic.FontBold();
     for (const PlacedText &t : texts) {
         pic.setFontBold(t.bold);
-        rects.push_back(
-            QRectF(t.x, t.y, pic.TextWidth(t.text), pic.TextHeight(t.text)).normalized());
+        rects.push_back(QRectF(t.x, t.y, t.width, pic.TextHeight(t.text)).normalized());
     }
     pic.setFontBold(wasBold);
     return rects;

@@ -116,6 +116,7 @@ struct PlacedText
     double y = 0;
     bool bold = false;
     bool caption = false; // the brake scale's caption, under its labels
+    double width = 0;     // in diagram units, measured in its own weight
 };
 
 // The brake scale's labels ("100%", "0%", "Beschleuniger", "Bremse") and, where the

@@ -55,9 +55,9 @@ std::vector<QPointF> vectorLabelPlaces(PictureBox &pic, const QString &text, dou
 }
 
 void deferLabel(PictureBox &pic, const QString &text, std::vector<QPointF> places, int color,
-                int owner, int rank, bool bold = false)
+                int owner, int rank)
 {
-    pic.deferText({text, std::move(places), color, bold, owner, rank});
+    pic.deferText({text, std::move(places), color, false, owner, rank});
 }
 
 } // namespace
@@ -84,7 +84,7 @@ std::vector<PlacedText> brakeScaleTexts(PictureBox &pic, const Wing &wing,
         const QString text = translated("Diagram", label.text);
         const double w = pic.TextWidth(text);
         texts.push_back({text, X(static_cast<double>(windH) + label.airspeed) - w / 2,
-                         Y(windV - BrakeBand::kLabelsBelowOrigin), false, false});
+                         Y(windV - BrakeBand::kLabelsBelowOrigin), false, false, w});
     }
     if (switches.freeBrakes && !switches.instruction) {
         return texts;
@@ -97,7 +97,7 @@ std::vector<PlacedText> brakeScaleTexts(PictureBox &pic, const Wing &wing,
     const double w = pic.TextWidth(caption);
     pic.setFontBold(wasBold);
     texts.push_back({caption, X(static_cast<double>(windH) + (slowest + fastest) / 2) - w / 2,
-                     Y(windV - BrakeBand::kCaptionBelowOrigin), bold, true});
+                     Y(windV - BrakeBand::kCaptionBelowOrigin), bold, true, w});
     return texts;
 }
 
@@ -121,10 +121,6 @@ std::vector<PlacedText> arrangedBrakeScaleTexts(PictureBox &pic, const Wing &win
     std::sort(row.begin(), row.end(),
               [&](std::size_t a, std::size_t b) { return texts[a].x < texts[b].x; });
     const double gap = pic.TextWidth(QStringLiteral("  "));
-    std::vector<double> width;
-    for (const PlacedText &t : texts) {
-        width.push_back(pic.TextWidth(t.text)); // the labels are not bold
-    }
     // In their order, apart, inside the picture: pushed right past the one before, then
     // left before the one after. Where one row is too narrow, every other label goes on a
     // second row.
@@ -133,14 +129,15 @@ std::vector<PlacedText> arrangedBrakeScaleTexts(PictureBox &pic, const Wing &win
             PlacedText &t = texts[labels[i]];
             t.x = std::max(t.x, left);
             if (i > 0) {
-                t.x = std::max(t.x, texts[labels[i - 1]].x + width[labels[i - 1]] + gap);
+                const PlacedText &before = texts[labels[i - 1]];
+                t.x = std::max(t.x, before.x + before.width + gap);
             }
         }
         for (std::size_t i = labels.size(); i-- > 0;) {
             PlacedText &t = texts[labels[i]];
-            t.x = std::min(t.x, right - width[labels[i]]);
+            t.x = std::min(t.x, right - t.width);
             if (i + 1 < labels.size()) {
-                t.x = std::min(t.x, texts[labels[i + 1]].x - gap - width[labels[i]]);
+                t.x = std::min(t.x, texts[labels[i + 1]].x - gap - t.width);
             }
         }
         return labels.empty() || texts[labels.front()].x >= left - 1e-9;
@@ -301,11 +298,17 @@ void drawBrakeScale(PictureBox &pic, const Wing &wing, double ox, double oy,
         const double rowHeight = pic.TextHeight(t.text); // negative: rows go down
         pic.setFontBold(wasBold);
         const int steps = t.caption ? 60 : 120;
-        deferLabel(
-            pic, t.text,
-            placesAround(QPointF(t.x, t.y), 5.0, steps, 3, t.caption ? 0 : 2, rowHeight, 40.0),
-            t.caption ? Look::kBrakeCaption : Look::kBrakeLabel, Element::None,
-            t.caption ? TextRank::BrakeCaption : TextRank::BrakeLabel, t.bold);
+        const QPointF at(t.x, t.y);
+        pic.deferText({t.text,
+                       {at},
+                       t.caption ? Look::kBrakeCaption : Look::kBrakeLabel,
+                       t.bold,
+                       Element::None,
+                       t.caption ? TextRank::BrakeCaption : TextRank::BrakeLabel,
+                       [=] {
+                           return placesAround(at, 5.0, steps, 3, t.caption ? 0 : 2, rowHeight,
+                                               40.0);
+                       }});
     }
 }
 

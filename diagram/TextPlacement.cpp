@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -84,8 +85,11 @@ std::vector<Obstacle> obstaclesOf(PictureBox &pic)
     for (const DrawOp &op : pic.operationsSincePlacing()) {
         switch (op.kind) {
         case DrawOp::Print:
-            out.push_back(
-                textObstacle(textPixels(pic, op.text, op.bold, {op.x1, op.y1}), op.element));
+            // Measured when it was printed; a text from elsewhere is measured now.
+            out.push_back(textObstacle(op.textSize.isValid()
+                                           ? QRectF(pic.toPixel(op.x1, op.y1), op.textSize)
+                                           : textPixels(pic, op.text, op.bold, {op.x1, op.y1}),
+                                       op.element));
             break;
         case DrawOp::Line: {
             if (op.element == Element::None || op.style == PictureBox::kStyleDot) {
@@ -192,33 +196,41 @@ void placeDiagramTexts(PictureBox &pic, std::vector<DeferredText> texts)
     // Half a pixel of slack: a text that ends on the box's edge is whole.
     const QRectF frame = QRectF(pic.rect()).adjusted(-0.5, -0.5, 0.5, 0.5);
     for (const DeferredText &t : texts) {
-        const QPointF *chosen = nullptr;
+        std::optional<QPointF> chosen;
         QRectF chosenRect;
         int fewest = kOnAText;
         // Measured once: a text's size is the same wherever it stands, and a label may try
         // a thousand places.
         const QSizeF size = textPixels(pic, t.text, t.bold, QPointF()).size();
-        for (const QPointF &place : t.places) {
-            // Where the box would print it: at its current position, kept in single precision.
-            const QRectF r(
-                pic.toPixel(static_cast<float>(place.x()), static_cast<float>(place.y())), size);
-            if (!frame.contains(r)) {
-                continue;
+        // Tries the places in order; true once one is free.
+        const auto tryPlaces = [&](const std::vector<QPointF> &places) {
+            for (const QPointF &place : places) {
+                // Where the box would print it: at its current position, in single precision.
+                const QRectF r(
+                    pic.toPixel(static_cast<float>(place.x()), static_cast<float>(place.y())),
+                    size);
+                if (!frame.contains(r)) {
+                    continue;
+                }
+                const int n = meetings(obstacles, r, t.owner);
+                if (n == 0) {
+                    chosen = place;
+                    chosenRect = r;
+                    return true;
+                }
+                // A brake-scale label stays where it meets least, but never on a text.
+                if (t.rank == TextRank::BrakeLabel && n < std::min(fewest, kOnAText)) {
+                    fewest = n;
+                    chosen = place;
+                    chosenRect = r;
+                }
             }
-            const int n = meetings(obstacles, r, t.owner);
-            if (n == 0) {
-                chosen = &place;
-                chosenRect = r;
-                break;
-            }
-            // A brake-scale label stays where it meets least, but never on a text.
-            if (t.rank == TextRank::BrakeLabel && n < std::min(fewest, kOnAText)) {
-                fewest = n;
-                chosen = &place;
-                chosenRect = r;
-            }
+            return false;
+        };
+        if (!tryPlaces(t.places) && t.morePlaces) {
+            tryPlaces(t.morePlaces());
         }
-        if (chosen == nullptr) {
+        if (!chosen) {
             continue;
         }
         pic.setForeColor(t.color);

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QSizeF>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -27,12 +28,14 @@ struct DrawOp
     int style = 0;
     bool bold = false;
     QString text;
-    int element = 0; // what the operation draws a part of (0: nothing named)
+    int element = 0;            // what the operation draws a part of (0: nothing named)
+    QSizeF textSize = QSizeF(); // a text's size in the box's pixels as it was printed
 };
 
 // A text whose place is chosen only once everything under it is drawn: one of places
-// (top-left corners in user units, the preferred first), or none. owner is the element it
-// labels (its own lines may touch it); rank orders the texts by importance, lower first.
+// (top-left corners in user units, the preferred first), else of morePlaces, or none.
+// owner is the element it labels (its own lines may touch it); rank orders the texts by
+// importance, lower first.
 struct DeferredText
 {
     QString text;
@@ -41,6 +44,8 @@ struct DeferredText
     bool bold = false;
     int owner = 0;
     int rank = 0;
+    // Further places, made only where none of places is free (a label with many).
+    std::function<std::vector<QPointF>()> morePlaces = {};
 };
 
 // A picture box: a widget that shows a back buffer, drawn into with a user scale and a

@@ -162,11 +162,13 @@ void PictureBox::Arc(double x, double y, double radius, double start, double end
 
 void PictureBox::Print(const QString &text)
 {
+    // Measured once, here: the size is recorded with the text, for whatever must keep
+    // clear of it later (a background's numbers are printed once and kept clear of at
+    // every redraw).
+    const QRectF box = textRect(text);
     // A text the frame would clip is left out where it could otherwise be found (a
-    // vector file), and one that would fall on another where two must not meet. Measured
-    // only where a rule asks for it: the window's redraws print without them.
+    // vector file), and one that would fall on another where two must not meet.
     if (m_dropClippedText || m_dropOverlappingText) {
-        const QRectF box = textRect(text);
         const bool clipped = !QRectF(rect()).contains(box);
         const bool overlaps =
             std::any_of(m_textRects.begin(), m_textRects.end(),
@@ -178,8 +180,10 @@ void PictureBox::Print(const QString &text)
         }
         m_textRects.push_back(box);
     }
-    record({DrawOp::Print, m_currentX, m_currentY, 0, 0, 0, 0, 0, m_foreColor, m_drawWidth,
-            m_drawStyle, m_fontBold, text});
+    DrawOp op{DrawOp::Print, m_currentX,  m_currentY,  0,          0,   0, 0, 0,
+              m_foreColor,   m_drawWidth, m_drawStyle, m_fontBold, text};
+    op.textSize = box.size();
+    record(std::move(op));
     if (m_painting) {
         const QtFloatingPointScope qtCode;
         const QFont f = fontFor(m_fontBold);
