@@ -94,6 +94,12 @@ QString DrawGlidePath(PictureBox &pic, const Wing &wing, const Flight &flight, S
                                            std::sin(angle / 2.0) * r + lift, height));
             }
         }
+        // Else just beyond the vector, where a small picture has no room between the two.
+        const double beyond = angle >= 0 ? angle + 0.3 : angle - 0.3;
+        for (const double r : {150.0, 180.0, 215.0}) {
+            places.push_back(
+                centredOn(std::fabs(std::cos(beyond) * r), std::sin(beyond) * r, height));
+        }
         pic.deferText(
             {text, places, Look::kGroundGreen, false, Element::GlideArc, TextRank::GlideAngle});
     }
