@@ -256,7 +256,7 @@ if [ "$(id -u)" -eq 0 ] || [ ${#as_root[@]} -gt 0 ]; then
     RC=$?
     set -e
     check "replaced as root: owner, group and mode kept" \
-        '[ $RC = 0 ] && pdfinfo "$T/rw/fremd.pdf" | grep -q "(A5)" && [ "$(stat -c %u:%g:%a "$T/rw/fremd.pdf")" = 65534:65534:640 ]'
+        '[ $RC = 0 ] && "${as_root[@]}" pdfinfo "$T/rw/fremd.pdf" | grep -q "(A5)" && [ "$(stat -c %u:%g:%a "$T/rw/fremd.pdf")" = 65534:65534:640 ]'
     if [ -n "$extras" ]; then
         check "replaced as root: ACL and user.* attribute kept" \
             '"${as_root[@]}" getfacl -cn "$T/rw/fremd.pdf" 2>/dev/null | grep -qx "user:1:r--" && [ "$("${as_root[@]}" getfattr --only-values -n user.kurs "$T/rw/fremd.pdf" 2>/dev/null)" = A-Schein ]'
