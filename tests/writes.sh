@@ -9,7 +9,8 @@ BIN_DIR=${BIN_DIR:?}
 # A world-readable copy of the tools: a build tree under /root is closed to others.
 WORK=$(mktemp -d)
 export XDG_CONFIG_HOME="$WORK/config"
-trap 'chmod -R u+w "$WORK" 2>/dev/null; rm -rf "$WORK"' EXIT
+# (A file another user owns there, such as the user nobody's, keeps its mode; it goes with rm.)
+trap 'chmod -R u+w "$WORK" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 chmod 755 "$WORK"
 cp "$BIN_DIR/azodo" "$BIN_DIR/azodo-table" "$BIN_DIR/azodo-render" "$WORK/"
 as_user=()
