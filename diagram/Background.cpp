@@ -29,17 +29,13 @@ void setUpDiagram(PictureBox &pic)
     pic.setTextPlacer(placeDiagramTexts);
 }
 
-void DrawBackground(PictureBox &pic, const std::vector<QRectF> &keepClear)
+void DrawBackground(PictureBox &pic)
 {
-    const auto clear = [&](double x, double y, double w, double h) {
-        const QRectF r = QRectF(x, y, w, h).normalized();
-        return std::none_of(keepClear.begin(), keepClear.end(),
-                            [&](const QRectF &k) { return k.intersects(r); });
-    };
     pic.Cls();
     pic.setForeColor(Look::kBlack);
     pic.setDrawStyle(PictureBox::kStyleSolid);
     pic.setDrawWidth(2);
+    pic.setElement(Element::Axis);
 
     // The axes run through the ground origin and stop 50 units short of the edges; ticks
     // and numbers follow the window, every 10 km/h and every 1 m/s, and leave the axes'
@@ -50,6 +46,7 @@ void DrawBackground(PictureBox &pic, const std::vector<QRectF> &keepClear)
     const double bottom = top + pic.ScaleHeight();
     pic.Line(left + 50, 0, right - 50, 0);
     pic.Line(0, bottom + 50, 0, top - 50);
+    pic.setElement(Element::None);
 
     pic.setDrawWidth(1);
     // Horizontal scale, km/h: ticks down from the axis, numbers centred under them.
@@ -61,7 +58,7 @@ void DrawBackground(PictureBox &pic, const std::vector<QRectF> &keepClear)
         pic.setCurrentX(static_cast<float>(10.0 * k - w / 2.0));
         pic.setCurrentY(-13);
         pic.setForeColor(Look::kScaleGrey);
-        if (k != 0 && clear(10.0 * k - w / 2.0, -13, w, pic.TextHeight(text))) {
+        if (k != 0) {
             pic.Print(text);
         }
         pic.setForeColor(Look::kBlack);
@@ -76,7 +73,7 @@ void DrawBackground(PictureBox &pic, const std::vector<QRectF> &keepClear)
         pic.setCurrentX(-w - 13);
         pic.setCurrentY(static_cast<float>(100.0 * m + h / 2.0));
         pic.setForeColor(Look::kScaleGrey);
-        if (m != 0 && clear(-w - 13, 100.0 * m + h / 2.0, w, -h)) {
+        if (m != 0) {
             pic.Print(text);
         }
         pic.setForeColor(Look::kBlack);
@@ -144,11 +141,4 @@ void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &swi
     const double centreY = 10.0 * std::round((minY + maxY) / 20.0);
     pic.setScaleLeft(static_cast<float>(centreX + kScaleLeft));
     pic.setScaleTop(static_cast<float>(centreY + kScaleTop));
-}
-
-std::vector<QRectF> brakeScaleTextRects(PictureBox &pic, const Wing &wing,
-                                        const OverlaySwitches &switches, const float &windH,
-                                        const float &windV)
-{
-    return textRects(pic, arrangedBrakeScaleTexts(pic, wing, switches, windH, windV));
 }

@@ -29,14 +29,8 @@ void setUpDiagram(PictureBox &pic);
 // picture export, so both show the same picture.
 
 // The static background: axes, ticks, grey numbers, bold unit captions, through the
-// ground origin and along the box's window. Clears first. A number that would fall on
-// one of keepClear (rectangles in diagram units) is left out.
-void DrawBackground(PictureBox &pic, const std::vector<QRectF> &keepClear = {});
-
-// Where the brake scale's labels and caption stand, as rectangles in diagram units.
-std::vector<QRectF> brakeScaleTextRects(PictureBox &pic, const Wing &wing,
-                                        const OverlaySwitches &switches, const float &windH,
-                                        const float &windV);
+// ground origin and along the box's window. Clears first.
+void DrawBackground(PictureBox &pic);
 
 // The wind-dependent overlay of the wing's polar for the given winds (windH km/h, windV
 // m/s) and airspeed (km/h), which the caller has computed (best glide, or the brakes'

@@ -106,14 +106,11 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
     const FrameRules rules{state.dropClippedText, state.separateTexts, state.readoutStrip,
                            state.title};
     paintFramed(painter, size, state.scale, rules, [&](PictureBox &pic) {
-        // A printed task's window, whose numbers give way to the brake scale's texts.
-        std::vector<QRectF> keepClear;
+        // A printed task's window, shifted to show it whole.
         if (state.fittedWindow) {
             fitTaskWindow(pic, state.wing, state.switches, state.windH, state.windV);
-            keepClear =
-                brakeScaleTextRects(pic, state.wing, state.switches, state.windH, state.windV);
         }
-        DrawBackground(pic, keepClear);
+        DrawBackground(pic);
         // Computed first, then drawn.
         const Flight flight = FlightFor(state.wing, state.airspeed, state.switches.freeBrakes,
                                         state.windH, state.windV);

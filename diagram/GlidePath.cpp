@@ -115,15 +115,38 @@ QString DrawGlidePath(PictureBox &pic, const Wing &wing, const Flight &flight, S
     pic.setElement(Element::Path);
     pic.setDrawWidth(1);
     pic.Line(G, tipY, 14.0 * gsH, 140.0 * gsV);
-    // At the end of the path, else moved back along it, beside it or just above it.
+    // At the end of the path; else beside it, above or below the line (a text beyond the
+    // end leaves a narrow picture).
     const QString path = translated("Diagram", "Flugrichtung von der Seite betrachtet");
-    std::vector<QPointF> places;
     const double width = pic.TextWidth(path);
-    const double height = pic.TextHeight(path);
-    for (const double f : {1.4, 1.3, 1.2, 1.1, 1.0, 0.9, 0.8, 0.7, 0.6, 0.5, 0.4}) {
+    const double height = pic.TextHeight(path); // negative: the scale grows upward
+    std::vector<QPointF> places{centredOn(1.4 * G + 10, 1.4 * tipY, height)};
+    const double gap = 8;
+    const double pathFrom = std::min(0.0, 1.4 * G);
+    const double pathTo = std::max(0.0, 1.4 * G);
+    // Above, then below the line where the text spans from left on: the path runs through
+    // the origin and ends 1.4 times the vector out.
+    const auto besideLine = [&](double left) {
+        const double from = std::clamp(left, pathFrom, pathTo);
+        const double to = std::clamp(left + width, pathFrom, pathTo);
+        const double a = G != 0 ? tipY * from / G : tipY;
+        const double b = G != 0 ? tipY * to / G : tipY;
+        places.push_back({left, std::max(a, b) + gap - height});
+        places.push_back({left, std::min(a, b) - gap});
+    };
+    // Ending with the path, or at the picture's edge where the path leaves it; then out
+    // to the edge beyond the path's end; then moved back along it.
+    const double edge = G >= 0 ? pic.ScaleLeft() + pic.ScaleWidth() - 10 : pic.ScaleLeft() + 10;
+    const auto endingAt = [&](double x) {
+        return G >= 0 ? x - width : x;
+    };
+    besideLine(endingAt(G >= 0 ? std::min(1.4 * G, edge) : std::max(1.4 * G, edge)));
+    besideLine(endingAt(edge));
+    for (const double f : {1.3, 1.2, 1.1, 1.0, 0.9, 0.8, 0.7, 0.6}) {
+        besideLine(endingAt(f * G));
+    }
+    for (const double f : {1.3, 1.2, 1.1, 1.0, 0.9, 0.8}) {
         places.push_back(centredOn(f * G + 10, f * tipY, height));
-        places.push_back(centredOn(f * G + 10, f * tipY + 30, height));
-        places.push_back(centredOn(f * G - 10 - width, f * tipY - 30, height));
     }
     pic.deferText(
         {path, places, Look::kPathCaptionGreen, false, Element::Path, TextRank::SideView});

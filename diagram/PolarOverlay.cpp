@@ -40,9 +40,7 @@ std::vector<QPointF> vectorLabelPlaces(PictureBox &pic, const QString &text, dou
     const double h = -pic.TextHeight(text); // the scale grows upward
     std::vector<QPointF> places;
     const bool horizontal = y1 == y2;
-    for (const double along : {0.5, 0.25, 0.75}) {
-        const double x = x1 + (x2 - x1) * along;
-        const double y = y1 + (y2 - y1) * along;
+    const auto beside = [&](double x, double y) {
         for (const double side : {offset, -offset}) {
             if (horizontal) {
                 places.emplace_back(x - w / 2, side > 0 ? y + side + h : y + side);
@@ -50,6 +48,17 @@ std::vector<QPointF> vectorLabelPlaces(PictureBox &pic, const QString &text, dou
                 places.emplace_back(side > 0 ? x + side : x + side - w, y + h / 2);
             }
         }
+    };
+    for (const double along : {0.5, 0.25, 0.75, 0.1, 0.9}) {
+        beside(x1 + (x2 - x1) * along, y1 + (y2 - y1) * along);
+    }
+    // Then flush with either end, where the vector's middle is crowded.
+    const double half = horizontal ? w / 2 : h / 2;
+    for (const int end : {0, 1}) {
+        const double from = end == 0 ? (horizontal ? x1 : y1) : (horizontal ? x2 : y2);
+        const double to = end == 0 ? (horizontal ? x2 : y2) : (horizontal ? x1 : y1);
+        const double centre = from + (to > from ? half + 5 : -half - 5);
+        beside(horizontal ? centre : x1, horizontal ? y1 : centre);
     }
     return places;
 }

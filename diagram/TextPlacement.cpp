@@ -141,13 +141,20 @@ std::vector<Obstacle> obstaclesOf(PictureBox &pic)
 
 constexpr int kOnAText = 1000;
 
-// How many obstacles a text's rectangle meets; a text counts as kOnAText.
-int meetings(const std::vector<Obstacle> &obstacles, const QRectF &r, int owner)
+// How many obstacles a text's rectangle meets; a text counts as kOnAText, and one that
+// ends where the next begins reads as one word with it: texts keep a fifth of their
+// height apart sideways. The axes count only for a caption, which reads as a line of its
+// own.
+int meetings(const std::vector<Obstacle> &obstacles, const QRectF &r, int owner, bool caption)
 {
+    const double air = r.height() / 5.0;
+    const QRectF spaced = r.adjusted(-air, 0, air, 0);
     int n = 0;
     for (const Obstacle &o : obstacles) {
         if (o.kind == Obstacle::Text) {
-            n += o.rect.intersects(r) ? kOnAText : 0;
+            n += o.rect.intersects(spaced) ? kOnAText : 0;
+        } else if (o.element == Element::Axis && !caption) {
+            continue;
         } else if (o.element != owner) {
             n += o.kind == Obstacle::Line ? segmentMeets(o.line, o.reach, r) : o.rect.intersects(r);
         }
@@ -212,7 +219,7 @@ void placeDiagramTexts(PictureBox &pic, std::vector<DeferredText> texts)
                 if (!frame.contains(r)) {
                     continue;
                 }
-                const int n = meetings(obstacles, r, t.owner);
+                const int n = meetings(obstacles, r, t.owner, t.rank == TextRank::BrakeCaption);
                 if (n == 0) {
                     chosen = place;
                     chosenRect = r;

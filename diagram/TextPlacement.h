@@ -10,7 +10,8 @@ struct DeferredText;
 // element it labels, never another element's.
 namespace Element {
 enum : int {
-    None = 0, // the background: axes and ticks, which texts may cross
+    None = 0, // the background's ticks, which texts may cross
+    Axis,     // the background's axes, which only captions keep clear of
     WindH,
     WindV,
     AirspeedH,
@@ -35,17 +36,17 @@ enum : int {
     GlideAngle,
     WindH,
     WindV,
-    BrakeCaption,
+    BrakeCaption, // keeps clear of the axes too
     SideView,
 };
 }
 
 // Places the diagram's waiting texts into the box: each at the first of its places that
 // lies whole inside the box and on no other text, on no other element's line, box or arc
-// (dotted guides and the background's axes excepted), more important texts first; a text
-// with no such place is left out. Brake-scale labels with any place inside the box are
-// never left out: where every place meets something, the one meeting least is taken, but
-// never one on another text.
+// (dotted guides excepted, the axes too but for the brake caption), more important texts first; a
+// text with no such place is left out. Brake-scale labels with any place inside the box are never
+// left out: where every place meets something, the one meeting least is taken, but never one on
+// another text.
 void placeDiagramTexts(PictureBox &pic, std::vector<DeferredText> texts);
 
 // Places around a preferred top-left corner, nearest first: moved sideways by steps of
