@@ -102,6 +102,9 @@ void PictureBox::setDrawFont(const QFont &font)
 void PictureBox::setOutputScale(double scale)
 {
     m_outputScale = scale;
+    m_measured[0].clear();
+    m_measured[1].clear();
+    m_ascent[0] = m_ascent[1] = -1;
     if (m_fontPixels > 0) {
         m_font.setPixelSize(std::max(1, static_cast<int>(std::lround(m_fontPixels * scale))));
     }
@@ -112,6 +115,23 @@ QFont PictureBox::fontFor(bool bold) const
     QFont f = m_font;
     f.setBold(bold);
     return f;
+}
+
+QSizeF PictureBox::measured(const QString &text, bool bold) const
+{
+    QHash<QString, QSizeF> &sizes = m_measured[bold ? 1 : 0];
+    const auto known = sizes.constFind(text);
+    if (known != sizes.constEnd()) {
+        return *known;
+    }
+    const QtFloatingPointScope qtCode;
+    const QFontMetricsF fm(fontFor(bold));
+    const QSizeF size(fm.horizontalAdvance(text), fm.height());
+    if (sizes.size() > 512) {
+        sizes.clear(); // read-outs change with every airspeed: keep the cache small
+    }
+    sizes.insert(text, size);
+    return size;
 }
 
 void PictureBox::setExternalPainter(QPainter *painter)

@@ -3,6 +3,7 @@
 #include "UserScale.h"
 
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QSizeF>
 #include <QString>
@@ -201,6 +202,8 @@ private:
     void endPainter() const;
     void resetBuffer();
     QFont fontFor(bool bold) const;
+    // A text's size in pixels in the box's font, regular or bold.
+    QSizeF measured(const QString &text, bool bold) const;
     QPointF snapped(const QPointF &p, int widthPixels) const;
     void record(DrawOp op);
 
@@ -219,6 +222,10 @@ private:
     float m_currentY = 0.0f;
     QFont m_font;
     int m_fontPixels = 0; // the font's pixel size before the output scale
+    // Sizes of texts measured in the current font: a redraw measures the same few labels
+    // several times (arranged, placed, printed), and shaping a text is the dear part.
+    mutable QHash<QString, QSizeF> m_measured[2];
+    mutable double m_ascent[2] = {-1, -1};
     double m_outputScale = 1.0;
     QImage m_picture;
     mutable QImage m_buffer;

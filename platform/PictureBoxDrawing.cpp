@@ -187,12 +187,15 @@ void PictureBox::Print(const QString &text)
     if (m_painting) {
         const QtFloatingPointScope qtCode;
         const QFont f = fontFor(m_fontBold);
-        const QFontMetricsF fm(f);
+        double &ascent = m_ascent[m_fontBold ? 1 : 0];
+        if (ascent < 0) {
+            ascent = QFontMetricsF(f).ascent();
+        }
         const QPointF topLeft = toPixel(m_currentX, m_currentY);
         QPainter &p = painter();
         p.setFont(f);
         p.setPen(colorFromValue(m_foreColor));
-        p.drawText(QPointF(std::round(topLeft.x()), std::round(topLeft.y() + fm.ascent())), text);
+        p.drawText(QPointF(std::round(topLeft.x()), std::round(topLeft.y() + ascent)), text);
     }
     // Like a line printer: the next text goes under this one, at the left edge.
     m_currentY += TextHeight(text);
@@ -201,26 +204,19 @@ void PictureBox::Print(const QString &text)
 
 QRectF PictureBox::textRect(const QString &text) const
 {
-    const QtFloatingPointScope qtCode;
-    const QFontMetricsF fm(fontFor(m_fontBold));
-    const QPointF topLeft = toPixel(m_currentX, m_currentY);
-    return {topLeft, QSizeF(fm.horizontalAdvance(text), fm.height())};
+    return {toPixel(m_currentX, m_currentY), measured(text, m_fontBold)};
 }
 
 float PictureBox::TextWidth(const QString &text) const
 {
-    const QtFloatingPointScope qtCode;
-    const QFontMetricsF fm(fontFor(m_fontBold));
-    return static_cast<float>(fm.horizontalAdvance(text) * m_scale.unitsPerPixelX(QSizeF(size())));
+    return static_cast<float>(measured(text, m_fontBold).width() *
+                              m_scale.unitsPerPixelX(QSizeF(size())));
 }
 
 float PictureBox::TextHeight(const QString &text) const
 {
-    const QtFloatingPointScope qtCode;
-    Q_UNUSED(text);
-    const QFontMetricsF fm(fontFor(m_fontBold));
     const double perPixel = static_cast<double>(m_scale.height) / height();
-    return static_cast<float>(fm.height() * perPixel);
+    return static_cast<float>(measured(text, m_fontBold).height() * perPixel);
 }
 
 void PictureBox::replay(const std::vector<DrawOp> &ops)
