@@ -219,7 +219,9 @@ void placeDiagramTexts(PictureBox &pic, std::vector<DeferredText> texts)
                 if (!frame.contains(r)) {
                     continue;
                 }
-                const int n = meetings(obstacles, r, t.owner, t.rank == TextRank::BrakeCaption);
+                const int n =
+                    meetings(obstacles, r, t.owner,
+                             t.rank == TextRank::BrakeCaption || t.rank == TextRank::SideView);
                 if (n == 0) {
                     chosen = place;
                     chosenRect = r;

@@ -36,14 +36,14 @@ enum : int {
     GlideAngle,
     WindH,
     WindV,
-    BrakeCaption, // keeps clear of the axes too
+    BrakeCaption, // the captions keep clear of the axes too
     SideView,
 };
 }
 
 // Places the diagram's waiting texts into the box: each at the first of its places that
 // lies whole inside the box and on no other text, on no other element's line, box or arc
-// (dotted guides excepted, the axes too but for the brake caption), more important texts first; a
+// (dotted guides excepted, the axes too but for the captions), more important texts first; a
 // text with no such place is left out. Brake-scale labels with any place inside the box are never
 // left out: where every place meets something, the one meeting least is taken, but never one on
 // another text.

@@ -1209,12 +1209,34 @@ void TestDiagram::textsWholeAndApartOverTheEnvelope()
         DrawPolarOverlay(pic, wing, f.airspeed, saved, switches, windH, windV);
         DrawGlidePath(pic, wing, f, saved, windV);
         std::vector<std::pair<QRectF, QString>> texts;
+        std::vector<QRectF> axes, captions;
         for (const DrawOp &op : pic.operations()) {
             if (op.kind == DrawOp::Print) {
                 pic.setCurrentX(static_cast<float>(op.x1));
                 pic.setCurrentY(static_cast<float>(op.y1));
                 pic.setFontBold(op.bold);
                 texts.emplace_back(pic.textRect(op.text), op.text);
+                if (op.color == Look::kBrakeCaption || op.color == Look::kPathCaptionGreen) {
+                    captions.push_back(texts.back().first);
+                }
+            }
+            if (op.kind == DrawOp::Line && op.element == Element::Axis) {
+                axes.push_back(
+                    QRectF(pic.toPixel(op.x1, op.y1), pic.toPixel(op.x2, op.y2)).normalized());
+            }
+        }
+        // A caption reads as a line of its own: no axis runs through it.
+        for (const QRectF &c : captions) {
+            for (const QRectF &a : axes) {
+                const bool vertical = a.width() < a.height();
+                const bool crossed = vertical ? c.left() < a.left() && c.right() > a.left() &&
+                                                    c.bottom() > a.top() && c.top() < a.bottom()
+                                              : c.top() < a.top() && c.bottom() > a.top() &&
+                                                    c.right() > a.left() && c.left() < a.right();
+                QVERIFY2(
+                    !crossed,
+                    qPrintable(
+                        QStringLiteral("an axis through a caption, %1 %2").arg(c.x()).arg(c.y())));
             }
         }
         const QString where = QStringLiteral("%1, wind %2 km/h %3 m/s, %4 km/h%5, %6x%7 at %8")
