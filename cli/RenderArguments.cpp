@@ -125,6 +125,11 @@ bool lessonOptionsFit(const RenderOptions &o, QString &error)
             translated("Tools", "--worksheet legt Größe und Inhalt seiner Diagramme selbst fest: "
                                 "ohne --scale, --size, --no-wind-vectors und "
                                 "--no-airspeed-vectors");
+    } else if (o.fit && o.fixed) {
+        error = translated("Tools", "--fit und --fixed schließen einander aus");
+    } else if (o.worksheet > 0 && (o.fit || o.fixed)) {
+        error = translated("Tools", "--worksheet rückt jede Aufgabe selbst ins Bild: ohne --fit "
+                                    "und --fixed");
     } else if (o.worksheet > 0 && o.compare) {
         error = translated("Tools", "--worksheet zeichnet keinen Vergleich: ohne --compare");
     } else if (o.compareWing && !o.compare) {
@@ -230,6 +235,10 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
             o.windVectors = false;
         } else if (arg == QLatin1String("--no-airspeed-vectors")) {
             o.airspeedVectors = false;
+        } else if (arg == QLatin1String("--fit")) {
+            o.fit = true;
+        } else if (arg == QLatin1String("--fixed")) {
+            o.fixed = true;
         } else {
             error =
                 translated("Tools", "unbekanntes Argument '%1' (siehe --help)").arg(shortened(arg));
@@ -312,6 +321,10 @@ QString renderUsage()
                "                          ohne: Geschwindigkeit des besten Gleitens\n"
                "  --no-wind-vectors       ohne Wind-Vektoren\n"
                "  --no-airspeed-vectors   ohne Airspeed-Vektoren\n"
+               "  --fit                   das Bild so verschoben, dass der Zustand ganz zu\n"
+               "                          sehen ist (Polare, Ursprung, Berührpunkt, Bremsskala);\n"
+               "                          --state-Seiten tun das von selbst\n"
+               "  --fixed                 der feste Ausschnitt des Fensters, auch für --state\n"
                "  --size BxH              Größe des ganzen Bildes in Pixeln, die Zeile der\n"
                "                          Gleitzahlen eingeschlossen (Vorgabe 1600x1026; für\n"
                "                          PDF das Seitenverhältnis, Vorgabe 1100x726)\n"
@@ -350,6 +363,9 @@ DiagramState diagramStateOf(const RenderOptions &options, int windH, int windVTe
         state.airspeed = static_cast<float>(*airspeed);
     }
     state.scale = options.scale;
+    // A lecture's page shows its state whole, strong winds too.
+    state.fittedWindow = options.fit || (!options.states.isEmpty() && !options.fixed);
+    state.airOrigin = options.windVectors;
     // A lecture's page says its wind; the window's instruction to move the bar is no
     // part of a page.
     if (!options.states.isEmpty()) {

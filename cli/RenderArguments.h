@@ -28,6 +28,8 @@ struct RenderOptions
     QString airspeedText;           // as given, for the error line
     bool windVectors = true;
     bool airspeedVectors = true;
+    bool fit = false;   // --fit: the window shifted to show the state whole
+    bool fixed = false; // --fixed: the window's own frame, also for --state pages
     // Pixels of the whole picture, read-out strip included; without --size the diagram is
     // 1600 x 1000 (1100 x 700 for a PDF, where it is fitted to an A4 page and its texts
     // should print at a readable size) and the strip comes on top: 1600 x 1026.
@@ -67,7 +69,8 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
 bool airspeedInRange(const RenderOptions &options, QString &error);
 QString renderUsage();
 
-// The state the options describe (the first --state, if any).
+// The state the options describe (the first --state, if any). Lecture pages (--state)
+// and --fit draw in a window shifted to show the state whole, unless --fixed.
 DiagramState stateOf(const RenderOptions &options);
 
 // Every state the options describe, in order: the --state ones, or the one above.

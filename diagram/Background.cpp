@@ -108,7 +108,7 @@ std::vector<QRectF> textRects(PictureBox &pic, const std::vector<PlacedText> &te
 } // namespace
 
 void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &switches,
-                   const float &windH, const float &windV)
+                   const float &windH, const float &windV, bool airOrigin)
 {
     // Everything that must show, as a box in diagram units (y grows upward).
     double minX = 0, maxX = 0, minY = 0, maxY = 0;
@@ -120,6 +120,9 @@ void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &swi
     };
     // The origin with the vertical axis's numbers left of it.
     take(-pic.TextWidth(QStringLiteral("-4")) - 13, 0);
+    if (airOrigin) {
+        take(10.0 * static_cast<double>(windH), 100.0 * static_cast<double>(windV));
+    }
     // The polar as drawn, through the brake scale's positions, and the touch point.
     for (int position = 18; position <= 50; ++position) {
         const double v = BrakeScale::airspeedAtScale(wing, position);

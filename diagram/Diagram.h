@@ -129,10 +129,10 @@ std::vector<PlacedText> arrangedBrakeScaleTexts(PictureBox &pic, const Wing &win
 // Shifts the box's window, at the diagram's own scale, so that a task's diagram shows
 // whole: the ground origin with the vertical axis's numbers, the shifted polar from MIN
 // to MAX, best glide's touch point, and the brake scale with its labels and caption, each
-// at least 2 km/h and 0,2 m/s inside the frame. A printed task's diagram uses it; the
-// window keeps its fixed one.
+// at least 2 km/h and 0,2 m/s inside the frame; with airOrigin the end of the wind
+// vectors too. Printed tasks and lecture pages use it; the window keeps its fixed one.
 void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &switches,
-                   const float &windH, const float &windV);
+                   const float &windH, const float &windV, bool airOrigin = false);
 
 // The glide ratio over the ground as the read-out writes it: signed, two decimals.
 QString overGroundRatioText(float groundSpeedH, float groundSpeedV,

@@ -108,7 +108,8 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
     paintFramed(painter, size, state.scale, rules, [&](PictureBox &pic) {
         // A printed task's window, shifted to show it whole.
         if (state.fittedWindow) {
-            fitTaskWindow(pic, state.wing, state.switches, state.windH, state.windV);
+            fitTaskWindow(pic, state.wing, state.switches, state.windH, state.windV,
+                          state.airOrigin);
         }
         DrawBackground(pic);
         // Computed first, then drawn.

@@ -36,8 +36,10 @@ struct DiagramState
     bool dropClippedText = false;
     bool separateTexts = false;
     bool readoutStrip = true;
-    // A printed task: the window shifted to show the task whole, at the diagram's scale.
+    // A printed task or a lecture's page: the window shifted to show the state whole, at
+    // the diagram's scale; with the air origin, where the wind vectors end, if airOrigin.
     bool fittedWindow = false;
+    bool airOrigin = false;
 };
 
 enum class ExportFormat { Png, Svg, Pdf };

@@ -182,6 +182,7 @@ private slots:
     void worksheetAnswersAreTheCards_data();
     void worksheetAnswersAreTheCards();
     void slidesScaleAndStates();
+    void lecturePagesShowStrongWindsWhole();
     void vectorExportHoldsNoPicture_data();
     void vectorExportHoldsNoPicture();
     void toolsReportFailedWrites_data();
@@ -981,6 +982,63 @@ void TestCli::slidesScaleAndStates()
              {QStringLiteral("-l"), QStringLiteral("1"), lecture, QStringLiteral("-")});
     QVERIFY(first.contains(QStringLiteral("v-Air = 33.5 km/h")));
     QVERIFY(first.contains(QStringLiteral("Windstille")));
+}
+
+void TestCli::lecturePagesShowStrongWindsWhole()
+{
+    // A lecture's pages show strong winds whole: each page holds the brake scale's labels,
+    // its caption and the airspeed; --fixed keeps the window's frame, which cuts them.
+    QTemporaryDir dir;
+    const QString lecture = dir.filePath(QStringLiteral("sturm.pdf"));
+    const QStringList states{"-30,-40", "-12,-15", "30,-40", "25,20", "-50,40"};
+    QStringList args;
+    for (const QString &state : states) {
+        args << QStringLiteral("--state") << state;
+    }
+    QCOMPARE(run(QStringLiteral("azodo-render"), args + QStringList{"-o", lecture}).code, 0);
+    const auto page = [&](const QString &file, int n) {
+        return tool(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"),
+                     QString::number(n), file, QStringLiteral("-")});
+    };
+    for (int n = 1; n <= states.size(); ++n) {
+        const QString text = page(lecture, n);
+        for (const char *word : {"100%", "Bremse", "0%", "Beschleuniger",
+                                 "Geschwindigkeit des besten Gleitens", "v-Air = "}) {
+            QVERIFY2(text.contains(QString::fromUtf8(word)),
+                     qPrintable(states[n - 1] + QStringLiteral(": ") + QString::fromUtf8(word)));
+        }
+    }
+    const QString fixed = dir.filePath(QStringLiteral("fest.pdf"));
+    QCOMPARE(
+        run(QStringLiteral("azodo-render"), {"--state", "-30,-40", "--fixed", "-o", fixed}).code,
+        0);
+    QVERIFY(!page(fixed, 1).contains(QStringLiteral("Beschleuniger")));
+    QCOMPARE(run(QStringLiteral("azodo-render"), {"--fit", "--fixed", "-o", fixed}).code, 2);
+
+    // --fit draws one state so: the polar alone in blue (no vectors) shows whole, as much
+    // of it as in still air; the default keeps the window's frame, where it leaves.
+    const auto polarPixels = [&](const QStringList &options) {
+        const QString png = dir.filePath(QStringLiteral("p.png"));
+        if (run(QStringLiteral("azodo-render"),
+                options + QStringList{"--no-wind-vectors", "--no-airspeed-vectors", "-o", png})
+                .code != 0) {
+            return -1;
+        }
+        const QImage image(png);
+        int blue = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                blue += image.pixel(x, y) == qRgb(0, 0, 255);
+            }
+        }
+        return blue;
+    };
+    const int still = polarPixels({"--fit"});
+    const int storm = polarPixels({"--fit", "--wind-h", "-30", "--wind-v", "-40"});
+    const int framed = polarPixels({"--wind-h", "-30", "--wind-v", "-40"});
+    QVERIFY2(still > 300 && std::abs(storm - still) < still / 5 && framed < still / 2,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(still).arg(storm).arg(framed)));
 }
 
 void TestCli::vectorExportHoldsNoPicture_data()
