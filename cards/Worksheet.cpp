@@ -18,6 +18,8 @@
 #include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -27,7 +29,7 @@ constexpr double kTitle = 8.0;     // the title line
 constexpr double kNameLines = 8.0; // "Name", "Datum", "Kurs" on task pages
 constexpr double kMethod = 15.0;   // the method, on the first page
 constexpr double kMaxDiagramWidth = 170.0;
-constexpr double kTextLines = 16.0; // under each diagram
+constexpr double kTextLines = 19.0; // under each diagram: task, answer, a note
 // The diagram in its own pixels, in the proportions of a PDF export.
 const QSize kDiagram(1100, 700);
 constexpr double kDiagramScale = 1.5; // printed at a sixth of a millimetre a pixel, the
@@ -86,6 +88,36 @@ Tolerances tolerancesOf(const Wing &wing, const GridCell &cell)
     return t;
 }
 
+// A glide ratio read off the diagram is sensitive where reading the touch point a little
+// off changes it by more than this.
+constexpr double kSensitiveRatio = 3.0;
+
+QString sensitiveNote()
+{
+    return translated("Worksheet", "Die Gleitzahl über Grund ist hier empfindlich: ein kleiner "
+                                   "Ablesefehler ändert sie stark.");
+}
+
+// A task's answers as the key prints them.
+struct Answer
+{
+    QString airspeed, setting, percent, ratio, ratioTolerance;
+    bool sensitive = false;
+};
+
+Answer answerOf(const Wing &wing, const Task &task)
+{
+    const GridCell cell = bestGlideCell(wing, task.wind.windH, task.wind.windVTenths);
+    const Tolerances t = tolerancesOf(wing, cell);
+    const QLocale locale = textLocale();
+    return {FormatFixed(cell.airspeed, 1, locale),
+            cardCell(wing, task.wind.windH, task.wind.windVTenths).setting,
+            FormatFixed(t.percent, 0, locale),
+            FormatFixed(cell.ratio, 1, locale),
+            FormatFixed(t.ratio, 1, locale),
+            t.ratio > kSensitiveRatio};
+}
+
 // One task's block: the diagram, then its lines.
 void paintTask(QPainter &p, const QRectF &block, double textWidth, const Wing &wing,
                const Task &task, bool solved)
@@ -125,17 +157,17 @@ void paintTask(QPainter &p, const QRectF &block, double textWidth, const Wing &w
              3.0, false);
         return;
     }
-    const GridCell cell = bestGlideCell(wing, task.wind.windH, task.wind.windVTenths);
-    const Tolerances t = tolerancesOf(wing, cell);
+    const Answer a = answerOf(wing, task);
     text(p, QRectF(block.left(), y, textWidth, 6),
          translated("Worksheet", "Aufgabe %1: %2.").arg(task.number).arg(wind), 3.2, true);
-    text(p, QRectF(block.left(), y + 7, textWidth, 6),
-         translated("Worksheet", "Fahrt %1 km/h (± 1) · %2 (± %3) · Gleitzahl über Grund %4 (± %5)")
-             .arg(FormatFixed(cell.airspeed, 1, textLocale()),
-                  cardCell(wing, task.wind.windH, task.wind.windVTenths).setting,
-                  FormatFixed(t.percent, 0, textLocale()), FormatFixed(cell.ratio, 1, textLocale()),
-                  FormatFixed(t.ratio, 1, textLocale())),
+    text(p, QRectF(block.left(), y + 6, textWidth, 5),
+         translated("Worksheet",
+                    "Fahrt %1 km/h (± 1 km/h) · %2 (± %3 %) · Gleitzahl über Grund %4 (± %5)")
+             .arg(a.airspeed, a.setting, a.percent, a.ratio, a.ratioTolerance),
          3.0, false);
+    if (a.sensitive) {
+        text(p, QRectF(block.left(), y + 11, textWidth, 5), sensitiveNote(), 3.0, false);
+    }
 }
 
 // The page's head: its title with the wing, shortened so that it never runs into the
@@ -156,9 +188,82 @@ void paintHead(QPainter &p, double width, const QString &title, const Wing &wing
     text(p, QRectF(kMargin, kMargin, width, kTitle), pageText, 3.0, false, Qt::AlignRight);
 }
 
+constexpr double kRow = 5.5;        // a row of the answers' table
+constexpr double kTableFoot = 10.0; // the note under it
+
+// Rows of the answers' table a page holds.
+int rowsPerPage()
+{
+    const QSizeF paper = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    return static_cast<int>((paper.height() - 2 * kMargin - kTitle - kRow - kTableFoot) / kRow);
+}
+
+// One page of the table of all answers: the key at a glance, before its diagrams. Each
+// column as wide as its widest text, the wind's taking what is left; the font shrinks
+// where the page is too narrow for them all.
+void paintAnswerTable(QPainter &p, double width, const Wing &wing, const QList<Task> &tasks)
+{
+    const Qt::Alignment aligns[] = {Qt::AlignRight, Qt::AlignLeft, Qt::AlignRight, Qt::AlignLeft,
+                                    Qt::AlignRight};
+    QList<QStringList> rows{{translated("Worksheet", "Aufgabe"), translated("Worksheet", "Wind"),
+                             translated("Worksheet", "Fahrt (± 1 km/h)"),
+                             translated("Worksheet", "Bremsstellung"),
+                             translated("Worksheet", "Gleitzahl über Grund")}};
+    bool anySensitive = false;
+    for (const Task &task : tasks) {
+        const Answer a = answerOf(wing, task);
+        anySensitive = anySensitive || a.sensitive;
+        rows.append(
+            {QString::number(task.number),
+             windInWords(task.wind.windH, task.wind.windVTenths, textLocale()),
+             a.airspeed + QStringLiteral(" km/h"),
+             translated("Worksheet", "%1 (± %2 %)").arg(a.setting, a.percent),
+             QStringLiteral("%1 (± %2)%3")
+                 .arg(a.ratio, a.ratioTolerance, a.sensitive ? QStringLiteral(" *") : QString())});
+    }
+    constexpr double kAir = 3.0; // between two columns
+    double height = 3.0;
+    std::vector<double> widths;
+    const auto measure = [&] {
+        widths.assign(std::size(aligns), 0.0);
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            const QFontMetricsF fm(millimetreFont(height, r == 0));
+            for (qsizetype c = 0; c < rows[r].size(); ++c) {
+                widths[c] = std::max(widths[c], fm.horizontalAdvance(rows[r][c]) / 10.0 + kAir);
+            }
+        }
+        return std::accumulate(widths.begin(), widths.end(), 0.0);
+    };
+    while (measure() > width && height > 2.2) {
+        height -= 0.1;
+    }
+    widths[1] += std::max(0.0, width - std::accumulate(widths.begin(), widths.end(), 0.0));
+    double top = kMargin + kTitle;
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        double x = kMargin;
+        for (qsizetype c = 0; c < rows[r].size(); ++c) {
+            const bool right = aligns[c] == Qt::AlignRight;
+            drawMillimetreText(
+                p, QRectF(x + (right ? 0.0 : kAir / 2), top, widths[c] - kAir / 2, kRow),
+                rows[r][c], millimetreFont(height, r == 0),
+                static_cast<int>(aligns[c] | Qt::AlignVCenter));
+            x += widths[c];
+        }
+        top += kRow;
+        if (r == 0) {
+            p.setPen(QPen(Qt::black, 0.2));
+            p.drawLine(QPointF(kMargin, top), QPointF(kMargin + width, top));
+        }
+    }
+    if (anySensitive) {
+        text(p, QRectF(kMargin, top + 2.0, width, kTableFoot - 2.0),
+             QStringLiteral("* ") + sensitiveNote(), 3.0, false);
+    }
+}
+
 } // namespace
 
-QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed)
+QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const QString &remake)
 {
     QList<Task> all;
     WindDraw draw(seed);
@@ -182,19 +287,33 @@ QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed)
     const QSizeF paper = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
     const double width = paper.width() - 2 * kMargin;
     const int pagesEach = (tasks + 1) / 2;
-    for (int page = 0; page < 2 * pagesEach; ++page) {
+    const int perTable = rowsPerPage();
+    const int tablePages = (tasks + perTable - 1) / perTable;
+    const int solutionPages = tablePages + pagesEach;
+    const auto footer = [&] {
+        // With it the same sheet and its key can be made again.
+        text(p, QRectF(kMargin, paper.height() - kMargin, width, 6), remake, 2.6, false,
+             Qt::AlignRight);
+    };
+    for (int page = 0; page < pagesEach + solutionPages; ++page) {
         if (page > 0) {
             pdf.newPage();
         }
         const bool solved = page >= pagesEach;
-        const int k = page % pagesEach + 1;
-        paintHead(p, width,
-                  solved ? translated("Worksheet", "Lösungen")
-                         : translated("Worksheet", "Arbeitsblatt: bestes Gleiten über Grund"),
-                  wing,
-                  solved
-                      ? translated("Worksheet", "Lösungen, Seite %1 von %2").arg(k).arg(pagesEach)
-                      : translated("Worksheet", "Aufgaben, Seite %1 von %2").arg(k).arg(pagesEach));
+        const int solution = page - pagesEach; // the key's own page, from 0
+        const int k = solved ? solution + 1 : page + 1;
+        paintHead(
+            p, width,
+            solved ? translated("Worksheet", "Lösungen")
+                   : translated("Worksheet", "Arbeitsblatt: bestes Gleiten über Grund"),
+            wing,
+            solved ? translated("Worksheet", "Lösungen, Seite %1 von %2").arg(k).arg(solutionPages)
+                   : translated("Worksheet", "Aufgaben, Seite %1 von %2").arg(k).arg(pagesEach));
+        footer();
+        if (solved && solution < tablePages) {
+            paintAnswerTable(p, width, wing, all.mid(solution * perTable, perTable));
+            continue;
+        }
         double top = kMargin + kTitle;
         if (!solved) {
             text(p, QRectF(kMargin, top, width, kNameLines),
@@ -215,16 +334,13 @@ QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed)
                  3.0, false);
             top += kMethod;
         }
-        // The seed in every footer: with it the same sheet and its key can be made again.
-        text(p, QRectF(kMargin, paper.height() - kMargin, width, 6),
-             QStringLiteral("azodo-render --worksheet %1 --seed %2").arg(tasks).arg(seed), 2.6,
-             false, Qt::AlignRight);
         const double blockHeight = (paper.height() - kMargin - top) / 2;
         const double diagramWidth =
             std::min(kMaxDiagramWidth, (blockHeight - kTextLines) * kDiagram.width() /
                                            static_cast<double>(kDiagram.height()));
+        const int sheet = solved ? solution - tablePages : page; // the tasks' page, from 0
         for (int slot = 0; slot < 2; ++slot) {
-            const int index = (page % pagesEach) * 2 + slot;
+            const int index = sheet * 2 + slot;
             if (index >= all.size()) {
                 break;
             }

@@ -12,6 +12,9 @@ struct Wing;
 // and the answers the card gives. The winds come from the whole envelope, each diagram's
 // window shifted to show its task whole. The same seed gives the same winds.
 
+// The solutions open with a table of all answers. Every footer prints remake, the
+// command that makes the same sheet again.
+
 // The PDF's bytes; needs a QApplication (its diagrams are drawn through a picture box).
 // Empty if it cannot be made.
-QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed);
+QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const QString &remake);

@@ -220,7 +220,12 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
         QString optionError;
-        if (takeWingOption(args, i, o.wing, optionError) ||
+        const int first = i;
+        const bool wingOption = takeWingOption(args, i, o.wing, optionError);
+        if (wingOption) {
+            o.wingArguments << args.mid(first, i - first + 1);
+        }
+        if (wingOption ||
             takeWingOption(args, i, o.compareWing, optionError, QStringLiteral("--compare-")) ||
             takeLessonOption(args, i, o, optionError) || takeValueOption(args, i, o, optionError)) {
             if (!optionError.isEmpty()) {

@@ -47,6 +47,7 @@ struct RenderOptions
     bool isPdf() const { return exportFormatFor(output) == ExportFormat::Pdf && output != "-"; }
     QString output;
     std::optional<WingChoice> wing; // a pilot's wing instead of the built-in polar
+    QStringList wingArguments;      // its options as given, for a command that remakes
     Wing polar;                     // the polar drawn: the built-in one, or the wing
                                     // chosen, once loaded
     double scale = 1.0;             // fonts and line widths, 0.5..8

@@ -9,11 +9,27 @@
 #include "Worksheet.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <random>
 
 namespace {
 
 constexpr char kTool[] = "azodo-render";
+
+// Words as a POSIX shell reads them back: quoted where a character would mean something.
+QString shellWords(const QStringList &words)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./:,=+@%-]+$"));
+    QStringList quoted;
+    for (const QString &w : words) {
+        quoted << (plain.match(w).hasMatch()
+                       ? w
+                       : QLatin1Char('\'') +
+                             QString(w).replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
+                             QLatin1Char('\''));
+    }
+    return quoted.join(QLatin1Char(' '));
+}
 
 } // namespace
 
@@ -71,11 +87,21 @@ int runRenderTool(int argc, char *argv[])
     const ExportFormat format = toStdout ? ExportFormat::Png : exportFormatFor(options->output);
     const QSize size(options->outputWidth(),
                      options->diagramHeight(readoutStripHeight(options->scale)));
-    const QByteArray bytes =
-        options->worksheet > 0       ? worksheetPdf(options->polar, options->worksheet,
-                                                    options->seed.value_or(std::random_device{}()))
-        : options->states.size() > 1 ? exportPdfPages(size, statesOf(*options))
-                                     : exportDiagram(format, size, stateOf(*options));
+    QByteArray bytes;
+    if (options->worksheet > 0) {
+        // The footer gives the whole command that makes the same sheet again.
+        const std::uint64_t seed = options->seed.value_or(std::random_device{}());
+        const QStringList remake =
+            QStringList{QStringLiteral("--worksheet"), QString::number(options->worksheet)} +
+            options->wingArguments +
+            QStringList{QStringLiteral("--seed"), QString::number(seed), QStringLiteral("-o"),
+                        options->output};
+        bytes = worksheetPdf(options->polar, options->worksheet, seed,
+                             QStringLiteral("azodo-render ") + shellWords(remake));
+    } else {
+        bytes = options->states.size() > 1 ? exportPdfPages(size, statesOf(*options))
+                                           : exportDiagram(format, size, stateOf(*options));
+    }
     if (bytes.isEmpty()) {
         printToolError(kTool, translated("Tools", "das Bild konnte nicht erzeugt werden"));
         return 1;

@@ -32,10 +32,12 @@ struct Run
 };
 
 Run run(const QString &tool, const QStringList &args,
-        const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+        const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+        const QString &workingDirectory = QString())
 {
     QProcess p;
     p.setProcessEnvironment(env);
+    p.setWorkingDirectory(workingDirectory);
     p.start(QStringLiteral(AZODO_BIN_DIR "/") + tool, args);
     Run r;
     if (!p.waitForFinished(60000)) {
@@ -816,6 +818,11 @@ void TestCli::worksheetAnswersAreTheCards_data()
         << 1
         << QStringList{QStringLiteral("--polar"), QStringLiteral("WING"), QStringLiteral("--mass"),
                        QStringLiteral("100")};
+    QTest::newRow("twenty tasks, a wing")
+        << 20
+        << QStringList{QStringLiteral("--polar"), QStringLiteral("WING"), QStringLiteral("--mass"),
+                       QStringLiteral("95")};
+    QTest::newRow("a key over two pages") << 60 << QStringList{};
 }
 
 void TestCli::worksheetAnswersAreTheCards()
@@ -827,21 +834,48 @@ void TestCli::worksheetAnswersAreTheCards()
     wing.replaceInStrings(QStringLiteral("WING"), wingFile);
     const QString sheet = dir.filePath(QStringLiteral("blatt.pdf"));
     const QStringList args =
-        QStringList{QStringLiteral("--worksheet"), QString::number(tasks), QStringLiteral("--seed"),
-                    QStringLiteral("42"),          QStringLiteral("-o"),   sheet} +
+        QStringList{QStringLiteral("--worksheet"), QString::number(tasks),
+                    QStringLiteral("--seed"),      QStringLiteral("42"),
+                    QStringLiteral("-o"),          QStringLiteral("blatt.pdf")} +
         wing;
-    QCOMPARE(run(QStringLiteral("azodo-render"), args).code, 0);
-    // Two tasks a page, then as many pages of solutions.
-    const int pages = 2 * ((tasks + 1) / 2);
-    QVERIFY(tool(QStringLiteral("pdfinfo"), {sheet})
-                .contains(QRegularExpression(QStringLiteral("Pages: +%1\n").arg(pages))));
+    QCOMPARE(run(QStringLiteral("azodo-render"), args, QProcessEnvironment::systemEnvironment(),
+                 dir.path())
+                 .code,
+             0);
+    // Two tasks a page, then the key: its table of answers, then as many pages of diagrams.
+    const int taskPages = (tasks + 1) / 2;
+    const QRegularExpressionMatch count = QRegularExpression(QStringLiteral("Pages: +(\\d+)\n"))
+                                              .match(tool(QStringLiteral("pdfinfo"), {sheet}));
+    const int pages = count.captured(1).toInt();
+    QVERIFY2(pages > 2 * taskPages, qPrintable(count.captured(0)));
+    const int tablePages = pages - 2 * taskPages;
+    QVERIFY(tablePages == 1 || tasks > 40);
     // Every solution is the card's answer for that wind.
     const QString text = tool(QStringLiteral("pdftotext"), {sheet, QStringLiteral("-")});
     static const QRegularExpression solution(QStringLiteral(
         "Aufgabe (\\d+): (?:Windstille|(?:(\\d+) km/h (Gegenwind|Rückenwind))?(?:, )?"
-        "(?:(\\d+,\\d) m/s (Abwind|Aufwind))?)\\.[^\n]*\n+Fahrt ([\\d,]+) km/h \\(± 1\\) "
-        "· (Trimm|Bremse (\\d+) %|Beschleuniger (\\d+) %) \\(± (\\d+)\\) · Gleitzahl über Grund "
-        "([\\d,]+) \\(± ([\\d,]+)\\)"));
+        "(?:(\\d+,\\d) m/s (Abwind|Aufwind))?)\\.[^\n]*\n+Fahrt ([\\d,]+) km/h \\(± 1 km/h\\) "
+        "· (Trimm|Bremse (\\d+) %|Beschleuniger (\\d+) %) \\(± (\\d+) %\\) · Gleitzahl über "
+        "Grund ([\\d,]+) \\(± ([\\d,]+)\\)\n+(Die Gleitzahl über Grund ist hier )?"));
+    // The key's table, row by row as laid out: the same answers.
+    QStringList tableRows;
+    static const QRegularExpression row(QStringLiteral(
+        "^ *(\\d+) +\\S.*? +([\\d,]+) km/h +(Trimm|Bremse \\d+ %|Beschleuniger \\d+ %) "
+        "\\(± (\\d+) %\\) +([\\d,]+) \\(± ([\\d,]+)\\)( \\*)?$"));
+    const QStringList laidOut =
+        tool(QStringLiteral("pdftotext"),
+             {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(taskPages + 1),
+              QStringLiteral("-l"), QString::number(taskPages + tablePages), sheet,
+              QStringLiteral("-")})
+            .split(QLatin1Char('\n'));
+    for (const QString &line : laidOut) {
+        const QRegularExpressionMatch m = row.match(line);
+        if (m.hasMatch()) {
+            tableRows << m.captured(0).simplified();
+            QCOMPARE(m.captured(1).toInt(), tableRows.size());
+        }
+    }
+    QCOMPARE(tableRows.size(), tasks);
     int solved = 0;
     for (auto it = solution.globalMatch(text); it.hasNext(); ++solved) {
         const auto m = it.next();
@@ -873,6 +907,16 @@ void TestCli::worksheetAnswersAreTheCards()
         }
         QCOMPARE(de.toDouble(m.captured(12)), std::ceil(worst * 10 - 1e-9) / 10);
         QVERIFY(m.captured(10).toInt() >= 5);
+        // A wide tolerance says why; the table gives the same answer with a star.
+        const bool sensitive = de.toDouble(m.captured(12)) > 3.0;
+        QCOMPARE(!m.captured(13).isEmpty(), sensitive);
+        const QString expected =
+            QStringLiteral("%1 km/h %2 (± %3 %) %4 (± %5)%6")
+                .arg(m.captured(6), m.captured(7), m.captured(10), m.captured(11), m.captured(12),
+                     sensitive ? QStringLiteral(" *") : QString());
+        const QString tableRow = tableRows.value(m.captured(1).toInt() - 1);
+        QVERIFY2(tableRow.endsWith(expected),
+                 qPrintable(tableRow + QStringLiteral(" / ") + expected));
     }
     QCOMPARE(solved, tasks);
     // The task pages give nothing of it away: no answer line, no airspeed vector or
@@ -883,7 +927,7 @@ void TestCli::worksheetAnswersAreTheCards()
         QStringLiteral("Fahrt [\\d,]+ km/h|Gleitzahl über Grund [\\d,]|v-Air|Gleitzahl in Luft|"
                        "Lösungen|Flugrichtung|Gleitwinkel"));
     for (int page = 0; page < pages; ++page) {
-        const bool taskPage = page < pages / 2;
+        const bool taskPage = page < taskPages;
         const QString &t = pageTexts[page];
         QVERIFY2(t.contains(answers) != taskPage,
                  qPrintable(QStringLiteral("page %1").arg(page + 1)));
@@ -892,19 +936,31 @@ void TestCli::worksheetAnswersAreTheCards()
         QVERIFY(
             t.contains(QStringLiteral("%1, Seite %2 von %3")
                            .arg(taskPage ? QStringLiteral("Aufgaben") : QStringLiteral("Lösungen"))
-                           .arg(page % (pages / 2) + 1)
-                           .arg(pages / 2)));
+                           .arg(taskPage ? page + 1 : page - taskPages + 1)
+                           .arg(taskPage ? taskPages : pages - taskPages)));
         QCOMPARE(t.contains(QStringLiteral("Name:")) && t.contains(QStringLiteral("Datum:")) &&
                      t.contains(QStringLiteral("Kurs:")),
                  taskPage);
         QCOMPARE(t.contains(QStringLiteral("So geht es:")), page == 0);
         QVERIFY(t.contains(QStringLiteral("--seed 42")));
     }
+    // The footer's command, run as it stands, makes the same sheet: the wing's options too.
+    const QString footer = QRegularExpression(QStringLiteral("azodo-render --worksheet [^\n]*"))
+                               .match(text)
+                               .captured(0);
+    const QStringList remake = QProcess::splitCommand(footer);
+    const QStringList expected =
+        QStringList{QStringLiteral("--worksheet"), QString::number(tasks)} + wing +
+        QStringList{"--seed", "42", "-o", "blatt.pdf"};
+    QVERIFY2(remake.mid(1) == expected, qPrintable(footer));
     // The same seed gives the same file, but for the date Qt's writer stamps.
-    const QString again = dir.filePath(QStringLiteral("nochmal.pdf"));
-    QStringList secondArgs = args;
-    secondArgs.replaceInStrings(sheet, again);
-    QCOMPARE(run(QStringLiteral("azodo-render"), secondArgs).code, 0);
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("nochmal")));
+    const QString again = dir.filePath(QStringLiteral("nochmal/blatt.pdf"));
+    QStringList secondArgs = remake.mid(1);
+    QCOMPARE(run(QStringLiteral("azodo-render"), secondArgs,
+                 QProcessEnvironment::systemEnvironment(), dir.filePath(QStringLiteral("nochmal")))
+                 .code,
+             0);
     const auto undated = [](const QString &path) {
         QFile f(path);
         f.open(QIODevice::ReadOnly);
@@ -913,9 +969,23 @@ void TestCli::worksheetAnswersAreTheCards()
         return QString::fromLatin1(bytes).remove(date);
     };
     QCOMPARE(undated(again), undated(sheet));
+    // Without the wing's options, or with another seed, the tasks differ.
+    secondArgs = remake.mid(1);
     secondArgs.replaceInStrings(QStringLiteral("42"), QStringLiteral("43"));
-    QCOMPARE(run(QStringLiteral("azodo-render"), secondArgs).code, 0);
+    QCOMPARE(run(QStringLiteral("azodo-render"), secondArgs,
+                 QProcessEnvironment::systemEnvironment(), dir.filePath(QStringLiteral("nochmal")))
+                 .code,
+             0);
     QVERIFY(undated(again) != undated(sheet));
+    if (!wing.isEmpty()) {
+        QCOMPARE(run(QStringLiteral("azodo-render"),
+                     {"--worksheet", QString::number(tasks), "--seed", "42", "-o", again})
+                     .code,
+                 0);
+        QVERIFY(tool(QStringLiteral("pdftotext"), {again, QStringLiteral("-")})
+                    .section(QLatin1Char('\f'), 0, taskPages - 1) !=
+                text.section(QLatin1Char('\f'), 0, taskPages - 1));
+    }
 }
 
 void TestCli::slidesScaleAndStates()
