@@ -100,8 +100,8 @@ void DrawComparisonLegend(PictureBox &pic, const Comparison &held, const Wing &l
     // sample of its polar's line before it.
     constexpr double kSample = 30.0;
     constexpr double kGap = 8.0;
-    const double right = kScaleLeft + kScaleWidth - 10.0;
-    const double width = right - 40.0 - kSample - kGap;
+    const double right = pic.ScaleLeft() + pic.ScaleWidth() - 10.0;
+    const double width = right - (pic.ScaleLeft() + pic.ScaleWidth() / 2.0 + 40.0) - kSample - kGap;
     // Two states of one wing differ by their winds: the legend names them.
     const bool oneWing = sameWing(held.wing, liveWing);
     const auto windOf = [&](float windH, float windV) {
@@ -112,7 +112,7 @@ void DrawComparisonLegend(PictureBox &pic, const Comparison &held, const Wing &l
         fittedLine(pic, liveWing, windOf(liveWindH, liveWindV), live, locale, width)};
     const int textColors[] = {Look::kLegendGrey, Look::kBlack};
     const int lineColors[] = {Look::kComparisonGrey, Look::kPolarBlue};
-    double y = kScaleTop - 10.0;
+    double y = pic.ScaleTop() - 10.0; // the window's top, where a lecture page shifts it
     for (int i = 0; i < 2; ++i) {
         const double left = right - pic.TextWidth(lines[i]);
         const double middle = y + pic.TextHeight(lines[i]) / 2.0;

@@ -383,66 +383,6 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
         <translation>--compare: expected an airspeed from %1 to %2, not &apos;%3&apos;</translation>
     </message>
     <message>
-        <source>Aufruf: azodo-render [Optionen] -o DATEI.png|DATEI.svg|DATEI.pdf
-Zeichnet das Diagramm für einen Zustand und schreibt es als PNG, als SVG oder als
-PDF (A4 quer), je nach der Endung der Datei.
-  --wind-h N              Wind horizontal in km/h, -50..50 (negativ: Gegenwind)
-  --wind-v N              Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind)
-  --airspeed V            Bremsen frei verstellbar, Fahrt V km/h (18..50, mit
-                          --polar von MIN bis MAX);
-                          ohne: Geschwindigkeit des besten Gleitens
-  --no-wind-vectors       ohne Wind-Vektoren
-  --no-airspeed-vectors   ohne Airspeed-Vektoren
-  --size BxH              Größe des ganzen Bildes in Pixeln, die Zeile der
-                          Gleitzahlen eingeschlossen (Vorgabe 1600x1026; für
-                          PDF das Seitenverhältnis, Vorgabe 1100x726)
-  -o DATEI                Ausgabedatei; -o - schreibt ein PNG auf die Standardausgabe
-%1  --scale F               Schriften und Linien F-mal so groß (0.5..8), etwa für
-                          einen Projektor mit --size 3840x2160; das Bild muss
-                          je F mindestens 800x500 Pixel haben
-  --state H,V[,FAHRT]     ein Zustand (Einheiten wie --wind-h, --wind-v,
-                          --airspeed); mehrmals: eine PDF-Seite je Zustand
-  --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu
-                          zufälligen Winden, danach die Lösungen (1..200)
-  --seed S                dieselben Winde für dasselbe S
-  --compare H,V[,FAHRT]   ein Zustand zum Vergleich, grau unter dem Bild, mit
-                          Legende (Einheiten wie --state), auf jeder Seite
-  --compare-polar DATEI   sein eigener Schirm (sonst der des Bildes); dazu
-                          --compare-speeds, --compare-mass, --compare-ref-mass
-                          und --compare-name wie die Optionen des Schirms
-  --help, --version       diese Hilfe, die Version
-</source>
-        <translation>Usage: azodo-render [options] -o FILE.png|FILE.svg|FILE.pdf
-Draws the diagram for one state and writes it as PNG, as SVG or as
-PDF (A4 landscape), by the file&apos;s extension.
-  --wind-h N              horizontal wind in km/h, -50..50 (negative: headwind)
-  --wind-v N              vertical wind in tenths of m/s, -40..40 (positive: updraft)
-  --airspeed V            brakes set by hand, airspeed V km/h (18..50, with
-                          --polar from MIN to MAX);
-                          without: the airspeed of best glide
-  --no-wind-vectors       without wind vectors
-  --no-airspeed-vectors   without airspeed vectors
-  --size WxH              size of the whole picture in pixels, the line of
-                          glide ratios included (default 1600x1026; for
-                          PDF the proportions, default 1100x726)
-  -o FILE                 output file; -o - writes a PNG to standard output
-%1  --scale F               fonts and lines F times as large (0.5..8), say for
-                          a projector with --size 3840x2160; the picture needs
-                          at least 800x500 pixels per F
-  --state H,V[,AIRSPEED]  one state (units as --wind-h, --wind-v,
-                          --airspeed); several: one PDF page per state
-  --worksheet N           a worksheet (PDF, A4 portrait) with N tasks for
-                          random winds, then the solutions (1..200)
-  --seed S                the same winds for the same S
-  --compare H,V[,AIRSPEED] a state for comparison, grey under the picture, with
-                          a legend (units as --state), on every page
-  --compare-polar FILE    its own glider (else the picture&apos;s); with it
-                          --compare-speeds, --compare-mass, --compare-ref-mass
-                          and --compare-name as the glider&apos;s options
-  --help, --version       this help, the version
-</translation>
-    </message>
-    <message>
         <source>--worksheet: für diesen Schirm ergibt kein Wind von -30 bis 30 km/h und -2,0 bis 1,0 m/s eine Aufgabe, deren Tangente die Polare berührt</source>
         <translation>--worksheet: for this glider no wind from -30 to 30 km/h and -2.0 to 1.0 m/s makes a task whose tangent touches the polar</translation>
     </message>
@@ -614,6 +554,82 @@ the same sequence of winds.
   --mass KG               take-off mass; airspeeds and sink grow with its square root
   --ref-mass KG           reference mass of a table
   --name TEXT             name of the glider (default: the file name)
+</translation>
+    </message>
+    <message>
+        <source>--fit und --fixed schließen einander aus</source>
+        <translation>--fit and --fixed exclude each other</translation>
+    </message>
+    <message>
+        <source>--worksheet rückt jede Aufgabe selbst ins Bild: ohne --fit und --fixed</source>
+        <translation>--worksheet shifts each task into the picture itself: without --fit and --fixed</translation>
+    </message>
+    <message>
+        <source>Aufruf: azodo-render [Optionen] -o DATEI.png|DATEI.svg|DATEI.pdf
+Zeichnet das Diagramm für einen Zustand und schreibt es als PNG, als SVG oder als
+PDF (A4 quer), je nach der Endung der Datei.
+  --wind-h N              Wind horizontal in km/h, -50..50 (negativ: Gegenwind)
+  --wind-v N              Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind)
+  --airspeed V            Bremsen frei verstellbar, Fahrt V km/h (18..50, mit
+                          --polar von MIN bis MAX);
+                          ohne: Geschwindigkeit des besten Gleitens
+  --no-wind-vectors       ohne Wind-Vektoren
+  --no-airspeed-vectors   ohne Airspeed-Vektoren
+  --fit                   das Bild so verschoben, dass der Zustand ganz zu
+                          sehen ist (Polare, Ursprung, Berührpunkt, Bremsskala);
+                          --state-Seiten tun das von selbst
+  --fixed                 der feste Ausschnitt des Fensters, auch für --state
+  --size BxH              Größe des ganzen Bildes in Pixeln, die Zeile der
+                          Gleitzahlen eingeschlossen (Vorgabe 1600x1026; für
+                          PDF das Seitenverhältnis, Vorgabe 1100x726)
+  -o DATEI                Ausgabedatei; -o - schreibt ein PNG auf die Standardausgabe
+%1  --scale F               Schriften und Linien F-mal so groß (0.5..8), etwa für
+                          einen Projektor mit --size 3840x2160; das Bild muss
+                          je F mindestens 800x500 Pixel haben
+  --state H,V[,FAHRT]     ein Zustand (Einheiten wie --wind-h, --wind-v,
+                          --airspeed); mehrmals: eine PDF-Seite je Zustand
+  --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu
+                          zufälligen Winden, danach die Lösungen (1..200)
+  --seed S                dieselben Winde für dasselbe S
+  --compare H,V[,FAHRT]   ein Zustand zum Vergleich, grau unter dem Bild, mit
+                          Legende (Einheiten wie --state), auf jeder Seite
+  --compare-polar DATEI   sein eigener Schirm (sonst der des Bildes); dazu
+                          --compare-speeds, --compare-mass, --compare-ref-mass
+                          und --compare-name wie die Optionen des Schirms
+  --help, --version       diese Hilfe, die Version
+</source>
+        <translation>Usage: azodo-render [options] -o FILE.png|FILE.svg|FILE.pdf
+Draws the diagram for one state and writes it as PNG, as SVG or as
+PDF (A4 landscape), by the file&apos;s extension.
+  --wind-h N              horizontal wind in km/h, -50..50 (negative: headwind)
+  --wind-v N              vertical wind in tenths of m/s, -40..40 (positive: updraft)
+  --airspeed V            brakes set by hand, airspeed V km/h (18..50, with
+                          --polar from MIN to MAX);
+                          without: the airspeed of best glide
+  --no-wind-vectors       without wind vectors
+  --no-airspeed-vectors   without airspeed vectors
+  --fit                   the picture shifted to show the state whole (polar,
+                          origin, touch point, brake scale); --state pages
+                          do so by themselves
+  --fixed                 the window&apos;s fixed frame, for --state too
+  --size WxH              size of the whole picture in pixels, the line of
+                          glide ratios included (default 1600x1026; for
+                          PDF the proportions, default 1100x726)
+  -o FILE                 output file; -o - writes a PNG to standard output
+%1  --scale F               fonts and lines F times as large (0.5..8), say for
+                          a projector with --size 3840x2160; the picture needs
+                          at least 800x500 pixels per F
+  --state H,V[,AIRSPEED]  one state (units as --wind-h, --wind-v,
+                          --airspeed); several: one PDF page per state
+  --worksheet N           a worksheet (PDF, A4 portrait) with N tasks for
+                          random winds, then the solutions (1..200)
+  --seed S                the same winds for the same S
+  --compare H,V[,AIRSPEED] a state for comparison, grey under the picture, with
+                          a legend (units as --state), on every page
+  --compare-polar FILE    its own glider (else the picture&apos;s); with it
+                          --compare-speeds, --compare-mass, --compare-ref-mass
+                          and --compare-name as the glider&apos;s options
+  --help, --version       this help, the version
 </translation>
     </message>
 </context>
@@ -1220,10 +1236,6 @@ the same sequence of winds.
         <translation>Task %1: %2.</translation>
     </message>
     <message>
-        <source>Fahrt %1 km/h (± 1) · %2 (± %3) · Gleitzahl über Grund %4 (± %5)</source>
-        <translation>Airspeed %1 km/h (± 1) · %2 (± %3) · glide ratio over the ground %4 (± %5)</translation>
-    </message>
-    <message>
         <source>Arbeitsblatt: bestes Gleiten über Grund</source>
         <translation>Worksheet: best glide over the ground</translation>
     </message>
@@ -1246,6 +1258,38 @@ the same sequence of winds.
     <message>
         <source>So geht es: 1. Legen Sie vom Ursprung die Tangente an die verschobene Polare. 2. Lesen Sie die Fahrt des Berührpunkts auf der Bremsskala ab. 3. Gleitzahl über Grund = Grundgeschwindigkeit ÷ Sinken über Grund (beide am Berührpunkt, km/h durch 3,6 in m/s).</source>
         <translation>Method: 1. Draw the tangent from the origin to the shifted polar. 2. Read the airspeed of the touch point on the brake scale. 3. Glide ratio over the ground = ground speed ÷ sink over the ground (both at the touch point; km/h divided by 3.6 gives m/s).</translation>
+    </message>
+    <message>
+        <source>Die Gleitzahl über Grund ist hier empfindlich: ein kleiner Ablesefehler ändert sie stark.</source>
+        <translation>The glide ratio over the ground is sensitive here: a small error in reading changes it a lot.</translation>
+    </message>
+    <message>
+        <source>Fahrt %1 km/h (± 1 km/h) · %2 (± %3 %) · Gleitzahl über Grund %4 (± %5)</source>
+        <translation>Airspeed %1 km/h (± 1 km/h) · %2 (± %3 %) · glide ratio over the ground %4 (± %5)</translation>
+    </message>
+    <message>
+        <source>Aufgabe</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>Wind</translation>
+    </message>
+    <message>
+        <source>Fahrt (± 1 km/h)</source>
+        <translation>Airspeed (± 1 km/h)</translation>
+    </message>
+    <message>
+        <source>Bremsstellung</source>
+        <translation>Brake setting</translation>
+    </message>
+    <message>
+        <source>Gleitzahl über Grund</source>
+        <translation>Glide ratio over the ground</translation>
+    </message>
+    <message>
+        <source>%1 (± %2 %)</source>
+        <translation>%1 (± %2 %)</translation>
     </message>
 </context>
 </TS>
