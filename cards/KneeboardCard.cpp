@@ -77,6 +77,19 @@ QList<QList<int>> balancedParts(const QList<int> &values, int most)
 
 using Page = CardPage;
 
+// The font of a line under the setting: the small one, its letters set a little closer
+// for a word wider than an airspeed's line ("Vorankommen"), which is never broken and
+// keeps the size every text of the card has at least.
+QFont detailFont(const QString &line)
+{
+    QFont font = millimetreFont(kSmallText, false, true);
+    const double widest = widthMm(font, QStringLiteral("88,8 km/h"));
+    for (int percent = 99; widthMm(font, line) > widest && percent >= 85; --percent) {
+        font.setLetterSpacing(QFont::PercentageSpacing, percent);
+    }
+    return font;
+}
+
 // Size a cell needs to show its words at full size.
 QSizeF cellNeeds(const CardCell &cell)
 {
@@ -89,7 +102,7 @@ QSizeF cellNeeds(const CardCell &cell)
         height += lineHeightMm(small);
     }
     for (const QString &line : cell.detail) {
-        width = std::max(width, widthMm(small, line));
+        width = std::max(width, widthMm(detailFont(line), line));
         height += lineHeightMm(small);
     }
     return {width + 2 * kSidePadding, height + 2 * kPadding};
@@ -166,7 +179,7 @@ void CardPainter::cell(const QRectF &box, const CardCell &cell)
     }
     line(cell.settingValue, value);
     for (const QString &s : cell.detail) {
-        line(s, small);
+        line(s, detailFont(s));
     }
 }
 
@@ -188,9 +201,18 @@ void CardPainter::header(const Page &page, double cellW, int number, int pages)
            titleFont.pixelSize() > 26) {
         titleFont.setPixelSize(titleFont.pixelSize() - 1);
     }
-    const QString title = titleOf(wingTitle(m_wing, textLocale(), [&](const QString &wing) {
-        return widthMm(titleFont, titleOf(wing)) <= width;
-    }));
+    // Where the name would be cut, narrow paper gives the wing's name alone: the line under
+    // it says what the cells hold. The name is shortened only where even that is too wide.
+    const QString whole = wingTitle(m_wing, textLocale());
+    QString title = titleOf(whole);
+    if (!whole.isEmpty() && widthMm(titleFont, title) > width) {
+        const auto bare = [&](const QString &wing) {
+            return wing + pageCount;
+        };
+        title = bare(wingTitle(m_wing, textLocale(), [&](const QString &wing) {
+            return widthMm(titleFont, bare(wing)) <= width;
+        }));
+    }
     text(QRectF(kMargin, kMargin, width, 6), title, titleFont, Qt::AlignLeft | Qt::AlignVCenter,
          Qt::black);
     text(QRectF(kMargin, kMargin + 6, width, 5),
@@ -212,13 +234,6 @@ void CardPainter::header(const Page &page, double cellW, int number, int pages)
     }
 }
 
-// The legend's height on the page: two lines more for a wing's name in the warning, and a
-// sentence more for an extrapolated polar.
-double legendHeight(const Wing &wing)
-{
-    return kLegend + (wing.builtIn ? 0.0 : 6.0) + (extrapolationNote(wing).isEmpty() ? 0.0 : 6.0);
-}
-
 QString warningFor(const QString &wing)
 {
     return translated("Card", "Gilt nur für die Polare von %1 bei dieser Masse und ersetzt keine "
@@ -226,12 +241,58 @@ QString warningFor(const QString &wing)
         .arg(wing);
 }
 
+// The legend's sentences under the scale, before the warning.
+QStringList legendLines(const Wing &wing)
+{
+    QStringList lines{
+        scaleRule(wing),
+        translated("Card", "Gestrichelter Rahmen: kein Gleiten über Grund. „steigt x m/s“: der "
+                           "Schirm steigt über Grund; „hält die Höhe“: weniger als 0,05 m/s; „kein "
+                           "Vorankommen“: Grundgeschwindigkeit null oder rückwärts, dort rät die "
+                           "Karte zum vollen Beschleuniger, mit dem der Schirm am wenigsten "
+                           "zurücktreibt."),
+        translated("Card", "Zeilen: Wind waagerecht in km/h, − Gegenwind, + Rückenwind. Spalten: "
+                           "Wind senkrecht in m/s, + Aufwind, − Abwind."),
+    };
+    if (const QString note = extrapolationNote(wing); !note.isEmpty()) {
+        lines.append(note);
+    }
+    return lines;
+}
+
+// The height in millimetres of a text wrapped to a width.
+double wrappedHeightMm(const QFont &font, const QString &text, double widthMm)
+{
+    return QFontMetricsF(font)
+               .boundingRect(QRectF(0, 0, widthMm * 10, 1000), Qt::TextWordWrap, text)
+               .height() /
+           10.0;
+}
+
+// The legend's height on a page lineWidth wide: two lines more for a wing's name in the
+// warning, and a sentence more for an extrapolated polar; more where narrow paper wraps
+// the sentences and the warning with the wing's whole name into more lines.
+double legendHeight(const Wing &wing, double lineWidth)
+{
+    const double estimate =
+        kLegend + (wing.builtIn ? 0.0 : 6.0) + (extrapolationNote(wing).isEmpty() ? 0.0 : 6.0);
+    const QFont font = millimetreFont(kSmallText, false);
+    double measured = 1.5 + 6.8 + 0.5;
+    for (const QString &line : legendLines(wing)) {
+        measured += wrappedHeightMm(font, line, lineWidth) + 0.4;
+    }
+    measured += wrappedHeightMm(millimetreFont(kSmallText, true),
+                                warningFor(wingTitle(wing, textLocale())), lineWidth);
+    return std::max(estimate, measured);
+}
+
 void CardPainter::legend()
 {
     // The scale itself with its terms, then the three kinds of cell, the signs of the
     // winds and the warning.
     const double left = kMargin;
-    double ly = m_paper.height() - kMargin - legendHeight(m_wing) + 1.5;
+    const double lineWidth = m_paper.width() - 2 * kMargin;
+    double ly = m_paper.height() - kMargin - legendHeight(m_wing, lineWidth) + 1.5;
     const double scaleLeft = left + 2;
     const double scaleWidth = std::min(m_paper.width() - 2 * kMargin - 4, 110.0);
     const double unit = scaleWidth / 32.0; // one km/h
@@ -249,28 +310,10 @@ void CardPainter::legend()
     mark(38, translated("Card", "Trimm"), Qt::AlignHCenter);
     mark(50, translated("Card", "Beschl. 100 %"), Qt::AlignRight);
     ly += 6.8;
-    const double lineWidth = m_paper.width() - 2 * kMargin;
-    const QStringList legend{
-        scaleRule(m_wing),
-        translated("Card", "Gestrichelter Rahmen: kein Gleiten über Grund. „steigt x m/s“: der "
-                           "Schirm steigt über Grund; „hält die Höhe“: weniger als 0,05 m/s; „kein "
-                           "Vorankommen“: Grundgeschwindigkeit null oder rückwärts, dort rät die "
-                           "Karte zum vollen Beschleuniger, mit dem der Schirm am wenigsten "
-                           "zurücktreibt."),
-        translated("Card", "Zeilen: Wind waagerecht in km/h, − Gegenwind, + Rückenwind. Spalten: "
-                           "Wind senkrecht in m/s, + Aufwind, − Abwind."),
-    };
-    QStringList legendLines = legend;
-    if (const QString note = extrapolationNote(m_wing); !note.isEmpty()) {
-        legendLines.append(note);
-    }
     const auto heightOf = [&](const QFont &font, const QString &line) {
-        return QFontMetricsF(font)
-                   .boundingRect(QRectF(0, 0, lineWidth * 10, 1000), Qt::TextWordWrap, line)
-                   .height() /
-               10.0;
+        return wrappedHeightMm(font, line, lineWidth);
     };
-    for (const QString &line : std::as_const(legendLines)) {
+    for (const QString &line : legendLines(m_wing)) {
         const QFont font = millimetreFont(kSmallText, false);
         const double height = heightOf(font, line);
         text(QRectF(left, ly, lineWidth, height + 0.5), line, font,
@@ -301,8 +344,8 @@ QList<Page> pagesFor(const Wing &wing, const QList<int> &rows, const QList<int> 
                      QSizeF paper, QSizeF cellMin)
 {
     const double gridWidth = paper.width() - 2 * kMargin - kLabelWidth;
-    const double gridHeight =
-        paper.height() - 2 * kMargin - kHead - legendHeight(wing) - kHeaderHeight;
+    const double gridHeight = paper.height() - 2 * kMargin - kHead -
+                              legendHeight(wing, paper.width() - 2 * kMargin) - kHeaderHeight;
     const int perPageColumns = std::max(1, static_cast<int>(gridWidth / cellMin.width()));
     const int perPageRows = std::max(1, static_cast<int>(gridHeight / cellMin.height()));
     QList<Page> pages;
@@ -343,9 +386,10 @@ CardCell cardCell(const Wing &wing, int windH, int windVTenths)
             translated("Diagram", "GZ %1").arg(FormatFixed(grid.ratio, 1, textLocale())));
     }
     for (const QString &words : regime) {
-        // Hyphenated, so that nine columns fit an A5 page at full size.
+        // "kein Vorankommen" on two lines, at its space, so that nine columns fit an A5
+        // page at full size; no word is broken.
         cell.detail.append(words == translated("Diagram", "kein Vorankommen")
-                               ? translated("Card", "kein Voran-\nkommen").split(QLatin1Char('\n'))
+                               ? words.split(QLatin1Char(' '), Qt::SkipEmptyParts)
                                : QStringList{words});
     }
     cell.tint = BrakeScale::colorFor(wing, grid.airspeed);
@@ -408,8 +452,9 @@ QByteArray cardPdf(const CardOptions &options)
     }
     CardPainter card(p, paper, options.polar);
     const double gridWidth = paper.width() - 2 * kMargin - kLabelWidth;
-    const double gridHeight =
-        paper.height() - 2 * kMargin - kHead - legendHeight(options.polar) - kHeaderHeight;
+    const double gridHeight = paper.height() - 2 * kMargin - kHead -
+                              legendHeight(options.polar, paper.width() - 2 * kMargin) -
+                              kHeaderHeight;
     for (qsizetype n = 0; n < pages.size(); ++n) {
         if (n > 0) {
             pdf.newPage();

@@ -175,16 +175,23 @@ void paintTask(QPainter &p, const QRectF &block, double textWidth, const Wing &w
 void paintHead(QPainter &p, double width, const QString &title, const Wing &wing,
                const QString &pageText)
 {
-    const QFont titleFont = millimetreFont(4.6, true);
     const QFont pageFont = millimetreFont(3.0, false);
     const double room = width - QFontMetricsF(pageFont).horizontalAdvance(pageText) / 10.0 - 4.0;
-    const QString wingText = wingTitle(wing, textLocale(), [&](const QString &w) {
-        return QFontMetricsF(titleFont).horizontalAdvance(title + QStringLiteral(" – ") + w) /
+    // The font shrinks a little before the wing's name gives way, and the name only as far
+    // as the room requires.
+    double height = 4.6;
+    const auto fits = [&](const QString &w) {
+        return QFontMetricsF(millimetreFont(height, true))
+                       .horizontalAdvance(title + QStringLiteral(" – ") + w) /
                    10.0 <=
                room;
-    });
+    };
+    while (!wing.builtIn && !fits(wingTitle(wing, textLocale())) && height > 3.6) {
+        height -= 0.1;
+    }
+    const QString wingText = wingTitle(wing, textLocale(), fits);
     text(p, QRectF(kMargin, kMargin, room, kTitle),
-         wingText.isEmpty() ? title : title + QStringLiteral(" – ") + wingText, 4.6, true);
+         wingText.isEmpty() ? title : title + QStringLiteral(" – ") + wingText, height, true);
     text(p, QRectF(kMargin, kMargin, width, kTitle), pageText, 3.0, false, Qt::AlignRight);
 }
 

@@ -15,12 +15,11 @@ QStringList flightRegimeWords(float groundSpeedH, float groundSpeedV, const QLoc
     if (tenths > 0) {
         words.append(
             translated("Diagram", "steigt %1 m/s").arg(FormatFixed(groundSpeedV, 1, locale)));
+    } else if (!(tenths < 0)) {
+        words.append(translated("Diagram", "hält die Höhe"));
     }
     if (!(groundSpeedH > 0.0f)) {
         words.append(translated("Diagram", "kein Vorankommen"));
-    }
-    if (words.isEmpty() && !(tenths < 0)) {
-        words.append(translated("Diagram", "hält die Höhe"));
     }
     return words;
 }
