@@ -185,6 +185,7 @@ private slots:
     void worksheetAnswersAreTheCards();
     void slidesScaleAndStates();
     void lecturePagesShowStrongWindsWhole();
+    void printedPagesKeepATwentyCharacterName();
     void vectorExportHoldsNoPicture_data();
     void vectorExportHoldsNoPicture();
     void toolsReportFailedWrites_data();
@@ -621,7 +622,7 @@ void TestCli::cardKeepsMassAndPagesForALongName()
                               .toInt();
         QVERIFY(pages >= 1);
         static const QRegularExpression title(QStringLiteral(
-            "Bestes Gleiten über Grund: W+…?, 95 kg( +\\(Seite (\\d+) von (\\d+)\\))?"));
+            "(?:Bestes Gleiten über Grund: |^|\f)W+…?, 95 kg( +\\(Seite (\\d+) von (\\d+)\\))?"));
         int seen = 0;
         for (auto it = title.globalMatch(text); it.hasNext(); ++seen) {
             const auto m = it.next();
@@ -1109,6 +1110,77 @@ void TestCli::lecturePagesShowStrongWindsWhole()
     const int framed = polarPixels({"--wind-h", "-30", "--wind-v", "-40"});
     QVERIFY2(still > 300 && std::abs(storm - still) < still / 5 && framed < still / 2,
              qPrintable(QStringLiteral("%1 %2 %3").arg(still).arg(storm).arg(framed)));
+}
+
+void TestCli::printedPagesKeepATwentyCharacterName()
+{
+    // A name of 20 characters is whole on the A6 card's title and safety line and in the
+    // worksheet's header, in German and in English; every word on its page.
+    QTemporaryDir dir;
+    const QString polar = written(dir, QStringLiteral("w.plr"), kSchoolWing);
+    const QString name = QStringLiteral("Zwanzig Zeichen Name");
+    QCOMPARE(name.size(), 20);
+    const QString wing = name + QStringLiteral(", 95 kg");
+    for (const char *language : {"C.UTF-8", "en_US.UTF-8"}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(language));
+        env.remove(QStringLiteral("LANGUAGE"));
+        const bool german = QByteArray(language).startsWith("C.");
+        const QString card = dir.filePath(QStringLiteral("a6.pdf"));
+        QCOMPARE(
+            run(QStringLiteral("azodo-table"),
+                {"--polar", polar, "--mass", "95", "--name", name, "--paper", "a6", "--pdf", card},
+                env)
+                .code,
+            0);
+        const QString text = tool(QStringLiteral("pdftotext"), {card, QStringLiteral("-")})
+                                 .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const int pages = text.count(QLatin1Char('\f'));
+        QVERIFY(pages >= 1);
+        QVERIFY2(!text.contains(QChar(0x2026)), qPrintable(text.left(300)));
+        QCOMPARE(text.count(QRegularExpression(
+                     QRegularExpression::escape(wing) +
+                     (german ? QStringLiteral(" +\\(Seite") : QStringLiteral(" +\\(page")))),
+                 pages);
+        QCOMPARE(text.count((german ? QStringLiteral("Gilt nur für die Polare von ")
+                                    : QStringLiteral("Valid only for the polar of ")) +
+                            wing),
+                 pages);
+        const QString boxes =
+            tool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), card, QStringLiteral("-")});
+        const auto page = QRegularExpression(QStringLiteral("<page width=\"([0-9.]+)\" "
+                                                            "height=\"([0-9.]+)\""))
+                              .match(boxes);
+        static const QRegularExpression word(QStringLiteral(
+            "xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\""));
+        for (auto it = word.globalMatch(boxes); it.hasNext();) {
+            const auto m = it.next();
+            QVERIFY2(m.captured(1).toDouble() >= 0 && m.captured(2).toDouble() >= 0 &&
+                         m.captured(3).toDouble() <= page.captured(1).toDouble() &&
+                         m.captured(4).toDouble() <= page.captured(2).toDouble(),
+                     qPrintable(m.captured(0)));
+        }
+        const QString sheet = dir.filePath(QStringLiteral("blatt.pdf"));
+        QCOMPARE(run(QStringLiteral("azodo-render"),
+                     {"--worksheet", "2", "--seed", "1", "--polar", polar, "--mass", "95", "--name",
+                      name, "-o", sheet},
+                     env)
+                     .code,
+                 0);
+        QVERIFY(tool(QStringLiteral("pdftotext"), {sheet, QStringLiteral("-")})
+                    .contains(QStringLiteral(" – ") + wing));
+    }
+    // A cell that holds its height says so, with no headway too; no word is hyphenated.
+    const QString still = dir.filePath(QStringLiteral("null.pdf"));
+    QCOMPARE(run(QStringLiteral("azodo-table"),
+                 {"--wind-h", "-50:-50:1", "--wind-v", "27:27:1", "--pdf", still})
+                 .code,
+             0);
+    const QString cell = tool(QStringLiteral("pdftotext"), {still, QStringLiteral("-")});
+    QVERIFY2(cell.contains(QStringLiteral("hält die Höhe\nkein\nVorankommen")), qPrintable(cell));
+    QCOMPARE(run(QStringLiteral("azodo-table"), {"--pdf", still}).code, 0);
+    QVERIFY(!tool(QStringLiteral("pdftotext"), {still, QStringLiteral("-")})
+                 .contains(QStringLiteral("-\n")));
 }
 
 void TestCli::vectorExportHoldsNoPicture_data()
