@@ -12,6 +12,9 @@ int main(int argc, char *argv[])
     }
     WindowStart start;
     QApplication app(argc, argv);
+    if (const std::optional<int> refused = refuseUnknownArguments(argc, argv)) {
+        return *refused;
+    }
     start.started();
     frmStart form;
     TourController tour(form);

@@ -36,7 +36,8 @@ char32_t decode(const std::string &s, std::size_t &i)
 
 bool isControlOrFormat(char32_t c)
 {
-    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+    // Controls, and the line and paragraph separators, which break a line like a newline.
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029) {
         return true;
     }
     // Unicode's format characters (Cf).

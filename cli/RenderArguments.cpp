@@ -142,11 +142,17 @@ bool lessonOptionsFit(const RenderOptions &o, QString &error)
         const double largest =
             std::floor(std::min(o.outputWidth() / 800.0, o.wholeHeight() / 500.0) * 100.0 + 1e-9) /
             100.0;
+        // A size that takes the scale, as close to the one given as it can be.
+        const auto fitting = [&](int given, double perScale) {
+            return QString::number(
+                std::max(given, static_cast<int>(std::ceil(perScale * o.scale - 1e-9))));
+        };
         error = translated("Tools", "--scale %1 ist zu groß für %2x%3 Pixel: höchstens %4; ein "
-                                    "größeres Bild mit --size, etwa --size 3840x2160")
+                                    "größeres Bild mit --size, etwa --size %5x%6")
                     .arg(QLocale::c().toString(o.scale), QString::number(o.outputWidth()),
                          QString::number(o.wholeHeight()),
-                         QLocale::c().toString(std::max(largest, 1.0), 'f', 2));
+                         QLocale::c().toString(std::max(largest, 1.0), 'f', 2),
+                         fitting(o.outputWidth(), 800.0), fitting(o.wholeHeight(), 500.0));
     } else if (o.seed && o.worksheet == 0) {
         error = translated("Tools", "--seed gilt nur zusammen mit --worksheet");
     }

@@ -120,6 +120,28 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &op
     return std::nullopt;
 }
 
+std::optional<int> refuseUnknownArguments(int argc, char *argv[])
+{
+    QStringList args;
+    if (!decodeArguments(argc, argv, "azodo", args)) {
+        return 2;
+    }
+    std::optional<WingChoice> choice;
+    for (int i = 0; i < args.size(); ++i) {
+        QString error;
+        if (takeWingOption(args, i, choice, error)) {
+            continue; // read and checked before the window
+        }
+        if (args[i] == QLatin1String("--seed")) {
+            ++i;
+            continue;
+        }
+        return printErrorAndExit(translated("Tools", "unbekanntes Argument '%1' (siehe --help)")
+                                     .arg(shortened(args[i])));
+    }
+    return std::nullopt;
+}
+
 void reportStoredWing(QWidget *window, const WindowOptions &options)
 {
     if (options.storedWingError.isEmpty()) {

@@ -24,6 +24,11 @@ struct WindowOptions
 // or seed), nothing when the window is to open.
 std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &options);
 
+// Once the QApplication has taken its own options (-style, -reverse, -platform ...) out of
+// argc and argv: what is left that is none of the program's is refused with one line,
+// exit code 2, as the tools refuse it. Nothing when every argument was understood.
+std::optional<int> refuseUnknownArguments(int argc, char *argv[]);
+
 // Once the window is up: a remembered wing that no longer passed its checks is one
 // message box over it; the window goes on with the built-in polar.
 void reportStoredWing(QWidget *window, const WindowOptions &options);

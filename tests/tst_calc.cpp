@@ -605,7 +605,8 @@ void TestCalc::wingNames()
     QCOMPARE(name.size(), 60);
     QVERIFY2(name.startsWith(QStringLiteral("Schirm  [31m x")) && name.endsWith(QChar(0x2026)),
              qPrintable(name));
-    for (const std::string typed : {"a\nb", "a\x1b[2Jb", "a\u202Eb", "a\u200Bb"}) {
+    for (const std::string typed :
+         {"a\nb", "a\x1b[2Jb", "a\u202Eb", "a\u200Bb", "a\u2028b", "a\u2029b"}) {
         choice.name = typed;
         QVERIFY(!loadWing(choice, error));
         QVERIFY2(describe(error).startsWith(QStringLiteral("NameHasControl U+")),

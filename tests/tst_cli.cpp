@@ -185,6 +185,7 @@ private slots:
     void worksheetAnswersAreTheCards();
     void slidesScaleAndStates();
     void lecturePagesShowStrongWindsWhole();
+    void windowRefusesUnknownArguments();
     void printedPagesKeepATwentyCharacterName();
     void vectorExportHoldsNoPicture_data();
     void vectorExportHoldsNoPicture();
@@ -1030,6 +1031,10 @@ void TestCli::slidesScaleAndStates()
     r = run(QStringLiteral("azodo-render"),
             {"--scale", "4.33", "--size", "3840x2160", "-o", slide});
     QVERIFY2(r.code == 2 && r.err.contains(QStringLiteral("höchstens 4.32")), qPrintable(r.err));
+    // The size it suggests takes the scale.
+    r = run(QStringLiteral("azodo-render"), {"--scale", "8", "--size", "3840x2160", "-o", slide});
+    QVERIFY2(r.code == 2 && r.err.endsWith(QStringLiteral("etwa --size 6400x4000\n")),
+             qPrintable(r.err));
     // A lecture: one page per state, in order.
     const QString lecture = dir.filePath(QStringLiteral("vortrag.pdf"));
     QCOMPARE(run(QStringLiteral("azodo-render"),
@@ -1181,6 +1186,44 @@ void TestCli::printedPagesKeepATwentyCharacterName()
     QCOMPARE(run(QStringLiteral("azodo-table"), {"--pdf", still}).code, 0);
     QVERIFY(!tool(QStringLiteral("pdftotext"), {still, QStringLiteral("-")})
                  .contains(QStringLiteral("-\n")));
+}
+
+void TestCli::windowRefusesUnknownArguments()
+{
+    // What Qt does not take and the window does not know is refused with one line, as the
+    // tools refuse it; Qt's own options and the window's still open the window.
+    QTemporaryDir config;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    env.remove(QStringLiteral("LANGUAGE"));
+    const struct
+    {
+        QStringList args;
+        const char *refused;
+    } cases[] = {
+        {{"--polr", "wing.plr"}, "--polr"},
+        {{"extra"}, "extra"},
+        {{"-style", "Fusion", "--seed", "4", "extra"}, "extra"},
+        {{"--style=Fusion", "-x"}, "-x"},
+    };
+    for (const auto &c : cases) {
+        const Run r = run(QStringLiteral("azodo"), c.args, env);
+        QCOMPARE(r.code, 2);
+        QCOMPARE(r.err, QStringLiteral("azodo: unbekanntes Argument '%1' (siehe --help)\n")
+                            .arg(QLatin1String(c.refused)));
+    }
+    for (const QStringList &accepted :
+         {QStringList{"-reverse", "--seed", "7"}, QStringList{"-style", "Fusion"}}) {
+        QProcess window;
+        window.setProcessEnvironment(env);
+        window.start(QStringLiteral(AZODO_BIN_DIR "/azodo"), accepted);
+        QVERIFY(window.waitForStarted());
+        QVERIFY2(!window.waitForFinished(3000), qPrintable(window.readAllStandardError()));
+        window.kill();
+        window.waitForFinished();
+    }
 }
 
 void TestCli::vectorExportHoldsNoPicture_data()

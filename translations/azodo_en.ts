@@ -72,12 +72,6 @@
         <translation>Brake %1</translation>
     </message>
     <message>
-        <source>kein Voran-
-kommen</source>
-        <translation>no head-
-way</translation>
-    </message>
-    <message>
         <source>Fahrtentabelle: bestes Gleiten über Grund</source>
         <translation>Speed-to-fly table: best glide over the ground</translation>
     </message>
@@ -341,10 +335,6 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     <message>
         <source>--compare-polar und seine Optionen gelten nur zusammen mit --compare</source>
         <translation>--compare-polar and its options apply only together with --compare</translation>
-    </message>
-    <message>
-        <source>--scale %1 ist zu groß für %2x%3 Pixel: höchstens %4; ein größeres Bild mit --size, etwa --size 3840x2160</source>
-        <translation>--scale %1 is too large for %2x%3 pixels: at most %4; a larger picture with --size, such as --size 3840x2160</translation>
     </message>
     <message>
         <source>--seed gilt nur zusammen mit --worksheet</source>
@@ -631,6 +621,10 @@ PDF (A4 landscape), by the file&apos;s extension.
                           and --compare-name as the glider&apos;s options
   --help, --version       this help, the version
 </translation>
+    </message>
+    <message>
+        <source>--scale %1 ist zu groß für %2x%3 Pixel: höchstens %4; ein größeres Bild mit --size, etwa --size %5x%6</source>
+        <translation>--scale %1 is too large for %2x%3 pixels: at most %4; a larger picture with --size, such as --size %5x%6</translation>
     </message>
 </context>
 <context>
