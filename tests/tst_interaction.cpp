@@ -15,6 +15,9 @@
 
 #include <QClipboard>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -858,48 +861,141 @@ void TestInteraction::wingDialogShowsItsNotesBeforeLoading()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
+namespace {
+
+// Loads a polar file as the user does: the diagram's context menu, "Polare laden …", the
+// file dialog, the wing dialog accepted as it opens. What a message box says on the way
+// is kept in said.
+void loadThroughTheWindow(frmStart &form, const QString &path, QStringList &said)
+{
+    QTimer steps;
+    steps.setInterval(20);
+    QObject::connect(&steps, &QTimer::timeout, [&] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *a : menu->actions()) {
+                if (a->text() == QStringLiteral("Polare laden …")) {
+                    menu->setActiveAction(a);
+                    QTest::keyClick(menu, Qt::Key_Return);
+                }
+            }
+        } else if (auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            // Typed into its name field, then its own button, as a user does.
+            if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
+                name->setText(path);
+                QTest::keyClick(name, Qt::Key_Return);
+            }
+        } else if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            said << box->text();
+            box->accept();
+        } else if (auto *dialog = qobject_cast<WingDialog *>(QApplication::activeModalWidget())) {
+            dialog->accept();
+        }
+    });
+    steps.start();
+    emit form.picPolare->customContextMenuRequested(QPoint(10, 10));
+    // The dialogs that follow the menu run their own loops; wait until all are gone.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !QApplication::activeModalWidget() && !QApplication::activePopupWidget(), 5000);
+}
+
+} // namespace
+
 void TestInteraction::wingIsRememberedAcrossStarts()
 {
-    // The wing as read and chosen is kept, not the file: it comes back whole without it.
+    // Loaded through the window, the wing as read and chosen is kept, not the file: the
+    // next start has it whole, the speeds as the file gives them, without the file.
     QTemporaryDir dir;
-    const std::string path = dir.filePath(QStringLiteral("Messung.csv")).toStdString();
-    WingProblem error;
-    const std::optional<PolarData> data = parsePolarText(
-        path, "airspeed_kmh,sink_ms\n* gemessen\n25,-1.5\n35,-1.1\n50,-1.9\n", error);
-    QVERIFY2(data, qPrintable(wingProblemText(error)));
-    WingChoice choice;
-    choice.path = path;
-    choice.minSpeed = 25;
-    choice.trimSpeed = 35;
-    choice.maxSpeed = 50;
-    choice.massKg = 100;
-    choice.refMassKg = 90;
-    const std::optional<Wing> wing = makeWing(*data, choice, error);
-    QVERIFY2(wing, qPrintable(wingProblemText(error)));
-    rememberWing(*wing);
+    const QString path = dir.filePath(QStringLiteral("Messung.csv"));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("airspeed_kmh,sink_ms\n* gemessen\n24.25,-1.5\n35,-1.1\n50.05,-1.9\n");
+    }
+    // The names the program gives itself: without an organisation QSettings writes nothing.
+    QCoreApplication::setOrganizationName(QStringLiteral("azodo"));
+    QCoreApplication::setApplicationName(QStringLiteral("azodo"));
+    QSettings().clear();
+    frmStart form;
+    form.show();
+    QStringList said;
+    loadThroughTheWindow(form, path, said);
+    QVERIFY2(said.isEmpty(), qPrintable(said.join(QLatin1Char('|'))));
+    QVERIFY2(form.windowTitle().endsWith(QStringLiteral("Messung, 90 kg")),
+             qPrintable(form.windowTitle()));
+    QCOMPARE(QSettings().value(QStringLiteral("wing/min")).toString(), QStringLiteral("24.25"));
     QString why;
     std::optional<Wing> again = rememberedWing(why);
     QVERIFY2(again && why.isEmpty(), qPrintable(why));
     QCOMPARE(again->name, std::string("Messung"));
-    QCOMPARE(again->massKg, 100.0);
-    QCOMPARE(again->minSpeed, wing->minSpeed);
-    QCOMPARE(again->maxSpeed, wing->maxSpeed);
-    QCOMPARE(again->sink(33.0f), wing->sink(33.0f));
+    QCOMPARE(again->minSpeed, 24.25f);
+    QCOMPARE(again->maxSpeed, 50.05f);
+    QFile::remove(path);
+    QVERIFY(rememberedWing(why) && why.isEmpty());
 
     // The built-in polar forgets it; nothing stored is no error.
-    rememberWing(Wing());
+    QVERIFY(rememberWing(Wing(), why));
     QVERIFY(!rememberedWing(why) && why.isEmpty());
 
-    // Settings edited into a wing that fails its checks: one reason, and forgotten.
-    rememberWing(*wing);
-    QSettings().setValue(QStringLiteral("wing/max"), 90);
+    // Settings that cannot be read as written: one reason naming the settings file, and the
+    // wing's group gone.
+    const QString file = QSettings().fileName();
+    const struct
+    {
+        const char *key;
+        QVariant value;
+        const char *reason;
+    } damaged[] = {
+        {"wing/mass", QStringLiteral("abc"), "„mass=abc“ keine Zahl"},
+        {"wing/min", QStringLiteral("abc"), "„min=abc“ keine Zahl"},
+        {"wing/polar", QVariant(), "fehlt der Eintrag „polar“"},
+        {"wing/max", 90, "das Diagramm zeigt 10 bis 60 km/h"},
+        {"wing/polar", QStringLiteral("Unsinn"), "gespeicherte Polare"},
+    };
+    for (const auto &d : damaged) {
+        QVERIFY(rememberWing(*again, why));
+        if (d.value.isValid()) {
+            QSettings().setValue(QLatin1String(d.key), d.value);
+        } else {
+            QSettings().remove(QLatin1String(d.key));
+        }
+        QVERIFY(!rememberedWing(why));
+        QVERIFY2(why.contains(QString::fromUtf8(d.reason)) && why.contains(file), qPrintable(why));
+        QVERIFY2(QSettings().childGroups().isEmpty() || !QSettings().childGroups().contains("wing"),
+                 d.key);
+        QVERIFY(!rememberedWing(why) && why.isEmpty());
+    }
+    // A settings file of random bytes.
+    QVERIFY(rememberWing(*again, why));
+    {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QByteArray noise(3000, Qt::Uninitialized);
+        for (qsizetype k = 0; k < noise.size(); ++k) {
+            noise[k] = static_cast<char>((k * 7919 + 13) % 256);
+        }
+        f.write(noise);
+    }
     QVERIFY(!rememberedWing(why));
-    QVERIFY2(why.contains(QStringLiteral("das Diagramm zeigt 10 bis 60 km/h")), qPrintable(why));
-    QVERIFY(!rememberedWing(why) && why.isEmpty());
-    rememberWing(*wing);
-    QSettings().setValue(QStringLiteral("wing/polar"), QStringLiteral("Unsinn"));
-    QVERIFY(!rememberedWing(why) && !why.isEmpty());
-    QVERIFY(!QSettings().contains(QStringLiteral("wing/polar")));
+    QVERIFY2(why.contains(file), qPrintable(why));
+    QVERIFY(!rememberedWing(why) && why.isEmpty()); // said once: the file is clean again
+
+    // Settings that cannot be written: the window says so once, the wing stays loaded.
+    QFile::remove(file);
+    QVERIFY(QDir().mkpath(file)); // a folder where the file would be
+    QFile f2(path);
+    QVERIFY(f2.open(QIODevice::WriteOnly));
+    f2.write("90,0,24,-1.7,37,-1.1,54,-2.1\n");
+    f2.close();
+    said.clear();
+    loadThroughTheWindow(form, path, said);
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.front().contains(QStringLiteral("nicht für den nächsten Start gespeichert")),
+             qPrintable(said.front()));
+    QVERIFY(form.windowTitle().contains(QStringLiteral("Messung")));
+    said.clear();
+    loadThroughTheWindow(form, path, said);
+    QVERIFY(said.isEmpty());
+    QVERIFY(QDir(file).removeRecursively());
 }
 
 void TestInteraction::barKeysMoveOnTheGrid()

@@ -1028,6 +1028,26 @@ PDF (A4 landscape), by the file&apos;s extension.
         <source>Zurück</source>
         <translation>Back</translation>
     </message>
+    <message>
+        <source>Die Polare kann nicht für den nächsten Start gespeichert werden: %1 lässt sich nicht schreiben.</source>
+        <translation>The polar cannot be kept for the next start: %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>%1 ist beschädigt; die gespeicherten Einstellungen sind verworfen.</source>
+        <translation>%1 is damaged; the stored settings have been discarded.</translation>
+    </message>
+    <message>
+        <source>In %1 fehlt der Eintrag „polar“.</source>
+        <translation>%1 has no entry “polar”.</translation>
+    </message>
+    <message>
+        <source>In %1 ist „%2=%3“ keine Zahl.</source>
+        <translation>In %1, “%2=%3” is not a number.</translation>
+    </message>
+    <message>
+        <source>Die in %1 gespeicherte Polare: %2</source>
+        <translation>The polar stored in %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Wing</name>

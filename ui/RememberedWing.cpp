@@ -1,55 +1,76 @@
 #include "RememberedWing.h"
 #include "WingMessages.h"
 
+#include "Language.h"
+#include "SafeOutput.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
 #include <QSettings>
-#include <QVariant>
+#include <QStringDecoder>
+#include <charconv>
+#include <cmath>
+#include <iterator>
 
 namespace {
 
 const QString kGroup = QStringLiteral("wing");
+const QStringList kNumbers{QStringLiteral("min"), QStringLiteral("trim"), QStringLiteral("max"),
+                           QStringLiteral("mass"), QStringLiteral("refMass")};
 
-std::optional<float> speed(const QSettings &s, const QString &key)
+// A number as the shortest text that reads back as the same value: "24.3", not the
+// seventeen digits of the float's double.
+template <typename T> QString shortest(T value)
 {
-    bool ok = false;
-    const float v = s.value(key).toFloat(&ok);
-    return ok ? std::optional<float>(v) : std::nullopt;
+    char text[32];
+    const auto end = std::to_chars(std::begin(text), std::end(text), value).ptr;
+    return QString::fromLatin1(text, static_cast<qsizetype>(end - text));
 }
 
-std::optional<double> mass(const QSettings &s, const QString &key)
+// The settings file as the user finds it, for a message.
+QString settingsFile(const QSettings &s)
 {
-    bool ok = false;
-    const double v = s.value(key).toDouble(&ok);
-    return ok ? std::optional<double>(v) : std::nullopt;
+    return QDir::toNativeSeparators(s.fileName());
 }
 
 } // namespace
 
-void rememberWing(const Wing &wing)
+bool rememberWing(const Wing &wing, QString &error)
 {
-    if (wing.builtIn) {
-        forgetWing();
-        return;
-    }
+    error.clear();
     QSettings s;
-    s.remove(kGroup);
-    s.beginGroup(kGroup);
-    const WingChoice &c = wing.choice;
-    s.setValue(QStringLiteral("polar"), QString::fromStdString(wing.polarText));
-    s.setValue(QStringLiteral("file"), QString::fromStdString(c.path));
-    const auto put = [&](const char *key, const auto &value) {
-        if (value) {
-            s.setValue(QLatin1String(key), QVariant::fromValue(*value));
+    if (wing.builtIn) {
+        s.remove(kGroup);
+    } else {
+        s.remove(kGroup);
+        s.beginGroup(kGroup);
+        const WingChoice &c = wing.choice;
+        s.setValue(QStringLiteral("polar"), QString::fromStdString(wing.polarText));
+        s.setValue(QStringLiteral("file"), QString::fromStdString(c.path));
+        const std::optional<double> numbers[] = {c.minSpeed, c.trimSpeed, c.maxSpeed, c.massKg,
+                                                 c.refMassKg};
+        for (qsizetype k = 0; k < kNumbers.size(); ++k) {
+            if (!numbers[k]) {
+                continue;
+            }
+            // Speeds are floats: their own shortest form, not their double's.
+            s.setValue(kNumbers[k],
+                       k < 3 ? shortest(static_cast<float>(*numbers[k])) : shortest(*numbers[k]));
         }
-    };
-    put("min", c.minSpeed);
-    put("trim", c.trimSpeed);
-    put("max", c.maxSpeed);
-    put("mass", c.massKg);
-    put("refMass", c.refMassKg);
-    if (c.name) {
-        s.setValue(QStringLiteral("name"), QString::fromStdString(*c.name));
+        if (c.name) {
+            s.setValue(QStringLiteral("name"), QString::fromStdString(*c.name));
+        }
+        s.endGroup();
     }
-    s.endGroup();
+    s.sync();
+    if (s.status() != QSettings::NoError) {
+        error = translated("Window", "Die Polare kann nicht für den nächsten Start gespeichert "
+                                     "werden: %1 lässt sich nicht schreiben.")
+                    .arg(settingsFile(s));
+        return false;
+    }
+    return true;
 }
 
 void forgetWing()
@@ -61,17 +82,70 @@ std::optional<Wing> rememberedWing(QString &error)
 {
     error.clear();
     QSettings s;
+    const QString file = settingsFile(s);
+    // Whatever of the group cannot be read as it was written is one message naming the
+    // settings file, and the group goes: no half-read wing.
+    const auto dropped = [&](const QString &why) {
+        error = why;
+        s.remove(kGroup);
+        s.sync();
+        return std::nullopt;
+    };
+    // A file of bytes that are no text at all was written by no QSettings: it goes whole,
+    // or the next start would say so again.
+    const auto garbled = [&] {
+        QFile raw(s.fileName());
+        if (!raw.open(QIODevice::ReadOnly)) {
+            return false;
+        }
+        const QByteArray bytes = raw.readAll();
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString text = utf8(bytes);
+        return bytes.contains('\0') || utf8.hasError();
+    };
+    if (s.status() == QSettings::FormatError || garbled()) {
+        // QSettings never writes over a file it could not read: it is removed.
+        QFile::remove(s.fileName());
+        return dropped(translated("Window", "%1 ist beschädigt; die gespeicherten Einstellungen "
+                                            "sind verworfen.")
+                           .arg(file));
+    }
+    s.beginGroup(kGroup);
+    const QStringList keys = s.childKeys();
+    s.endGroup();
+    if (keys.isEmpty()) {
+        return std::nullopt;
+    }
     s.beginGroup(kGroup);
     if (!s.contains(QStringLiteral("polar"))) {
-        return std::nullopt;
+        s.endGroup();
+        return dropped(translated("Window", "In %1 fehlt der Eintrag „polar“.").arg(file));
     }
     WingChoice c;
     c.path = s.value(QStringLiteral("file")).toString().toStdString();
-    c.minSpeed = speed(s, QStringLiteral("min"));
-    c.trimSpeed = speed(s, QStringLiteral("trim"));
-    c.maxSpeed = speed(s, QStringLiteral("max"));
-    c.massKg = mass(s, QStringLiteral("mass"));
-    c.refMassKg = mass(s, QStringLiteral("refMass"));
+    std::optional<double> numbers[5];
+    for (qsizetype k = 0; k < kNumbers.size(); ++k) {
+        if (!s.contains(kNumbers[k])) {
+            continue;
+        }
+        const QString text = s.value(kNumbers[k]).toString();
+        bool ok = false;
+        const double v = QLocale::c().toDouble(text.trimmed(), &ok);
+        if (!ok || !std::isfinite(v)) {
+            s.endGroup();
+            return dropped(translated("Window", "In %1 ist „%2=%3“ keine Zahl.")
+                               .arg(file, kNumbers[k], oneLine(shortened(text))));
+        }
+        numbers[k] = v;
+    }
+    const auto speed = [](const std::optional<double> &v) {
+        return v ? std::optional<float>(static_cast<float>(*v)) : std::nullopt;
+    };
+    c.minSpeed = speed(numbers[0]);
+    c.trimSpeed = speed(numbers[1]);
+    c.maxSpeed = speed(numbers[2]);
+    c.massKg = numbers[3];
+    c.refMassKg = numbers[4];
     if (s.contains(QStringLiteral("name"))) {
         c.name = s.value(QStringLiteral("name")).toString().toStdString();
     }
@@ -83,8 +157,8 @@ std::optional<Wing> rememberedWing(QString &error)
         wing = makeWing(*data, c, why);
     }
     if (!wing) {
-        error = wingProblemText(why);
-        forgetWing();
+        return dropped(translated("Window", "Die in %1 gespeicherte Polare: %2")
+                           .arg(file, wingProblemText(why)));
     }
     return wing;
 }

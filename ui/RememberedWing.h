@@ -10,13 +10,15 @@
 // moving the file loses nothing), the speeds, the masses and the name. Only the window
 // uses it; the command-line tools never look at it.
 
-// Keeps the wing for the next start; a built-in polar forgets the stored one.
-void rememberWing(const Wing &wing);
+// Keeps the wing for the next start; a built-in polar forgets the stored one. False with
+// a sentence in the user's language in error where the settings cannot be written.
+bool rememberWing(const Wing &wing, QString &error);
 void forgetWing();
 
 // The stored wing, made again through every check of a wing; nothing if none is stored.
-// Stored data that no longer passes (an edited or corrupt settings file) gives nothing
-// with a reason in the user's language in error, and the stored wing is forgotten.
+// Stored data that no longer passes (an edited or corrupt settings file, an entry that is
+// no number, no polar) gives nothing with a reason naming the settings file in error, and
+// the stored wing is forgotten.
 std::optional<Wing> rememberedWing(QString &error);
 
 // The folder the polar file dialog opened last; empty at first.

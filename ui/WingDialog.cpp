@@ -55,21 +55,36 @@ QDoubleSpinBox *WingDialog::addField(const QString &label, double min, double ma
     box->setSingleStep(0.5);
     box->setSuffix(suffix);
     box->setValue(value);
+    // The field shows a tenth; the file's own value stands until the user edits it.
+    box->setProperty("exact", value);
+    connect(box, &QDoubleSpinBox::valueChanged, box,
+            [box] { box->setProperty("exact", QVariant()); });
     box->setAccessibleName(label);
     static_cast<QFormLayout *>(layout())->addRow(label, box);
     return box;
 }
 
+namespace {
+
+// A field's value: the file's, exactly, where the user left it as it was.
+double valueOf(const QDoubleSpinBox *box)
+{
+    const QVariant exact = box->property("exact");
+    return exact.isValid() ? exact.toDouble() : box->value();
+}
+
+} // namespace
+
 WingChoice WingDialog::choice(const std::string &path) const
 {
     WingChoice c;
     c.path = path;
-    c.minSpeed = static_cast<float>(m_min->value());
-    c.trimSpeed = static_cast<float>(m_trim->value());
-    c.maxSpeed = static_cast<float>(m_max->value());
-    c.massKg = m_mass->value();
+    c.minSpeed = static_cast<float>(valueOf(m_min));
+    c.trimSpeed = static_cast<float>(valueOf(m_trim));
+    c.maxSpeed = static_cast<float>(valueOf(m_max));
+    c.massKg = valueOf(m_mass);
     if (m_refMass != nullptr) {
-        c.refMassKg = m_refMass->value();
+        c.refMassKg = valueOf(m_refMass);
     }
     return c;
 }

@@ -80,6 +80,11 @@ void frmStart::loadWingFromFile()
         return;
     }
     setWing(&*wing);
-    // The next start shows this wing.
-    rememberWing(*wing);
+    // The next start shows this wing. Where it cannot be kept, the user hears so once a
+    // run; the wing stays for this one.
+    static bool told = false;
+    if (QString why; !rememberWing(*wing, why) && !told) {
+        told = true;
+        QMessageBox::warning(this, loadTitle(), why);
+    }
 }
