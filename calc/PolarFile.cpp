@@ -143,16 +143,40 @@ bool readWhole(const std::string &path, std::string &text, WingProblem &error)
     unreadable.code = WingProblem::Unreadable;
     WingProblem tooLarge = at(path, 0);
     tooLarge.code = WingProblem::TooLarge;
+    // Why a file is no file to read, by what it is.
+    const auto notAFile = [&](const struct stat &st) {
+        unreadable.code = S_ISDIR(st.st_mode)    ? WingProblem::UnreadableFolder
+                          : S_ISFIFO(st.st_mode) ? WingProblem::UnreadableFifo
+                          : S_ISSOCK(st.st_mode) ? WingProblem::UnreadableSocket
+                          : S_ISREG(st.st_mode)  ? WingProblem::Unreadable
+                                                 : WingProblem::UnreadableDevice;
+        return fail(error, unreadable);
+    };
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
+        const int why = errno;
+        struct stat st
+        {
+        };
+        if (why != ENOENT && ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+            return notAFile(st); // a socket cannot be opened at all
+        }
+        unreadable.code = why == ENOENT                   ? WingProblem::UnreadableMissing
+                          : why == EACCES || why == EPERM ? WingProblem::UnreadableDenied
+                          : why == EIO                    ? WingProblem::UnreadableIo
+                                                          : WingProblem::Unreadable;
         return fail(error, unreadable);
     }
     struct stat st
     {
     };
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
         ::close(fd);
         return fail(error, unreadable);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return notAFile(st);
     }
     if (st.st_size > kLargestFile) {
         ::close(fd);
@@ -458,6 +482,15 @@ std::optional<PolarData> parsePolarText(const std::string &path, std::string tex
 {
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
         text.erase(0, 3);
+    }
+    // Text in UTF-16 (with or without its mark: every other byte zero) or with zero bytes
+    // is no text this reader knows; said as such, not as fields badly separated.
+    const bool utf16 = text.compare(0, 2, "\xFF\xFE") == 0 || text.compare(0, 2, "\xFE\xFF") == 0 ||
+                       (text.size() >= 2 && (text[0] == '\0') != (text[1] == '\0'));
+    if (utf16 || text.find('\0') != std::string::npos) {
+        error = at(path, 0);
+        error.code = utf16 ? WingProblem::Utf16 : WingProblem::ZeroBytes;
+        return std::nullopt;
     }
     const std::vector<std::string> lines = linesOf(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {

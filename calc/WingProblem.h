@@ -10,10 +10,18 @@ struct WingProblem
     enum Code {
         None,
         // Reading the file.
-        Unreadable,   // the file cannot be read
-        UnreadableIo, // ... an input/output error
-        TooLarge,     // over 1 MB
-        NoPolar,      // no line that is not a comment
+        Unreadable,        // the file cannot be read
+        UnreadableIo,      // ... an input/output error
+        UnreadableMissing, // ... there is none of that name
+        UnreadableDenied,  // ... no permission to read it
+        UnreadableFolder,  // ... it is a folder
+        UnreadableFifo,    // ... it is a FIFO
+        UnreadableSocket,  // ... it is a socket
+        UnreadableDevice,  // ... it is a device
+        TooLarge,          // over 1 MB
+        Utf16,             // the text is UTF-16
+        ZeroBytes,         // the text holds zero bytes
+        NoPolar,           // no line that is not a comment
         // A line or row (texts: the user's own fields).
         NotANumber,         // texts: field; field: its number, or 0 in a table
         NotFinite,          // texts: field; field as above

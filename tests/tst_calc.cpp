@@ -6,7 +6,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#include <cstring>
 #include <fstream>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 const Wing kBuiltIn; // the program's own polar
@@ -26,7 +31,15 @@ QString describe(const WingProblem &p)
             NAME(None)
             NAME(Unreadable)
             NAME(UnreadableIo)
+            NAME(UnreadableMissing)
+            NAME(UnreadableDenied)
+            NAME(UnreadableFolder)
+            NAME(UnreadableFifo)
+            NAME(UnreadableSocket)
+            NAME(UnreadableDevice)
             NAME(TooLarge)
+            NAME(Utf16)
+            NAME(ZeroBytes)
             NAME(NoPolar)
             NAME(NotANumber)
             NAME(NotFinite)
@@ -107,6 +120,7 @@ private slots:
     void brakeTerms();
 
     void fitThroughThreePointsIsExact();
+    void unreadableFilesSayWhy();
     void fitOfANoisyTable();
     void massScalesSpeedsNotTheGlideRatio();
     void wingFiles_data();
@@ -693,6 +707,66 @@ void TestCalc::builtInScaleIsTheIdentity()
         QCOMPARE(BrakeScale::scalePosition(kBuiltIn, v), static_cast<double>(v));
         QCOMPARE(BrakeScale::airspeedAtScale(kBuiltIn, v), static_cast<double>(v));
     }
+}
+
+void TestCalc::unreadableFilesSayWhy()
+{
+    // What a file is that cannot be read decides what the message says.
+    const std::string dir = m_dir.path().toStdString();
+    const std::string fifo = dir + "/fifo.plr";
+    QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string socketPath = dir + "/socket.plr";
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+    QCOMPARE(::bind(sock, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    const std::string locked = dir + "/locked.plr";
+    std::ofstream(locked) << "90,0,24,-1.7,37,-1.1,54,-2.1\n";
+    ::chmod(locked.c_str(), 0);
+    const bool root = ::geteuid() == 0; // reads whatever the mode says
+    const struct
+    {
+        std::string path;
+        WingProblem::Code code;
+    } cases[] = {
+        {dir + "/nicht-da.plr", WingProblem::UnreadableMissing},
+        {dir, WingProblem::UnreadableFolder},
+        {fifo, WingProblem::UnreadableFifo},
+        {socketPath, WingProblem::UnreadableSocket},
+        {"/dev/null", WingProblem::UnreadableDevice},
+        {locked, root ? WingProblem::None : WingProblem::UnreadableDenied},
+    };
+    // Read, but no text this reader knows.
+    for (const auto &[bytes, code] :
+         {std::pair{std::string("\xFF\xFE"
+                                "9\0"
+                                "0\0"
+                                ",\0",
+                                8),
+                    WingProblem::Utf16},
+          std::pair{std::string("9\0"
+                                "0\0"
+                                ",\0",
+                                6),
+                    WingProblem::Utf16},
+          std::pair{std::string("\0"
+                                "90,0,24,-1.7,37,-1.1,54,-2.1\n",
+                                30),
+                    WingProblem::Utf16},
+          std::pair{std::string("90,0,24,-1.7,37,-1.1,54,-2.1\n\0\0", 31),
+                    WingProblem::ZeroBytes}}) {
+        WingProblem error;
+        QVERIFY(!parsePolarText("w.plr", bytes, error));
+        QVERIFY2(error.code == code, qPrintable(describe(error)));
+    }
+    for (const auto &c : cases) {
+        WingProblem error;
+        const bool read = readPolarFile(c.path, error).has_value();
+        QVERIFY2(read == (c.code == WingProblem::None), c.path.c_str());
+        QVERIFY2(read || error.code == c.code, qPrintable(describe(error)));
+    }
+    ::close(sock);
 }
 
 QTEST_APPLESS_MAIN(TestCalc)

@@ -1234,6 +1234,38 @@ PDF (A4 landscape), by the file&apos;s extension.
             <numerusform>only %n points; at least 3 are needed</numerusform>
         </translation>
     </message>
+    <message>
+        <source>die Datei kann nicht gelesen werden (es gibt sie nicht)</source>
+        <translation>the file cannot be read (it does not exist)</translation>
+    </message>
+    <message>
+        <source>die Datei kann nicht gelesen werden (keine Leserechte)</source>
+        <translation>the file cannot be read (no permission to read it)</translation>
+    </message>
+    <message>
+        <source>die Datei kann nicht gelesen werden (ein Ordner)</source>
+        <translation>the file cannot be read (it is a folder)</translation>
+    </message>
+    <message>
+        <source>die Datei kann nicht gelesen werden (eine FIFO)</source>
+        <translation>the file cannot be read (it is a FIFO)</translation>
+    </message>
+    <message>
+        <source>die Datei kann nicht gelesen werden (ein Socket)</source>
+        <translation>the file cannot be read (it is a socket)</translation>
+    </message>
+    <message>
+        <source>die Datei kann nicht gelesen werden (ein Gerät)</source>
+        <translation>the file cannot be read (it is a device)</translation>
+    </message>
+    <message>
+        <source>die Datei ist in UTF-16 geschrieben; erwartet ist UTF-8 oder ASCII</source>
+        <translation>the file is written in UTF-16; UTF-8 or ASCII is expected</translation>
+    </message>
+    <message>
+        <source>die Datei enthält Nullbytes und ist keine Textdatei</source>
+        <translation>the file contains zero bytes and is no text file</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

@@ -36,6 +36,23 @@ const char *reasonPattern(const WingProblem &p)
     case WingProblem::UnreadableIo:
         return QT_TRANSLATE_NOOP("Wing",
                                  "die Datei kann nicht gelesen werden (Ein-/Ausgabefehler)");
+    case WingProblem::UnreadableMissing:
+        return QT_TRANSLATE_NOOP("Wing", "die Datei kann nicht gelesen werden (es gibt sie nicht)");
+    case WingProblem::UnreadableDenied:
+        return QT_TRANSLATE_NOOP("Wing", "die Datei kann nicht gelesen werden (keine Leserechte)");
+    case WingProblem::UnreadableFolder:
+        return QT_TRANSLATE_NOOP("Wing", "die Datei kann nicht gelesen werden (ein Ordner)");
+    case WingProblem::UnreadableFifo:
+        return QT_TRANSLATE_NOOP("Wing", "die Datei kann nicht gelesen werden (eine FIFO)");
+    case WingProblem::UnreadableSocket:
+        return QT_TRANSLATE_NOOP("Wing", "die Datei kann nicht gelesen werden (ein Socket)");
+    case WingProblem::UnreadableDevice:
+        return QT_TRANSLATE_NOOP("Wing", "die Datei kann nicht gelesen werden (ein Gerät)");
+    case WingProblem::Utf16:
+        return QT_TRANSLATE_NOOP("Wing", "die Datei ist in UTF-16 geschrieben; erwartet ist "
+                                         "UTF-8 oder ASCII");
+    case WingProblem::ZeroBytes:
+        return QT_TRANSLATE_NOOP("Wing", "die Datei enthält Nullbytes und ist keine Textdatei");
     case WingProblem::TooLarge:
         return QT_TRANSLATE_NOOP("Wing", "die Datei ist größer als 1 MB");
     case WingProblem::NoPolar:
