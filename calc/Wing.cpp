@@ -211,6 +211,10 @@ bool wingName(const WingChoice &choice, std::string &name, WingProblem &error)
         return true;
     }
     name = choice.path.substr(choice.path.find_last_of('/') + 1);
+    // A byte order mark some programs put before a file's name is no part of the wing's.
+    if (name.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        name.erase(0, 3);
+    }
     const auto dot = name.find_last_of('.');
     if (dot != std::string::npos && dot > 0) {
         name.erase(dot);

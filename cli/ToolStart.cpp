@@ -6,6 +6,8 @@
 #include <QHashFunctions>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QtGlobal>
 #include <cerrno>
 #include <cmath>
@@ -34,8 +36,12 @@ bool decodeArguments(int argc, char *argv[], const char *tool, QStringList &args
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray raw(argv[i]);
-        const QString text = QString::fromLocal8Bit(raw);
-        if (text.toLocal8Bit() != raw) {
+        // A leading byte order mark stays in the text: skipped, the text would no longer
+        // be what was typed, and a file of that name another file.
+        QStringDecoder decode(QStringDecoder::System, QStringDecoder::Flag::ConvertInitialBom);
+        QStringEncoder encode(QStringEncoder::System);
+        const QString text = decode(raw);
+        if (decode.hasError() || QByteArray(encode(text)) != raw) {
             printToolError(tool, translated("Tools", "Argument %1 ist kein gültiger Text in der "
                                                      "Zeichenkodierung des Systems")
                                      .arg(i));

@@ -619,6 +619,11 @@ void TestCalc::wingNames()
     QCOMPARE(name.size(), 60);
     QVERIFY2(name.startsWith(QStringLiteral("Schirm  [31m x")) && name.endsWith(QChar(0x2026)),
              qPrintable(name));
+    // A byte order mark before the file's name is dropped from the wing's name.
+    choice.path = m_dir.path().toStdString() + "/\xEF\xBB\xBFMarke.plr";
+    std::ofstream(choice.path) << kLine;
+    wing = loadWing(choice, error);
+    QVERIFY2(wing && wing->name == "Marke", qPrintable(describe(error)));
     for (const std::string typed :
          {"a\nb", "a\x1b[2Jb", "a\u202Eb", "a\u200Bb", "a\u2028b", "a\u2029b"}) {
         choice.name = typed;

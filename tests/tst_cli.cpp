@@ -1528,6 +1528,13 @@ void TestCli::wingReachesTheTools_data()
         "azodo-table: WING: --ref-mass gilt nur für eine Tabelle");
     row("a name with an escape", "azodo-table", {"--polar", "WING", "--name", "a\x1b[2Jb"}, 2,
         "azodo-table: WING: der Name enthält ein Steuerzeichen (U+001B)");
+    row("a name with a byte order mark", "azodo-table",
+        {"--polar", "WING", "--name", QChar(0xFEFF) + QStringLiteral("X")}, 2,
+        "azodo-table: WING: der Name enthält ein Steuerzeichen (U+FEFF)");
+    row("a missing polar file", "azodo-table", {"--polar", "/nicht/da.plr"}, 2,
+        "azodo-table: /nicht/da.plr: die Datei kann nicht gelesen werden (es gibt sie nicht)");
+    row("a folder for a polar file", "azodo-table", {"--polar", "/"}, 2,
+        "azodo-table: /: die Datei kann nicht gelesen werden (ein Ordner)");
     row("a read error", "azodo-table", {"--polar", "/proc/self/mem"}, 2,
         "azodo-table: /proc/self/mem: die Datei kann nicht gelesen werden");
     for (const char *option : {"--scale", "--size", "--no-wind-vectors"}) {
