@@ -280,16 +280,52 @@ bool isDigits(const std::string &s)
 std::string decimalComma(const std::vector<std::string> &f,
                          const std::function<bool(const std::vector<std::string> &)> &passes)
 {
-    const std::size_t last = std::min<std::size_t>(f.size(), 9);
+    // Fields that may be the two halves of one number: a whole number, then digits.
+    std::vector<std::size_t> candidates;
+    const std::size_t last = std::min<std::size_t>(f.size(), 16);
     for (std::size_t i = 0; i + 1 < last; ++i) {
-        if (!isInteger(f[i]) || !isDigits(f[i + 1])) {
-            continue;
+        if (isInteger(f[i]) && isDigits(f[i + 1])) {
+            candidates.push_back(i);
         }
-        std::vector<std::string> joined(f.begin(), f.begin() + static_cast<long>(i));
-        joined.push_back(f[i] + "." + f[i + 1]);
-        joined.insert(joined.end(), f.begin() + static_cast<long>(i) + 2, f.end());
-        if (passes(joined)) {
-            return f[i] + "," + f[i + 1];
+    }
+    // Fewest joins first, up to one per number of the line: the first pair joined is named.
+    std::vector<std::size_t> chosen;
+    std::string found;
+    const std::function<bool(std::size_t, std::size_t)> tryJoins = [&](std::size_t from,
+                                                                       std::size_t joins) {
+        if (chosen.size() == joins) {
+            std::vector<std::string> joined;
+            for (std::size_t i = 0, k = 0; i < f.size(); ++i) {
+                if (k < chosen.size() && chosen[k] == i) {
+                    joined.push_back(f[i] + "." + f[i + 1]);
+                    ++i;
+                    ++k;
+                } else {
+                    joined.push_back(f[i]);
+                }
+            }
+            if (passes(joined)) {
+                found = f[chosen.front()] + "," + f[chosen.front() + 1];
+                return true;
+            }
+            return false;
+        }
+        for (std::size_t c = from; c < candidates.size(); ++c) {
+            if (!chosen.empty() && candidates[c] <= chosen.back() + 1) {
+                continue; // the pairs may not overlap
+            }
+            chosen.push_back(candidates[c]);
+            const bool done = tryJoins(c + 1, joins);
+            chosen.pop_back();
+            if (done) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (std::size_t joins = 1; joins <= std::min<std::size_t>(candidates.size(), 7); ++joins) {
+        if (tryJoins(0, joins)) {
+            return found;
         }
     }
     return {};

@@ -418,6 +418,15 @@ void TestCalc::wingFiles_data()
     QTest::newRow("decimal comma in the line") << "90,0,24,-1.7,37,-1,1,54,-2.1"
                                                << "-,-,-,-"
                                                << "DecimalComma@1 -1,1";
+    QTest::newRow("every decimal a comma") << "90,0,24,-1,7,37,-1,1,54,-2,1"
+                                           << "-,-,-,-"
+                                           << "DecimalComma@1 -1,7";
+    QTest::newRow("decimal comma in a speed") << "90,0,24,5,-1.7,37,-1.1,54,-2.1"
+                                              << "-,-,-,-"
+                                              << "DecimalComma@1 24,5";
+    QTest::newRow("decimal comma in the last field") << "90,0,24,-1.7,37,-1.1,54,5,-2.1"
+                                                     << "-,-,-,-"
+                                                     << "DecimalComma@1 54,5";
     QTest::newRow("decimal comma in a row") << "airspeed_kmh,sink_ms\n25,-1.5\n35,-1,1\n50,-1.9\n"
                                             << "25:35:50,-,-,-"
                                             << "DecimalComma@3 -1,1";
