@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QMutex>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,8 @@
 namespace {
 
 QtMessageHandler g_defaultHandler = nullptr;
+// Qt may speak from its own threads while it starts.
+QMutex g_startMessagesLock;
 QList<QPair<QtMsgType, QString>> g_startMessages;
 
 // Qt gives up with a multi-line English abort when it finds no display; the user gets
@@ -32,6 +35,7 @@ void startMessageHandler(QtMsgType type, const QMessageLogContext &, const QStri
         std::fputs(line.constData(), stderr);
         std::_Exit(1);
     }
+    const QMutexLocker locked(&g_startMessagesLock);
     g_startMessages.append({type, message});
 }
 
@@ -165,10 +169,14 @@ WindowStart::WindowStart()
 void WindowStart::started()
 {
     qInstallMessageHandler(g_defaultHandler);
-    for (const auto &[type, message] : std::as_const(g_startMessages)) {
+    QList<QPair<QtMsgType, QString>> held;
+    {
+        const QMutexLocker locked(&g_startMessagesLock);
+        held.swap(g_startMessages);
+    }
+    for (const auto &[type, message] : std::as_const(held)) {
         g_defaultHandler(type, QMessageLogContext(), message);
     }
-    g_startMessages.clear();
     // Qt's own texts (the save dialog, the keys' names) in the language of the rest.
     installQtTranslations();
     // The diagram and its bars read left to right in every language; Qt's -reverse

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <iterator>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/random.h>
 #include <sys/resource.h>
@@ -56,7 +57,7 @@ public:
         for (const int s : kEndingSignals) {
             ::sigaddset(&ending, s);
         }
-        ::sigprocmask(SIG_BLOCK, &ending, &m_mask);
+        ::pthread_sigmask(SIG_BLOCK, &ending, &m_mask); // this thread only: the window has others
         struct sigaction action
         {
         };
@@ -78,7 +79,7 @@ public:
                 ::sigaction(kEndingSignals[i], &g_previous[i], nullptr);
             }
         }
-        ::sigprocmask(SIG_SETMASK, &m_mask, nullptr);
+        ::pthread_sigmask(SIG_SETMASK, &m_mask, nullptr);
     }
     TemporaryGuard(const TemporaryGuard &) = delete;
     TemporaryGuard &operator=(const TemporaryGuard &) = delete;
@@ -91,7 +92,7 @@ public:
         std::memcpy(g_pendingTemporary, path.constData(), n);
         g_pendingTemporary[n] = '\0';
         g_pendingSet = 1;
-        ::sigprocmask(SIG_SETMASK, &m_mask, nullptr);
+        ::pthread_sigmask(SIG_SETMASK, &m_mask, nullptr);
     }
 
 private:

@@ -186,7 +186,13 @@ QString wingProblemText(const WingProblem &p)
         args.append(QString::number(p.field));
     }
     // A count picks the plural form of its sentence.
-    const int count = p.code == WingProblem::TooFewPoints ? std::stoi(p.numbers.at(0)) : -1;
+    // Read without exceptions: a count that is not one picks the general form.
+    int count = -1;
+    if (p.code == WingProblem::TooFewPoints && !p.numbers.empty()) {
+        bool ok = false;
+        count = QString::fromStdString(p.numbers.front()).toInt(&ok);
+        count = ok ? count : -1;
+    }
     const QString reason = fill(translated("Wing", reasonPattern(p), nullptr, count), args);
     const QString file = QString::fromStdString(p.file);
     if (isNote(p.code)) {
