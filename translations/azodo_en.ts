@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Jede Zelle: Bremsstellung, darunter Fahrt in km/h und Gleitzahl über Grund (GZ)</source>
-        <translation>Each cell: brake setting, below it airspeed in km/h and glide ratio over the ground (L/D)</translation>
+        <translation>Each cell: brake setting, below it airspeed in km/h and glide ratio over the ground (GR)</translation>
     </message>
     <message>
         <source>Gilt nur für die Polare von %1 bei dieser Masse und ersetzt keine Flugausbildung.</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Gestrichelter Rahmen: kein Gleiten über Grund. „steigt x m/s“: der Schirm steigt über Grund; „hält die Höhe“: weniger als 0,05 m/s; „kein Vorankommen“: Grundgeschwindigkeit null oder rückwärts, dort rät die Karte zum vollen Beschleuniger, mit dem der Schirm am wenigsten zurücktreibt.</source>
-        <translation>Dashed frame: no glide over the ground. “rises x m/s”: the glider rises over the ground; “holds height”: less than 0.05 m/s; “no headway”: ground speed zero or backwards, where the card advises full speed bar, with which the glider drifts back least.</translation>
+        <translation>Dashed frame: no glide over the ground. “climbs x m/s”: the glider gains height over the ground; “holds height”: less than 0.05 m/s; “no headway”: ground speed zero or backwards, where the card advises full speed bar: it minimises backward drift.</translation>
     </message>
     <message>
         <source>Zeilen: Wind waagerecht in km/h, − Gegenwind, + Rückenwind. Spalten: Wind senkrecht in m/s, + Aufwind, − Abwind.</source>
@@ -120,7 +120,7 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     </message>
     <message>
         <source>GZ %1</source>
-        <translation>L/D %1</translation>
+        <translation>GR %1</translation>
     </message>
     <message>
         <source>Geschwindigkeitspolare im Wind</source>
@@ -148,7 +148,7 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     </message>
     <message>
         <source>Man verschiebe den schwarzen Balken</source>
-        <translation>Drag the black bar</translation>
+        <translation>Drag the black marker</translation>
     </message>
     <message>
         <source>Geschwindigkeit des besten Gleitens</source>
@@ -156,7 +156,7 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     </message>
     <message>
         <source>v-Aufwind</source>
-        <translation>v-updraft</translation>
+        <translation>v-lift/sink</translation>
     </message>
     <message>
         <source>v-Wind</source>
@@ -172,7 +172,7 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     </message>
     <message>
         <source>steigt %1 m/s</source>
-        <translation>rises %1 m/s</translation>
+        <translation>climbs %1 m/s</translation>
     </message>
     <message>
         <source>hält die Höhe</source>
@@ -306,7 +306,7 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     </message>
     <message>
         <source>--seed: ganze Zahl ab 0 erwartet, nicht &apos;%1&apos;</source>
-        <translation>--seed: expected a whole number from 0, not &apos;%1&apos;</translation>
+        <translation>--seed: expected a whole number ≥ 0, not &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--state schließt --wind-h, --wind-v und --airspeed aus</source>
@@ -476,7 +476,7 @@ Your own glider instead of the built-in polar:
     </message>
     <message>
         <source>--seed: eine ganze Zahl ab 0 erwartet</source>
-        <translation>--seed: expected a whole number from 0</translation>
+        <translation>--seed: expected a whole number ≥ 0</translation>
     </message>
     <message>
         <source>Aufruf: azodo [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]
@@ -639,7 +639,7 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>Willkommen zur Windrechner Einführungs- und Erklärungstour<byte value="xd"/>Mit dem &apos;Weiter&apos;-Button klickt man sich durch die Tour</source>
-        <translation>Welcome to the wind calculator&apos;s guided tour<byte value="xd"/>Click &apos;Next&apos; to go through the tour step by step</translation>
+        <translation>Welcome to the guided tour<byte value="xd"/>Click &apos;Next&apos; to go through the tour step by step</translation>
     </message>
     <message>
         <source>Dieses Programm soll den Einfluß des Windes, sowohl horizontal als auch vertikal, auf die Gleitzahl bzw. den Gleitwinkel über Grund veranschaulichen.<byte value="xd"/>Vor allem die optimale Bremsstellung für &apos;bestes Gleiten&apos; bei verschiedenen Windeinflüssen sollte für den Piloten ersichtlich werden.</source>
@@ -655,7 +655,7 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>Zwischen horizontaler (Vorwärtsfahrt) und vertikaler (Sinkgeschwindigkeit) Geschwindigkeit gegenüber der Luft besteht bei jedem Flächenluftfahrzeug ein fester Zusammenhang, der über die sogenannte Geschwindigkeitspolare dargestellt wird.</source>
-        <translation>For every wing, the speed through the air forwards (airspeed) and downwards (sink rate) are tied to each other. This link is drawn as the speed polar.</translation>
+        <translation>For every wing, airspeed and sink rate are linked. This link is drawn as the speed polar.</translation>
     </message>
     <message>
         <source>Die Polare umfaßt den gesamten erfliegbaren Geschwindigkeitsbereich des Gleitschirms.<byte value="xd"/>Auf welchem Punkt der Polare sich der Schirm gerade befindet, steuert der Pilot über die Bremsstellung.</source>
@@ -667,11 +667,11 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>Hierdurch verschiebt sich jeder einzelne Zustandspunkt der Polare mit dem Wind gegen das Grundgeschwindigkeits-Koordinatensystem.<byte value="xd"/>Im Ergebnis verschiebt sich somit die gesamte Polare mit dem Wind, während der Ursprung des Grundgeschwindigkeitsvektors (grün) fix bleibt.</source>
-        <translation>So every single point of the polar moves with the wind against the ground-speed coordinate system.<byte value="xd"/>In the end the whole polar moves with the wind, while the origin of the ground-speed vector (green) stays where it is.</translation>
+        <translation>So every single point of the polar moves with the wind relative to the ground-speed coordinate system.<byte value="xd"/>In the end the whole polar moves with the wind, while the origin of the ground-speed vector (green) stays where it is.</translation>
     </message>
     <message>
         <source>Der Grundgeschwindigkeitsvektor (grün) ergibt sich aus der Vektoraddition der Windgeschwindigkeiten (blau) und der Luftgeschwindigkeiten des Schirms (rot).<byte value="xd"/>Man könnte auch sagen, das Koordinatensystem und damit der Ursprung der Luftgeschwindigkeiten werden um die Beträge der Windgeschwindigkeiten gegen das Koordinatensystem der Grundgeschwindigkeiten (schwarz) verschoben.</source>
-        <translation>The ground-speed vector (green) is the sum of the wind vectors (blue) and the wing&apos;s airspeed vectors (red).<byte value="xd"/>Put another way: the coordinate system of airspeeds, and with it its origin, is shifted by the wind against the coordinate system of ground speeds (black).</translation>
+        <translation>The ground-speed vector (green) is the sum of the wind vectors (blue) and the wing&apos;s airspeed vectors (red).<byte value="xd"/>Put another way: the coordinate system of airspeeds, and with it its origin, is shifted by the wind relative to the coordinate system of ground speeds (black).</translation>
     </message>
     <message>
         <source>Aber nun zum &apos;Besten Gleiten&apos;:</source>
@@ -707,11 +707,11 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>Hier kann geringfügig mehr angebremst werden. Stellt man sich extreme Windgeschwindigkeiten vor, welche die Polare allerdings aus dem Diagramm schieben würden, so nähert sich die optimale Bremsstellung maximal bis an den Punkt des geringsten Sinkens (also dem Maximum der Polare) an.</source>
-        <translation>Here you can brake slightly more. In an extreme wind, which would push the polar out of the diagram, the best brake setting comes at most up to the point of minimum sink (the top of the polar).</translation>
+        <translation>Here you can brake slightly more. In an extreme wind, which would push the polar out of the diagram, the best brake setting approaches, but never passes, minimum sink (the top of the polar).</translation>
     </message>
     <message>
         <source>Das Verhalten in diesem Fall oder den Einfluß von Auf- und Abwinden findet man aber am besten durch Experimentieren mit den Wind-Scrollbars und dem Balken für die Bremstellung heraus.</source>
-        <translation>How this works, and what updrafts and downdrafts do, is best found out by playing with the wind scroll bars and the brake bar.</translation>
+        <translation>How this works, and what updrafts and downdrafts do, is best found out by playing with the wind scroll bars and the brake marker.</translation>
     </message>
     <message>
         <source>Bei Abwind verhält es sich ähnlich, wie bei Gegenwind:</source>
@@ -806,7 +806,7 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>Waagerecht die Geschwindigkeit über Grund in km/h, senkrecht die Vertikalgeschwindigkeit in m/s. Zeigt die Polare im Wind, die Vektoren und den Bremsbalken.</source>
-        <translation>Across, the speed over the ground in km/h; up, the vertical speed in m/s. Shows the polar in the wind, the vectors and the brake bar.</translation>
+        <translation>Across, the speed over the ground in km/h; up, the vertical speed in m/s. Shows the polar in the wind, the vectors and the brake marker.</translation>
     </message>
     <message>
         <source>Vertikaler Wind</source>
@@ -834,7 +834,7 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>Gedrückt: der schwarze Bremsbalken lässt sich mit der Maus verschieben. Sonst stellt das Programm die Bremse auf bestes Gleiten.</source>
-        <translation>Pressed: the black brake bar can be dragged with the mouse. Otherwise the program sets the brake for best glide.</translation>
+        <translation>Pressed: the black brake marker can be dragged with the mouse. Otherwise the program sets the brake for best glide.</translation>
     </message>
     <message>
         <source>Startet die geführte Tour in 25 Schritten</source>
@@ -954,7 +954,7 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>Übung %1: %2 – Balken auf bestes Gleiten, dann Eingabetaste</source>
-        <translation>Exercise %1: %2 – set the bar for best glide, then press Enter</translation>
+        <translation>Exercise %1: %2 – set the marker for best glide, then press Enter</translation>
     </message>
     <message>
         <source>richtig</source>
@@ -990,7 +990,7 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>Polare aus „%1“. Fahrten bei der Bezugsmasse; die Startmasse skaliert sie.</source>
-        <translation>Polar from “%1”. Airspeeds at the reference mass; the take-off mass scales them.</translation>
+        <translation>Polar from “%1”. Airspeeds at the reference mass; the take-off weight scales them.</translation>
     </message>
     <message>
         <source>Bezugsmasse der Messung</source>
@@ -998,7 +998,7 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>Startmasse</source>
-        <translation>Take-off mass</translation>
+        <translation>Take-off weight</translation>
     </message>
     <message>
         <source>volle Bremse</source>
@@ -1097,7 +1097,7 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>die Felder sind durch Leerzeichen getrennt; erwartet sind Kommas</source>
-        <translation>the fields are separated by blanks; commas are expected</translation>
+        <translation>the fields are separated by spaces; commas are expected</translation>
     </message>
     <message>
         <source>Dezimalpunkt statt Komma: „%1“</source>
@@ -1125,7 +1125,7 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>das Sinken „%1“ m/s ist tiefer als 10 m/s; kein Gleitschirm sinkt so</source>
-        <translation>the sink “%1” m/s is deeper than 10 m/s; no paraglider sinks like that</translation>
+        <translation>the sink “%1” m/s is greater than 10 m/s; no paraglider sinks like that</translation>
     </message>
     <message>
         <source>das Sinken „%1“ m/s ist geringer als 0,3 m/s; ein Gleitschirm sinkt mindestens 0,3 m/s</source>
@@ -1189,7 +1189,7 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>der Name enthält ein Steuerzeichen (%1)</source>
-        <translation>the name holds a control character (%1)</translation>
+        <translation>the name contains a control character (%1)</translation>
     </message>
     <message>
         <source>der Name ist länger als 60 Zeichen</source>
@@ -1209,7 +1209,7 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>TRIMM %1 km/h liegt mehr als 3 km/h unter der Fahrt des geringsten Sinkens (%2 km/h)</source>
-        <translation>TRIM %1 km/h lies more than 3 km/h below the airspeed of minimum sink (%2 km/h)</translation>
+        <translation>trim speed %1 km/h is more than 3 km/h below the airspeed of minimum sink (%2 km/h)</translation>
     </message>
     <message>
         <source>Hinweis: %1: %2</source>
