@@ -5,11 +5,11 @@
     <name>Card</name>
     <message>
         <source>Bremse 100 % bei 18 km/h bis 0 % (Trimm) bei 38 km/h: Bremse x % = (38 − Fahrt) ÷ 20 × 100; darüber Beschleuniger (Beschl.) x % = (Fahrt − 38) ÷ 12 × 100, voll bei 50 km/h.</source>
-        <translation>Brake 100 % at 18 km/h to 0 % (trim) at 38 km/h: brake x % = (38 − airspeed) ÷ 20 × 100; above it speed bar (bar) x % = (airspeed − 38) ÷ 12 × 100, full at 50 km/h.</translation>
+        <translation>Brake 100 % at 18 km/h to 0 % (trim) at 38 km/h: brake x % = (38 − airspeed) ÷ 20 × 100; above trim: speed bar % = (airspeed − 38) ÷ 12 × 100, full at 50 km/h.</translation>
     </message>
     <message>
         <source>Bremse 100 % bei %1 km/h bis 0 % (Trimm) bei %2 km/h: Bremse x % = (%2 − Fahrt) ÷ %3 × 100; darüber Beschleuniger (Beschl.) x % = (Fahrt − %2) ÷ %4 × 100, voll bei %5 km/h.</source>
-        <translation>Brake 100 % at %1 km/h to 0 % (trim) at %2 km/h: brake x % = (%2 − airspeed) ÷ %3 × 100; above it speed bar (bar) x % = (airspeed − %2) ÷ %4 × 100, full at %5 km/h.</translation>
+        <translation>Brake 100 % at %1 km/h to 0 % (trim) at %2 km/h: brake x % = (%2 − airspeed) ÷ %3 × 100; above trim: speed bar % = (airspeed − %2) ÷ %4 × 100, full at %5 km/h.</translation>
     </message>
     <message>
         <source>  (Seite %1 von %2)</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Gilt nur für die Polare von %1 bei dieser Masse und ersetzt keine Flugausbildung.</source>
-        <translation>Valid only for the polar of %1 at this mass; no substitute for flight training.</translation>
+        <translation>Valid only for the polar of %1; no substitute for flight training.</translation>
     </message>
     <message>
         <source>Bremse 100 %</source>
@@ -1117,7 +1117,7 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>die Fahrten steigen nicht („%1“, dann „%2“ km/h)</source>
-        <translation>the airspeeds do not rise (“%1”, then “%2” km/h)</translation>
+        <translation>the airspeeds do not increase (“%1”, then “%2” km/h)</translation>
     </message>
     <message>
         <source>das Sinken „%1“ m/s ist nicht negativ</source>
