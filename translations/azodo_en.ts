@@ -1002,15 +1002,15 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>volle Bremse</source>
-        <translation>full brake</translation>
+        <translation>Speed at full brake</translation>
     </message>
     <message>
         <source>Trimm</source>
-        <translation>trim</translation>
+        <translation>Trim speed</translation>
     </message>
     <message>
         <source>voller Beschleuniger</source>
-        <translation>full speed bar</translation>
+        <translation>Top speed</translation>
     </message>
     <message>
         <source>Laden</source>
