@@ -59,6 +59,27 @@ int printAndExit(const QString &text)
     return 0;
 }
 
+// The window's own options: the wing's and --seed N. True if args[i] is one (i moved past
+// its value), error set where its value is bad.
+bool takeWindowOption(const QStringList &args, int &i, std::optional<WingChoice> &choice,
+                      std::optional<std::uint64_t> &seed, QString &error)
+{
+    if (takeWingOption(args, i, choice, error)) {
+        return true;
+    }
+    if (args[i] != QLatin1String("--seed")) {
+        return false;
+    }
+    bool ok = false;
+    const qulonglong value = i + 1 < args.size() ? args[i + 1].toULongLong(&ok) : 0;
+    if (!ok) {
+        error = translated("Tools", "--seed: eine ganze Zahl ab 0 erwartet");
+    }
+    seed = value;
+    ++i;
+    return true;
+}
+
 } // namespace
 
 std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &options)
@@ -75,19 +96,11 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &op
     }
     std::optional<WingChoice> choice;
     for (int i = 0; i < args.size(); ++i) {
-        // Anything else is Qt's (-platform, say) and left to it.
-        if (QString error; takeWingOption(args, i, choice, error) && !error.isEmpty()) {
+        // Anything else is Qt's (-platform, say), left to it and refused once it has taken
+        // its own.
+        if (QString error;
+            takeWindowOption(args, i, choice, options.seed, error) && !error.isEmpty()) {
             return printErrorAndExit(error);
-        }
-        if (args[i] == QLatin1String("--seed")) {
-            bool ok = false;
-            const qulonglong seed = i + 1 < args.size() ? args[i + 1].toULongLong(&ok) : 0;
-            if (!ok) {
-                return printErrorAndExit(
-                    translated("Tools", "--seed: eine ganze Zahl ab 0 erwartet"));
-            }
-            options.seed = seed;
-            ++i;
         }
     }
     for (int i = 1; i < argc; ++i) {
@@ -130,14 +143,11 @@ std::optional<int> refuseUnknownArguments(int argc, char *argv[])
     if (!decodeArguments(argc, argv, "azodo", args)) {
         return 2;
     }
+    // Read and checked before the window: only what is none of them matters here.
     std::optional<WingChoice> choice;
+    std::optional<std::uint64_t> seed;
     for (int i = 0; i < args.size(); ++i) {
-        QString error;
-        if (takeWingOption(args, i, choice, error)) {
-            continue; // read and checked before the window
-        }
-        if (args[i] == QLatin1String("--seed")) {
-            ++i;
+        if (QString error; takeWindowOption(args, i, choice, seed, error)) {
             continue;
         }
         return printErrorAndExit(translated("Tools", "unbekanntes Argument '%1' (siehe --help)")
