@@ -297,11 +297,6 @@ QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const Q
     const int perTable = rowsPerPage();
     const int tablePages = (tasks + perTable - 1) / perTable;
     const int solutionPages = tablePages + pagesEach;
-    const auto footer = [&] {
-        // With it the same sheet and its key can be made again.
-        text(p, QRectF(kMargin, paper.height() - kMargin, width, 6), remake, 2.6, false,
-             Qt::AlignRight);
-    };
     for (int page = 0; page < pagesEach + solutionPages; ++page) {
         if (page > 0) {
             pdf.newPage();
@@ -316,7 +311,9 @@ QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const Q
             wing,
             solved ? translated("Worksheet", "Lösungen, Seite %1 von %2").arg(k).arg(solutionPages)
                    : translated("Worksheet", "Aufgaben, Seite %1 von %2").arg(k).arg(pagesEach));
-        footer();
+        // The command that makes the same sheet and its key again.
+        text(p, QRectF(kMargin, paper.height() - kMargin, width, 6), remake, 2.6, false,
+             Qt::AlignRight);
         if (solved && solution < tablePages) {
             paintAnswerTable(p, width, wing, all.mid(solution * perTable, perTable));
             continue;

@@ -52,12 +52,15 @@ std::vector<QPointF> vectorLabelPlaces(PictureBox &pic, const QString &text, dou
     for (const double along : {0.5, 0.25, 0.75, 0.1, 0.9}) {
         beside(x1 + (x2 - x1) * along, y1 + (y2 - y1) * along);
     }
-    // Then flush with either end, where the vector's middle is crowded.
-    const double half = horizontal ? w / 2 : h / 2;
-    for (const int end : {0, 1}) {
-        const double from = end == 0 ? (horizontal ? x1 : y1) : (horizontal ? x2 : y2);
-        const double to = end == 0 ? (horizontal ? x2 : y2) : (horizontal ? x1 : y1);
-        const double centre = from + (to > from ? half + 5 : -half - 5);
+    // Then flush with either end, where the vector's middle is crowded: the text's middle
+    // half its length and 5 units in from the end, along the vector.
+    const double in = (horizontal ? w : h) / 2 + 5;
+    const auto inFrom = [&](double from, double to) {
+        return from + (to > from ? in : -in);
+    };
+    const double a = horizontal ? x1 : y1;
+    const double b = horizontal ? x2 : y2;
+    for (const double centre : {inFrom(a, b), inFrom(b, a)}) {
         beside(horizontal ? centre : x1, horizontal ? y1 : centre);
     }
     return places;

@@ -40,10 +40,8 @@ bool rememberWing(const Wing &wing, QString &error)
 {
     error.clear();
     QSettings s;
-    if (wing.builtIn) {
-        s.remove(kGroup);
-    } else {
-        s.remove(kGroup);
+    s.remove(kGroup); // a built-in polar only forgets the stored wing
+    if (!wing.builtIn) {
         s.beginGroup(kGroup);
         const WingChoice &c = wing.choice;
         s.setValue(QStringLiteral("polar"), QString::fromStdString(wing.polarText));
