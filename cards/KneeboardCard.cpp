@@ -246,11 +246,12 @@ QStringList legendLines(const Wing &wing)
 {
     QStringList lines{
         scaleRule(wing),
-        translated("Card", "Gestrichelter Rahmen: kein Gleiten über Grund. „steigt x m/s“: der "
-                           "Schirm steigt über Grund; „hält die Höhe“: weniger als 0,05 m/s; „kein "
-                           "Vorankommen“: Grundgeschwindigkeit null oder rückwärts, dort rät die "
-                           "Karte zum vollen Beschleuniger, mit dem der Schirm am wenigsten "
-                           "zurücktreibt."),
+        withNumberSign(translated(
+            "Card", "Gestrichelter Rahmen: kein Gleiten über Grund. „steigt x m/s“: der "
+                    "Schirm steigt über Grund; „hält die Höhe“: weniger als 0,05 m/s; „kein "
+                    "Vorankommen“: Grundgeschwindigkeit null oder rückwärts, dort rät die "
+                    "Karte zum vollen Beschleuniger, mit dem der Schirm am wenigsten "
+                    "zurücktreibt.")),
         translated("Card", "Zeilen: Wind waagerecht in km/h, − Gegenwind, + Rückenwind. Spalten: "
                            "Wind senkrecht in m/s, + Aufwind, − Abwind."),
     };

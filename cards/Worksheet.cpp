@@ -329,12 +329,12 @@ QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const Q
         }
         if (page == 0) {
             text(p, QRectF(kMargin, top, width, kMethod),
-                 translated("Worksheet",
-                            "So geht es: 1. Legen Sie vom Ursprung die Tangente an die "
-                            "verschobene Polare. 2. Lesen Sie die Fahrt des Berührpunkts "
-                            "auf der Bremsskala ab. 3. Gleitzahl über Grund = "
-                            "Grundgeschwindigkeit ÷ Sinken über Grund (beide am "
-                            "Berührpunkt, km/h durch 3,6 in m/s)."),
+                 withNumberSign(translated(
+                     "Worksheet", "So geht es: 1. Legen Sie vom Ursprung die Tangente an die "
+                                  "verschobene Polare. 2. Lesen Sie die Fahrt des Berührpunkts "
+                                  "auf der Bremsskala ab. 3. Gleitzahl über Grund = "
+                                  "Grundgeschwindigkeit ÷ Sinken über Grund (beide am "
+                                  "Berührpunkt, km/h durch 3,6 in m/s).")),
                  3.0, false);
             top += kMethod;
         }

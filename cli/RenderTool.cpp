@@ -78,9 +78,10 @@ int runRenderTool(int argc, char *argv[])
 
     // A wing for which no wind of the envelope makes a task whose tangent touches.
     if (options->worksheet > 0 && !anyWindFitsTask(options->polar, TaskView::FittedDiagram)) {
-        printToolError(kTool, translated("Tools", "--worksheet: für diesen Schirm ergibt kein Wind "
-                                                  "von -30 bis 30 km/h und -2,0 bis 1,0 m/s eine "
-                                                  "Aufgabe, deren Tangente die Polare berührt"));
+        printToolError(kTool, withNumberSign(translated(
+                                  "Tools", "--worksheet: für diesen Schirm ergibt kein Wind "
+                                           "von -30 bis 30 km/h und -2,0 bis 1,0 m/s eine "
+                                           "Aufgabe, deren Tangente die Polare berührt")));
         return 2;
     }
     const bool toStdout = options->output == QLatin1String("-");

@@ -22,9 +22,21 @@ void setUpLanguage();
 // The language chosen (German before setUpLanguage).
 Language currentLanguage();
 
-// The locale of the numbers the programs compute and print: German with decimal commas,
-// English with decimal points.
+// The locale of the numbers the programs compute and print (German before setUpLanguage).
+// Under C and POSIX: German with decimal commas, and the application's default locale is
+// left alone. Otherwise setUpLanguage makes it the default too, so that a read-out never
+// mixes two decimal signs.
 QLocale textLocale();
+
+// A number speaks the language of its sentence: where the user's locale is in the chosen
+// language, its decimal sign (Swiss German: a point); otherwise the language's usual sign
+// (English: a point, German: a comma).
+QLocale numberLocale(Language language, const QLocale &system);
+
+// A text's own fixed numbers ("weniger als 0,05 m/s"), written with the language's usual
+// decimal sign, in the sign of textLocale. Only for texts whose numbers the user reads, not
+// those that show what to type.
+QString withNumberSign(QString text);
 
 // A text in the chosen language: the German source's translation, from the context's
 // entries; count fills %n and picks the plural form. The translation tools know it as

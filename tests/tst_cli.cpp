@@ -198,6 +198,8 @@ private slots:
     void programsAnswerWithoutADisplay();
     void languageFromTheEnvironment_data();
     void languageFromTheEnvironment();
+    void numbersSpeakTheLanguageOfTheirSentence_data();
+    void numbersSpeakTheLanguageOfTheirSentence();
 };
 
 void TestCli::csvOfWindsWorkedByHand()
@@ -1713,6 +1715,73 @@ void TestCli::languageFromTheEnvironment()
                                 r.err.contains(QLatin1String("ganze Zahl ab 0 erwartet"));
         QVERIFY2(saysEnglish == english && saysGerman == !english, qPrintable(r.err));
     }
+}
+
+void TestCli::numbersSpeakTheLanguageOfTheirSentence_data()
+{
+    // LANG, LANGUAGE (empty: unset), and the one decimal sign every number must show.
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("sign");
+    QTest::newRow("German") << "de_DE.UTF-8"
+                            << ""
+                            << ",";
+    QTest::newRow("Swiss German") << "de_CH.UTF-8"
+                                  << ""
+                                  << ".";
+    QTest::newRow("French speaks English") << "fr_FR.UTF-8"
+                                           << ""
+                                           << ".";
+    QTest::newRow("French speaks German") << "fr_FR.UTF-8"
+                                          << "de"
+                                          << ",";
+    QTest::newRow("German locale, English text") << "de_DE.UTF-8"
+                                                 << "en"
+                                                 << ".";
+    QTest::newRow("South African English") << "en_ZA.UTF-8"
+                                           << ""
+                                           << ",";
+}
+
+void TestCli::numbersSpeakTheLanguageOfTheirSentence()
+{
+    // The page's title, the diagram's read-outs, the table's cells, the card's legend and the
+    // worksheet's tasks: a Swiss "1.5 m/s" never stands beside a German "-6,38".
+    QFETCH(QString, lang);
+    QFETCH(QString, language);
+    QFETCH(QString, sign);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_NUMERIC", "LC_MESSAGES", "LANGUAGE"}) {
+        env.remove(QString::fromLatin1(name));
+    }
+    env.insert(QStringLiteral("LANG"), lang);
+    if (!language.isEmpty()) {
+        env.insert(QStringLiteral("LANGUAGE"), language);
+    }
+    QTemporaryDir dir;
+    const QString pages = dir.filePath(QStringLiteral("pages.pdf"));
+    const QString sheet = dir.filePath(QStringLiteral("sheet.pdf"));
+    QCOMPARE(run(QStringLiteral("azodo-render"),
+                 {"--state", "-10,-15", "--state", "10,5,40", "-o", pages}, env)
+                 .code,
+             0);
+    QCOMPARE(run(QStringLiteral("azodo-render"), {"--worksheet", "2", "-o", sheet}, env).code, 0);
+    const QString card = dir.filePath(QStringLiteral("card.pdf"));
+    QCOMPARE(run(QStringLiteral("azodo-table"), {"--pdf", card}, env).code, 0);
+    const Run table = run(QStringLiteral("azodo-table"), {"--wind-h", "-10:10:10"}, env);
+    QCOMPARE(table.code, 0);
+    QString text = table.out;
+    for (const QString &pdf : {pages, sheet, card}) {
+        text += tool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    }
+    const QRegularExpression number(QStringLiteral("\\d([.,])\\d"));
+    int numbers = 0;
+    for (auto it = number.globalMatch(text); it.hasNext(); ++numbers) {
+        const QRegularExpressionMatch m = it.next();
+        QVERIFY2(m.captured(1) == sign,
+                 qPrintable(text.mid(std::max<qsizetype>(0, m.capturedStart() - 30), 60)));
+    }
+    QVERIFY2(numbers > 50, qPrintable(text.left(300)));
 }
 
 #include "tst_cli.moc"

@@ -193,7 +193,8 @@ QString wingProblemText(const WingProblem &p)
         count = QString::fromStdString(p.numbers.front()).toInt(&ok);
         count = ok ? count : -1;
     }
-    const QString reason = fill(translated("Wing", reasonPattern(p), nullptr, count), args);
+    const QString reason =
+        fill(withNumberSign(translated("Wing", reasonPattern(p), nullptr, count)), args);
     const QString file = QString::fromStdString(p.file);
     if (isNote(p.code)) {
         return fill(translated("Wing", "Hinweis: %1: %2"), {file, reason});

@@ -40,11 +40,11 @@ void frmStart::newExercise()
     }
     const std::optional<ExerciseWind> wind = m_windDraw.next(polar());
     if (!wind) {
-        QMessageBox::information(this, translated("Window", "Übung"),
-                                 translated("Window",
-                                            "Für diesen Schirm ergibt kein Wind von -30 bis "
-                                            "30 km/h und -2,0 bis 1,0 m/s eine Aufgabe, deren "
-                                            "Tangente im Diagramm liegt."));
+        QMessageBox::information(
+            this, translated("Window", "Übung"),
+            withNumberSign(translated("Window", "Für diesen Schirm ergibt kein Wind von -30 bis "
+                                                "30 km/h und -2,0 bis 1,0 m/s eine Aufgabe, deren "
+                                                "Tangente im Diagramm liegt.")));
         return;
     }
     // The wind as the tour sets it: the program moves the bars, no scroll handler runs.
