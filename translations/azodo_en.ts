@@ -106,8 +106,8 @@ dort die Fahrt des vollen Beschleunigers, mit der er am wenigsten zurücktreibt)
 Zeilen: Wind horizontal (negativ: Gegenwind), Spalten: Wind vertikal (positiv: Aufwind)
 </source>
         <translation>Each cell: airspeed in km/h / glide ratio over the ground; where the glider does not glide over the ground,
-instead &quot;rises x m/s&quot; (it rises over the ground), &quot;holds height&quot; or &quot;no headway&quot; (ground speed 0 or backwards;
-there the airspeed at full speed bar, with which it drifts back least)
+instead “climbs x m/s” (it gains height over the ground), “holds height” or “no headway” (ground speed 0 or backwards;
+there the airspeed at full speed bar, which minimises backward drift)
 Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: updraft)
 </translation>
     </message>
@@ -219,7 +219,7 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     </message>
     <message>
         <source>der Empfänger hat die Ausgabe geschlossen</source>
-        <translation>the receiver has closed the output</translation>
+        <translation>the receiving program closed the pipe</translation>
     </message>
     <message>
         <source>die Ausgabe ist geschlossen</source>
@@ -290,7 +290,7 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     <name>Tools</name>
     <message>
         <source>--state: H,V oder H,V,FAHRT erwartet (H -50..50 km/h, V -40..40 Zehntel m/s), nicht &apos;%1&apos;</source>
-        <translation>--state: expected H,V or H,V,AIRSPEED (H -50..50 km/h, V -40..40 tenths of m/s), not &apos;%1&apos;</translation>
+        <translation>--state: expected H,V or H,V,AIRSPEED (H -50..50 km/h, V -40..40 tenths of m/s), not “%1”</translation>
     </message>
     <message>
         <source>%1: Wert fehlt</source>
@@ -298,15 +298,15 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     </message>
     <message>
         <source>--scale: Zahl von 0.5 bis 8 erwartet, nicht &apos;%1&apos;</source>
-        <translation>--scale: expected a number from 0.5 to 8, not &apos;%1&apos;</translation>
+        <translation>--scale: expected a number from 0.5 to 8, not “%1”</translation>
     </message>
     <message>
         <source>--worksheet: Anzahl der Aufgaben von 1 bis 200 erwartet, nicht &apos;%1&apos;</source>
-        <translation>--worksheet: expected a number of tasks from 1 to 200, not &apos;%1&apos;</translation>
+        <translation>--worksheet: expected a number of tasks from 1 to 200, not “%1”</translation>
     </message>
     <message>
         <source>--seed: ganze Zahl ab 0 erwartet, nicht &apos;%1&apos;</source>
-        <translation>--seed: expected a whole number ≥ 0, not &apos;%1&apos;</translation>
+        <translation>--seed: expected a whole number ≥ 0, not “%1”</translation>
     </message>
     <message>
         <source>--state schließt --wind-h, --wind-v und --airspeed aus</source>
@@ -342,11 +342,11 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     </message>
     <message>
         <source>%1: ganze Zahl von %2 bis %3 erwartet, nicht &apos;%4&apos;</source>
-        <translation>%1: expected a whole number from %2 to %3, not &apos;%4&apos;</translation>
+        <translation>%1: expected a whole number from %2 to %3, not “%4”</translation>
     </message>
     <message>
         <source>--size: BREITExHÖHE von 200 bis 8000 Pixeln erwartet, nicht &apos;%1&apos;</source>
-        <translation>--size: expected WIDTHxHEIGHT from 200 to 8000 pixels, not &apos;%1&apos;</translation>
+        <translation>--size: expected WIDTHxHEIGHT from 200 to 8000 pixels, not “%1”</translation>
     </message>
     <message>
         <source>-o: leerer Dateiname</source>
@@ -354,7 +354,7 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     </message>
     <message>
         <source>unbekanntes Argument &apos;%1&apos; (siehe --help)</source>
-        <translation>unknown argument &apos;%1&apos; (see --help)</translation>
+        <translation>unknown argument “%1” (see --help)</translation>
     </message>
     <message>
         <source>keine Ausgabedatei: -o DATEI.png fehlt</source>
@@ -362,15 +362,15 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     </message>
     <message>
         <source>--airspeed: Zahl von %1 bis %2 erwartet, nicht &apos;%3&apos;</source>
-        <translation>--airspeed: expected a number from %1 to %2, not &apos;%3&apos;</translation>
+        <translation>--airspeed: expected a number from %1 to %2, not “%3”</translation>
     </message>
     <message>
         <source>--state: Fahrt von %1 bis %2 erwartet, nicht &apos;%3&apos;</source>
-        <translation>--state: expected an airspeed from %1 to %2, not &apos;%3&apos;</translation>
+        <translation>--state: expected an airspeed from %1 to %2, not “%3”</translation>
     </message>
     <message>
         <source>--compare: Fahrt von %1 bis %2 erwartet, nicht &apos;%3&apos;</source>
-        <translation>--compare: expected an airspeed from %1 to %2, not &apos;%3&apos;</translation>
+        <translation>--compare: expected an airspeed from %1 to %2, not “%3”</translation>
     </message>
     <message>
         <source>--worksheet: für diesen Schirm ergibt kein Wind von -30 bis 30 km/h und -2,0 bis 1,0 m/s eine Aufgabe, deren Tangente die Polare berührt</source>
@@ -382,19 +382,19 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     </message>
     <message>
         <source>%1: erwartet VON:BIS:SCHRITT aus ganzen Zahlen, nicht &apos;%2&apos;</source>
-        <translation>%1: expected FROM:TO:STEP of whole numbers, not &apos;%2&apos;</translation>
+        <translation>%1: expected FROM:TO:STEP of whole numbers, not “%2”</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; liegt nicht im Bereich %3..%4</source>
-        <translation>%1: &apos;%2&apos; is not in the range %3..%4</translation>
+        <translation>%1: “%2” is not in the range %3..%4</translation>
     </message>
     <message>
         <source>%1: der Bereich &apos;%2&apos; ist leer</source>
-        <translation>%1: the range &apos;%2&apos; is empty</translation>
+        <translation>%1: the range “%2” is empty</translation>
     </message>
     <message>
         <source>--paper: a4, a5 oder a6 erwartet, nicht &apos;%1&apos;</source>
-        <translation>--paper: expected a4, a5 or a6, not &apos;%1&apos;</translation>
+        <translation>--paper: expected a4, a5 or a6, not “%1”</translation>
     </message>
     <message>
         <source>%1: VON:BIS:SCHRITT fehlt</source>
@@ -466,7 +466,7 @@ Your own glider instead of the built-in polar:
     </message>
     <message>
         <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
-        <translation>&apos;%1&apos; cannot be written: %2</translation>
+        <translation>“%1” cannot be written: %2</translation>
     </message>
     <message>
         <source>azodo: keine grafische Anzeige erreichbar; das Programm braucht einen Bildschirm (DISPLAY oder WAYLAND_DISPLAY)
@@ -512,7 +512,7 @@ the same sequence of winds.
     </message>
     <message>
         <source>%1: MIN:TRIMM:MAX in km/h erwartet, nicht &apos;%2&apos;</source>
-        <translation>%1: expected MIN:TRIM:MAX in km/h, not &apos;%2&apos;</translation>
+        <translation>%1: expected MIN:TRIM:MAX in km/h, not “%2”</translation>
     </message>
     <message>
         <source>%1: „%2“ km/h liegt nicht zwischen 10 und 120 km/h</source>
@@ -520,7 +520,7 @@ the same sequence of winds.
     </message>
     <message>
         <source>%1: Masse in kg von 30 bis 300 erwartet, nicht &apos;%2&apos;</source>
-        <translation>%1: expected a mass in kg from 30 to 300, not &apos;%2&apos;</translation>
+        <translation>%1: expected a mass in kg from 30 to 300, not “%2”</translation>
     </message>
     <message>
         <source>%1speeds, %1mass, %1ref-mass und %1name gelten nur zusammen mit %1polar</source>
@@ -616,9 +616,10 @@ PDF (A4 landscape), by the file&apos;s extension.
   --seed S                the same winds for the same S
   --compare H,V[,AIRSPEED] a state for comparison, grey under the picture, with
                           a legend (units as --state), on every page
-  --compare-polar FILE    its own glider (else the picture&apos;s); with it
-                          --compare-speeds, --compare-mass, --compare-ref-mass
-                          and --compare-name as the glider&apos;s options
+  --compare-polar FILE    the compared state flies this glider (default: the
+                          picture&apos;s); --compare-speeds, --compare-mass,
+                          --compare-ref-mass and --compare-name set it up
+                          like --speeds, --mass, --ref-mass and --name
   --help, --version       this help, the version
 </translation>
     </message>
@@ -639,11 +640,11 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>Willkommen zur Windrechner Einführungs- und Erklärungstour<byte value="xd"/>Mit dem &apos;Weiter&apos;-Button klickt man sich durch die Tour</source>
-        <translation>Welcome to the guided tour<byte value="xd"/>Click &apos;Next&apos; to go through the tour step by step</translation>
+        <translation>Welcome to the guided tour<byte value="xd"/>Click “Next” to go through the tour step by step</translation>
     </message>
     <message>
         <source>Dieses Programm soll den Einfluß des Windes, sowohl horizontal als auch vertikal, auf die Gleitzahl bzw. den Gleitwinkel über Grund veranschaulichen.<byte value="xd"/>Vor allem die optimale Bremsstellung für &apos;bestes Gleiten&apos; bei verschiedenen Windeinflüssen sollte für den Piloten ersichtlich werden.</source>
-        <translation>This program shows how wind, both horizontal and vertical, changes your glide ratio and glide angle over the ground.<byte value="xd"/>Above all, it shows which brake setting gives you &apos;best glide&apos; in different winds.</translation>
+        <translation>This program shows how wind, both horizontal and vertical, changes your glide ratio and glide angle over the ground.<byte value="xd"/>Above all, it shows which brake setting gives you “best glide” in different winds.</translation>
     </message>
     <message>
         <source>Dargestellt ist im Diagramm das Koordinatensystem der Grundgeschwindigkeiten.</source>
@@ -663,7 +664,7 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>Interessant wird es, wenn der Windeinfluß hinzukommt:<byte value="xd"/>Die Windgeschwindigkeiten (horiziontal und vertikal) werden zu den Luftgeschwindigkeiten des Schirms addiert. Bei Gegenwind (negatives Vorzeichen) oder Aufwind subtrahiert sich die Windgeschwindigkeit von der zugehörigen Luftgeschwindigkeit.</source>
-        <translation>It gets interesting once the wind comes in:<byte value="xd"/>The wind speeds (horizontal and vertical) are added to the wing&apos;s airspeeds. A headwind (negative sign) or an updraft takes its speed away from the matching airspeed.</translation>
+        <translation>It gets interesting once the wind comes in:<byte value="xd"/>The wind speeds (horizontal and vertical) are added to the wing&apos;s airspeeds: a headwind (negative sign) is subtracted from your airspeed, an updraft from your sink rate.</translation>
     </message>
     <message>
         <source>Hierdurch verschiebt sich jeder einzelne Zustandspunkt der Polare mit dem Wind gegen das Grundgeschwindigkeits-Koordinatensystem.<byte value="xd"/>Im Ergebnis verschiebt sich somit die gesamte Polare mit dem Wind, während der Ursprung des Grundgeschwindigkeitsvektors (grün) fix bleibt.</source>
@@ -675,7 +676,7 @@ PDF (A4 landscape), by the file&apos;s extension.
     </message>
     <message>
         <source>Aber nun zum &apos;Besten Gleiten&apos;:</source>
-        <translation>Now for &apos;best glide&apos;:</translation>
+        <translation>Now for “best glide”:</translation>
     </message>
     <message>
         <source>Die Geschwindigkeit des besten Gleitens über Grund (und die dazugehörige optimale Bremsstellung) erhält man durch Anlegen eines tangentialen Grundgeschwindigkeitsvektors (grün) an die Polare.</source>
