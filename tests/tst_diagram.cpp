@@ -222,8 +222,8 @@ void TestDiagram::windowAfterStartUp()
     QCOMPARE(form.width(), 1728); // 25920 twips
     QCOMPARE(form.height(), 1026);
     QCOMPARE(form.picPolare->geometry(), QRect(225, 51, 1468, 770));
-    QCOMPARE(form.picCopy->geometry(), form.picPolare->geometry());
-    QVERIFY(form.picCopy->isHidden());
+    QCOMPARE(form.copyBox()->geometry(), form.picPolare->geometry());
+    QVERIFY(form.copyBox()->isHidden());
     QVERIFY(form.txtTour->isHidden());
     QVERIFY(form.cmdWeiter->isHidden());
     QVERIFY(form.cmdTour->isEnabled());
@@ -246,16 +246,16 @@ void TestDiagram::windowAfterStartUp()
     QCOMPARE(form.chkAirspeed->text(), QStringLiteral("Airspeed-Vektoren"));
     QCOMPARE(form.chkBremsen->text(), QStringLiteral("Bremsen frei verstellbar"));
     QCOMPARE(form.cmdTour->text(), QStringLiteral("Tour"));
-    QCOMPARE(form.cmdEnde->text(), QStringLiteral("Ende"));
+    QCOMPARE(form.endButton()->text(), QStringLiteral("Ende"));
     QCOMPARE(form.cmdWeiter->text(), QStringLiteral(">> Weiter"));
-    QCOMPARE(form.lblVScrUp->caption(), QStringLiteral("Aufwind"));
-    QCOMPARE(form.lblVScrDown->caption(), QStringLiteral("Abwind"));
-    QCOMPARE(form.lblHScrRight->caption(), QStringLiteral("Gegenwind"));
-    QCOMPARE(form.lblHscrLeft->caption(), QStringLiteral("Rückenwind"));
-    QCOMPARE(form.cboFree->count(), 5);
-    QCOMPARE(form.cboFree->currentText(), QStringLiteral("Freeware"));
-    QVERIFY(form.cboFree->isEditable());
-    QVERIFY(form.cboFree->itemText(4).contains(QLatin1String("://")));
+    QCOMPARE(form.updraftCaption()->caption(), QStringLiteral("Aufwind"));
+    QCOMPARE(form.downdraftCaption()->caption(), QStringLiteral("Abwind"));
+    QCOMPARE(form.headwindCaption()->caption(), QStringLiteral("Gegenwind"));
+    QCOMPARE(form.tailwindCaption()->caption(), QStringLiteral("Rückenwind"));
+    QCOMPARE(form.freewareBox()->count(), 5);
+    QCOMPARE(form.freewareBox()->currentText(), QStringLiteral("Freeware"));
+    QVERIFY(form.freewareBox()->isEditable());
+    QVERIFY(form.freewareBox()->itemText(4).contains(QLatin1String("://")));
     // The two redraws of the ticked boxes wrote the wind read-outs; the zero-wind
     // drawing wrote the glide ratios.
     QCOMPARE(form.lblWind->caption(), QStringLiteral("0 km/h"));
@@ -269,9 +269,9 @@ void TestDiagram::windowAfterStartUp()
     QVERIFY(form.picPolare->rect().contains(form.cmdWeiter->geometry()));
     QCOMPARE(form.txtTour->geometry().height(), qRound(770 * 0.17));
     // Resizing later moves no control.
-    const QRect before = form.cmdEnde->geometry();
+    const QRect before = form.endButton()->geometry();
     form.resize(900, 600);
-    QCOMPARE(form.cmdEnde->geometry(), before);
+    QCOMPARE(form.endButton()->geometry(), before);
 }
 
 void TestDiagram::backgroundOperations()

@@ -310,9 +310,9 @@ void TestInteraction::brakeBarDragFromHeadwind()
 
     const QPoint bar = pixelOf(*form, 185, -360);
     QTest::mousePress(form->picPolare, Qt::LeftButton, Qt::NoModifier, bar);
-    QVERIFY(!form->BrakeBarDragging); // a press alone starts nothing
+    QVERIFY(!form->brakeBarDragging()); // a press alone starts nothing
     QTest::mouseMove(form->picPolare, bar);
-    QVERIFY(form->BrakeBarDragging);
+    QVERIFY(form->brakeBarDragging());
     QTest::mouseMove(form->picPolare, pixelOf(*form, 0, -360));
     QCOMPARE(form->decl.Airspeed, 25.0f);
     QCOMPARE(form->decl.GroundSpeedH, 0.0f);
@@ -328,7 +328,7 @@ void TestInteraction::brakeBarDragFromHeadwind()
         static_cast<float>(form->picPolare->toUser(QPointF(high)).x() / 10.0 + 25.0);
     QCOMPARE(form->decl.Airspeed, expected);
     QTest::mouseRelease(form->picPolare, Qt::LeftButton, Qt::NoModifier, QPoint(-200, 900));
-    QVERIFY(!form->BrakeBarDragging);
+    QVERIFY(!form->brakeBarDragging());
     QTest::mouseMove(form->picPolare, pixelOf(*form, 0, -360));
     QCOMPARE(form->decl.Airspeed, expected);
     // The released drag left no double arrow behind.
@@ -340,15 +340,15 @@ void TestInteraction::brakeBarDragStartsOnlyWithTheLeftButtonAlone()
     QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
     const QPoint bar = pixelOf(*form, 335, -360);
     moveWith(*form, bar, Qt::LeftButton | Qt::RightButton);
-    QVERIFY(!form->BrakeBarDragging);
+    QVERIFY(!form->brakeBarDragging());
     QCOMPARE(Screen::MousePointer(), Screen::kPointerSizeWE); // still over the bar
     moveWith(*form, bar, Qt::RightButton);
-    QVERIFY(!form->BrakeBarDragging);
+    QVERIFY(!form->brakeBarDragging());
 
     // With the brakes locked nothing can be grabbed.
     QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
     moveWith(*form, bar, Qt::LeftButton);
-    QVERIFY(!form->BrakeBarDragging);
+    QVERIFY(!form->brakeBarDragging());
     QCOMPARE(Screen::MousePointer(), Screen::kPointerDefault);
 }
 
@@ -357,10 +357,10 @@ void TestInteraction::lostReleaseEndsTheDrag()
     QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
     const QPoint bar = pixelOf(*form, 335, -360);
     moveWith(*form, bar, Qt::LeftButton);
-    QVERIFY(form->BrakeBarDragging);
+    QVERIFY(form->brakeBarDragging());
     const float airspeed = form->decl.Airspeed;
     moveWith(*form, pixelOf(*form, 450, -360), Qt::NoButton); // the release never came
-    QVERIFY(!form->BrakeBarDragging);
+    QVERIFY(!form->brakeBarDragging());
     QCOMPARE(form->decl.Airspeed, airspeed);
 }
 
@@ -370,9 +370,9 @@ void TestInteraction::brakeBarDragStartsWhenMovingOntoTheBar()
     const QPoint elsewhere = pixelOf(*form, -300, 200);
     QTest::mousePress(form->picPolare, Qt::LeftButton, Qt::NoModifier, elsewhere);
     QTest::mouseMove(form->picPolare, elsewhere);
-    QVERIFY(!form->BrakeBarDragging);
+    QVERIFY(!form->brakeBarDragging());
     QTest::mouseMove(form->picPolare, pixelOf(*form, 335, -360));
-    QVERIFY(form->BrakeBarDragging);
+    QVERIFY(form->brakeBarDragging());
     QTest::mouseMove(form->picPolare, pixelOf(*form, 400, -100));
     QVERIFY(std::fabs(form->decl.Airspeed - 40.0f) < form->picPolare->ScaleX(1) / 10);
     QTest::mouseRelease(form->picPolare, Qt::LeftButton, Qt::NoModifier, pixelOf(*form, 400, -100));
@@ -409,7 +409,7 @@ void TestInteraction::endeEndsTheProgram()
     int ended = 0;
     form->setEndProgram([&ended] { ++ended; });
     QSignalSpy ending(form, &frmStart::ending);
-    QTest::mouseClick(form->cmdEnde, Qt::LeftButton);
+    QTest::mouseClick(form->endButton(), Qt::LeftButton);
     QCOMPARE(ended, 1);
     QCOMPARE(ending.count(), 1);
     QVERIFY(!form->isVisible());
@@ -450,8 +450,8 @@ void TestInteraction::neverMirrored()
     }
     QCOMPARE(h->value(), -15);
     QCOMPARE(mirrored.decl.WindH, -15.0f);
-    QVERIFY(mirrored.lblHScrRight->x() < mirrored.lblHscrLeft->x());
-    QCOMPARE(mirrored.lblHScrRight->caption(), QStringLiteral("Gegenwind"));
+    QVERIFY(mirrored.headwindCaption()->x() < mirrored.tailwindCaption()->x());
+    QCOMPARE(mirrored.headwindCaption()->caption(), QStringLiteral("Gegenwind"));
 }
 
 void TestInteraction::copyAndSaveTheDiagram()
@@ -489,15 +489,15 @@ void TestInteraction::copyAndSaveTheDiagram()
 void TestInteraction::accessibleNamesAndFocusOrder()
 {
     const QList<QWidget *> controls = {
-        form->picPolare,  form->VScroll1, form->HScroll1,   form->chkWind,   form->chkAirspeed,
-        form->chkBremsen, form->cmdTour,  form->cmdEnde,    form->cmdWeiter, form->cboFree,
-        form->txtTour,    form->lblInfo,  form->lblAufwind, form->lblWind,   form->lblAuthor};
+        form->picPolare,  form->VScroll1, form->HScroll1,    form->chkWind,   form->chkAirspeed,
+        form->chkBremsen, form->cmdTour,  form->endButton(), form->cmdWeiter, form->freewareBox(),
+        form->txtTour,    form->lblInfo,  form->lblAufwind,  form->lblWind,   form->authorLabel()};
     for (QWidget *w : controls) {
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
         QVERIFY(a);
         QVERIFY2(!a->text(QAccessible::Name).isEmpty() || w == form->txtTour,
                  w->metaObject()->className());
-        QVERIFY2(!w->accessibleDescription().isEmpty() || w == form->cboFree,
+        QVERIFY2(!w->accessibleDescription().isEmpty() || w == form->freewareBox(),
                  w->metaObject()->className());
     }
     // The read-outs are announced with their values, the bars with the winds.
@@ -511,9 +511,9 @@ void TestInteraction::accessibleNamesAndFocusOrder()
              QStringLiteral("Horizontaler Wind -50 km/h"));
 
     // Tab walks the controls in the order of the layout.
-    const QList<QWidget *> order = {form->cmdWeiter,  form->VScroll1, form->HScroll1,
-                                    form->cboFree,    form->chkWind,  form->chkAirspeed,
-                                    form->chkBremsen, form->cmdTour,  form->cmdEnde};
+    const QList<QWidget *> order = {form->cmdWeiter,     form->VScroll1, form->HScroll1,
+                                    form->freewareBox(), form->chkWind,  form->chkAirspeed,
+                                    form->chkBremsen,    form->cmdTour,  form->endButton()};
     QWidget *w = form->cmdWeiter;
     int next = 1;
     for (int guard = 0; guard < 200 && next < order.size(); ++guard) {

@@ -222,7 +222,7 @@ private:
             fail(QStringLiteral("airspeed %1 in the tour").arg(d.Airspeed));
         }
         if (QGuiApplication::overrideCursor() && !form.chkBremsen->isChecked() &&
-            !form.BrakeBarDragging) {
+            !form.brakeBarDragging()) {
             fail(QStringLiteral("double arrow left with the brakes locked"));
         }
         const QString info = form.lblInfo->caption();

@@ -740,7 +740,7 @@ void TestTour::endeDuringAWait()
     d.onWait = [&d](int step) {
         if (step == 3) {
             QTimer::singleShot(0, &d.form,
-                               [&d] { QTest::mouseClick(d.form.cmdEnde, Qt::LeftButton); });
+                               [&d] { QTest::mouseClick(d.form.endButton(), Qt::LeftButton); });
             return false;
         }
         return true;
@@ -794,7 +794,7 @@ void TestTour::spaceAloneRunsTheWholeTour()
     }
     QCOMPARE(copiedDuringWait, d.form.picPolare->size());
     // After the tour the focus rests on "Tour", not on "Ende".
-    QVERIFY(QApplication::focusWidget() != d.form.cmdEnde);
+    QVERIFY(QApplication::focusWidget() != d.form.endButton());
 }
 
 void TestTour::animateCountsInSinglePrecision()
@@ -844,7 +844,7 @@ void TestTour::textsSpeakTheLanguageAndFit()
         const auto buttonFits = [&](QAbstractButton *b, const TwipsRect &r, const QString &t) {
             fits(t, QFontMetricsF(b->font()).horizontalAdvance(t) + 6, px(r.width));
         };
-        buttonFits(form.cmdEnde, L.cmdEnde, form.cmdEnde->text());
+        buttonFits(form.endButton(), L.cmdEnde, form.endButton()->text());
         buttonFits(form.cmdTour, L.cmdTour, form.cmdTour->text());
         buttonFits(form.chkBremsen, L.chkBremsen, form.chkBremsen->text());
         // The continue button in the diagram, with both its captions.
@@ -858,19 +858,19 @@ void TestTour::textsSpeakTheLanguageAndFit()
         for (QCheckBox *box : {form.chkWind, form.chkAirspeed}) {
             fits(box->text(), box->sizeHint().width(), px(L.chkBremsen.left - L.chkWind.left));
         }
-        const std::pair<Label *, TwipsRect> labels[] = {{form.lblHscrLeft, L.lblHscrLeft},
-                                                        {form.lblHScrRight, L.lblHScrRight},
-                                                        {form.lblVScrUp, L.lblVScrUp},
-                                                        {form.lblVScrDown, L.lblVScrDown},
-                                                        {form.lblAuthor, L.lblAuthor}};
+        const std::pair<Label *, TwipsRect> labels[] = {{form.tailwindCaption(), L.lblHscrLeft},
+                                                        {form.headwindCaption(), L.lblHScrRight},
+                                                        {form.updraftCaption(), L.lblVScrUp},
+                                                        {form.downdraftCaption(), L.lblVScrDown},
+                                                        {form.authorLabel(), L.lblAuthor}};
         for (const auto &[label, r] : labels) {
             for (const QString &line : label->text().split(QLatin1Char('\n'))) {
                 fits(line, QFontMetricsF(label->font()).horizontalAdvance(line), px(r.width));
             }
         }
-        for (int i = 0; i < form.cboFree->count(); ++i) {
-            const QString item = form.cboFree->itemText(i);
-            fits(item, QFontMetricsF(form.cboFree->font()).horizontalAdvance(item) + 24,
+        for (int i = 0; i < form.freewareBox()->count(); ++i) {
+            const QString item = form.freewareBox()->itemText(i);
+            fits(item, QFontMetricsF(form.freewareBox()->font()).horizontalAdvance(item) + 24,
                  px(L.cboFree.width));
         }
     }

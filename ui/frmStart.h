@@ -97,28 +97,30 @@ public:
     modDeklarationen decl;
     bool WaitingForWeiter = false;
     bool WeiterPressed = false;
-    bool BrakeBarDragging = false;
 
     PictureBox *picPolare = nullptr;
-    PictureBox *picCopy = nullptr;
     QScrollBar *VScroll1 = nullptr;
     QScrollBar *HScroll1 = nullptr;
     QCheckBox *chkWind = nullptr;
     QCheckBox *chkAirspeed = nullptr;
     QPushButton *chkBremsen = nullptr;
     QPushButton *cmdTour = nullptr;
-    QPushButton *cmdEnde = nullptr;
     QPushButton *cmdWeiter = nullptr;
     Label *txtTour = nullptr;
-    QComboBox *cboFree = nullptr;
-    Label *lblAuthor = nullptr;
     Label *lblInfo = nullptr;
-    Label *lblVScrUp = nullptr;
-    Label *lblVScrDown = nullptr;
     Label *lblAufwind = nullptr;
-    Label *lblHScrRight = nullptr;
-    Label *lblHscrLeft = nullptr;
     Label *lblWind = nullptr;
+
+    // What the tour never touches, read-only for everyone else.
+    bool brakeBarDragging() const { return BrakeBarDragging; }
+    PictureBox *copyBox() const { return picCopy; }
+    QPushButton *endButton() const { return cmdEnde; }
+    QComboBox *freewareBox() const { return cboFree; }
+    Label *authorLabel() const { return lblAuthor; }
+    Label *updraftCaption() const { return lblVScrUp; }
+    Label *downdraftCaption() const { return lblVScrDown; }
+    Label *headwindCaption() const { return lblHScrRight; }
+    Label *tailwindCaption() const { return lblHscrLeft; }
 
 signals:
     // The window is closing, or "Ende" was pressed: a running tour must give up.
@@ -164,6 +166,16 @@ private:
     void picPolare_MouseMove(int button, int shift, float x, float y);
     void picPolare_MouseUp(int button, int shift, float x, float y);
     bool overBrakeBar(float x, float y) const;
+
+    bool BrakeBarDragging = false;
+    PictureBox *picCopy = nullptr;
+    QPushButton *cmdEnde = nullptr;
+    QComboBox *cboFree = nullptr;
+    Label *lblAuthor = nullptr;
+    Label *lblVScrUp = nullptr;
+    Label *lblVScrDown = nullptr;
+    Label *lblHScrRight = nullptr;
+    Label *lblHscrLeft = nullptr;
 
     FormLayout m_layout;
     SavedPen m_saved;
