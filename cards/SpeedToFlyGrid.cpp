@@ -87,7 +87,8 @@ QString cardCsv(const CardOptions &options)
     QString out;
     QTextStream s(&out);
     s << "wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,"
-         "ground_speed_kmh,ground_vertical_ms,advice_airspeed_kmh\n";
+         "ground_speed_kmh,ground_vertical_ms,advice_airspeed_kmh"
+      << (options.reach ? ",arrival_m,reaches\n" : "\n");
     for (int h : rangeValues(options.windH)) {
         for (int tenths : rangeValues(options.windV)) {
             const GridCell cell = bestGlideCell(options.polar, h, tenths);
@@ -98,11 +99,43 @@ QString cardCsv(const CardOptions &options)
                 BrakeScale::settingFor(options.polar, cell.airspeed);
             s << ',' << setting.brakePercent << ',' << setting.acceleratorPercent << ','
               << FormatFixed(cell.groundSpeedH, 1, c) << ',' << FormatFixed(cell.groundSpeedV, 3, c)
-              << ',' << FormatFixed(advisedCell(options.polar, cell).airspeed, 1, c) << '\n';
+              << ',' << FormatFixed(advisedCell(options.polar, cell).airspeed, 1, c);
+            if (options.reach) {
+                const Reach r =
+                    ReachField(options.polar, *options.reach, static_cast<float>(h), cell.windV);
+                s << ',' << (r.headway ? FormatFixed(r.arrivalM, 1, c) : QString()) << ','
+                  << (r.reaches ? 1 : 0);
+            }
+            s << '\n';
         }
     }
     return out;
 }
+
+namespace {
+
+// Each column as wide as its widest cell, so that long cells never run into each other:
+// the row label left, the cells right-aligned, three blanks between.
+QString alignedGrid(const QList<QStringList> &grid)
+{
+    QList<qsizetype> widths(grid.first().size(), 0);
+    for (const QStringList &line : grid) {
+        for (qsizetype c = 0; c < line.size(); ++c) {
+            widths[c] = std::max(widths[c], line[c].size());
+        }
+    }
+    QString out;
+    for (const QStringList &line : grid) {
+        out += line[0].leftJustified(widths[0]);
+        for (qsizetype c = 1; c < line.size(); ++c) {
+            out += QStringLiteral("   ") + line[c].rightJustified(widths[c]);
+        }
+        out += QLatin1Char('\n');
+    }
+    return out;
+}
+
+} // namespace
 
 QString cardTable(const CardOptions &options, const QLocale &locale)
 {
@@ -129,12 +162,6 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
         }
         grid.append(line);
     }
-    QList<qsizetype> widths(header.size(), 0);
-    for (const QStringList &line : grid) {
-        for (qsizetype c = 0; c < line.size(); ++c) {
-            widths[c] = std::max(widths[c], line[c].size());
-        }
-    }
     QString out;
     QTextStream s(&out);
     const QString wing = wingTitle(options.polar, locale);
@@ -154,14 +181,50 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
     if (const QString note = extrapolationNote(options.polar); !note.isEmpty()) {
         s << note << '\n';
     }
-    s << '\n';
-    for (const QStringList &line : grid) {
-        // The row label stands left, the cells right-aligned, three blanks between.
-        s << line[0].leftJustified(widths[0]);
-        for (qsizetype c = 1; c < line.size(); ++c) {
-            s << QStringLiteral("   ") << line[c].rightJustified(widths[c]);
-        }
-        s << '\n';
+    s << '\n' << alignedGrid(grid);
+    return out;
+}
+
+QString reachTable(const CardOptions &options, const QLocale &locale)
+{
+    const ReachQuestion &q = *options.reach;
+    QList<QStringList> grid;
+    QStringList header{QStringLiteral("km/h \\ m/s")};
+    for (int tenths : rangeValues(options.windV)) {
+        header.append(FormatFixed(WindVFromTenths(tenths), 1, locale));
     }
+    grid.append(header);
+    for (int h : rangeValues(options.windH)) {
+        QStringList line{QString::number(h)};
+        for (int tenths : rangeValues(options.windV)) {
+            const Reach r =
+                ReachField(options.polar, q, static_cast<float>(h), WindVFromTenths(tenths));
+            line.append(!r.headway  ? translated("Card", "kein Vorankommen")
+                        : r.reaches ? FormatFixed(r.arrivalM, 0, locale) + QStringLiteral(" m")
+                                    : translated("Card", "erreicht nicht"));
+        }
+        grid.append(line);
+    }
+    QString out;
+    QTextStream s(&out);
+    const QString wing = wingTitle(options.polar, locale);
+    const QString field =
+        translated("Card", "Landeplatz %1 km entfernt, %2 m darunter, Sicherheitshöhe %3 m: "
+                           "nötig GZ %4 über Grund")
+            .arg(FormatFixed(q.distanceKm, 1, locale), FormatFixed(q.heightM, 0, locale),
+                 FormatFixed(q.marginM, 0, locale),
+                 FormatFixed(ReachField(options.polar, q, 0.0f, 0.0f).requiredRatio, 1, locale));
+    s << (wing.isEmpty() ? field : field + QStringLiteral(" – ") + wing) << '\n'
+      << translated("Card",
+                    "Jede Zelle: Ankunftshöhe über dem Landeplatz in m bei der Fahrt, die am "
+                    "höchsten ankommt;\n"
+                    "\"erreicht nicht\": auch sie kommt unter der Sicherheitshöhe an, \"kein "
+                    "Vorankommen\": Grundgeschwindigkeit 0 oder rückwärts\n"
+                    "Zeilen: Wind horizontal (negativ: Gegenwind), "
+                    "Spalten: Wind vertikal (positiv: Aufwind)\n");
+    if (const QString note = extrapolationNote(options.polar); !note.isEmpty()) {
+        s << note << '\n';
+    }
+    s << '\n' << alignedGrid(grid);
     return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Reach.h"
 #include "Wing.h"
 
 #include <QLocale>
@@ -25,6 +26,8 @@ struct CardOptions
     std::optional<WingChoice> wing; // a pilot's wing instead of the built-in polar
     Wing polar;                     // the polar the card is for: the built-in one, or the
                                     // wing chosen, once loaded
+    // A landing field: each wind's arrival there instead of the card's glide ratios.
+    std::optional<ReachQuestion> reach;
     bool help = false;
     bool version = false;
 };
@@ -71,3 +74,7 @@ QString extrapolationNote(const Wing &wing);
 
 QString cardCsv(const CardOptions &options);
 QString cardTable(const CardOptions &options, const QLocale &locale = QLocale());
+
+// The landing field of options.reach for each wind of the grid: the arrival height at the
+// airspeed that arrives highest, or what stops the glider.
+QString reachTable(const CardOptions &options, const QLocale &locale = QLocale());

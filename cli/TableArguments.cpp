@@ -1,6 +1,7 @@
 #include "TableArguments.h"
 #include "Language.h"
 
+#include "ReachOption.h"
 #include "SafeOutput.h"
 #include "WingOptions.h"
 
@@ -74,6 +75,16 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
                             .arg(shortened(value));
                 return std::nullopt;
             }
+        } else if (arg == QLatin1String("--reach")) {
+            ReachQuestion q;
+            if (i + 1 >= args.size()) {
+                error = translated("Tools", "%1: Wert fehlt").arg(arg);
+                return std::nullopt;
+            }
+            if (!parseReachOption(args[++i], q, error)) {
+                return std::nullopt;
+            }
+            options.reach = q;
         } else if (arg == QLatin1String("--wind-h") || arg == QLatin1String("--wind-v")) {
             if (i + 1 >= args.size()) {
                 error = translated("Tools", "%1: VON:BIS:SCHRITT fehlt").arg(arg);
@@ -94,6 +105,10 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
         error = translated("Tools", "--csv und --pdf schließen einander aus");
         return std::nullopt;
     }
+    if (options.reach && !options.pdf.isEmpty()) {
+        error = translated("Tools", "--reach gilt nur für die Tabelle und --csv, nicht für --pdf");
+        return std::nullopt;
+    }
     if (!options.paper.isEmpty() && options.pdf.isEmpty()) {
         error = translated("Tools", "--paper gilt nur zusammen mit --pdf");
         return std::nullopt;
@@ -112,6 +127,7 @@ QString cardUsage()
                "                    [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]\n"
                "                    [--ref-mass KG] [--name TEXT]]\n"
                "                    [--wind-h VON:BIS:SCHRITT] [--wind-v VON:BIS:SCHRITT]\n"
+               "                    [--reach KM,M[,SICHERHEITSHÖHE]]\n"
                "Druckt die Fahrt des besten Gleitens über Grund und die Gleitzahl über Grund.\n"
                "  --wind-h  Wind horizontal in km/h, -50..50 (negativ: Gegenwind); Vorgabe "
                "-50:50:10\n"
@@ -123,6 +139,9 @@ QString cardUsage()
                "  --pdf     eine Karte zum Ausdrucken: Bremse, Trimm oder Beschleuniger je Wind\n"
                "            (-: auf die Standardausgabe)\n"
                "  --paper   Papierformat der Karte, hochkant: a4, a5 (Vorgabe) oder a6\n"
+               "  --reach   ein Landeplatz KM entfernt, M Meter tiefer, mit Sicherheitshöhe\n"
+               "            in m (Vorgabe 0): je Wind die Ankunftshöhe bei der Fahrt, die am\n"
+               "            höchsten ankommt; mit --csv die Spalten arrival_m und reaches\n"
                "  --help    diese Hilfe\n"
                "  --version die Version\n"
                "Der eigene Schirm statt der eingebauten Polare:\n"

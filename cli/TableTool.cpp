@@ -52,6 +52,7 @@ int runTableTool(int argc, char *argv[])
     const QString out = options->version ? QStringLiteral("azodo-table " AZODO_VERSION "\n")
                         : options->help  ? cardUsage()
                         : options->csv   ? cardCsv(*options)
+                        : options->reach ? reachTable(*options)
                                          : cardTable(*options);
     return writeOutput(kTool, QStringLiteral("-"), out.toUtf8());
 }

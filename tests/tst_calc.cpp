@@ -1,4 +1,6 @@
 #include "BrakeScale.h"
+#include "Reach.h"
+#include "TestWings.h"
 #include "Wing.h"
 #include "modCalc.h"
 
@@ -132,6 +134,10 @@ private slots:
     void wingBestGlideAgainstBruteForce();
     void wingScaleMapsItsThreeSpeeds();
     void builtInScaleIsTheIdentity();
+
+    void reachWorkedExamples_data();
+    void reachWorkedExamples();
+    void reachAgainstBruteForce();
 
 private:
     QTemporaryDir m_dir;
@@ -785,3 +791,139 @@ void TestCalc::unreadableFilesSayWhy()
 
 QTEST_APPLESS_MAIN(TestCalc)
 #include "tst_calc.moc"
+
+void TestCalc::reachWorkedExamples_data()
+{
+    // Wind (km/h, m/s), distance km, height m, margin m; then the expected answer worked
+    // by hand from the polar: needed ratio, arrival height, and the band (0: not reached,
+    // 50: to full accelerator, -1: reached, band not worked).
+    QTest::addColumn<float>("windH");
+    QTest::addColumn<float>("windV");
+    QTest::addColumn<double>("km");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("margin");
+    QTest::addColumn<double>("needed");
+    QTest::addColumn<double>("arrival");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::newRow("still air, short of the margin")
+        << 0.0f << 0.0f << 6.0 << 800.0 << 150.0 << 9.23 << 45.0 << 0.0 << 0.0;
+    QTest::newRow("tailwind 10") << 10.0f << 0.0f << 10.0 << 1000.0 << 0.0 << 10.0 << 34.0 << 30.2
+                                 << 35.7;
+    QTest::newRow("headwind 27, to full accelerator")
+        << -27.0f << 0.0f << 2.0 << 1000.0 << 0.0 << 2.0 << 178.0 << 36.5 << 50.0;
+    QTest::newRow("lift on the way climbs above the start")
+        << 0.0f << 1.5f << 5.0 << 500.0 << 100.0 << 12.5 << 500.0 << -1.0 << -1.0;
+}
+
+void TestCalc::reachWorkedExamples()
+{
+    QFETCH(float, windH);
+    QFETCH(float, windV);
+    QFETCH(double, km);
+    QFETCH(double, height);
+    QFETCH(double, margin);
+    QFETCH(double, needed);
+    QFETCH(double, arrival);
+    QFETCH(double, low);
+    QFETCH(double, high);
+    const Reach r = ReachField(kBuiltIn, {km, height, margin}, windH, windV);
+    QVERIFY(r.headway);
+    QVERIFY2(std::fabs(r.requiredRatio - needed) < 0.01,
+             qPrintable(QString::number(r.requiredRatio)));
+    if (windV > 0.0f) {
+        // Rising air everywhere: it arrives higher than it started.
+        QVERIFY2(r.arrivalM > arrival, qPrintable(QString::number(r.arrivalM)));
+    } else {
+        QVERIFY2(std::fabs(r.arrivalM - arrival) < 5.0, qPrintable(QString::number(r.arrivalM)));
+    }
+    QCOMPARE(r.reaches, low != 0.0);
+    if (low > 0.0) {
+        QVERIFY2(std::fabs(r.bandLow - low) < 0.15 && std::fabs(r.bandHigh - high) < 0.15,
+                 qPrintable(QStringLiteral("%1..%2").arg(r.bandLow).arg(r.bandHigh)));
+    }
+}
+
+void TestCalc::reachAgainstBruteForce()
+{
+    // Every airspeed on a 0.01 km/h grid, its arrival height worked directly from the
+    // polar: the highest arrival, and the airspeeds that keep the margin.
+    const Wing wings[] = {kBuiltIn, schoolWing(95), schoolWing(75),
+                          wingFromLine("100,0,30,-1.2,40,-1.5,60,-3.0\n", 110)};
+    const ReachQuestion questions[] = {{2.0, 400.0, 0.0},
+                                       {6.0, 800.0, 150.0},
+                                       {12.0, 1500.0, 100.0},
+                                       {25.0, 3000.0, 300.0},
+                                       {0.5, 60.0, 0.0}};
+    int cases = 0;
+    int reached = 0;
+    for (const Wing &wing : wings) {
+        for (int windH = -40; windH <= 40; windH += 8) {
+            for (int tenths = -30; tenths <= 20; tenths += 5) {
+                const float windV = tenths / 10.0f;
+                for (const ReachQuestion &q : questions) {
+                    const Reach r = ReachField(wing, q, static_cast<float>(windH), windV);
+                    double top = -1e300;
+                    double topSpeed = 0;
+                    double low = 1e9;
+                    double high = -1e9;
+                    bool headway = false;
+                    const int from = static_cast<int>(std::ceil(wing.minSpeed * 100.0 - 1e-6));
+                    const int to = static_cast<int>(std::floor(wing.maxSpeed * 100.0 + 1e-6));
+                    for (int c = from; c <= to; ++c) {
+                        const double v = c / 100.0;
+                        const double ground = v + windH;
+                        if (ground <= 0.0) {
+                            continue;
+                        }
+                        headway = true;
+                        const double sink = wing.sink(static_cast<float>(v)) + windV;
+                        const double a = q.heightM + sink * 3600.0 * q.distanceKm / ground;
+                        if (a > top) {
+                            top = a;
+                            topSpeed = v;
+                        }
+                        if (a >= q.marginM) {
+                            low = std::min(low, v);
+                            high = std::max(high, v);
+                        }
+                    }
+                    const QString where = QStringLiteral("%1 %2 km/h %3 m/s, %4 km %5 m %6 m")
+                                              .arg(QString::fromStdString(wing.name))
+                                              .arg(windH)
+                                              .arg(windV)
+                                              .arg(q.distanceKm)
+                                              .arg(q.heightM)
+                                              .arg(q.marginM);
+                    QVERIFY2(r.headway == headway, qPrintable(where));
+                    if (!headway) {
+                        continue;
+                    }
+                    ++cases;
+                    // Climbing while barely moving forward arrives arbitrarily high; the
+                    // highest arrival is compared where the glide descends.
+                    if (top < q.heightM) {
+                        QVERIFY2(std::fabs(r.bestAirspeed - topSpeed) <= 0.5, qPrintable(where));
+                        QVERIFY2(std::fabs(r.arrivalM - top) <= std::max(5.0, 0.01 * q.heightM),
+                                 qPrintable(where));
+                    } else {
+                        QVERIFY2(r.arrivalM >= q.heightM, qPrintable(where));
+                    }
+                    QVERIFY2(r.reaches == (low <= high), qPrintable(where));
+                    if (r.reaches) {
+                        ++reached;
+                        QVERIFY2(std::fabs(r.bandLow - low) <= 0.2 &&
+                                     std::fabs(r.bandHigh - high) <= 0.2,
+                                 qPrintable(where + QStringLiteral(": %1..%2, brute %3..%4")
+                                                        .arg(r.bandLow)
+                                                        .arg(r.bandHigh)
+                                                        .arg(low)
+                                                        .arg(high)));
+                    }
+                }
+            }
+        }
+    }
+    QVERIFY2(cases > 1500 && reached > 300 && reached < cases - 300,
+             qPrintable(QStringLiteral("%1 cases, %2 reached").arg(cases).arg(reached)));
+}

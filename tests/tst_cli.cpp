@@ -165,6 +165,7 @@ class TestCli : public QObject
     Q_OBJECT
 private slots:
     void csvOfWindsWorkedByHand();
+    void csvOfALandingField();
     void cardRejectsBadArguments_data();
     void cardRejectsBadArguments();
     void cardHelp();
@@ -254,6 +255,40 @@ void TestCli::csvOfWindsWorkedByHand()
         QCOMPARE(f[4] + QLatin1Char(',') + f[5], QString::fromLatin1(c.brakeAndAccelerator));
     }
     QVERIFY(r.err.isEmpty());
+}
+
+void TestCli::csvOfALandingField()
+{
+    // The field's two columns after the card's own, which stay as they are: the arrival
+    // height is the start height plus the sink over the ground for the time the ground
+    // speed needs for the distance, at the airspeed of the row.
+    const QStringList plain =
+        run(QStringLiteral("azodo-table"), {"--csv"}).out.split(QLatin1Char('\n'));
+    const QStringList lines = run(QStringLiteral("azodo-table"), {"--csv", "--reach", "6,800,150"})
+                                  .out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.first(), plain.first() + QStringLiteral(",arrival_m,reaches"));
+    QCOMPARE(lines.size(), 1 + 11 * 9);
+    int reached = 0;
+    int stuck = 0;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        QVERIFY(lines[i].startsWith(plain[i] + QLatin1Char(',')));
+        const QStringList f = lines[i].split(QLatin1Char(','));
+        QCOMPARE(f.size(), 11);
+        const double groundH = f[6].toDouble();
+        if (groundH <= 0.0) {
+            // Backwards at the row's airspeed; at full speed bar it may still move.
+            QVERIFY2(f[9].isEmpty() == (f[0].toInt() + 50 <= 0), qPrintable(lines[i]));
+            stuck += f[9].isEmpty() ? 1 : 0;
+            continue;
+        }
+        const double arrival = 800.0 + f[7].toDouble() * 3600.0 * 6.0 / groundH;
+        QVERIFY2(std::fabs(f[9].toDouble() - arrival) < 2.0 + 0.002 * std::fabs(arrival),
+                 qPrintable(lines[i]));
+        QCOMPARE(f[10], f[9].toDouble() >= 150.0 ? QStringLiteral("1") : QStringLiteral("0"));
+        reached += f[10].toInt();
+    }
+    QVERIFY2(reached > 10 && stuck == 9,
+             qPrintable(QStringLiteral("%1 %2").arg(reached).arg(stuck)));
 }
 
 void TestCli::cardRejectsBadArguments_data()
@@ -1526,6 +1561,21 @@ void TestCli::wingReachesTheTools_data()
         "azodo-render: --scale: Dezimalpunkt statt Komma: „1,5“");
     row("a speed beyond float", "azodo-table", {"--polar", "WING", "--speeds", "1e39:35:45"}, 2,
         "azodo-table: --speeds: „1e39“ km/h liegt nicht zwischen 10 und 120 km/h");
+    // A landing field: decimal points, the printed ranges accepted, a height over the margin.
+    row("comma in --reach", "azodo-table", {"--reach", "6,5,800"}, 2,
+        "azodo-table: --reach: Dezimalpunkt statt Komma: „6,5“");
+    row("comma in the margin", "azodo-table", {"--reach", "6.5,800,150,5"}, 2,
+        "azodo-table: --reach: Dezimalpunkt statt Komma: „150,5“");
+    row("field too far", "azodo-table", {"--reach", "30.1,800"}, 2,
+        "azodo-table: --reach: KM,M oder KM,M,SICHERHEITSHÖHE erwartet (Entfernung 0.5..30 km");
+    row("height not above the margin", "azodo-table", {"--reach", "6,100,100"}, 2,
+        "azodo-table: --reach: die Höhe 100 m liegt nicht über der Sicherheitshöhe 100 m");
+    row("nearest and lowest field", "azodo-table", {"--reach", "0.5,50", "--wind-h", "0:0:1"}, 0,
+        "Landeplatz 0.5 km entfernt, 50 m darunter, Sicherheitshöhe 0 m: nötig GZ 10.0");
+    row("farthest and highest field", "azodo-table", {"--reach", "30,3000,500"}, 0,
+        "Landeplatz 30.0 km entfernt, 3000 m darunter, Sicherheitshöhe 500 m: nötig GZ 12.0");
+    row("no printed card of a field", "azodo-table", {"--reach", "6,800", "--pdf", "-"}, 2,
+        "azodo-table: --reach gilt nur für die Tabelle und --csv");
     row("reference mass for a line", "azodo-table", {"--polar", "WING", "--ref-mass", "90"}, 2,
         "azodo-table: WING: --ref-mass gilt nur für eine Tabelle");
     row("a name with an escape", "azodo-table", {"--polar", "WING", "--name", "a\x1b[2Jb"}, 2,

@@ -111,6 +111,28 @@ there the airspeed at full speed bar, which minimises backward drift)
 Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: updraft)
 </translation>
     </message>
+    <message>
+        <source>kein Vorankommen</source>
+        <translation>no headway</translation>
+    </message>
+    <message>
+        <source>erreicht nicht</source>
+        <translation>does not reach</translation>
+    </message>
+    <message>
+        <source>Landeplatz %1 km entfernt, %2 m darunter, Sicherheitshöhe %3 m: nötig GZ %4 über Grund</source>
+        <translation>Field %1 km away, %2 m below, safety margin %3 m: needs GR %4 over the ground</translation>
+    </message>
+    <message>
+        <source>Jede Zelle: Ankunftshöhe über dem Landeplatz in m bei der Fahrt, die am höchsten ankommt;
+&quot;erreicht nicht&quot;: auch sie kommt unter der Sicherheitshöhe an, &quot;kein Vorankommen&quot;: Grundgeschwindigkeit 0 oder rückwärts
+Zeilen: Wind horizontal (negativ: Gegenwind), Spalten: Wind vertikal (positiv: Aufwind)
+</source>
+        <translation>Each cell: arrival height above the field in m at the airspeed that arrives highest;
+“does not reach”: even that airspeed arrives below the safety margin, “no headway”: ground speed 0 or backwards
+Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: updraft)
+</translation>
+    </message>
 </context>
 <context>
     <name>Diagram</name>
@@ -409,42 +431,6 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
         <translation>--paper applies only together with --pdf</translation>
     </message>
     <message>
-        <source>Aufruf: azodo-table [--csv | --pdf DATEI [--paper a4|a5|a6]]
-                    [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]
-                    [--ref-mass KG] [--name TEXT]]
-                    [--wind-h VON:BIS:SCHRITT] [--wind-v VON:BIS:SCHRITT]
-Druckt die Fahrt des besten Gleitens über Grund und die Gleitzahl über Grund.
-  --wind-h  Wind horizontal in km/h, -50..50 (negativ: Gegenwind); Vorgabe -50:50:10
-  --wind-v  Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind); Vorgabe -40:40:10
-  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,
-            ground_speed_kmh,ground_vertical_ms,advice_airspeed_kmh mit
-            Dezimalpunkt; die letzte ist die Fahrt, zu der die Karte rät
-  --pdf     eine Karte zum Ausdrucken: Bremse, Trimm oder Beschleuniger je Wind
-            (-: auf die Standardausgabe)
-  --paper   Papierformat der Karte, hochkant: a4, a5 (Vorgabe) oder a6
-  --help    diese Hilfe
-  --version die Version
-Der eigene Schirm statt der eingebauten Polare:
-%1</source>
-        <translation>Usage: azodo-table [--csv | --pdf FILE [--paper a4|a5|a6]]
-                    [--polar FILE [--speeds MIN:TRIM:MAX] [--mass KG]
-                    [--ref-mass KG] [--name TEXT]]
-                    [--wind-h FROM:TO:STEP] [--wind-v FROM:TO:STEP]
-Prints the airspeed of best glide over the ground and the glide ratio over the ground.
-  --wind-h  horizontal wind in km/h, -50..50 (negative: headwind); default -50:50:10
-  --wind-v  vertical wind in tenths of m/s, -40..40 (positive: updraft); default -40:40:10
-  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,
-            ground_speed_kmh,ground_vertical_ms,advice_airspeed_kmh with a
-            decimal point; the last is the airspeed the card advises
-  --pdf     a card to print: brake, trim or speed bar for each wind
-            (-: to standard output)
-  --paper   paper size of the card, portrait: a4, a5 (default) or a6
-  --help    this help
-  --version the version
-Your own glider instead of the built-in polar:
-%1</translation>
-    </message>
-    <message>
         <source>die Karte konnte nicht erzeugt werden</source>
         <translation>the card could not be made</translation>
     </message>
@@ -626,6 +612,62 @@ PDF (A4 landscape), by the file&apos;s extension.
     <message>
         <source>--scale %1 ist zu groß für %2x%3 Pixel: höchstens %4; ein größeres Bild mit --size, etwa --size %5x%6</source>
         <translation>--scale %1 is too large for %2x%3 pixels: at most %4; a larger picture with --size, such as --size %5x%6</translation>
+    </message>
+    <message>
+        <source>--reach: die Höhe %1 m liegt nicht über der Sicherheitshöhe %2 m</source>
+        <translation>--reach: the height %1 m is not above the safety margin %2 m</translation>
+    </message>
+    <message>
+        <source>--reach: KM,M oder KM,M,SICHERHEITSHÖHE erwartet (Entfernung 0.5..30 km, Höhe 50..3000 m, Sicherheitshöhe 0..500 m), nicht &apos;%1&apos;</source>
+        <translation>--reach: expected KM,M or KM,M,MARGIN (distance 0.5..30 km, height 50..3000 m, safety margin 0..500 m), not “%1”</translation>
+    </message>
+    <message>
+        <source>--reach gilt nur für die Tabelle und --csv, nicht für --pdf</source>
+        <translation>--reach applies to the table and --csv only, not to --pdf</translation>
+    </message>
+    <message>
+        <source>Aufruf: azodo-table [--csv | --pdf DATEI [--paper a4|a5|a6]]
+                    [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]
+                    [--ref-mass KG] [--name TEXT]]
+                    [--wind-h VON:BIS:SCHRITT] [--wind-v VON:BIS:SCHRITT]
+                    [--reach KM,M[,SICHERHEITSHÖHE]]
+Druckt die Fahrt des besten Gleitens über Grund und die Gleitzahl über Grund.
+  --wind-h  Wind horizontal in km/h, -50..50 (negativ: Gegenwind); Vorgabe -50:50:10
+  --wind-v  Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind); Vorgabe -40:40:10
+  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,
+            ground_speed_kmh,ground_vertical_ms,advice_airspeed_kmh mit
+            Dezimalpunkt; die letzte ist die Fahrt, zu der die Karte rät
+  --pdf     eine Karte zum Ausdrucken: Bremse, Trimm oder Beschleuniger je Wind
+            (-: auf die Standardausgabe)
+  --paper   Papierformat der Karte, hochkant: a4, a5 (Vorgabe) oder a6
+  --reach   ein Landeplatz KM entfernt, M Meter tiefer, mit Sicherheitshöhe
+            in m (Vorgabe 0): je Wind die Ankunftshöhe bei der Fahrt, die am
+            höchsten ankommt; mit --csv die Spalten arrival_m und reaches
+  --help    diese Hilfe
+  --version die Version
+Der eigene Schirm statt der eingebauten Polare:
+%1</source>
+        <translation>Usage: azodo-table [--csv | --pdf FILE [--paper a4|a5|a6]]
+                    [--polar FILE [--speeds MIN:TRIM:MAX] [--mass KG]
+                    [--ref-mass KG] [--name TEXT]]
+                    [--wind-h FROM:TO:STEP] [--wind-v FROM:TO:STEP]
+                    [--reach KM,M[,MARGIN]]
+Prints the airspeed of best glide over the ground and the glide ratio over the ground.
+  --wind-h  horizontal wind in km/h, -50..50 (negative: headwind); default -50:50:10
+  --wind-v  vertical wind in tenths of m/s, -40..40 (positive: updraft); default -40:40:10
+  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,
+            ground_speed_kmh,ground_vertical_ms,advice_airspeed_kmh with a
+            decimal point; the last is the airspeed the card advises
+  --pdf     a card to print: brake, trim or speed bar for each wind
+            (-: to standard output)
+  --paper   paper size of the card, portrait: a4, a5 (default) or a6
+  --reach   a field KM away and M metres below, with a safety margin in m
+            (default 0): for each wind the arrival height at the airspeed that
+            arrives highest; with --csv the columns arrival_m and reaches
+  --help    this help
+  --version the version
+Your own glider instead of the built-in polar:
+%1</translation>
     </message>
 </context>
 <context>
