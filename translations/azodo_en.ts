@@ -336,7 +336,7 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     </message>
     <message>
         <source>mehrere --state nur in ein PDF (-o DATEI.pdf), eine Seite je Zustand</source>
-        <translation>several --state only into a PDF (-o FILE.pdf), one page per state</translation>
+        <translation>several --state need a PDF (-o FILE.pdf), one page per state</translation>
     </message>
     <message>
         <source>--worksheet schreibt ein PDF: -o DATEI.pdf</source>
@@ -436,7 +436,7 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     </message>
     <message>
         <source>Argument %1 ist kein gültiger Text in der Zeichenkodierung des Systems</source>
-        <translation>argument %1 is no valid text in the system&apos;s character encoding</translation>
+        <translation>argument %1 is not valid text in the system&apos;s character encoding</translation>
     </message>
     <message>
         <source>%1: Dezimalpunkt statt Komma: „%2“</source>
@@ -1307,7 +1307,7 @@ Your own glider instead of the built-in polar:
     </message>
     <message>
         <source>die Datei enthält Nullbytes und ist keine Textdatei</source>
-        <translation>the file contains zero bytes and is no text file</translation>
+        <translation>the file contains zero bytes and is not a text file</translation>
     </message>
 </context>
 <context>
