@@ -1,5 +1,6 @@
 #include "RenderArguments.h"
 #include "Language.h"
+#include "ReachOption.h"
 
 #include "DiagramFile.h"
 #include "SafeOutput.h"
@@ -61,7 +62,7 @@ bool takeLessonOption(const QStringList &args, int &i, RenderOptions &o, QString
     const QString &arg = args[i];
     if (arg != QLatin1String("--scale") && arg != QLatin1String("--state") &&
         arg != QLatin1String("--compare") && arg != QLatin1String("--worksheet") &&
-        arg != QLatin1String("--seed")) {
+        arg != QLatin1String("--seed") && arg != QLatin1String("--reach")) {
         return false;
     }
     if (i + 1 >= args.size()) {
@@ -86,6 +87,11 @@ bool takeLessonOption(const QStringList &args, int &i, RenderOptions &o, QString
             o.compare = state;
         } else {
             error.replace(QLatin1String("--state"), QLatin1String("--compare"));
+        }
+    } else if (arg == QLatin1String("--reach")) {
+        ReachQuestion q;
+        if (parseReachOption(value, q, error)) {
+            o.reach = q;
         }
     } else if (arg == QLatin1String("--worksheet")) {
         if (!parseIntIn(value, 1, 200, o.worksheet)) {
@@ -130,6 +136,8 @@ bool lessonOptionsFit(const RenderOptions &o, QString &error)
     } else if (o.worksheet > 0 && (o.fit || o.fixed)) {
         error = translated("Tools", "--worksheet rückt jede Aufgabe selbst ins Bild: ohne --fit "
                                     "und --fixed");
+    } else if (o.worksheet > 0 && o.reach) {
+        error = translated("Tools", "--worksheet stellt seine Aufgaben selbst: ohne --reach");
     } else if (o.worksheet > 0 && o.compare) {
         error = translated("Tools", "--worksheet zeichnet keinen Vergleich: ohne --compare");
     } else if (o.compareWing && !o.compare) {
@@ -350,6 +358,10 @@ QString renderUsage()
                "  --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu\n"
                "                          zufälligen Winden, danach die Lösungen (1..200)\n"
                "  --seed S                dieselben Winde für dasselbe S\n"
+               "  --reach KM,M[,SH]       ein Landeplatz KM entfernt, M Meter tiefer, mit\n"
+               "                          Sicherheitshöhe SH in m (Vorgabe 0): die nötige\n"
+               "                          Gleitzahl, die Fahrten, die ihn erreichen, und die\n"
+               "                          Antwort in der Zeile der Gleitzahlen\n"
                "  --compare H,V[,FAHRT]   ein Zustand zum Vergleich, grau unter dem Bild, mit\n"
                "                          Legende (Einheiten wie --state), auf jeder Seite\n"
                "  --compare-polar DATEI   sein eigener Schirm (sonst der des Bildes); dazu\n"
@@ -377,6 +389,7 @@ DiagramState diagramStateOf(const RenderOptions &options, int windH, int windVTe
     // A lecture's page shows its state whole, strong winds too.
     state.fittedWindow = options.fit || (!options.states.isEmpty() && !options.fixed);
     state.airOrigin = options.windVectors;
+    state.reach = options.reach;
     // A lecture's page says its wind; the window's instruction to move the bar is no
     // part of a page.
     if (!options.states.isEmpty()) {

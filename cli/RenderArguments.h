@@ -57,7 +57,8 @@ struct RenderOptions
     std::optional<WingChoice> compareWing; // its own wing (--compare-polar ...)
     Wing comparePolar;             // the held state's polar: the picture's own unless one is chosen
     bool stateOptionGiven = false; // --wind-h, --wind-v or --airspeed seen
-    int worksheet = 0;             // tasks of a worksheet; 0: none
+    std::optional<ReachQuestion> reach; // --reach: a landing field on every picture
+    int worksheet = 0;                  // tasks of a worksheet; 0: none
     std::optional<std::uint64_t> seed;
     bool help = false;
     bool version = false;

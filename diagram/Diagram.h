@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Reach.h"
 #include "Wing.h"
 #include "modCalc.h"
 #include "modDeklarationen.h"
@@ -10,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class PictureBox;
@@ -133,6 +135,32 @@ std::vector<PlacedText> arrangedBrakeScaleTexts(PictureBox &pic, const Wing &win
 // vectors too. Printed tasks and lecture pages use it; the window keeps its fixed one.
 void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &switches,
                    const float &windH, const float &windV, bool airOrigin = false);
+
+// The landing field of the lesson "Landeplatz erreichen" for a wing in a wind (km/h, m/s):
+// the glide the field needs as a dashed line from the ground origin, labelled with its
+// glide ratio; the part of the shifted polar that arrives with the margin, broad beneath
+// the polar, and the same airspeeds as a band over the brake scale. Draw it before the
+// polar. Hands the pen back as it found it.
+void DrawReach(PictureBox &pic, const Wing &wing, const Reach &reach, float windH, float windV,
+               const QLocale &locale = QLocale());
+
+// The answer in words for the read-out. field: "Landeplatz 6,0 km, 800 m"; answer: what
+// the field needs and what the wing gives, the arrival height, the airspeed that arrives
+// highest and the brake settings that reach; yours: with free brakes, how the chosen
+// airspeed (km/h) arrives, else empty.
+struct ReachWords
+{
+    QString field;
+    QString answer;
+    QString yours;
+    QString line() const; // "field: answer"
+};
+ReachWords reachInWords(const Wing &wing, const ReachQuestion &question, const Reach &reach,
+                        float windH, float windV, std::optional<float> chosenAirspeed,
+                        const QLocale &locale = QLocale());
+
+// A brake setting in the pilot's words: "Bremse 50 %", "Trimm", "Beschleuniger 34 %".
+QString settingInWords(const Wing &wing, float airspeed);
 
 // The glide ratio over the ground as the read-out writes it: signed, two decimals.
 QString overGroundRatioText(float groundSpeedH, float groundSpeedV,

@@ -118,6 +118,11 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
         if (state.comparison) {
             DrawComparison(pic, *state.comparison);
         }
+        std::optional<Reach> reach;
+        if (state.reach && !state.task) {
+            reach = ReachField(state.wing, *state.reach, state.windH, state.windV);
+            DrawReach(pic, state.wing, *reach, state.windH, state.windV, locale);
+        }
         SavedPen saved;
         DrawPolarOverlay(pic, state.wing, flight.airspeed, saved, state.switches, state.windH,
                          state.windV, locale);
@@ -125,7 +130,17 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
         if (state.task) {
             return QString();
         }
-        const QString readout = DrawGlidePath(pic, state.wing, flight, saved, state.windV, locale);
+        QString readout = DrawGlidePath(pic, state.wing, flight, saved, state.windV, locale);
+        if (reach) {
+            const std::optional<float> chosen =
+                state.switches.freeBrakes ? std::optional<float>(flight.airspeed) : std::nullopt;
+            const ReachWords words = reachInWords(state.wing, *state.reach, *reach, state.windH,
+                                                  state.windV, chosen, locale);
+            if (!words.yours.isEmpty()) {
+                readout += QStringLiteral("   ") + words.yours;
+            }
+            readout += QLatin1Char('\n') + words.line();
+        }
         if (state.comparison) {
             DrawComparisonLegend(pic, *state.comparison, state.wing, flight, state.windH,
                                  state.windV, locale);

@@ -40,6 +40,8 @@ struct DiagramState
     // the diagram's scale; with the air origin, where the wind vectors end, if airOrigin.
     bool fittedWindow = false;
     bool airOrigin = false;
+    // A landing field: its needed glide and what reaches it drawn, the answer in the strip.
+    std::optional<ReachQuestion> reach;
 };
 
 enum class ExportFormat { Png, Svg, Pdf };

@@ -28,5 +28,7 @@ constexpr int kLegendGrey = RGB(112, 112, 112); // text: 5:1 on white, where 170
 constexpr int kSolutionViolet = RGB(150, 0, 170);
 constexpr int kTourPanel = RGB(255, 255, 200);
 constexpr int kLabelBlue = RGB(0, 0, 255);
+// A landing field: its needed glide and what reaches it. Text at 4.9:1 on white.
+constexpr int kReachOrange = RGB(190, 85, 0);
 
 } // namespace Look

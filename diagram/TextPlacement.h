@@ -23,6 +23,7 @@ enum : int {
     BrakeBar,
     Comparison,
     Solution,
+    Reach, // a landing field's needed glide and the airspeeds that reach it
 };
 }
 
@@ -34,6 +35,7 @@ enum : int {
     AirspeedValue,
     VerticalValue,
     GlideAngle,
+    Reach,
     WindH,
     WindV,
     BrakeCaption, // the captions keep clear of the axes too

@@ -172,6 +172,8 @@ private slots:
 
     void renderWritesTheDiagram();
     void renderFreeBrakesAndNoVectors();
+    void renderAnswersALandingField_data();
+    void renderAnswersALandingField();
     void renderRejectsBadArguments_data();
     void renderRejectsBadArguments();
     void renderUnwritablePath();
@@ -289,6 +291,49 @@ void TestCli::csvOfALandingField()
     }
     QVERIFY2(reached > 10 && stuck == 9,
              qPrintable(QStringLiteral("%1 %2").arg(reached).arg(stuck)));
+}
+
+void TestCli::renderAnswersALandingField_data()
+{
+    // The state, and the texts the picture must hold, worked by hand from the polar's
+    // samples: at 40 km/h it sinks 1.57 m/s, in a 10 km/h tailwind 10 km take 720 s.
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("short of the margin")
+        << QStringList{"--reach", "6,800,150"}
+        << QStringList{">nötig GZ 9.2<", ">Landeplatz 6.0 km, 800 m: nötig GZ 9.2 · bestes Gleiten "
+                                         "GZ 7.9 über Grund, Ankunft 45 m – 105 m unter der "
+                                         "Sicherheitshöhe<"};
+    QTest::newRow("tailwind, the bar's airspeed judged")
+        << QStringList{"--reach", "10,1000", "--wind-h", "10", "--airspeed", "40"}
+        << QStringList{"Ihre Fahrt 40.0 km/h: es fehlen 130 m Höhe<",
+                       ">Landeplatz 10.0 km, 1000 m: erreicht – Ankunft 34 m (34 m über der "
+                       "Sicherheitshöhe) bei 32.5 km/h; Bremse 39 % bis Bremse 12 % reichen<"};
+    QTest::newRow("headwind, to full accelerator")
+        << QStringList{"--reach", "2,1000", "--wind-h", "-27"}
+        << QStringList{"Ankunft 178 m", "ab Bremse 8 % reicht es, auch mit vollem Beschleuniger<"};
+    QTest::newRow("lift on the way") << QStringList{"--reach", "5,500,100", "--wind-v", "15"}
+                                     << QStringList{"höher als der Start"};
+    QTest::newRow("no headway") << QStringList{"--reach", "5,500", "--wind-h", "-50"}
+                                << QStringList{">Landeplatz 5.0 km, 500 m: kein Vorankommen<"};
+    QTest::newRow("without a field, no answer") << QStringList{"--wind-h", "10"} << QStringList{};
+}
+
+void TestCli::renderAnswersALandingField()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, texts);
+    QTemporaryDir dir;
+    const QString svg = dir.filePath(QStringLiteral("field.svg"));
+    const Run r = run(QStringLiteral("azodo-render"), args + QStringList{"-o", svg});
+    QCOMPARE(r.code, 0);
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString content = QString::fromUtf8(file.readAll());
+    for (const QString &text : texts) {
+        QVERIFY2(content.contains(text), qPrintable(text));
+    }
+    QCOMPARE(content.contains(QLatin1String("Landeplatz")), !texts.isEmpty());
 }
 
 void TestCli::cardRejectsBadArguments_data()
@@ -1574,6 +1619,11 @@ void TestCli::wingReachesTheTools_data()
         "Landeplatz 0.5 km entfernt, 50 m darunter, Sicherheitshöhe 0 m: nötig GZ 10.0");
     row("farthest and highest field", "azodo-table", {"--reach", "30,3000,500"}, 0,
         "Landeplatz 30.0 km entfernt, 3000 m darunter, Sicherheitshöhe 500 m: nötig GZ 12.0");
+    row("a worksheet sets its own fields", "azodo-render",
+        {"--reach", "6,800", "--worksheet", "2", "-o", "w.pdf"}, 2,
+        "azodo-render: --worksheet stellt seine Aufgaben selbst: ohne --reach");
+    row("comma in the render's field", "azodo-render", {"--reach", "6,800,150,5", "-o", "-"}, 2,
+        "azodo-render: --reach: Dezimalpunkt statt Komma: „150,5“");
     row("no printed card of a field", "azodo-table", {"--reach", "6,800", "--pdf", "-"}, 2,
         "azodo-table: --reach gilt nur für die Tabelle und --csv");
     row("reference mass for a line", "azodo-table", {"--polar", "WING", "--ref-mass", "90"}, 2,

@@ -224,6 +224,90 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
         <source>Eingebaute Polare</source>
         <translation>Built-in polar</translation>
     </message>
+    <message>
+        <source>nötig GZ %1</source>
+        <translation>needs GR %1</translation>
+    </message>
+    <message>
+        <source>Trimm</source>
+        <translation>Trim</translation>
+    </message>
+    <message>
+        <source>Beschleuniger %1 %</source>
+        <translation>speed bar %1 %</translation>
+    </message>
+    <message>
+        <source>Bremse %1 %</source>
+        <translation>brake %1 %</translation>
+    </message>
+    <message>
+        <source>Landeplatz %1 km, %2 m</source>
+        <translation>Field %1 km, %2 m</translation>
+    </message>
+    <message>
+        <source>Ankunft %1 m – %2 m unter der Sicherheitshöhe</source>
+        <translation>arrival %1 m – %2 m below the safety margin</translation>
+    </message>
+    <message>
+        <source>es fehlen %1 m Höhe</source>
+        <translation>%1 m of height short</translation>
+    </message>
+    <message>
+        <source>nötig GZ %1 · bestes Gleiten %2 über Grund, %3</source>
+        <translation>needs GR %1 · best glide %2 over the ground, %3</translation>
+    </message>
+    <message>
+        <source>%1 bis %2 reichen</source>
+        <translation>%1 to %2 reach it</translation>
+    </message>
+    <message>
+        <source>jede Stellung reicht</source>
+        <translation>every setting reaches it</translation>
+    </message>
+    <message>
+        <source>ab %1 reicht es, auch mit vollem Beschleuniger</source>
+        <translation>from %1 on it reaches, also at full speed bar</translation>
+    </message>
+    <message>
+        <source>bis %1 reicht es, auch mit voller Bremse</source>
+        <translation>up to %1 it reaches, also at full brake</translation>
+    </message>
+    <message>
+        <source>%1 m über der Sicherheitshöhe, höher als der Start</source>
+        <translation>%1 m above the safety margin, higher than the start</translation>
+    </message>
+    <message>
+        <source>%1 m über der Sicherheitshöhe</source>
+        <translation>%1 m above the safety margin</translation>
+    </message>
+    <message>
+        <source>erreicht – Ankunft %1 m (%2) bei %3 km/h; %4</source>
+        <translation>reaches it – arrival %1 m (%2) at %3 km/h; %4</translation>
+    </message>
+    <message>
+        <source>Ihre Fahrt %1 km/h</source>
+        <translation>Your airspeed %1 km/h</translation>
+    </message>
+    <message>
+        <source>%1: kein Vorankommen</source>
+        <translation>%1: no headway</translation>
+    </message>
+    <message>
+        <source>%1: es fehlen %2 m Höhe</source>
+        <translation>%1: %2 m of height short</translation>
+    </message>
+    <message>
+        <source>%1: Ankunft %2 m, reicht</source>
+        <translation>%1: arrival %2 m, reaches it</translation>
+    </message>
+    <message>
+        <source>%1: Ankunft %2 m, reicht nicht</source>
+        <translation>%1: arrival %2 m, does not reach it</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -541,75 +625,6 @@ the same sequence of winds.
         <translation>--worksheet shifts each task into the picture itself: without --fit and --fixed</translation>
     </message>
     <message>
-        <source>Aufruf: azodo-render [Optionen] -o DATEI.png|DATEI.svg|DATEI.pdf
-Zeichnet das Diagramm für einen Zustand und schreibt es als PNG, als SVG oder als
-PDF (A4 quer), je nach der Endung der Datei.
-  --wind-h N              Wind horizontal in km/h, -50..50 (negativ: Gegenwind)
-  --wind-v N              Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind)
-  --airspeed V            Bremsen frei verstellbar, Fahrt V km/h (18..50, mit
-                          --polar von MIN bis MAX);
-                          ohne: Geschwindigkeit des besten Gleitens
-  --no-wind-vectors       ohne Wind-Vektoren
-  --no-airspeed-vectors   ohne Airspeed-Vektoren
-  --fit                   das Bild so verschoben, dass der Zustand ganz zu
-                          sehen ist (Polare, Ursprung, Berührpunkt, Bremsskala);
-                          --state-Seiten tun das von selbst
-  --fixed                 der feste Ausschnitt des Fensters, auch für --state
-  --size BxH              Größe des ganzen Bildes in Pixeln, die Zeile der
-                          Gleitzahlen eingeschlossen (Vorgabe 1600x1026; für
-                          PDF das Seitenverhältnis, Vorgabe 1100x726)
-  -o DATEI                Ausgabedatei; -o - schreibt ein PNG auf die Standardausgabe
-%1  --scale F               Schriften und Linien F-mal so groß (0.5..8), etwa für
-                          einen Projektor mit --size 3840x2160; das Bild muss
-                          je F mindestens 800x500 Pixel haben
-  --state H,V[,FAHRT]     ein Zustand (Einheiten wie --wind-h, --wind-v,
-                          --airspeed); mehrmals: eine PDF-Seite je Zustand
-  --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu
-                          zufälligen Winden, danach die Lösungen (1..200)
-  --seed S                dieselben Winde für dasselbe S
-  --compare H,V[,FAHRT]   ein Zustand zum Vergleich, grau unter dem Bild, mit
-                          Legende (Einheiten wie --state), auf jeder Seite
-  --compare-polar DATEI   sein eigener Schirm (sonst der des Bildes); dazu
-                          --compare-speeds, --compare-mass, --compare-ref-mass
-                          und --compare-name wie die Optionen des Schirms
-  --help, --version       diese Hilfe, die Version
-</source>
-        <translation>Usage: azodo-render [options] -o FILE.png|FILE.svg|FILE.pdf
-Draws the diagram for one state and writes it as PNG, as SVG or as
-PDF (A4 landscape), by the file&apos;s extension.
-  --wind-h N              horizontal wind in km/h, -50..50 (negative: headwind)
-  --wind-v N              vertical wind in tenths of m/s, -40..40 (positive: updraft)
-  --airspeed V            brakes set by hand, airspeed V km/h (18..50, with
-                          --polar from MIN to MAX);
-                          without: the airspeed of best glide
-  --no-wind-vectors       without wind vectors
-  --no-airspeed-vectors   without airspeed vectors
-  --fit                   the picture shifted to show the state whole (polar,
-                          origin, touch point, brake scale); --state pages
-                          do so by themselves
-  --fixed                 the window&apos;s fixed frame, for --state too
-  --size WxH              size of the whole picture in pixels, the line of
-                          glide ratios included (default 1600x1026; for
-                          PDF the proportions, default 1100x726)
-  -o FILE                 output file; -o - writes a PNG to standard output
-%1  --scale F               fonts and lines F times as large (0.5..8), say for
-                          a projector with --size 3840x2160; the picture needs
-                          at least 800x500 pixels per F
-  --state H,V[,AIRSPEED]  one state (units as --wind-h, --wind-v,
-                          --airspeed); several: one PDF page per state
-  --worksheet N           a worksheet (PDF, A4 portrait) with N tasks for
-                          random winds, then the solutions (1..200)
-  --seed S                the same winds for the same S
-  --compare H,V[,AIRSPEED] a state for comparison, grey under the picture, with
-                          a legend (units as --state), on every page
-  --compare-polar FILE    the compared state flies this glider (default: the
-                          picture&apos;s); --compare-speeds, --compare-mass,
-                          --compare-ref-mass and --compare-name set it up
-                          like --speeds, --mass, --ref-mass and --name
-  --help, --version       this help, the version
-</translation>
-    </message>
-    <message>
         <source>--scale %1 ist zu groß für %2x%3 Pixel: höchstens %4; ein größeres Bild mit --size, etwa --size %5x%6</source>
         <translation>--scale %1 is too large for %2x%3 pixels: at most %4; a larger picture with --size, such as --size %5x%6</translation>
     </message>
@@ -668,6 +683,87 @@ Prints the airspeed of best glide over the ground and the glide ratio over the g
   --version the version
 Your own glider instead of the built-in polar:
 %1</translation>
+    </message>
+    <message>
+        <source>--worksheet stellt seine Aufgaben selbst: ohne --reach</source>
+        <translation>--worksheet sets its own tasks: without --reach</translation>
+    </message>
+    <message>
+        <source>Aufruf: azodo-render [Optionen] -o DATEI.png|DATEI.svg|DATEI.pdf
+Zeichnet das Diagramm für einen Zustand und schreibt es als PNG, als SVG oder als
+PDF (A4 quer), je nach der Endung der Datei.
+  --wind-h N              Wind horizontal in km/h, -50..50 (negativ: Gegenwind)
+  --wind-v N              Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind)
+  --airspeed V            Bremsen frei verstellbar, Fahrt V km/h (18..50, mit
+                          --polar von MIN bis MAX);
+                          ohne: Geschwindigkeit des besten Gleitens
+  --no-wind-vectors       ohne Wind-Vektoren
+  --no-airspeed-vectors   ohne Airspeed-Vektoren
+  --fit                   das Bild so verschoben, dass der Zustand ganz zu
+                          sehen ist (Polare, Ursprung, Berührpunkt, Bremsskala);
+                          --state-Seiten tun das von selbst
+  --fixed                 der feste Ausschnitt des Fensters, auch für --state
+  --size BxH              Größe des ganzen Bildes in Pixeln, die Zeile der
+                          Gleitzahlen eingeschlossen (Vorgabe 1600x1026; für
+                          PDF das Seitenverhältnis, Vorgabe 1100x726)
+  -o DATEI                Ausgabedatei; -o - schreibt ein PNG auf die Standardausgabe
+%1  --scale F               Schriften und Linien F-mal so groß (0.5..8), etwa für
+                          einen Projektor mit --size 3840x2160; das Bild muss
+                          je F mindestens 800x500 Pixel haben
+  --state H,V[,FAHRT]     ein Zustand (Einheiten wie --wind-h, --wind-v,
+                          --airspeed); mehrmals: eine PDF-Seite je Zustand
+  --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu
+                          zufälligen Winden, danach die Lösungen (1..200)
+  --seed S                dieselben Winde für dasselbe S
+  --reach KM,M[,SH]       ein Landeplatz KM entfernt, M Meter tiefer, mit
+                          Sicherheitshöhe SH in m (Vorgabe 0): die nötige
+                          Gleitzahl, die Fahrten, die ihn erreichen, und die
+                          Antwort in der Zeile der Gleitzahlen
+  --compare H,V[,FAHRT]   ein Zustand zum Vergleich, grau unter dem Bild, mit
+                          Legende (Einheiten wie --state), auf jeder Seite
+  --compare-polar DATEI   sein eigener Schirm (sonst der des Bildes); dazu
+                          --compare-speeds, --compare-mass, --compare-ref-mass
+                          und --compare-name wie die Optionen des Schirms
+  --help, --version       diese Hilfe, die Version
+</source>
+        <translation>Usage: azodo-render [options] -o FILE.png|FILE.svg|FILE.pdf
+Draws the diagram for one state and writes it as PNG, as SVG or as
+PDF (A4 landscape), by the file&apos;s extension.
+  --wind-h N              horizontal wind in km/h, -50..50 (negative: headwind)
+  --wind-v N              vertical wind in tenths of m/s, -40..40 (positive: updraft)
+  --airspeed V            brakes set by hand, airspeed V km/h (18..50, with
+                          --polar from MIN to MAX);
+                          without: the airspeed of best glide
+  --no-wind-vectors       without wind vectors
+  --no-airspeed-vectors   without airspeed vectors
+  --fit                   the picture shifted to show the state whole (polar,
+                          origin, touch point, brake scale); --state pages
+                          do so by themselves
+  --fixed                 the window&apos;s fixed frame, for --state too
+  --size WxH              size of the whole picture in pixels, the line of
+                          glide ratios included (default 1600x1026; for
+                          PDF the proportions, default 1100x726)
+  -o FILE                 output file; -o - writes a PNG to standard output
+%1  --scale F               fonts and lines F times as large (0.5..8), say for
+                          a projector with --size 3840x2160; the picture needs
+                          at least 800x500 pixels per F
+  --state H,V[,AIRSPEED]  one state (units as --wind-h, --wind-v,
+                          --airspeed); several: one PDF page per state
+  --worksheet N           a worksheet (PDF, A4 portrait) with N tasks for
+                          random winds, then the solutions (1..200)
+  --seed S                the same winds for the same S
+  --reach KM,M[,SM]       a field KM away and M metres below, with a safety
+                          margin SM in m (default 0): the glide ratio it needs,
+                          the airspeeds that reach it, and the answer in the
+                          line of glide ratios
+  --compare H,V[,AIRSPEED] a state for comparison, grey under the picture, with
+                          a legend (units as --state), on every page
+  --compare-polar FILE    the compared state flies this glider (default: the
+                          picture&apos;s); --compare-speeds, --compare-mass,
+                          --compare-ref-mass and --compare-name set it up
+                          like --speeds, --mass, --ref-mass and --name
+  --help, --version       this help, the version
+</translation>
     </message>
 </context>
 <context>

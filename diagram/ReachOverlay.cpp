@@ -1,0 +1,177 @@
+// The lesson "Landeplatz erreichen" in the diagram: the glide a field needs beside the
+// glide the wing gives.
+#include "BrakeBand.h"
+#include "BrakeScale.h"
+#include "Diagram.h"
+#include "Format.h"
+#include "Language.h"
+#include "Look.h"
+#include "PictureBox.h"
+#include "TextPlacement.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Where the needed glide, from the ground origin down to the right, leaves the box's
+// window: its x in diagram units (10 per km/h). slope: m/s of sink per km/h forward.
+double lineEndX(const PictureBox &pic, double slope)
+{
+    const double right = pic.ScaleLeft() + pic.ScaleWidth();
+    const double bottom = std::min(pic.ScaleTop(), pic.ScaleTop() + pic.ScaleHeight());
+    double x = right;
+    // y = -100·slope·x/10 reaches the bottom at x = bottom / (-10·slope).
+    if (slope > 0.0 && bottom < 0.0) {
+        x = std::min(x, bottom / (-10.0 * slope));
+    }
+    return std::max(x, 0.0);
+}
+
+// Places for the needed glide's label: beside the line, above first, at points along its
+// visible part.
+std::vector<QPointF> lineLabelPlaces(PictureBox &pic, const QString &text, double endX,
+                                     double slope)
+{
+    const double w = pic.TextWidth(text);
+    const double h = -pic.TextHeight(text); // the scale grows upward
+    const double gap = std::fabs(h) / 3;
+    std::vector<QPointF> places;
+    for (const double along : {0.8, 0.65, 0.5, 0.9, 0.35, 0.2}) {
+        const double x = endX * along;
+        const double y = -10.0 * slope * x;
+        // Above the line: its bottom-left corner just over it; below: its top-right
+        // corner just under it (the line falls to the right).
+        places.emplace_back(x - w / 2, y + 10.0 * slope * (w / 2) + gap + h);
+        places.emplace_back(x - w / 2, y - 10.0 * slope * (w / 2) - gap);
+    }
+    return places;
+}
+
+} // namespace
+
+void DrawReach(PictureBox &pic, const Wing &wing, const Reach &reach, float windH, float windV,
+               const QLocale &locale)
+{
+    const int color = pic.ForeColor();
+    const int width = pic.DrawWidth();
+    const int style = pic.DrawStyle();
+    pic.setElement(Element::Reach);
+    pic.setForeColor(Look::kReachOrange);
+
+    // The part of the shifted polar that arrives with the margin, broad beneath the polar,
+    // and the same airspeeds just over the brake scale.
+    if (reach.reaches) {
+        pic.setDrawWidth(7);
+        pic.setDrawStyle(PictureBox::kStyleSolid);
+        const int from = static_cast<int>(std::lround(reach.bandLow * 10.0f));
+        const int to = static_cast<int>(std::lround(reach.bandHigh * 10.0f));
+        for (int tenths = from; tenths < to; ++tenths) {
+            const float v1 = static_cast<float>(tenths / 10.0);
+            const float v2 = static_cast<float>((tenths + 1) / 10.0);
+            pic.Line(10.0 * (v1 + windH), 100.0 * (wing.sink(v1) + windV), 10.0 * (v2 + windH),
+                     100.0 * (wing.sink(v2) + windV));
+        }
+        pic.setDrawWidth(3);
+        const double y = BrakeBand::topY(windV) + 6.0;
+        pic.Line(BrakeBand::x(reach.bandLow, windH), y, BrakeBand::x(reach.bandHigh, windH), y);
+    }
+
+    // The needed glide from the ground origin, as far as the window goes.
+    if (std::isfinite(reach.requiredRatio) && reach.requiredRatio > 0.0) {
+        const double slope = 1.0 / (3.6 * reach.requiredRatio); // m/s per km/h
+        const double endX = lineEndX(pic, slope);
+        pic.setDrawWidth(2);
+        pic.setDrawStyle(PictureBox::kStyleDash);
+        pic.Line(0.0, 0.0, endX, -10.0 * slope * endX);
+        const QString text =
+            translated("Diagram", "nötig GZ %1").arg(FormatFixed(reach.requiredRatio, 1, locale));
+        pic.deferText({text, lineLabelPlaces(pic, text, endX, slope), Look::kReachOrange, false,
+                       Element::Reach, TextRank::Reach});
+    }
+
+    pic.setElement(Element::None);
+    pic.setForeColor(color);
+    pic.setDrawWidth(width);
+    pic.setDrawStyle(style);
+}
+
+QString settingInWords(const Wing &wing, float airspeed)
+{
+    const BrakeScale::Setting s = BrakeScale::settingFor(wing, airspeed);
+    if (s.isTrim()) {
+        return translated("Diagram", "Trimm");
+    }
+    return s.acceleratorPercent != 0
+               ? translated("Diagram", "Beschleuniger %1 %").arg(s.acceleratorPercent)
+               : translated("Diagram", "Bremse %1 %").arg(s.brakePercent);
+}
+
+ReachWords reachInWords(const Wing &wing, const ReachQuestion &question, const Reach &reach,
+                        float windH, float windV, std::optional<float> chosenAirspeed,
+                        const QLocale &locale)
+{
+    const auto metres = [&](double m) {
+        return FormatFixed(m, 0, locale);
+    };
+    ReachWords words;
+    words.field = translated("Diagram", "Landeplatz %1 km, %2 m")
+                      .arg(FormatFixed(question.distanceKm, 1, locale), metres(question.heightM));
+    if (!reach.headway) {
+        words.answer = translated("Diagram", "kein Vorankommen");
+    } else if (!reach.reaches) {
+        const float best = reach.bestAirspeed;
+        const QString arrival =
+            reach.arrivalM >= 0.0
+                ? translated("Diagram", "Ankunft %1 m – %2 m unter der Sicherheitshöhe")
+                      .arg(metres(reach.arrivalM), metres(question.marginM - reach.arrivalM))
+                : translated("Diagram", "es fehlen %1 m Höhe").arg(metres(-reach.arrivalM));
+        words.answer =
+            translated("Diagram", "nötig GZ %1 · bestes Gleiten %2 über Grund, %3")
+                .arg(FormatFixed(reach.requiredRatio, 1, locale),
+                     glideInWords(best + windH, wing.sink(best) + windV, locale), arrival);
+    } else {
+        const bool fromMin = reach.bandLow <= wing.minSpeed + 0.05f;
+        const bool toMax = reach.bandHigh >= wing.maxSpeed - 0.05f;
+        const QString low = settingInWords(wing, reach.bandLow);
+        const QString high = settingInWords(wing, reach.bandHigh);
+        QString band = translated("Diagram", "%1 bis %2 reichen").arg(low, high);
+        if (fromMin && toMax) {
+            band = translated("Diagram", "jede Stellung reicht");
+        } else if (toMax) {
+            band = translated("Diagram", "ab %1 reicht es, auch mit vollem Beschleuniger").arg(low);
+        } else if (fromMin) {
+            band = translated("Diagram", "bis %1 reicht es, auch mit voller Bremse").arg(high);
+        }
+        const QString above =
+            (reach.arrivalM > question.heightM
+                 ? translated("Diagram", "%1 m über der Sicherheitshöhe, höher als der Start")
+                 : translated("Diagram", "%1 m über der Sicherheitshöhe"))
+                .arg(metres(reach.arrivalM - question.marginM));
+        words.answer = translated("Diagram", "erreicht – Ankunft %1 m (%2) bei %3 km/h; %4")
+                           .arg(metres(reach.arrivalM), above,
+                                FormatFixed(reach.bestAirspeed, 1, locale), band);
+    }
+    if (chosenAirspeed) {
+        const double arrival = ArrivalHeight(wing, question, *chosenAirspeed, windH, windV);
+        const QString yours = translated("Diagram", "Ihre Fahrt %1 km/h")
+                                  .arg(FormatFixed(*chosenAirspeed, 1, locale));
+        if (std::isnan(arrival)) {
+            words.yours = translated("Diagram", "%1: kein Vorankommen").arg(yours);
+        } else if (arrival < 0.0) {
+            words.yours =
+                translated("Diagram", "%1: es fehlen %2 m Höhe").arg(yours, metres(-arrival));
+        } else {
+            words.yours = (arrival >= question.marginM
+                               ? translated("Diagram", "%1: Ankunft %2 m, reicht")
+                               : translated("Diagram", "%1: Ankunft %2 m, reicht nicht"))
+                              .arg(yours, metres(arrival));
+        }
+    }
+    return words;
+}
+
+QString ReachWords::line() const
+{
+    return translated("Diagram", "%1: %2").arg(field, answer);
+}
