@@ -1,3 +1,4 @@
+#include "Language.h"
 #include "TourController.h"
 #include "WindowStart.h"
 #include "frmStart.h"
@@ -26,5 +27,7 @@ int main(int argc, char *argv[])
     }
     form.show();
     reportStoredWing(&form, options);
+    reportOverWindow(&form, translated("Window", "Landeplatz erreichen"),
+                     form.storedReachProblem());
     return QApplication::exec();
 }

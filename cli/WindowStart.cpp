@@ -158,17 +158,23 @@ std::optional<int> refuseUnknownArguments(int argc, char *argv[])
 
 void reportStoredWing(QWidget *window, const WindowOptions &options)
 {
-    if (options.storedWingError.isEmpty()) {
+    if (!options.storedWingError.isEmpty()) {
+        reportOverWindow(window, translated("Tools", "Polare laden"),
+                         translated("Tools", "Die gespeicherte Polare gilt nicht mehr und ist "
+                                             "vergessen; das Programm zeigt die eingebaute "
+                                             "Polare.\n%1")
+                             .arg(options.storedWingError));
+    }
+}
+
+void reportOverWindow(QWidget *window, const QString &title, const QString &text)
+{
+    if (text.isEmpty()) {
         return;
     }
-    const QString text =
-        translated("Tools", "Die gespeicherte Polare gilt nicht mehr und ist vergessen; "
-                            "das Programm zeigt die eingebaute Polare.\n%1")
-            .arg(options.storedWingError);
     // Over the window once it shows, not before it.
-    QTimer::singleShot(0, window, [window, text] {
-        QMessageBox::warning(window, translated("Tools", "Polare laden"), text);
-    });
+    QTimer::singleShot(0, window,
+                       [window, title, text] { QMessageBox::warning(window, title, text); });
 }
 
 WindowStart::WindowStart()

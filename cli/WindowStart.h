@@ -33,6 +33,9 @@ std::optional<int> refuseUnknownArguments(int argc, char *argv[]);
 // message box over it; the window goes on with the built-in polar.
 void reportStoredWing(QWidget *window, const WindowOptions &options);
 
+// A warning over the window once it shows; nothing for an empty text.
+void reportOverWindow(QWidget *window, const QString &title, const QString &text);
+
 // Lives across the making of the QApplication: Qt's abort for a missing display becomes
 // one line in the user's language, and what Qt says while it starts is held back until the start
 // has succeeded. started() then sets up what the window needs of the application: Qt's own texts in

@@ -139,18 +139,21 @@ ReachWords reachInWords(const Wing &wing, const ReachQuestion &question, const R
         if (fromMin && toMax) {
             band = translated("Diagram", "jede Stellung reicht");
         } else if (toMax) {
-            band = translated("Diagram", "ab %1 reicht es, auch mit vollem Beschleuniger").arg(low);
+            band = translated("Diagram", "ab %1, auch mit vollem Beschleuniger").arg(low);
         } else if (fromMin) {
-            band = translated("Diagram", "bis %1 reicht es, auch mit voller Bremse").arg(high);
+            band = translated("Diagram", "bis %1, auch mit voller Bremse").arg(high);
         }
-        const QString above =
-            (reach.arrivalM > question.heightM
-                 ? translated("Diagram", "%1 m über der Sicherheitshöhe, höher als der Start")
-                 : translated("Diagram", "%1 m über der Sicherheitshöhe"))
-                .arg(metres(reach.arrivalM - question.marginM));
-        words.answer = translated("Diagram", "erreicht – Ankunft %1 m (%2) bei %3 km/h; %4")
-                           .arg(metres(reach.arrivalM), above,
-                                FormatFixed(reach.bestAirspeed, 1, locale), band);
+        // Climbing on the way, the highest arrival grows without end as the ground speed
+        // falls: its number says nothing a pilot can use.
+        words.answer =
+            reach.arrivalM > question.heightM
+                ? translated("Diagram", "erreicht – steigt unterwegs, Ankunft höher als der "
+                                        "Start; %1")
+                      .arg(band)
+                : translated("Diagram", "erreicht – Ankunft %1 m (%2 m über der "
+                                        "Sicherheitshöhe) bei %3 km/h; %4")
+                      .arg(metres(reach.arrivalM), metres(reach.arrivalM - question.marginM),
+                           FormatFixed(reach.bestAirspeed, 1, locale), band);
     }
     if (chosenAirspeed) {
         const double arrival = ArrivalHeight(wing, question, *chosenAirspeed, windH, windV);

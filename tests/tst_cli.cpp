@@ -311,9 +311,10 @@ void TestCli::renderAnswersALandingField_data()
                        "Sicherheitshöhe) bei 32.5 km/h; Bremse 39 % bis Bremse 12 % reichen<"};
     QTest::newRow("headwind, to full accelerator")
         << QStringList{"--reach", "2,1000", "--wind-h", "-27"}
-        << QStringList{"Ankunft 178 m", "ab Bremse 8 % reicht es, auch mit vollem Beschleuniger<"};
-    QTest::newRow("lift on the way") << QStringList{"--reach", "5,500,100", "--wind-v", "15"}
-                                     << QStringList{"höher als der Start"};
+        << QStringList{"Ankunft 178 m", "ab Bremse 8 %, auch mit vollem Beschleuniger<"};
+    QTest::newRow("lift on the way")
+        << QStringList{"--reach", "5,500,100", "--wind-v", "15"}
+        << QStringList{"steigt unterwegs, Ankunft höher als der Start"};
     QTest::newRow("no headway") << QStringList{"--reach", "5,500", "--wind-h", "-50"}
                                 << QStringList{">Landeplatz 5.0 km, 500 m: kein Vorankommen<"};
     QTest::newRow("without a field, no answer") << QStringList{"--wind-h", "10"} << QStringList{};

@@ -3,6 +3,7 @@
 #include "Look.h"
 #include "RememberedWing.h"
 #include "Screen.h"
+#include "TextPlacement.h"
 #include "WingDialog.h"
 #include "WingMessages.h"
 #include "frmStart.h"
@@ -11,6 +12,7 @@
 #include "ScrollBarHelpers.h"
 #include "TestWings.h"
 #include <QAccessible>
+#include <QDoubleSpinBox>
 #include <QSignalSpy>
 
 #include <QClipboard>
@@ -102,6 +104,7 @@ private slots:
     void wingDialogShowsItsNotesBeforeLoading();
     void wingIsRememberedAcrossStarts();
     void barKeysMoveOnTheGrid();
+    void reachLessonAcrossStarts();
 
 private:
     frmStart *form = nullptr;
@@ -1027,6 +1030,81 @@ void TestInteraction::barKeysMoveOnTheGrid()
     const float best = form->decl.Airspeed;
     QTest::keyClick(form->picPolare, Qt::Key_Home);
     QCOMPARE(form->decl.Airspeed, best);
+}
+
+void TestInteraction::reachLessonAcrossStarts()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("azodo"));
+    QSettings().clear();
+    const auto reachMarks = [&] {
+        int marks = 0;
+        for (const DrawOp &op : form->picPolare->operations()) {
+            marks += op.element == Element::Reach ? 1 : 0;
+        }
+        return marks;
+    };
+    QCOMPARE(reachMarks(), 0);
+    QVERIFY(!form->distanceField()->isVisible());
+
+    // F6: the row of fields, the needed glide in the diagram, the answer under the ratios.
+    // 6 km from 800 m with 100 m to spare: best glide 7,9 arrives 45 m high (worked from
+    // the polar: 33,5 km/h, 1,1705 m/s for 6 km at 33,5 km/h).
+    QTest::keyClick(form, Qt::Key_F6);
+    QCOMPARE(form->lesson(), frmStart::Lesson::Reach);
+    QVERIFY(form->distanceField()->isVisible());
+    QVERIFY(reachMarks() > 0);
+    QStringList lines = form->lblInfo->caption().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].startsWith(QLatin1String("Gleitzahl in Luft")), qPrintable(lines[0]));
+    QVERIFY2(lines[1].endsWith(QStringLiteral("Ankunft 45 m – 55 m unter der Sicherheitshöhe")),
+             qPrintable(lines[1]));
+
+    // The margin down by two steps with the keys: 80 m, and 45 m still does not reach;
+    // the height up to where it does.
+    form->marginField()->setFocus();
+    QTest::keyClick(form->marginField(), Qt::Key_Down);
+    QTest::keyClick(form->marginField(), Qt::Key_Down);
+    QCOMPARE(form->reachQuestion().marginM, 80.0);
+    form->heightField()->setValue(900.0);
+    lines = form->lblInfo->caption().split(QLatin1Char('\n'));
+    QVERIFY2(lines[1].contains(QStringLiteral("erreicht – Ankunft 145 m (65 m über der")),
+             qPrintable(lines[1]));
+    // The brakes free: the bar's airspeed is judged beside the ratios.
+    QTest::mouseClick(form->chkBremsen, Qt::LeftButton);
+    QVERIFY2(form->lblInfo->caption().contains(QLatin1String("Ihre Fahrt")),
+             qPrintable(form->lblInfo->caption()));
+
+    // A field is never below its margin: a margin of 500 m lifts 300 m to 510 m.
+    form->heightField()->setValue(300.0);
+    form->marginField()->setValue(500.0);
+    QCOMPARE(form->heightField()->value(), 510.0);
+    form->distanceField()->setValue(2.5);
+
+    // The next start finds the field as it was left; the lesson starts as always.
+    delete form;
+    form = new frmStart;
+    form->setEndProgram([] {});
+    QCOMPARE(form->lesson(), frmStart::Lesson::BestGlide);
+    QCOMPARE(form->distanceField()->value(), 2.5);
+    QCOMPARE(form->heightField()->value(), 510.0);
+    QCOMPARE(form->marginField()->value(), 500.0);
+
+    // A settings entry that is no number: the stored field is forgotten.
+    delete form;
+    QSettings().setValue(QStringLiteral("reach/height"), QStringLiteral("abc"));
+    form = new frmStart;
+    form->setEndProgram([] {});
+    QCOMPARE(form->heightField()->value(), 800.0);
+    QVERIFY(!QSettings().contains(QStringLiteral("reach/height")));
+    QVERIFY2(form->storedReachProblem().contains(QStringLiteral("„height=abc“ keine Zahl")),
+             qPrintable(form->storedReachProblem()));
+
+    // An exercise locks the row; the tour returns to the first lesson.
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QTest::keyClick(form, Qt::Key_F6);
+    QTest::keyClick(form, Qt::Key_F5);
+    QVERIFY(!form->distanceField()->isEnabled());
 }
 
 QTEST_MAIN(TestInteraction)

@@ -10,6 +10,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QMenu>
 #include <QPainter>
 #include <QRegularExpression>
@@ -623,16 +624,19 @@ void TestTour::tourTeachesWithTheBuiltInPolar()
 void TestTour::tourEndsTheLessons()
 {
     Driver d;
+    d.form.setLesson(frmStart::Lesson::Reach);
     d.form.holdComparison();
     d.form.newExercise();
     QVERIFY(d.form.exerciseRunning() && d.form.hasComparison());
     QList<bool> lessonDuringTour;
     d.onWait = [&](int step) {
         if (step == 2) {
-            d.form.newExercise(); // F5 has no say while the tour runs
+            d.form.newExercise(); // F5 and F6 have no say while the tour runs
             d.form.holdComparison();
+            d.form.nextLesson();
         }
-        lessonDuringTour.append(d.form.exerciseRunning() || d.form.hasComparison());
+        lessonDuringTour.append(d.form.exerciseRunning() || d.form.hasComparison() ||
+                                d.form.lesson() != frmStart::Lesson::BestGlide);
         return true;
     };
     d.runTour();
@@ -903,6 +907,36 @@ void TestTour::textsSpeakTheLanguageAndFit()
     for (const QString &line : {result, task}) {
         texts.append(line);
         fits(line, info.horizontalAdvance(line), strip);
+    }
+    // A landing field's row of fields in its band, and its answer in the strip's two lines
+    // over winds, fields that reach and do not, and the bar at either end of the wing.
+    for (const FormLayout &L : layouts) {
+        const QWidget *row = form.distanceField()->parentWidget();
+        fits(QStringLiteral("row of fields"), row->sizeHint().width(), px(L.lessonRow.width));
+        fits(QStringLiteral("row of fields' height"), row->sizeHint().height(),
+             px(L.lessonRow.height));
+    }
+    const Wing wing;
+    const ReachQuestion fields[] = {
+        {6.0, 800.0, 150.0}, {29.9, 2990.0, 490.0}, {0.5, 60.0, 0.0}, {12.3, 1500.0, 500.0}};
+    for (int windH = -50; windH <= 50; windH += 5) {
+        for (int tenths = -30; tenths <= 20; tenths += 5) {
+            const float windV = WindVFromTenths(tenths);
+            for (const ReachQuestion &q : fields) {
+                const Reach r = ReachField(wing, q, static_cast<float>(windH), windV);
+                for (const float bar : {wing.minSpeed, wing.maxSpeed}) {
+                    const ReachWords words =
+                        reachInWords(wing, q, r, static_cast<float>(windH), windV, bar);
+                    const QString first =
+                        glideRatioReadout(wing, bar, bar + static_cast<float>(windH),
+                                          wing.sink(bar) + windV) +
+                        QStringLiteral("   ") + words.yours;
+                    fits(first, info.horizontalAdvance(first), strip);
+                    fits(words.answer, info.horizontalAdvance(words.answer), strip);
+                    texts << words.line() << words.yours;
+                }
+            }
+        }
     }
     // Every text of the window, its context menu and the wing dialog.
     for (QWidget *w : QApplication::allWidgets()) {

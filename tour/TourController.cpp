@@ -157,6 +157,10 @@ void TourController::start()
     bool changed = f.exerciseRunning() || f.hasComparison();
     f.endExercise();
     f.clearComparison(false);
+    // The tour teaches best glide: its lesson comes back.
+    if (f.lesson() != frmStart::Lesson::BestGlide) {
+        f.setLesson(frmStart::Lesson::BestGlide);
+    }
     // The tour's texts quote the built-in polar's numbers: it teaches with that one.
     const Wing builtIn;
     changed = f.setTourWing(&builtIn) || changed;

@@ -265,26 +265,6 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
         <translation>every setting reaches it</translation>
     </message>
     <message>
-        <source>ab %1 reicht es, auch mit vollem Beschleuniger</source>
-        <translation>from %1 on it reaches, also at full speed bar</translation>
-    </message>
-    <message>
-        <source>bis %1 reicht es, auch mit voller Bremse</source>
-        <translation>up to %1 it reaches, also at full brake</translation>
-    </message>
-    <message>
-        <source>%1 m über der Sicherheitshöhe, höher als der Start</source>
-        <translation>%1 m above the safety margin, higher than the start</translation>
-    </message>
-    <message>
-        <source>%1 m über der Sicherheitshöhe</source>
-        <translation>%1 m above the safety margin</translation>
-    </message>
-    <message>
-        <source>erreicht – Ankunft %1 m (%2) bei %3 km/h; %4</source>
-        <translation>reaches it – arrival %1 m (%2) at %3 km/h; %4</translation>
-    </message>
-    <message>
         <source>Ihre Fahrt %1 km/h</source>
         <translation>Your airspeed %1 km/h</translation>
     </message>
@@ -307,6 +287,22 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>ab %1, auch mit vollem Beschleuniger</source>
+        <translation>from %1, also at full speed bar</translation>
+    </message>
+    <message>
+        <source>bis %1, auch mit voller Bremse</source>
+        <translation>up to %1, also at full brake</translation>
+    </message>
+    <message>
+        <source>erreicht – steigt unterwegs, Ankunft höher als der Start; %1</source>
+        <translation>reaches it – climbs on the way, arrives higher than the start; %1</translation>
+    </message>
+    <message>
+        <source>erreicht – Ankunft %1 m (%2 m über der Sicherheitshöhe) bei %3 km/h; %4</source>
+        <translation>reaches it – arrival %1 m (%2 m above the safety margin) at %3 km/h; %4</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1182,38 @@ PDF (A4 landscape), by the file&apos;s extension.
     <message>
         <source>Die in %1 gespeicherte Polare: %2</source>
         <translation>The polar stored in %1: %2</translation>
+    </message>
+    <message>
+        <source>Lektion: Bestes Gleiten</source>
+        <translation>Lesson: Best glide</translation>
+    </message>
+    <message>
+        <source>Lektion: Landeplatz erreichen</source>
+        <translation>Lesson: Reach a field</translation>
+    </message>
+    <message>
+        <source>Landeplatz</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Sicherheitshöhe</source>
+        <translation>Safety margin</translation>
+    </message>
+    <message>
+        <source>Landeplatz erreichen</source>
+        <translation>Reach a field</translation>
+    </message>
+    <message>
+        <source>Der Landeplatz kann nicht für den nächsten Start gespeichert werden: %1 lässt sich nicht schreiben.</source>
+        <translation>The field cannot be kept for the next start: %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>In %1 liegt der Landeplatz außerhalb der Grenzen.</source>
+        <translation>In %1, the field lies outside its limits.</translation>
     </message>
 </context>
 <context>

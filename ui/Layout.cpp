@@ -79,5 +79,10 @@ FormLayout computeLayout(float SW, float SH, float frameWidth, float frameHeight
     L.lblVScrDown = {L.VScroll1.left - kLblVScrW - 50, L.VScroll1.bottom() - kLblH, kLblVScrW,
                      kLblH};
     L.lblInfo = {pic.left, toSingle((pic.top - kLblInfoH) / 2.0), pic.width, kLblInfoH};
+    L.lblInfoTwoLines = {pic.left, toSingle(std::max(0.0, (pic.top - 2.0 * kLblInfoH) / 2.0)),
+                         pic.width, 2 * kLblInfoH};
+    const float gap = 60;
+    L.lessonRow = {pic.left, L.lblWind.bottom() + gap, L.cboFree.left - 2 * gap - pic.left,
+                   L.chkWind.top - L.lblWind.bottom() - 2 * gap};
     return L;
 }

@@ -36,6 +36,9 @@ struct FormLayout
     TwipsRect picPolare, cmdEnde, lblAuthor, cboFree, VScroll1, HScroll1;
     TwipsRect chkAirspeed, chkWind, chkBremsen, cmdTour;
     TwipsRect lblAufwind, lblWind, lblHscrLeft, lblHScrRight, lblVScrUp, lblVScrDown, lblInfo;
+    // A lesson's row of fields, in the free band between the wind bar's labels and the
+    // tick boxes, left of the notice box; the read-out on two lines for its answer.
+    TwipsRect lessonRow, lblInfoTwoLines;
     // Inside the diagram, in its user units (left, top edge; positive sizes).
     TwipsRect txtTour, cmdWeiter;
 };

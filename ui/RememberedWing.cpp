@@ -170,3 +170,68 @@ void rememberPolarFolder(const QString &folder)
 {
     QSettings().setValue(QStringLiteral("polarFolder"), folder);
 }
+
+namespace {
+
+const QString kReachGroup = QStringLiteral("reach");
+const QString kReachKeys[] = {QStringLiteral("distance"), QStringLiteral("height"),
+                              QStringLiteral("margin")};
+
+} // namespace
+
+bool rememberReach(const ReachQuestion &question, QString &error)
+{
+    error.clear();
+    QSettings s;
+    s.beginGroup(kReachGroup);
+    const double values[] = {question.distanceKm, question.heightM, question.marginM};
+    for (int k = 0; k < 3; ++k) {
+        s.setValue(kReachKeys[k], shortest(values[k]));
+    }
+    s.endGroup();
+    s.sync();
+    if (s.status() != QSettings::NoError) {
+        error = translated("Window", "Der Landeplatz kann nicht für den nächsten Start "
+                                     "gespeichert werden: %1 lässt sich nicht schreiben.")
+                    .arg(settingsFile(s));
+        return false;
+    }
+    return true;
+}
+
+std::optional<ReachQuestion> rememberedReach(QString &error)
+{
+    error.clear();
+    QSettings s;
+    s.beginGroup(kReachGroup);
+    const QStringList keys = s.childKeys();
+    if (keys.isEmpty()) {
+        return std::nullopt;
+    }
+    double values[3] = {0.0, 0.0, 0.0};
+    for (int k = 0; k < 3; ++k) {
+        const QString text = s.value(kReachKeys[k]).toString();
+        bool ok = false;
+        values[k] = QLocale::c().toDouble(text.trimmed(), &ok);
+        if (!ok || !std::isfinite(values[k])) {
+            error = translated("Window", "In %1 ist „%2=%3“ keine Zahl.")
+                        .arg(settingsFile(s), kReachKeys[k], oneLine(shortened(text)));
+            break;
+        }
+    }
+    const ReachQuestion q{values[0], values[1], values[2]};
+    if (error.isEmpty() &&
+        !(q.distanceKm >= kReachShortestKm && q.distanceKm <= kReachFarthestKm &&
+          q.heightM <= kReachHighestM && q.marginM >= 0.0 && q.marginM <= kReachLargestMarginM &&
+          q.heightM >= std::max(kReachLowestM, q.marginM + 10.0))) {
+        error = translated("Window", "In %1 liegt der Landeplatz außerhalb der Grenzen.")
+                    .arg(settingsFile(s));
+    }
+    s.endGroup();
+    if (!error.isEmpty()) {
+        s.remove(kReachGroup);
+        s.sync();
+        return std::nullopt;
+    }
+    return q;
+}

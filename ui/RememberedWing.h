@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Reach.h"
 #include "Wing.h"
 
 #include <QString>
@@ -24,3 +25,12 @@ std::optional<Wing> rememberedWing(QString &error);
 // The folder the polar file dialog opened last; empty at first.
 QString lastPolarFolder();
 void rememberPolarFolder(const QString &folder);
+
+// The landing field of the window's lesson "Landeplatz erreichen", kept like the wing.
+// False with a sentence in error where the settings cannot be written.
+bool rememberReach(const ReachQuestion &question, QString &error);
+
+// The stored landing field; nothing if none is stored. Entries that are no number, out
+// of range, or a height not above the margin give nothing with a reason naming the
+// settings file in error, and the stored field is forgotten.
+std::optional<ReachQuestion> rememberedReach(QString &error);

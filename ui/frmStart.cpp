@@ -85,6 +85,7 @@ void frmStart::createControls()
     setUpAccessibility();
     setUpExport();
     setUpLessons();
+    createReachRow();
 
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmStart::VScroll1_Scroll);
     connect(HScroll1, &QScrollBar::valueChanged, this, &frmStart::HScroll1_Scroll);
@@ -162,7 +163,9 @@ void frmStart::placeControls(const FormLayout &L)
     place(lblHScrRight, L.lblHScrRight);
     place(lblVScrUp, L.lblVScrUp);
     place(lblVScrDown, L.lblVScrDown);
-    place(lblInfo, L.lblInfo);
+    placeReadout();
+    setGeometryTwips(m_reachRow,
+                     {L.lessonRow.left, L.lessonRow.top, L.lessonRow.width, L.lessonRow.height});
     picCopy->setGeometry(picPolare->geometry());
 }
 

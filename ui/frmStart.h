@@ -20,6 +20,8 @@
 
 // The program's one window: the diagram, the wind bars, the switches and buttons.
 // Its controls and drawing procedures are public because the tour drives them.
+class QDoubleSpinBox;
+
 class frmStart : public QWidget
 {
     Q_OBJECT
@@ -91,6 +93,20 @@ public:
     void clearComparison(bool redraw = true);
     bool hasComparison() const { return m_comparison.has_value(); }
 
+    // The window's lessons: best glide over the ground (the default, and the tour's), and
+    // whether a landing field is reached. F6 and the context menu choose.
+    enum class Lesson { BestGlide, Reach };
+    Lesson lesson() const { return m_lesson; }
+    void setLesson(Lesson lesson);
+    void nextLesson();
+    // The landing field of the lesson, as its row of fields holds it.
+    const ReachQuestion &reachQuestion() const { return m_reachQuestion; }
+    QDoubleSpinBox *distanceField() const { return m_distanceField; }
+    QDoubleSpinBox *heightField() const { return m_heightField; }
+    QDoubleSpinBox *marginField() const { return m_marginField; }
+    // Why the field kept from the last run was forgotten at this start; empty if it was not.
+    QString storedReachProblem() const { return m_storedReachProblem; }
+
     // What "Ende" does after telling everyone: by default end the event loop.
     void setEndProgram(std::function<void()> end) { m_endProgram = std::move(end); }
 
@@ -147,6 +163,10 @@ private:
     void loadWingFromFile();
     void applyWing();
     void setUpLessons();
+    void createReachRow();
+    void placeReadout();
+    void reachFieldsChanged();
+    void showReach();
     void enableExerciseKeys(bool on);
     void showExercise();
     QString exerciseTask() const;
@@ -204,6 +224,13 @@ private:
     WindDraw m_windDraw{std::random_device{}()};
     std::map<int, int> m_scores; // solved exercise's number -> achieved percent
     std::optional<Comparison> m_comparison;
+    Lesson m_lesson = Lesson::BestGlide;
+    ReachQuestion m_reachQuestion;
+    QString m_storedReachProblem;
+    QWidget *m_reachRow = nullptr;
+    QDoubleSpinBox *m_distanceField = nullptr;
+    QDoubleSpinBox *m_heightField = nullptr;
+    QDoubleSpinBox *m_marginField = nullptr;
     QShortcut *m_solveKey = nullptr;
     QShortcut *m_solveKeypad = nullptr;
     QShortcut *m_endKey = nullptr;

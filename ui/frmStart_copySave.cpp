@@ -72,6 +72,15 @@ void frmStart::picPolare_ContextMenu(const QPoint &at)
     QAction *builtIn = menu.addAction(translated("Window", "Eingebaute Polare"));
     builtIn->setEnabled(!touring && !m_wing.builtIn);
     menu.addSeparator();
+    QAction *bestGlide = menu.addAction(translated("Window", "Lektion: Bestes Gleiten"));
+    QAction *reach = menu.addAction(translated("Window", "Lektion: Landeplatz erreichen"));
+    for (QAction *lesson : {bestGlide, reach}) {
+        lesson->setCheckable(true);
+        lesson->setEnabled(!touring);
+    }
+    bestGlide->setChecked(m_lesson == Lesson::BestGlide);
+    reach->setChecked(m_lesson == Lesson::Reach);
+    menu.addSeparator();
     QAction *exercise = menu.addAction(translated("Window", "Übung: neuer Wind\tF5"));
     exercise->setEnabled(!touring);
     QAction *solve = menu.addAction(translated("Window", "Übung: auflösen\tEingabe"));
@@ -90,6 +99,10 @@ void frmStart::picPolare_ContextMenu(const QPoint &at)
     } else if (chosen == builtIn) {
         setWing(nullptr);
         forgetWing();
+    } else if (chosen == bestGlide) {
+        setLesson(Lesson::BestGlide);
+    } else if (chosen == reach) {
+        setLesson(Lesson::Reach);
     } else if (chosen == exercise) {
         newExercise();
     } else if (chosen == solve) {

@@ -41,6 +41,11 @@ void frmStart::Repaint()
     if (m_comparison) {
         DrawComparison(*picPolare, *m_comparison);
     }
+    // A landing field's marks lie under the polar they mark.
+    if (m_lesson == Lesson::Reach) {
+        DrawReach(*picPolare, polar(), ReachField(polar(), m_reachQuestion, decl.WindH, decl.WindV),
+                  decl.WindH, decl.WindV);
+    }
     DrawPolarOverlay(decl.WindH, decl.WindV);
     DrawGlidePath(decl.WindH, decl.WindV);
     if (m_comparison) {
@@ -48,8 +53,12 @@ void frmStart::Repaint()
                              {decl.Airspeed, decl.GroundSpeedH, decl.GroundSpeedV, decl.GlideAngle},
                              decl.WindH, decl.WindV);
     }
+    // The field stays as the exercise found it.
+    m_reachRow->setEnabled(!m_exercise.active);
     if (m_exercise.active) {
         showExercise();
+    } else if (m_lesson == Lesson::Reach) {
+        showReach();
     }
     lblAufwind->setCaption(Format(decl.WindV, QStringLiteral("0.0")) + QStringLiteral(" m/s"));
     lblWind->setCaption(Format(decl.WindH, QStringLiteral("0")) + QStringLiteral(" km/h"));

@@ -15,6 +15,7 @@
 void frmStart::setUpLessons()
 {
     new QShortcut(Qt::Key_F5, this, this, &frmStart::newExercise);
+    new QShortcut(Qt::Key_F6, this, this, &frmStart::nextLesson);
     // Enter and Esc belong to the exercise only while one runs; otherwise they stay with
     // the focused control.
     m_solveKey = new QShortcut(Qt::Key_Return, this, this, &frmStart::solveExercise);

@@ -1,0 +1,126 @@
+// The window's lessons beyond best glide: whether a landing field is reached, with its row
+// of fields under the wind bar and its answer in the read-out.
+#include "Diagram.h"
+#include "Language.h"
+#include "RememberedWing.h"
+#include "frmStart.h"
+
+#include <QDoubleSpinBox>
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <algorithm>
+
+void frmStart::createReachRow()
+{
+    m_reachRow = new QWidget(this);
+    auto *row = new QHBoxLayout(m_reachRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    const auto field = [&](const QString &label, double max, double step, int decimals,
+                           const QString &suffix) {
+        auto *text = new QLabel(label, m_reachRow);
+        auto *box = new QDoubleSpinBox(m_reachRow);
+        box->setDecimals(decimals);
+        box->setRange(0.0, max);
+        box->setSingleStep(step);
+        box->setSuffix(suffix);
+        box->setAccelerated(true);
+        box->setAccessibleName(label);
+        text->setBuddy(box);
+        row->addWidget(text);
+        row->addWidget(box);
+        row->addSpacing(6);
+        return box;
+    };
+    m_distanceField =
+        field(translated("Window", "Landeplatz"), kReachFarthestKm, 0.1, 1, QStringLiteral(" km"));
+    m_heightField =
+        field(translated("Window", "Höhe"), kReachHighestM, 10.0, 0, QStringLiteral(" m"));
+    m_marginField = field(translated("Window", "Sicherheitshöhe"), kReachLargestMarginM, 10.0, 0,
+                          QStringLiteral(" m"));
+    row->addStretch(1);
+    m_distanceField->setMinimum(kReachShortestKm);
+
+    // The field of the last run, where one was kept and still holds.
+    if (const std::optional<ReachQuestion> kept = rememberedReach(m_storedReachProblem)) {
+        m_reachQuestion = *kept;
+    }
+    for (QDoubleSpinBox *box : {m_distanceField, m_heightField, m_marginField}) {
+        const QSignalBlocker quiet(box);
+        box->setValue(box == m_distanceField ? m_reachQuestion.distanceKm
+                      : box == m_heightField ? m_reachQuestion.heightM
+                                             : m_reachQuestion.marginM);
+        connect(box, &QDoubleSpinBox::valueChanged, this, &frmStart::reachFieldsChanged);
+    }
+    // A field is always above its safety margin.
+    m_heightField->setMinimum(std::max(kReachLowestM, m_reachQuestion.marginM + 10.0));
+    m_reachRow->hide();
+}
+
+void frmStart::reachFieldsChanged()
+{
+    {
+        const QSignalBlocker quiet(m_heightField);
+        m_heightField->setMinimum(std::max(kReachLowestM, m_marginField->value() + 10.0));
+    }
+    m_reachQuestion = {m_distanceField->value(), m_heightField->value(), m_marginField->value()};
+    // Kept for the next start; where it cannot be, the user hears so once a run.
+    static bool told = false;
+    if (QString why; !rememberReach(m_reachQuestion, why) && !told) {
+        told = true;
+        QMessageBox::warning(this, translated("Window", "Landeplatz erreichen"), why);
+    }
+    Repaint();
+}
+
+void frmStart::placeReadout()
+{
+    const TwipsRect &r = m_lesson == Lesson::Reach ? m_layout.lblInfoTwoLines : m_layout.lblInfo;
+    setGeometryTwips(lblInfo, {r.left, r.top, r.width, r.height});
+}
+
+void frmStart::setLesson(Lesson lesson)
+{
+    if (lesson == m_lesson) {
+        return;
+    }
+    // An exercise and its average belong to the lesson they were set in.
+    endExercise();
+    m_scores.clear();
+    m_lesson = lesson;
+    m_reachRow->setVisible(lesson == Lesson::Reach);
+    placeReadout();
+    Repaint();
+}
+
+void frmStart::nextLesson()
+{
+    if (!cmdTour->isEnabled()) {
+        return;
+    }
+    setLesson(m_lesson == Lesson::BestGlide ? Lesson::Reach : Lesson::BestGlide);
+}
+
+void frmStart::showReach()
+{
+    const Reach reach = ReachField(polar(), m_reachQuestion, decl.WindH, decl.WindV);
+    const std::optional<float> chosen =
+        Value(chkBremsen) == 1 ? std::optional<float>(decl.Airspeed) : std::nullopt;
+    const ReachWords words =
+        reachInWords(polar(), m_reachQuestion, reach, decl.WindH, decl.WindV, chosen);
+    // The glide ratios as the glide path wrote them, the bar's arrival beside them, and
+    // the answer under them; without the field's numbers, which its row shows, where the
+    // whole line would not fit.
+    QString first = lblInfo->caption();
+    if (!words.yours.isEmpty()) {
+        first += QStringLiteral("   ") + words.yours;
+    }
+    const QFontMetricsF metrics(lblInfo->font());
+    QString second = words.line();
+    if (metrics.horizontalAdvance(second) > lblInfo->width()) {
+        second = words.answer;
+    }
+    lblInfo->setCaption(first + QLatin1Char('\n') + second);
+}
