@@ -73,3 +73,41 @@ int achievedPercent(float learnerH, float learnerV, float bestH, float bestV)
     const double best = bestH / 3.6 / bestV;
     return static_cast<int>(std::lround(learner / best * 100.0));
 }
+
+std::optional<ReachTask> WindDraw::nextReach(const Wing &wing, TaskView view)
+{
+    for (int tries = 0; tries < 10000; ++tries) {
+        const std::optional<ExerciseWind> wind = next(wing, view);
+        if (!wind) {
+            return std::nullopt;
+        }
+        const float windH = static_cast<float>(wind->windH);
+        const float windV = WindVFromTenths(wind->windVTenths);
+        float best = 0;
+        // A task's wind descends at best glide: the ratio is positive and finite.
+        const double ratio = BestGlide(wing, best, windH, windV);
+        const bool reaches = between(m_rng, 0, 1) == 1;
+        ReachQuestion q;
+        q.marginM = 50.0 * between(m_rng, 0, 4);
+        q.heightM = 50.0 * between(m_rng, 6, 30);
+        // The field needs this share of the best ratio: less than all of it where the
+        // field is reached, more where it is not.
+        const double share = between(m_rng, reaches ? 60 : 110, reaches ? 92 : 150) / 100.0;
+        q.distanceKm = std::round(share * ratio * (q.heightM - q.marginM) / 100.0) / 10.0;
+        if (q.heightM < q.marginM + 100.0 || q.distanceKm < kReachShortestKm ||
+            q.distanceKm > kReachFarthestKm) {
+            continue;
+        }
+        const Reach r = ReachField(wing, q, windH, windV);
+        if (r.reaches == reaches && std::fabs(r.arrivalM - q.marginM) > reachReadingTolerance(q)) {
+            return ReachTask{*wind, q};
+        }
+    }
+    return std::nullopt;
+}
+
+int reachPercent(bool answerRight, float learnerH, float learnerV, float bestH, float bestV)
+{
+    const int airspeed = achievedPercent(learnerH, learnerV, bestH, bestV);
+    return (answerRight ? 50 : 0) + static_cast<int>(std::lround(airspeed / 2.0));
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Reach.h"
+
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -31,11 +33,23 @@ bool anyWindFitsTask(const Wing &wing, TaskView view = TaskView::FixedDiagram);
 // Random winds from the whole envelope: whole km/h from -30 to 30, tenths of m/s from
 // -2.0 to 1.0, drawn again until the wind fits the task. The same seed gives the
 // same winds, in the same order. Nothing when no wind of the envelope fits the wing.
+// A task of the lesson "Landeplatz erreichen": a wind that fits a task, and a field.
+struct ReachTask
+{
+    ExerciseWind wind;
+    ReachQuestion question;
+};
+
 class WindDraw
 {
 public:
     explicit WindDraw(std::uint64_t seed) : m_rng(seed) {}
     std::optional<ExerciseWind> next(const Wing &wing, TaskView view = TaskView::FixedDiagram);
+    // A wind as next draws it and a field for it, as an exam asks: the height a multiple
+    // of 50 m from 300 to 1500 m, the margin one of 0 to 200 m, the distance to 0,1 km.
+    // Heads or tails decides whether the field is reached, so about half are; no arrival
+    // lies within reachReadingTolerance of the margin.
+    std::optional<ReachTask> nextReach(const Wing &wing, TaskView view = TaskView::FixedDiagram);
 
 private:
     std::mt19937_64 m_rng;
@@ -46,3 +60,7 @@ private:
 // 0 when the learner's choice does not move forward and down. Ground speeds in km/h and
 // m/s.
 int achievedPercent(float learnerH, float learnerV, float bestH, float bestV);
+
+// A landing-field task's score, whole percent: half for the right yes or no, half for the
+// airspeed as achievedPercent judges it against the one that arrives highest.
+int reachPercent(bool answerRight, float learnerH, float learnerV, float bestH, float bestV);

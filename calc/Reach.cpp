@@ -37,6 +37,11 @@ double root(const Wing &wing, const ReachQuestion &q, double a, double b, float 
 
 } // namespace
 
+double reachReadingTolerance(const ReachQuestion &q)
+{
+    return std::max(20.0, 0.05 * (q.heightM - q.marginM));
+}
+
 double ArrivalHeight(const Wing &wing, const ReachQuestion &q, float airspeed, float windH,
                      float windV)
 {

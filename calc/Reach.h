@@ -39,6 +39,11 @@ struct Reach
     float bandHigh = 0.0f;
 };
 
+// How far an arrival height read off the diagram may be off, m: the larger of 20 m and a
+// twentieth of the height to lose. A task never asks about an arrival this close to the
+// margin.
+double reachReadingTolerance(const ReachQuestion &q);
+
 // Arrival height (m above the field, signed) at an airspeed (km/h) in a horizontal wind
 // (km/h, positive tailwind) and vertical air (m/s, positive updraft); NaN without headway.
 double ArrivalHeight(const Wing &wing, const ReachQuestion &q, float airspeed, float windH,

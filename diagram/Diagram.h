@@ -140,9 +140,10 @@ void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &swi
 // the glide the field needs as a dashed line from the ground origin, labelled with its
 // glide ratio; the part of the shifted polar that arrives with the margin, broad beneath
 // the polar, and the same airspeeds as a band over the brake scale. Draw it before the
-// polar. Hands the pen back as it found it.
+// polar. Without showBand only the needed glide: a task's question, not its answer. Hands
+// the pen back as it found it.
 void DrawReach(PictureBox &pic, const Wing &wing, const Reach &reach, float windH, float windV,
-               const QLocale &locale = QLocale());
+               bool showBand = true, const QLocale &locale = QLocale());
 
 // The answer in words for the read-out. field: "Landeplatz 6,0 km, 800 m"; answer: what
 // the field needs and what the wing gives, the arrival height, the airspeed that arrives

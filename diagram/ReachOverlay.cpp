@@ -51,7 +51,7 @@ std::vector<QPointF> lineLabelPlaces(PictureBox &pic, const QString &text, doubl
 } // namespace
 
 void DrawReach(PictureBox &pic, const Wing &wing, const Reach &reach, float windH, float windV,
-               const QLocale &locale)
+               bool showBand, const QLocale &locale)
 {
     const int color = pic.ForeColor();
     const int width = pic.DrawWidth();
@@ -61,7 +61,7 @@ void DrawReach(PictureBox &pic, const Wing &wing, const Reach &reach, float wind
 
     // The part of the shifted polar that arrives with the margin, broad beneath the polar,
     // and the same airspeeds just over the brake scale.
-    if (reach.reaches) {
+    if (reach.reaches && showBand) {
         pic.setDrawWidth(7);
         pic.setDrawStyle(PictureBox::kStyleSolid);
         const int from = static_cast<int>(std::lround(reach.bandLow * 10.0f));

@@ -1,4 +1,5 @@
 #include "BrakeScale.h"
+#include "Exercise.h"
 #include "Reach.h"
 #include "TestWings.h"
 #include "Wing.h"
@@ -138,6 +139,7 @@ private slots:
     void reachWorkedExamples_data();
     void reachWorkedExamples();
     void reachAgainstBruteForce();
+    void reachTasksAskFairly();
 
 private:
     QTemporaryDir m_dir;
@@ -926,4 +928,41 @@ void TestCalc::reachAgainstBruteForce()
     }
     QVERIFY2(cases > 1500 && reached > 300 && reached < cases - 300,
              qPrintable(QStringLiteral("%1 cases, %2 reached").arg(cases).arg(reached)));
+}
+
+void TestCalc::reachTasksAskFairly()
+{
+    // About half the fields are reached, none so narrowly that reading the diagram could
+    // not tell, every wind one of the exercise's; the same seed asks the same again.
+    const Wing wings[] = {kBuiltIn, schoolWing(95), schoolWing(75)};
+    for (const Wing &wing : wings) {
+        WindDraw draw(7);
+        WindDraw again(7);
+        int reached = 0;
+        const int tasks = 150;
+        for (int i = 0; i < tasks; ++i) {
+            const std::optional<ReachTask> t = draw.nextReach(wing);
+            QVERIFY(t);
+            const std::optional<ReachTask> same = again.nextReach(wing);
+            QVERIFY(same && same->question.distanceKm == t->question.distanceKm &&
+                    same->wind.windH == t->wind.windH);
+            const ReachQuestion &q = t->question;
+            QVERIFY(windFitsTask(wing, t->wind));
+            QVERIFY(q.distanceKm >= 0.5 && q.distanceKm <= 30.0 && q.heightM >= 300.0 &&
+                    q.heightM <= 1500.0 && q.marginM >= 0.0 && q.marginM <= 200.0);
+            // The arrival worked from the polar at best glide over the ground.
+            float best = 0;
+            const float windH = static_cast<float>(t->wind.windH);
+            const float windV = WindVFromTenths(t->wind.windVTenths);
+            BestGlide(wing, best, windH, windV);
+            const double arrival =
+                q.heightM + (wing.sink(best) + windV) * 3600.0 * q.distanceKm / (best + windH);
+            QVERIFY2(std::fabs(arrival - q.marginM) >
+                         std::max(20.0, 0.05 * (q.heightM - q.marginM)),
+                     qPrintable(QString::number(arrival)));
+            reached += arrival >= q.marginM ? 1 : 0;
+        }
+        QVERIFY2(reached > tasks * 35 / 100 && reached < tasks * 65 / 100,
+                 qPrintable(QString::number(reached)));
+    }
 }

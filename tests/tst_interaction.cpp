@@ -105,6 +105,7 @@ private slots:
     void wingIsRememberedAcrossStarts();
     void barKeysMoveOnTheGrid();
     void reachLessonAcrossStarts();
+    void reachTasksScoreTheLearner();
 
 private:
     frmStart *form = nullptr;
@@ -1105,6 +1106,65 @@ void TestInteraction::reachLessonAcrossStarts()
     QTest::keyClick(form, Qt::Key_F6);
     QTest::keyClick(form, Qt::Key_F5);
     QVERIFY(!form->distanceField()->isEnabled());
+}
+
+void TestInteraction::reachTasksScoreTheLearner()
+{
+    // Ten tasks in the lesson, answered alternately yes and no with the bar left at trim:
+    // the verdict follows the arrival worked from the polar at best glide, Enter before the
+    // answer scores nothing, and the band of airspeeds shows only with the solution.
+    form->setExerciseSeed(11);
+    QTest::keyClick(form, Qt::Key_F6);
+    const auto bandShown = [&] {
+        for (const DrawOp &op : form->picPolare->operations()) {
+            if (op.element == Element::Reach && op.kind == DrawOp::Line && op.width >= 3) {
+                return true;
+            }
+        }
+        return false;
+    };
+    int reached = 0;
+    for (int task = 1; task <= 10; ++task) {
+        QTest::keyClick(form, Qt::Key_F5);
+        QStringList lines = form->lblInfo->caption().split(QLatin1Char('\n'));
+        QVERIFY2(lines[0].startsWith(QStringLiteral("Aufgabe %1: ").arg(task)),
+                 qPrintable(lines[0]));
+        QVERIFY(lines[1].startsWith(QStringLiteral("Reicht es?")));
+        QVERIFY(!bandShown());
+        QTest::keyClick(form, Qt::Key_Return);
+        QVERIFY(form->exerciseRunning() && !form->exerciseSolved());
+        QVERIFY(form->lblInfo->caption().contains(QStringLiteral("Erst J oder N")));
+
+        const ReachQuestion q = form->reachQuestion();
+        const float best = bruteForceBestGlide(form->decl.WindH, form->decl.WindV);
+        const double arrival = q.heightM + (Polar(kBuiltIn, best) + form->decl.WindV) * 3600.0 *
+                                               q.distanceKm / (best + form->decl.WindH);
+        const bool yes = task % 2 == 1;
+        QTest::keyClick(form, yes ? Qt::Key_J : Qt::Key_N);
+        QTest::keyClick(form, Qt::Key_Return);
+        QVERIFY(form->exerciseSolved());
+        QVERIFY(bandShown() == (arrival >= q.marginM));
+        lines = form->lblInfo->caption().split(QLatin1Char('\n'));
+        const bool right = yes == (arrival >= q.marginM);
+        QVERIFY2(
+            lines[0].startsWith(right ? QStringLiteral("Richtig: ") : QStringLiteral("Falsch: ")),
+            qPrintable(lines[0]));
+        QVERIFY2(lines[0].contains(
+                     QStringLiteral(" m bei %1 km/h").arg(QLocale().toString(best, 'f', 1))),
+                 qPrintable(lines[0]));
+        static const QRegularExpression score(QStringLiteral("· (\\d+) % · Schnitt"));
+        const int percent = score.match(lines[1]).captured(1).toInt();
+        QVERIFY2(right ? percent >= 50 && percent <= 100 : percent <= 50, qPrintable(lines[1]));
+        QVERIFY2(lines[1].endsWith(QStringLiteral("(%1 von %1)").arg(task)), qPrintable(lines[1]));
+        reached += arrival >= q.marginM ? 1 : 0;
+    }
+    QVERIFY(reached >= 2 && reached <= 8);
+    // Back to best glide: the lesson's average starts again.
+    QTest::keyClick(form, Qt::Key_F6);
+    QTest::keyClick(form, Qt::Key_F5);
+    QTest::keyClick(form, Qt::Key_Return);
+    QVERIFY2(form->lblInfo->caption().endsWith(QStringLiteral("(1 von 11)")),
+             qPrintable(form->lblInfo->caption()));
 }
 
 QTEST_MAIN(TestInteraction)

@@ -904,7 +904,19 @@ void TestTour::textsSpeakTheLanguageAndFit()
         translated("Window", "Übung %1: %2 – Balken auf bestes Gleiten, dann Eingabetaste")
             .arg(888)
             .arg(windInWords(30, 8));
-    for (const QString &line : {result, task}) {
+    QStringList lines{result, task};
+    // A landing-field task's longest lines, asked, answered and solved.
+    for (const std::optional<bool> answer :
+         {std::optional<bool>(), std::optional<bool>(true), std::optional<bool>(false)}) {
+        lines << frmStart::reachTaskLines(888, {29.9, 1500.0, 200.0}, -30, -18, answer);
+    }
+    for (const bool right : {true, false}) {
+        for (const bool reaches : {true, false}) {
+            lines << frmStart::reachResultLines(
+                {right, reaches, -1234.0, 48.5f, 18.0f, 100, 100, 888, 888});
+        }
+    }
+    for (const QString &line : std::as_const(lines)) {
         texts.append(line);
         fits(line, info.horizontalAdvance(line), strip);
     }

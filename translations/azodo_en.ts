@@ -1215,6 +1215,46 @@ PDF (A4 landscape), by the file&apos;s extension.
         <source>In %1 liegt der Landeplatz außerhalb der Grenzen.</source>
         <translation>In %1, the field lies outside its limits.</translation>
     </message>
+    <message>
+        <source>Erst J oder N: Reicht es? Dann die Eingabetaste.</source>
+        <translation>First Y or N: does it reach? Then Enter.</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: %2 m über dem Landeplatz, %3 km entfernt, %4, Sicherheitshöhe %5 m</source>
+        <translation>Task %1: %2 m above the field, %3 km away, %4, safety margin %5 m</translation>
+    </message>
+    <message>
+        <source>Reicht es? J oder N, dann Balken auf die Fahrt, die am höchsten ankommt, und Eingabetaste</source>
+        <translation>Does it reach? Y or N, then set the marker to the airspeed that arrives highest and press Enter</translation>
+    </message>
+    <message>
+        <source>Ihre Antwort: ja – nun Balken auf die Fahrt, die am höchsten ankommt, und Eingabetaste</source>
+        <translation>Your answer: yes – now set the marker to the airspeed that arrives highest and press Enter</translation>
+    </message>
+    <message>
+        <source>Ihre Antwort: nein – nun Balken auf die Fahrt, die am höchsten ankommt, und Eingabetaste</source>
+        <translation>Your answer: no – now set the marker to the airspeed that arrives highest and press Enter</translation>
+    </message>
+    <message>
+        <source>%1: es reicht – Ankunft %2 m bei %3 km/h</source>
+        <translation>%1: it reaches – arrival %2 m at %3 km/h</translation>
+    </message>
+    <message>
+        <source>%1: es reicht nicht – Ankunft %2 m bei %3 km/h</source>
+        <translation>%1: it does not reach – arrival %2 m at %3 km/h</translation>
+    </message>
+    <message>
+        <source>Richtig</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Falsch</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>Ihre Fahrt %1 km/h, %2 · %3 % · Schnitt %4 % (%5 von %6)</source>
+        <translation>Your airspeed %1 km/h, %2 · %3 % · average %4 % (%5 of %6)</translation>
+    </message>
 </context>
 <context>
     <name>Wing</name>

@@ -107,6 +107,19 @@ public:
     // Why the field kept from the last run was forgotten at this start; empty if it was not.
     QString storedReachProblem() const { return m_storedReachProblem; }
 
+    // A landing-field task in the read-out's two lines: the task and the question while it
+    // runs (answer: the yes or no given so far), the verdict and the score once solved.
+    static QStringList reachTaskLines(int number, const ReachQuestion &q, int windH,
+                                      int windVTenths, std::optional<bool> answer);
+    struct ReachResult
+    {
+        bool right, reaches;
+        double arrivalM;                     // at the airspeed that arrives highest
+        float bestAirspeed, chosenAirspeed;  // km/h
+        int percent, average, solved, given; // as the exercise's result counts them
+    };
+    static QStringList reachResultLines(const ReachResult &r);
+
     // What "Ende" does after telling everyone: by default end the event loop.
     void setEndProgram(std::function<void()> end) { m_endProgram = std::move(end); }
 
@@ -167,6 +180,9 @@ private:
     void placeReadout();
     void reachFieldsChanged();
     void showReach();
+    void answerReach(bool yes);
+    void showReachTask();
+    void setReachFields(const ReachQuestion &question);
     void enableExerciseKeys(bool on);
     void showExercise();
     QString exerciseTask() const;
@@ -219,6 +235,13 @@ private:
         float chosenAirspeed = 0;
         float chosenGroundH = 0;
         float chosenGroundV = 0;
+        // A landing-field task: its field, whether it is reached, and the learner's yes
+        // or no.
+        bool reach = false;
+        ReachQuestion question;
+        bool reaches = false;
+        double arrivalM = 0; // at best glide over the ground
+        std::optional<bool> answer;
     };
     Exercise m_exercise;
     WindDraw m_windDraw{std::random_device{}()};
@@ -234,4 +257,6 @@ private:
     QShortcut *m_solveKey = nullptr;
     QShortcut *m_solveKeypad = nullptr;
     QShortcut *m_endKey = nullptr;
+    QShortcut *m_yesKey = nullptr;
+    QShortcut *m_noKey = nullptr;
 };

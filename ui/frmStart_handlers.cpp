@@ -42,9 +42,10 @@ void frmStart::Repaint()
         DrawComparison(*picPolare, *m_comparison);
     }
     // A landing field's marks lie under the polar they mark.
+    // A task shows the glide its field needs, not which airspeeds reach it.
     if (m_lesson == Lesson::Reach) {
         DrawReach(*picPolare, polar(), ReachField(polar(), m_reachQuestion, decl.WindH, decl.WindV),
-                  decl.WindH, decl.WindV);
+                  decl.WindH, decl.WindV, !(m_exercise.active && !m_exercise.solved));
     }
     DrawPolarOverlay(decl.WindH, decl.WindV);
     DrawGlidePath(decl.WindH, decl.WindV);

@@ -24,12 +24,17 @@ void frmStart::setUpLessons()
         endExercise();
         Repaint();
     });
+    // A landing-field task's yes or no, in the user's language: J/N, Y/N.
+    const bool english = currentLanguage() == Language::English;
+    m_yesKey =
+        new QShortcut(english ? Qt::Key_Y : Qt::Key_J, this, this, [this] { answerReach(true); });
+    m_noKey = new QShortcut(Qt::Key_N, this, this, [this] { answerReach(false); });
     enableExerciseKeys(false);
 }
 
 void frmStart::enableExerciseKeys(bool on)
 {
-    for (QShortcut *key : {m_solveKey, m_solveKeypad, m_endKey}) {
+    for (QShortcut *key : {m_solveKey, m_solveKeypad, m_endKey, m_yesKey, m_noKey}) {
         key->setEnabled(on);
     }
 }
@@ -39,7 +44,15 @@ void frmStart::newExercise()
     if (!cmdTour->isEnabled()) {
         return;
     }
-    const std::optional<ExerciseWind> wind = m_windDraw.next(polar());
+    // The lesson decides the task: a wind, or a wind with a landing field.
+    std::optional<ReachTask> task;
+    std::optional<ExerciseWind> wind;
+    if (m_lesson == Lesson::Reach) {
+        task = m_windDraw.nextReach(polar());
+        wind = task ? std::optional<ExerciseWind>(task->wind) : std::nullopt;
+    } else {
+        wind = m_windDraw.next(polar());
+    }
     if (!wind) {
         QMessageBox::information(
             this, translated("Window", "Übung"),
@@ -62,6 +75,14 @@ void frmStart::newExercise()
     next.bestAirspeed = best.airspeed;
     next.bestGroundH = best.groundSpeedH;
     next.bestGroundV = best.groundSpeedV;
+    if (task) {
+        next.reach = true;
+        next.question = task->question;
+        const Reach reach = ReachField(polar(), task->question, decl.WindH, decl.WindV);
+        next.reaches = reach.reaches;
+        next.arrivalM = reach.arrivalM;
+        setReachFields(task->question);
+    }
     m_exercise = next;
     enableExerciseKeys(true);
     // The learner starts from trim, with the bar free and the keys on the diagram.
@@ -79,14 +100,25 @@ void frmStart::solveExercise()
     if (!m_exercise.active || m_exercise.solved) {
         return;
     }
+    // A landing-field task wants its yes or no first: Enter alone scores nothing.
+    if (m_exercise.reach && !m_exercise.answer) {
+        lblInfo->setCaption(
+            lblInfo->caption().section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n') +
+            translated("Window", "Erst J oder N: Reicht es? Dann die Eingabetaste."));
+        return;
+    }
     // The answer is fixed now: the bar stays where it is until the exercise ends.
     BrakeBarDragging = false;
     m_exercise.solved = true;
     m_exercise.chosenAirspeed = decl.Airspeed;
     m_exercise.chosenGroundH = decl.GroundSpeedH;
     m_exercise.chosenGroundV = decl.GroundSpeedV;
-    m_scores[m_exercise.number] = achievedPercent(decl.GroundSpeedH, decl.GroundSpeedV,
-                                                  m_exercise.bestGroundH, m_exercise.bestGroundV);
+    m_scores[m_exercise.number] =
+        m_exercise.reach
+            ? reachPercent(*m_exercise.answer == m_exercise.reaches, decl.GroundSpeedH,
+                           decl.GroundSpeedV, m_exercise.bestGroundH, m_exercise.bestGroundV)
+            : achievedPercent(decl.GroundSpeedH, decl.GroundSpeedV, m_exercise.bestGroundH,
+                              m_exercise.bestGroundV);
     Repaint();
 }
 
@@ -184,6 +216,10 @@ QString frmStart::exerciseResult() const
 
 void frmStart::showExercise()
 {
+    if (m_exercise.reach) {
+        showReachTask();
+        return;
+    }
     if (!m_exercise.solved) {
         lblInfo->setCaption(exerciseTask());
         return;

@@ -1,6 +1,7 @@
 // The window's lessons beyond best glide: whether a landing field is reached, with its row
 // of fields under the wind bar and its answer in the read-out.
 #include "Diagram.h"
+#include "Format.h"
 #include "Language.h"
 #include "RememberedWing.h"
 #include "frmStart.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <algorithm>
+#include <cmath>
 
 void frmStart::createReachRow()
 {
@@ -123,4 +125,97 @@ void frmStart::showReach()
         second = words.answer;
     }
     lblInfo->setCaption(first + QLatin1Char('\n') + second);
+}
+
+void frmStart::setReachFields(const ReachQuestion &question)
+{
+    // The task's field, shown and used, but not kept for the next start.
+    for (QDoubleSpinBox *box : {m_distanceField, m_heightField, m_marginField}) {
+        const QSignalBlocker quiet(box);
+        if (box == m_heightField) {
+            box->setMinimum(std::max(kReachLowestM, question.marginM + 10.0));
+        }
+        box->setValue(box == m_distanceField ? question.distanceKm
+                      : box == m_heightField ? question.heightM
+                                             : question.marginM);
+    }
+    m_reachQuestion = question;
+}
+
+void frmStart::answerReach(bool yes)
+{
+    if (!m_exercise.active || !m_exercise.reach || m_exercise.solved) {
+        return;
+    }
+    m_exercise.answer = yes;
+    showReachTask();
+}
+
+QStringList frmStart::reachTaskLines(int number, const ReachQuestion &q, int windH, int windVTenths,
+                                     std::optional<bool> answer)
+{
+    const QString task =
+        translated("Window", "Aufgabe %1: %2 m über dem Landeplatz, %3 km entfernt, %4, "
+                             "Sicherheitshöhe %5 m")
+            .arg(number)
+            .arg(FormatFixed(q.heightM, 0), FormatFixed(q.distanceKm, 1),
+                 windInWords(windH, windVTenths), FormatFixed(q.marginM, 0));
+    const QString ask =
+        !answer ? translated("Window", "Reicht es? J oder N, dann Balken auf die Fahrt, die am "
+                                       "höchsten ankommt, und Eingabetaste")
+        : *answer
+            ? translated("Window", "Ihre Antwort: ja – nun Balken auf die Fahrt, die am höchsten "
+                                   "ankommt, und Eingabetaste")
+            : translated("Window", "Ihre Antwort: nein – nun Balken auf die Fahrt, die am "
+                                   "höchsten ankommt, und Eingabetaste");
+    return {task, ask};
+}
+
+QStringList frmStart::reachResultLines(const ReachResult &r)
+{
+    const QString verdict =
+        (r.reaches ? translated("Window", "%1: es reicht – Ankunft %2 m bei %3 km/h")
+                   : translated("Window", "%1: es reicht nicht – Ankunft %2 m bei %3 km/h"))
+            .arg(r.right ? translated("Window", "Richtig") : translated("Window", "Falsch"),
+                 FormatFixed(r.arrivalM, 0), FormatFixed(r.bestAirspeed, 1));
+    const double off = static_cast<double>(r.chosenAirspeed) - r.bestAirspeed;
+    const QString direction = std::fabs(off) <= 0.5
+                                  ? translated("Window", "richtig")
+                                  : (off > 0 ? translated("Window", "%1 km/h zu schnell")
+                                             : translated("Window", "%1 km/h zu langsam"))
+                                        .arg(FormatFixed(std::fabs(off), 1));
+    const QString score =
+        translated("Window", "Ihre Fahrt %1 km/h, %2 · %3 % · Schnitt %4 % (%5 von %6)")
+            .arg(FormatFixed(r.chosenAirspeed, 1), direction)
+            .arg(r.percent)
+            .arg(r.average)
+            .arg(r.solved)
+            .arg(r.given);
+    return {verdict, score};
+}
+
+void frmStart::showReachTask()
+{
+    const Exercise &e = m_exercise;
+    if (!e.solved) {
+        lblInfo->setCaption(
+            reachTaskLines(e.number, e.question, e.windH, e.windVTenths, e.answer).join('\n'));
+        return;
+    }
+    DrawSolution(*picPolare, e.bestGroundH, e.bestGroundV);
+    int sum = 0;
+    for (const auto &score : m_scores) {
+        sum += score.second;
+    }
+    const ReachResult result{*e.answer == e.reaches,
+                             e.reaches,
+                             e.arrivalM,
+                             e.bestAirspeed,
+                             e.chosenAirspeed,
+                             m_scores.at(e.number),
+                             static_cast<int>(std::lround(static_cast<double>(sum) /
+                                                          static_cast<double>(m_scores.size()))),
+                             static_cast<int>(m_scores.size()),
+                             e.number};
+    lblInfo->setCaption(reachResultLines(result).join('\n'));
 }
