@@ -47,6 +47,7 @@ struct Task
 {
     int number = 0;
     ExerciseWind wind;
+    std::optional<ReachQuestion> field; // a landing-field task's field
 };
 
 // How far a value read off the diagram may be from the exact one: the largest change
@@ -118,6 +119,63 @@ Answer answerOf(const Wing &wing, const Task &task)
             t.ratio > kSensitiveRatio};
 }
 
+// A landing-field task's answers as the key prints them, each with how far a reading off
+// the diagram may be from it.
+struct ReachAnswer
+{
+    QString needed, ratio, ratioTolerance, verdict, arrival, arrivalTolerance, airspeed, band;
+    bool reaches = false;
+};
+
+// A setting in the key with its tolerance: "Bremse 39 % (± 5 %)".
+QString settingWithTolerance(const Wing &wing, float airspeed)
+{
+    GridCell at;
+    at.airspeed = airspeed;
+    return translated("Worksheet", "%1 (± %2 %)")
+        .arg(settingInWords(wing, airspeed),
+             FormatFixed(tolerancesOf(wing, at).percent, 0, textLocale()));
+}
+
+ReachAnswer reachAnswerOf(const Wing &wing, const Task &task)
+{
+    const ReachQuestion &q = *task.field;
+    const float windH = static_cast<float>(task.wind.windH);
+    const float windV = WindVFromTenths(task.wind.windVTenths);
+    const Reach r = ReachField(wing, q, windH, windV);
+    const GridCell cell = bestGlideCell(wing, task.wind.windH, task.wind.windVTenths);
+    const QLocale locale = textLocale();
+    ReachAnswer a;
+    a.reaches = r.reaches;
+    a.needed = FormatFixed(r.requiredRatio, 1, locale);
+    a.ratio = FormatFixed(cell.ratio, 1, locale);
+    a.ratioTolerance = FormatFixed(tolerancesOf(wing, cell).ratio, 1, locale);
+    a.verdict =
+        r.reaches ? translated("Worksheet", "reicht") : translated("Worksheet", "reicht nicht");
+    a.arrival = FormatFixed(r.arrivalM, 0, locale);
+    a.arrivalTolerance = FormatFixed(reachReadingTolerance(q), 0, locale);
+    a.airspeed = FormatFixed(r.bestAirspeed, 1, locale);
+    a.band = r.reaches ? translated("Worksheet", "%1 bis %2")
+                             .arg(settingWithTolerance(wing, r.bandLow),
+                                  settingWithTolerance(wing, r.bandHigh))
+                       : translated("Worksheet", "keine");
+    return a;
+}
+
+// A landing-field task as an exam asks it.
+QString reachTaskText(const Task &task)
+{
+    const ReachQuestion &q = *task.field;
+    const QLocale locale = textLocale();
+    return translated("Worksheet", "Aufgabe %1: Sie sind %2 m über dem Landeplatz, %3 km "
+                                   "entfernt, %4. Reicht es mit %5 m Sicherheitshöhe? Mit welcher "
+                                   "Fahrt kommen Sie am höchsten an?")
+        .arg(task.number)
+        .arg(FormatFixed(q.heightM, 0, locale), FormatFixed(q.distanceKm, 1, locale),
+             windInWords(task.wind.windH, task.wind.windVTenths, locale),
+             FormatFixed(q.marginM, 0, locale));
+}
+
 // One task's block: the diagram, then its lines.
 void paintTask(QPainter &p, const QRectF &block, double textWidth, const Wing &wing,
                const Task &task, bool solved)
@@ -134,6 +192,7 @@ void paintTask(QPainter &p, const QRectF &block, double textWidth, const Wing &w
     state.separateTexts = true;
     state.dropClippedText = true;
     state.fittedWindow = true;
+    state.reach = task.field;
     const double mmPerPixel = block.width() / kDiagram.width();
     p.save();
     p.translate(block.topLeft());
@@ -145,6 +204,28 @@ void paintTask(QPainter &p, const QRectF &block, double textWidth, const Wing &w
 
     const double y = block.top() + kDiagram.height() * mmPerPixel + 1.5;
     const QString wind = windInWords(task.wind.windH, task.wind.windVTenths, textLocale());
+    if (task.field) {
+        text(p, QRectF(block.left(), y, textWidth, 7), reachTaskText(task), 3.0, true);
+        if (!solved) {
+            text(p, QRectF(block.left(), y + 8, textWidth, 6),
+                 translated("Worksheet", "Nötige GZ: ________   GZ über Grund: ________   "
+                                         "Reicht es? ja / nein   Fahrt: ________ km/h   "
+                                         "Ankunft: ________ m"),
+                 3.0, false);
+            return;
+        }
+        const ReachAnswer a = reachAnswerOf(wing, task);
+        text(p, QRectF(block.left(), y + 7.5, textWidth, 5),
+             translated("Worksheet", "Nötig GZ %1 · über Grund GZ %2 (± %3) · %4 · Ankunft %5 m "
+                                     "(± %6 m) bei %7 km/h (± 1 km/h)")
+                 .arg(a.needed, a.ratio, a.ratioTolerance, a.verdict, a.arrival, a.arrivalTolerance,
+                      a.airspeed),
+             3.0, false);
+        text(p, QRectF(block.left(), y + 12, textWidth, 5),
+             translated("Worksheet", "Mit der Sicherheitshöhe reichen: %1").arg(a.band), 3.0,
+             false);
+        return;
+    }
     if (!solved) {
         text(p, QRectF(block.left(), y, textWidth, 6),
              translated("Worksheet", "Aufgabe %1: %2. Legen Sie die Tangente an.")
@@ -212,12 +293,29 @@ void paintAnswerTable(QPainter &p, double width, const Wing &wing, const QList<T
 {
     const Qt::Alignment aligns[] = {Qt::AlignRight, Qt::AlignLeft, Qt::AlignRight, Qt::AlignLeft,
                                     Qt::AlignRight};
+    const bool reach = !tasks.isEmpty() && tasks.first().field;
     QList<QStringList> rows{{translated("Worksheet", "Aufgabe"), translated("Worksheet", "Wind"),
                              translated("Worksheet", "Fahrt (± 1 km/h)"),
                              translated("Worksheet", "Bremsstellung"),
                              translated("Worksheet", "Gleitzahl über Grund")}};
+    if (reach) {
+        rows = {{translated("Worksheet", "Aufgabe"), translated("Worksheet", "Wind"),
+                 translated("Worksheet", "Fahrt (± 1 km/h)"), translated("Worksheet", "Reicht es?"),
+                 translated("Worksheet", "Ankunft")}};
+    }
     bool anySensitive = false;
     for (const Task &task : tasks) {
+        if (reach) {
+            const ReachAnswer a = reachAnswerOf(wing, task);
+            rows.append(
+                {QString::number(task.number),
+                 windInWords(task.wind.windH, task.wind.windVTenths, textLocale()),
+                 a.airspeed + QStringLiteral(" km/h"),
+                 translated("Worksheet", "%1 (nötig GZ %2, GZ %3)")
+                     .arg(a.verdict, a.needed, a.ratio),
+                 translated("Worksheet", "%1 m (± %2 m)").arg(a.arrival, a.arrivalTolerance)});
+            continue;
+        }
         const Answer a = answerOf(wing, task);
         anySensitive = anySensitive || a.sensitive;
         rows.append(
@@ -270,25 +368,36 @@ void paintAnswerTable(QPainter &p, double width, const Wing &wing, const QList<T
 
 } // namespace
 
-QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const QString &remake)
+QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const QString &remake,
+                        WorksheetTopic topic)
 {
     QList<Task> all;
     WindDraw draw(seed);
+    const bool reach = topic == WorksheetTopic::Reach;
     for (int k = 1; k <= tasks; ++k) {
+        if (reach) {
+            const std::optional<ReachTask> task = draw.nextReach(wing, TaskView::FittedDiagram);
+            if (!task) {
+                return {};
+            }
+            all.append({k, task->wind, task->question});
+            continue;
+        }
         const std::optional<ExerciseWind> wind = draw.next(wing, TaskView::FittedDiagram);
         if (!wind) {
             return {};
         }
-        all.append({k, *wind});
+        all.append({k, *wind, std::nullopt});
     }
+    const QString title = reach
+                              ? translated("Worksheet", "Arbeitsblatt: Landeplatz erreichen")
+                              : translated("Worksheet", "Arbeitsblatt: bestes Gleiten über Grund");
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
     QPainter p;
-    if (!beginMillimetrePages(pdf, p, QPageSize::A4, 300,
-                              translated("Worksheet", "Arbeitsblatt: bestes Gleiten über Grund"),
-                              QStringLiteral("azodo-render"))) {
+    if (!beginMillimetrePages(pdf, p, QPageSize::A4, 300, title, QStringLiteral("azodo-render"))) {
         return {};
     }
     const QSizeF paper = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
@@ -305,10 +414,7 @@ QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const Q
         const int solution = page - pagesEach; // the key's own page, from 0
         const int k = solved ? solution + 1 : page + 1;
         paintHead(
-            p, width,
-            solved ? translated("Worksheet", "Lösungen")
-                   : translated("Worksheet", "Arbeitsblatt: bestes Gleiten über Grund"),
-            wing,
+            p, width, solved ? translated("Worksheet", "Lösungen") : title, wing,
             solved ? translated("Worksheet", "Lösungen, Seite %1 von %2").arg(k).arg(solutionPages)
                    : translated("Worksheet", "Aufgaben, Seite %1 von %2").arg(k).arg(pagesEach));
         // The command that makes the same sheet and its key again.
@@ -328,14 +434,21 @@ QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const Q
             top += kNameLines;
         }
         if (page == 0) {
-            text(p, QRectF(kMargin, top, width, kMethod),
-                 withNumberSign(translated(
-                     "Worksheet", "So geht es: 1. Legen Sie vom Ursprung die Tangente an die "
-                                  "verschobene Polare. 2. Lesen Sie die Fahrt des Berührpunkts "
-                                  "auf der Bremsskala ab. 3. Gleitzahl über Grund = "
-                                  "Grundgeschwindigkeit ÷ Sinken über Grund (beide am "
-                                  "Berührpunkt, km/h durch 3,6 in m/s).")),
-                 3.0, false);
+            const QString method =
+                reach ? translated("Worksheet",
+                                   "So geht es: 1. Nötige Gleitzahl = Entfernung ÷ (Höhe − "
+                                   "Sicherheitshöhe). 2. Die Tangente vom Ursprung an die "
+                                   "verschobene Polare gibt die Gleitzahl über Grund und die "
+                                   "Fahrt, die am höchsten ankommt. 3. Es reicht, wo sie "
+                                   "mindestens die nötige ist; Ankunft = Höhe − Entfernung ÷ "
+                                   "Gleitzahl über Grund.")
+                      : translated("Worksheet",
+                                   "So geht es: 1. Legen Sie vom Ursprung die Tangente an die "
+                                   "verschobene Polare. 2. Lesen Sie die Fahrt des Berührpunkts "
+                                   "auf der Bremsskala ab. 3. Gleitzahl über Grund = "
+                                   "Grundgeschwindigkeit ÷ Sinken über Grund (beide am "
+                                   "Berührpunkt, km/h durch 3,6 in m/s).");
+            text(p, QRectF(kMargin, top, width, kMethod), withNumberSign(method), 3.0, false);
             top += kMethod;
         }
         const double blockHeight = (paper.height() - kMargin - top) / 2;

@@ -15,6 +15,11 @@ struct Wing;
 // The solutions open with a table of all answers. Every footer prints remake, the
 // command that makes the same sheet again.
 
+// What the tasks ask: best glide over the ground, or whether a landing field is reached
+// (each task then names a field and its safety margin, and about half are reached).
+enum class WorksheetTopic { Glide, Reach };
+
 // The PDF's bytes; needs a QApplication (its diagrams are drawn through a picture box).
 // Empty if it cannot be made.
-QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const QString &remake);
+QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const QString &remake,
+                        WorksheetTopic topic = WorksheetTopic::Glide);

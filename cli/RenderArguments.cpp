@@ -62,7 +62,8 @@ bool takeLessonOption(const QStringList &args, int &i, RenderOptions &o, QString
     const QString &arg = args[i];
     if (arg != QLatin1String("--scale") && arg != QLatin1String("--state") &&
         arg != QLatin1String("--compare") && arg != QLatin1String("--worksheet") &&
-        arg != QLatin1String("--seed") && arg != QLatin1String("--reach")) {
+        arg != QLatin1String("--seed") && arg != QLatin1String("--reach") &&
+        arg != QLatin1String("--topic")) {
         return false;
     }
     if (i + 1 >= args.size()) {
@@ -92,6 +93,15 @@ bool takeLessonOption(const QStringList &args, int &i, RenderOptions &o, QString
         ReachQuestion q;
         if (parseReachOption(value, q, error)) {
             o.reach = q;
+        }
+    } else if (arg == QLatin1String("--topic")) {
+        if (value == QLatin1String("glide")) {
+            o.topic = WorksheetTopic::Glide;
+        } else if (value == QLatin1String("reach")) {
+            o.topic = WorksheetTopic::Reach;
+        } else {
+            error = translated("Tools", "--topic: glide oder reach erwartet, nicht '%1'")
+                        .arg(shortened(value));
         }
     } else if (arg == QLatin1String("--worksheet")) {
         if (!parseIntIn(value, 1, 200, o.worksheet)) {
@@ -163,6 +173,8 @@ bool lessonOptionsFit(const RenderOptions &o, QString &error)
                          fitting(o.outputWidth(), 800.0), fitting(o.wholeHeight(), 500.0));
     } else if (o.seed && o.worksheet == 0) {
         error = translated("Tools", "--seed gilt nur zusammen mit --worksheet");
+    } else if (o.topic && o.worksheet == 0) {
+        error = translated("Tools", "--topic gilt nur zusammen mit --worksheet");
     }
     return error.isEmpty();
 }
@@ -358,6 +370,8 @@ QString renderUsage()
                "  --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu\n"
                "                          zufälligen Winden, danach die Lösungen (1..200)\n"
                "  --seed S                dieselben Winde für dasselbe S\n"
+               "  --topic glide|reach     was das Arbeitsblatt fragt: bestes Gleiten\n"
+               "                          (Vorgabe) oder ob ein Landeplatz erreicht wird\n"
                "  --reach KM,M[,SH]       ein Landeplatz KM entfernt, M Meter tiefer, mit\n"
                "                          Sicherheitshöhe SH in m (Vorgabe 0): die nötige\n"
                "                          Gleitzahl, die Fahrten, die ihn erreichen, und die\n"

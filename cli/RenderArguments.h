@@ -2,6 +2,7 @@
 
 #include "DiagramFile.h"
 #include "Wing.h"
+#include "Worksheet.h"
 
 #include <QString>
 #include <QStringList>
@@ -57,8 +58,9 @@ struct RenderOptions
     std::optional<WingChoice> compareWing; // its own wing (--compare-polar ...)
     Wing comparePolar;             // the held state's polar: the picture's own unless one is chosen
     bool stateOptionGiven = false; // --wind-h, --wind-v or --airspeed seen
-    std::optional<ReachQuestion> reach; // --reach: a landing field on every picture
-    int worksheet = 0;                  // tasks of a worksheet; 0: none
+    std::optional<ReachQuestion> reach;  // --reach: a landing field on every picture
+    int worksheet = 0;                   // tasks of a worksheet; 0: none
+    std::optional<WorksheetTopic> topic; // --topic: what the worksheet asks
     std::optional<std::uint64_t> seed;
     bool help = false;
     bool version = false;

@@ -92,13 +92,18 @@ int runRenderTool(int argc, char *argv[])
     if (options->worksheet > 0) {
         // The footer gives the whole command that makes the same sheet again.
         const std::uint64_t seed = options->seed.value_or(std::random_device{}());
-        const QStringList remake =
-            QStringList{QStringLiteral("--worksheet"), QString::number(options->worksheet)} +
-            options->wingArguments +
-            QStringList{QStringLiteral("--seed"), QString::number(seed), QStringLiteral("-o"),
-                        options->output};
+        QStringList remake{QStringLiteral("--worksheet"), QString::number(options->worksheet)};
+        if (options->topic) {
+            remake << QStringLiteral("--topic")
+                   << (*options->topic == WorksheetTopic::Reach ? QStringLiteral("reach")
+                                                                : QStringLiteral("glide"));
+        }
+        remake +=
+            options->wingArguments + QStringList{QStringLiteral("--seed"), QString::number(seed),
+                                                 QStringLiteral("-o"), options->output};
         bytes = worksheetPdf(options->polar, options->worksheet, seed,
-                             QStringLiteral("azodo-render ") + shellWords(remake));
+                             QStringLiteral("azodo-render ") + shellWords(remake),
+                             options->topic.value_or(WorksheetTopic::Glide));
     } else {
         bytes = options->states.size() > 1 ? exportPdfPages(size, statesOf(*options))
                                            : exportDiagram(format, size, stateOf(*options));

@@ -186,6 +186,7 @@ private slots:
     void renderNeverReplacesWhatIsNotAFile();
     void worksheetAnswersAreTheCards_data();
     void worksheetAnswersAreTheCards();
+    void worksheetOfLandingFields();
     void slidesScaleAndStates();
     void lecturePagesShowStrongWindsWhole();
     void windowRefusesUnknownArguments();
@@ -335,6 +336,57 @@ void TestCli::renderAnswersALandingField()
         QVERIFY2(content.contains(text), qPrintable(text));
     }
     QCOMPARE(content.contains(QLatin1String("Landeplatz")), !texts.isEmpty());
+}
+
+void TestCli::worksheetOfLandingFields()
+{
+    // Twenty exam-style tasks: each names its field and margin; each solution's needed
+    // ratio is the field's arithmetic, its arrival the card's best glide for that wind
+    // flown over the distance, its yes or no the arrival against the margin.
+    QTemporaryDir dir;
+    const QString sheet = dir.filePath(QStringLiteral("felder.pdf"));
+    QCOMPARE(run(QStringLiteral("azodo-render"),
+                 {"--worksheet", "20", "--topic", "reach", "--seed", "3", "-o", sheet})
+                 .code,
+             0);
+    const QString text = tool(QStringLiteral("pdftotext"), {sheet, QStringLiteral("-")})
+                             .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QVERIFY(text.contains(QStringLiteral("--topic reach")));
+    QCOMPARE(text.count(QStringLiteral("Sicherheitshöhe? Mit welcher Fahrt")), 40);
+    static const QRegularExpression solution(QStringLiteral(
+        "Sie sind (\\d+) m über dem Landeplatz, ([\\d,]+) km entfernt, (?:Windstille|(?:(\\d+) "
+        "km/h (Gegenwind|Rückenwind))?(?:, )?(?:(\\d+,\\d) m/s (Abwind|Aufwind))?)\\. Reicht es "
+        "mit (\\d+) m Sicherheitshöhe\\? Mit welcher Fahrt kommen Sie am höchsten an\\? +Nötig GZ "
+        "([\\d,]+) · über Grund GZ [\\d,]+ \\(± [\\d,]+\\) · (reicht|reicht nicht) · Ankunft "
+        "(-?\\d+) m \\(± (\\d+) m\\) bei ([\\d,]+) km/h"));
+    const QLocale de(QLocale::German);
+    int solved = 0;
+    int reached = 0;
+    for (auto it = solution.globalMatch(text); it.hasNext(); ++solved) {
+        const auto m = it.next();
+        const double height = m.captured(1).toDouble();
+        const double km = de.toDouble(m.captured(2));
+        const int windH = m.captured(3).toInt() * (m.captured(4) == "Gegenwind" ? -1 : 1);
+        const int tenths = qRound(de.toDouble(m.captured(5)) * 10) *
+                           (m.captured(6) == QLatin1String("Abwind") ? -1 : 1);
+        const double margin = m.captured(7).toDouble();
+        QCOMPARE(m.captured(8), de.toString(1000.0 * km / (height - margin), 'f', 1));
+        const QStringList f = run(QStringLiteral("azodo-table"),
+                                  {"--csv", "--wind-h", QStringLiteral("%1:%1:1").arg(windH),
+                                   "--wind-v", QStringLiteral("%1:%1:1").arg(tenths)})
+                                  .out.split(QLatin1Char('\n'))
+                                  .value(1)
+                                  .split(QLatin1Char(','));
+        QCOMPARE(f.size(), 9);
+        const double arrival = height + f[7].toDouble() * 3600.0 * km / f[6].toDouble();
+        QVERIFY2(std::fabs(m.captured(10).toDouble() - arrival) <= 2.0, qPrintable(m.captured(0)));
+        QCOMPARE(m.captured(9) == QLatin1String("reicht"), arrival >= margin);
+        QVERIFY(std::fabs(arrival - margin) > m.captured(11).toDouble());
+        QCOMPARE(m.captured(12), QString(f[2]).replace(QLatin1Char('.'), QLatin1Char(',')));
+        reached += arrival >= margin ? 1 : 0;
+    }
+    QCOMPARE(solved, 20);
+    QVERIFY2(reached >= 5 && reached <= 15, qPrintable(QString::number(reached)));
 }
 
 void TestCli::cardRejectsBadArguments_data()
@@ -1620,6 +1672,14 @@ void TestCli::wingReachesTheTools_data()
         "Landeplatz 0.5 km entfernt, 50 m darunter, Sicherheitshöhe 0 m: nötig GZ 10.0");
     row("farthest and highest field", "azodo-table", {"--reach", "30,3000,500"}, 0,
         "Landeplatz 30.0 km entfernt, 3000 m darunter, Sicherheitshöhe 500 m: nötig GZ 12.0");
+    row("a topic without a worksheet", "azodo-render", {"--topic", "reach", "-o", "x.pdf"}, 2,
+        "azodo-render: --topic gilt nur zusammen mit --worksheet");
+    row("an unknown topic", "azodo-render",
+        {"--worksheet", "2", "--topic", "thermals", "-o", "x.pdf"}, 2,
+        "azodo-render: --topic: glide oder reach erwartet, nicht 'thermals'");
+    row("a topic with a field", "azodo-render",
+        {"--worksheet", "2", "--topic", "reach", "--reach", "6,800", "-o", "x.pdf"}, 2,
+        "azodo-render: --worksheet stellt seine Aufgaben selbst: ohne --reach");
     row("a worksheet sets its own fields", "azodo-render",
         {"--reach", "6,800", "--worksheet", "2", "-o", "w.pdf"}, 2,
         "azodo-render: --worksheet stellt seine Aufgaben selbst: ohne --reach");

@@ -685,6 +685,14 @@ Your own glider instead of the built-in polar:
         <translation>--worksheet sets its own tasks: without --reach</translation>
     </message>
     <message>
+        <source>--topic: glide oder reach erwartet, nicht &apos;%1&apos;</source>
+        <translation>--topic: expected glide or reach, not “%1”</translation>
+    </message>
+    <message>
+        <source>--topic gilt nur zusammen mit --worksheet</source>
+        <translation>--topic applies only together with --worksheet</translation>
+    </message>
+    <message>
         <source>Aufruf: azodo-render [Optionen] -o DATEI.png|DATEI.svg|DATEI.pdf
 Zeichnet das Diagramm für einen Zustand und schreibt es als PNG, als SVG oder als
 PDF (A4 quer), je nach der Endung der Datei.
@@ -711,6 +719,8 @@ PDF (A4 quer), je nach der Endung der Datei.
   --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu
                           zufälligen Winden, danach die Lösungen (1..200)
   --seed S                dieselben Winde für dasselbe S
+  --topic glide|reach     was das Arbeitsblatt fragt: bestes Gleiten
+                          (Vorgabe) oder ob ein Landeplatz erreicht wird
   --reach KM,M[,SH]       ein Landeplatz KM entfernt, M Meter tiefer, mit
                           Sicherheitshöhe SH in m (Vorgabe 0): die nötige
                           Gleitzahl, die Fahrten, die ihn erreichen, und die
@@ -748,6 +758,8 @@ PDF (A4 landscape), by the file&apos;s extension.
   --worksheet N           a worksheet (PDF, A4 portrait) with N tasks for
                           random winds, then the solutions (1..200)
   --seed S                the same winds for the same S
+  --topic glide|reach     what the worksheet asks: best glide (default) or
+                          whether a field is reached
   --reach KM,M[,SM]       a field KM away and M metres below, with a safety
                           margin SM in m (default 0): the glide ratio it needs,
                           the airspeeds that reach it, and the answer in the
@@ -1543,6 +1555,62 @@ PDF (A4 landscape), by the file&apos;s extension.
     <message>
         <source>%1 (± %2 %)</source>
         <translation>%1 (± %2 %)</translation>
+    </message>
+    <message>
+        <source>reicht</source>
+        <translation>reaches</translation>
+    </message>
+    <message>
+        <source>reicht nicht</source>
+        <translation>does not reach</translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: Sie sind %2 m über dem Landeplatz, %3 km entfernt, %4. Reicht es mit %5 m Sicherheitshöhe? Mit welcher Fahrt kommen Sie am höchsten an?</source>
+        <translation>Task %1: You are %2 m above the field, %3 km away, %4. Do you reach it with a %5 m safety margin? At what airspeed do you arrive highest?</translation>
+    </message>
+    <message>
+        <source>Nötige GZ: ________   GZ über Grund: ________   Reicht es? ja / nein   Fahrt: ________ km/h   Ankunft: ________ m</source>
+        <translation>GR needed: ________   GR over the ground: ________   Reached? yes / no   Airspeed: ________ km/h   Arrival: ________ m</translation>
+    </message>
+    <message>
+        <source>Nötig GZ %1 · über Grund GZ %2 (± %3) · %4 · Ankunft %5 m (± %6 m) bei %7 km/h (± 1 km/h)</source>
+        <translation>Needs GR %1 · over the ground GR %2 (± %3) · %4 · arrival %5 m (± %6 m) at %7 km/h (± 1 km/h)</translation>
+    </message>
+    <message>
+        <source>Mit der Sicherheitshöhe reichen: %1</source>
+        <translation>Reach it with the safety margin: %1</translation>
+    </message>
+    <message>
+        <source>Reicht es?</source>
+        <translation>Reached?</translation>
+    </message>
+    <message>
+        <source>Ankunft</source>
+        <translation>Arrival</translation>
+    </message>
+    <message>
+        <source>%1 (nötig GZ %2, GZ %3)</source>
+        <translation>%1 (needs GR %2, GR %3)</translation>
+    </message>
+    <message>
+        <source>%1 m (± %2 m)</source>
+        <translation>%1 m (± %2 m)</translation>
+    </message>
+    <message>
+        <source>Arbeitsblatt: Landeplatz erreichen</source>
+        <translation>Worksheet: reach a field</translation>
+    </message>
+    <message>
+        <source>So geht es: 1. Nötige Gleitzahl = Entfernung ÷ (Höhe − Sicherheitshöhe). 2. Die Tangente vom Ursprung an die verschobene Polare gibt die Gleitzahl über Grund und die Fahrt, die am höchsten ankommt. 3. Es reicht, wo sie mindestens die nötige ist; Ankunft = Höhe − Entfernung ÷ Gleitzahl über Grund.</source>
+        <translation>Method: 1. Glide ratio needed = distance ÷ (height − safety margin). 2. The tangent from the origin to the shifted polar gives the glide ratio over the ground and the airspeed that arrives highest. 3. You reach the field where that ratio is at least the one needed; arrival = height − distance ÷ glide ratio over the ground.</translation>
     </message>
 </context>
 </TS>
