@@ -118,7 +118,8 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], WindowOptions &op
                 "Wind,\nbestes Gleiten über Grund, mit einer geführten Tour in 25 Schritten.\n"
                 "Mit --polar zeigt es die Polare des eigenen Schirms; die Optionen sind die "
                 "von\nazodo-table (siehe azodo-table --help). F5 stellt eine Übung; --seed N "
-                "wiederholt\ndieselbe Folge von Winden.\n"));
+                "wiederholt\ndieselbe Folge von Winden. F6 wechselt die Lektion: bestes Gleiten "
+                "oder\nLandeplatz erreichen.\n"));
         }
     }
     if (QString error; !checkWingChoice(choice, error)) {

@@ -140,10 +140,13 @@ void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &swi
 // the glide the field needs as a dashed line from the ground origin, labelled with its
 // glide ratio; the part of the shifted polar that arrives with the margin, broad beneath
 // the polar, and the same airspeeds as a band over the brake scale. Draw it before the
-// polar. Without showBand only the needed glide: a task's question, not its answer. Hands
-// the pen back as it found it.
-void DrawReach(PictureBox &pic, const Wing &wing, const Reach &reach, float windH, float windV,
-               bool showBand = true, const QLocale &locale = QLocale());
+// polar; and where the text placement finds room, the glide seen from the side (at the
+// airspeed that arrives highest and, given, at the chosen one). Without showAnswer only
+// the needed glide: a task's question, not its answer. Hands the pen back as it found it.
+void DrawReach(PictureBox &pic, const Wing &wing, const ReachQuestion &question, const Reach &reach,
+               float windH, float windV, bool showAnswer = true,
+               std::optional<float> chosenAirspeed = std::nullopt,
+               const QLocale &locale = QLocale());
 
 // The answer in words for the read-out. field: "Landeplatz 6,0 km, 800 m"; answer: what
 // the field needs and what the wing gives, the arrival height, the airspeed that arrives

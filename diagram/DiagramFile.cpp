@@ -121,7 +121,10 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
         std::optional<Reach> reach;
         if (state.reach && !state.task) {
             reach = ReachField(state.wing, *state.reach, state.windH, state.windV);
-            DrawReach(pic, state.wing, *reach, state.windH, state.windV, true, locale);
+            DrawReach(pic, state.wing, *state.reach, *reach, state.windH, state.windV, true,
+                      state.switches.freeBrakes ? std::optional<float>(state.airspeed)
+                                                : std::nullopt,
+                      locale);
         }
         SavedPen saved;
         DrawPolarOverlay(pic, state.wing, flight.airspeed, saved, state.switches, state.windH,

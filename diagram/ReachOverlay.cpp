@@ -48,10 +48,86 @@ std::vector<QPointF> lineLabelPlaces(PictureBox &pic, const QString &text, doubl
     return places;
 }
 
+// The glide to the field seen from the side, to scale in each direction: the start
+// height, the ground to the field, the margin over it, and the path at the airspeed that
+// arrives highest (green), with free brakes also at the bar's (black, dashed). topLeft in
+// user units; size in the box's pixels.
+void drawSideView(PictureBox &pic, QPointF topLeft, QSizeF size, const ReachQuestion &q,
+                  double bestArrival, std::optional<double> barArrival, const QLocale &locale)
+{
+    const int width = pic.DrawWidth();
+    const int style = pic.DrawStyle();
+    const QPointF origin = pic.toPixel(topLeft.x(), topLeft.y());
+    const auto at = [&](double px, double py) {
+        return pic.toUser(origin + QPointF(px, py));
+    };
+    const auto line = [&](QPointF a, QPointF b) {
+        pic.Line(a.x(), a.y(), b.x(), b.y());
+    };
+    const double s = pic.outputScale();
+    const QPointF corner = at(size.width(), size.height());
+    pic.setDrawWidth(1);
+    pic.setDrawStyle(PictureBox::kStyleSolid);
+    pic.LineBox(topLeft.x(), topLeft.y(), corner.x(), corner.y(), Look::kWhite);
+    pic.setForeColor(Look::kComparisonGrey);
+    line(topLeft, at(size.width(), 0));
+    line(at(size.width(), 0), corner);
+    line(corner, at(0, size.height()));
+    line(at(0, size.height()), topLeft);
+
+    // Heights from the lowest to the highest the paths reach, the ground at 0.
+    const double lowest = 0.0;
+    double highest = std::max(q.heightM, bestArrival);
+    if (barArrival) {
+        highest = std::max(highest, *barArrival);
+    }
+    const double textRow = 14.0 * s;
+    const double left = 8.0 * s;
+    const double right = size.width() - 8.0 * s;
+    const double top = textRow + 4.0 * s;
+    const double bottom = size.height() - textRow;
+    const auto point = [&](double km, double m) {
+        return at(left + (right - left) * km / q.distanceKm,
+                  bottom - (bottom - top) * (m - lowest) / (highest - lowest));
+    };
+    // A path from the start to the field, or to where it meets the ground.
+    const auto path = [&](double arrival) {
+        const double km =
+            arrival >= 0.0 ? q.distanceKm : q.distanceKm * q.heightM / (q.heightM - arrival);
+        line(point(0.0, q.heightM), point(km, std::max(arrival, 0.0)));
+    };
+    pic.setForeColor(Look::kBlack);
+    line(point(0.0, 0.0), point(q.distanceKm, 0.0));
+    pic.setDrawStyle(PictureBox::kStyleDash);
+    pic.setForeColor(Look::kReachOrange);
+    line(point(0.0, q.marginM), point(q.distanceKm, q.marginM));
+    if (barArrival) {
+        pic.setForeColor(Look::kBrakeBarBlack);
+        path(*barArrival);
+    }
+    pic.setDrawStyle(PictureBox::kStyleSolid);
+    pic.setDrawWidth(2);
+    pic.setForeColor(Look::kGroundGreen);
+    path(bestArrival);
+    // The field: a short post at the path's end.
+    pic.setForeColor(Look::kBlack);
+    line(point(q.distanceKm, 0.0), at(right, bottom - 8.0 * s));
+
+    pic.setForeColor(Look::kBlack);
+    const QPointF title = at(4.0 * s, 2.0 * s);
+    pic.setCurrentX(static_cast<float>(title.x()));
+    pic.setCurrentY(static_cast<float>(title.y()));
+    pic.Print(translated("Diagram", "Von der Seite: %1 m, %2 km")
+                  .arg(FormatFixed(q.heightM, 0, locale), FormatFixed(q.distanceKm, 1, locale)));
+    pic.setDrawWidth(width);
+    pic.setDrawStyle(style);
+}
+
 } // namespace
 
-void DrawReach(PictureBox &pic, const Wing &wing, const Reach &reach, float windH, float windV,
-               bool showBand, const QLocale &locale)
+void DrawReach(PictureBox &pic, const Wing &wing, const ReachQuestion &question, const Reach &reach,
+               float windH, float windV, bool showAnswer, std::optional<float> chosenAirspeed,
+               const QLocale &locale)
 {
     const int color = pic.ForeColor();
     const int width = pic.DrawWidth();
@@ -61,7 +137,7 @@ void DrawReach(PictureBox &pic, const Wing &wing, const Reach &reach, float wind
 
     // The part of the shifted polar that arrives with the margin, broad beneath the polar,
     // and the same airspeeds just over the brake scale.
-    if (reach.reaches && showBand) {
+    if (reach.reaches && showAnswer) {
         pic.setDrawWidth(7);
         pic.setDrawStyle(PictureBox::kStyleSolid);
         const int from = static_cast<int>(std::lround(reach.bandLow * 10.0f));
@@ -88,6 +164,40 @@ void DrawReach(PictureBox &pic, const Wing &wing, const Reach &reach, float wind
             translated("Diagram", "nötig GZ %1").arg(FormatFixed(reach.requiredRatio, 1, locale));
         pic.deferText({text, lineLabelPlaces(pic, text, endX, slope), Look::kReachOrange, false,
                        Element::Reach, TextRank::Reach});
+    }
+
+    // The side view where it finds room: a corner first, never on what is drawn.
+    if (showAnswer && reach.headway) {
+        const double s = pic.outputScale();
+        const QSizeF size(260.0 * s, 110.0 * s);
+        std::optional<double> bar;
+        if (chosenAirspeed && std::fabs(*chosenAirspeed - reach.bestAirspeed) >= 0.05f) {
+            const double a = ArrivalHeight(wing, question, *chosenAirspeed, windH, windV);
+            bar = std::isnan(a) ? std::nullopt : std::optional<double>(a);
+        }
+        // A climb on the way reaches arbitrarily high: the view stops at twice the start.
+        const double best = std::min(reach.arrivalM, 2.0 * question.heightM);
+        if (bar) {
+            bar = std::min(*bar, 2.0 * question.heightM);
+        }
+        std::vector<QPointF> places;
+        const double room[] = {pic.width() - size.width() - 6.0 * s,
+                               pic.height() - size.height() - 6.0 * s};
+        for (const double fy : {0.0, 1.0, 0.5, 0.25, 0.75}) {
+            for (const double fx : {0.0, 1.0, 0.5, 0.25, 0.75}) {
+                places.push_back(
+                    pic.toUser(QPointF(3.0 * s + fx * room[0], 3.0 * s + fy * room[1])));
+            }
+        }
+        DeferredText view;
+        view.places = std::move(places);
+        view.owner = Element::ReachSideView;
+        view.rank = TextRank::ReachSideView;
+        view.pixels = size;
+        view.draw = [question, best, bar, size, locale](PictureBox &box, QPointF topLeft) {
+            drawSideView(box, topLeft, size, question, best, bar, locale);
+        };
+        pic.deferText(std::move(view));
     }
 
     pic.setElement(Element::None);

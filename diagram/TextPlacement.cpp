@@ -208,7 +208,7 @@ void placeDiagramTexts(PictureBox &pic, std::vector<DeferredText> texts)
         int fewest = kOnAText;
         // Measured once: a text's size is the same wherever it stands, and a label may try
         // a thousand places.
-        const QSizeF size = textPixels(pic, t.text, t.bold, QPointF()).size();
+        const QSizeF size = t.draw ? t.pixels : textPixels(pic, t.text, t.bold, QPointF()).size();
         // Tries the places in order; true once one is free.
         const auto tryPlaces = [&](const std::vector<QPointF> &places) {
             for (const QPointF &place : places) {
@@ -219,9 +219,9 @@ void placeDiagramTexts(PictureBox &pic, std::vector<DeferredText> texts)
                 if (!frame.contains(r)) {
                     continue;
                 }
-                const int n =
-                    meetings(obstacles, r, t.owner,
-                             t.rank == TextRank::BrakeCaption || t.rank == TextRank::SideView);
+                const int n = meetings(obstacles, r, t.owner,
+                                       t.rank == TextRank::BrakeCaption ||
+                                           t.rank == TextRank::SideView || t.draw);
                 if (n == 0) {
                     chosen = place;
                     chosenRect = r;
@@ -245,9 +245,13 @@ void placeDiagramTexts(PictureBox &pic, std::vector<DeferredText> texts)
         pic.setForeColor(t.color);
         pic.setFontBold(t.bold);
         pic.setElement(t.owner);
-        pic.setCurrentX(static_cast<float>(chosen->x()));
-        pic.setCurrentY(static_cast<float>(chosen->y()));
-        pic.Print(t.text);
+        if (t.draw) {
+            t.draw(pic, *chosen);
+        } else {
+            pic.setCurrentX(static_cast<float>(chosen->x()));
+            pic.setCurrentY(static_cast<float>(chosen->y()));
+            pic.Print(t.text);
+        }
         obstacles.push_back(textObstacle(chosenRect, t.owner));
     }
     pic.setElement(Element::None);

@@ -23,7 +23,8 @@ enum : int {
     BrakeBar,
     Comparison,
     Solution,
-    Reach, // a landing field's needed glide and the airspeeds that reach it
+    Reach,         // a landing field's needed glide and the airspeeds that reach it
+    ReachSideView, // the glide to the field seen from the side, in a small frame
 };
 }
 
@@ -40,6 +41,7 @@ enum : int {
     WindV,
     BrakeCaption, // the captions keep clear of the axes too
     SideView,
+    ReachSideView, // placed last, and left out whole where there is no room
 };
 }
 

@@ -234,6 +234,10 @@ void PictureBox::settle() const
             }
             self->setForeColor(t.color);
             self->setFontBold(t.bold);
+            if (t.draw) {
+                t.draw(*self, t.places.front());
+                continue;
+            }
             self->setCurrentX(static_cast<float>(t.places.front().x()));
             self->setCurrentY(static_cast<float>(t.places.front().y()));
             self->Print(t.text);

@@ -33,6 +33,8 @@ struct DrawOp
     QSizeF textSize = QSizeF(); // a text's size in the box's pixels as it was printed
 };
 
+class PictureBox;
+
 // A text whose place is chosen only once everything under it is drawn: one of places
 // (top-left corners in user units, the preferred first), else of morePlaces, or none.
 // owner is the element it labels (its own lines may touch it); rank orders the texts by
@@ -47,6 +49,10 @@ struct DeferredText
     int rank = 0;
     // Further places, made only where none of places is free (a label with many).
     std::function<std::vector<QPointF>()> morePlaces = {};
+    // A small drawing placed like a text instead of one: its size in the box's pixels, and
+    // what draws it with its top-left corner at the place chosen (user units).
+    QSizeF pixels = {};
+    std::function<void(PictureBox &, QPointF)> draw = {};
 };
 
 // A picture box: a widget that shows a back buffer, drawn into with a user scale and a

@@ -304,6 +304,10 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
         <source>erreicht – Ankunft %1 m (%2 m über der Sicherheitshöhe) bei %3 km/h; %4</source>
         <translation>reaches it – arrival %1 m (%2 m above the safety margin) at %3 km/h; %4</translation>
     </message>
+    <message>
+        <source>Von der Seite: %1 m, %2 km</source>
+        <translation>From the side: %1 m, %2 km</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -545,28 +549,6 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
         <translation>--seed: expected a whole number ≥ 0</translation>
     </message>
     <message>
-        <source>Aufruf: azodo [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]
-              [--ref-mass KG] [--name TEXT]]
-              [--seed N]
-       azodo --help | --version
-Var Azodoviravovorididaz: die Geschwindigkeitspolare eines Gleitschirms im Wind,
-bestes Gleiten über Grund, mit einer geführten Tour in 25 Schritten.
-Mit --polar zeigt es die Polare des eigenen Schirms; die Optionen sind die von
-azodo-table (siehe azodo-table --help). F5 stellt eine Übung; --seed N wiederholt
-dieselbe Folge von Winden.
-</source>
-        <translation>Usage: azodo [--polar FILE [--speeds MIN:TRIM:MAX] [--mass KG]
-              [--ref-mass KG] [--name TEXT]]
-              [--seed N]
-       azodo --help | --version
-Var Azodoviravovorididaz: the speed polar of a paraglider in wind,
-best glide over the ground, with a guided tour in 25 steps.
-With --polar it shows the polar of your own glider; the options are those of
-azodo-table (see azodo-table --help). F5 sets an exercise; --seed N repeats
-the same sequence of winds.
-</translation>
-    </message>
-    <message>
         <source>Die gespeicherte Polare gilt nicht mehr und ist vergessen; das Programm zeigt die eingebaute Polare.
 %1</source>
         <translation>The remembered polar is no longer valid and has been forgotten; the program shows the built-in polar.
@@ -771,6 +753,30 @@ PDF (A4 landscape), by the file&apos;s extension.
                           --compare-ref-mass and --compare-name set it up
                           like --speeds, --mass, --ref-mass and --name
   --help, --version       this help, the version
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: azodo [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]
+              [--ref-mass KG] [--name TEXT]]
+              [--seed N]
+       azodo --help | --version
+Var Azodoviravovorididaz: die Geschwindigkeitspolare eines Gleitschirms im Wind,
+bestes Gleiten über Grund, mit einer geführten Tour in 25 Schritten.
+Mit --polar zeigt es die Polare des eigenen Schirms; die Optionen sind die von
+azodo-table (siehe azodo-table --help). F5 stellt eine Übung; --seed N wiederholt
+dieselbe Folge von Winden. F6 wechselt die Lektion: bestes Gleiten oder
+Landeplatz erreichen.
+</source>
+        <translation>Usage: azodo [--polar FILE [--speeds MIN:TRIM:MAX] [--mass KG]
+              [--ref-mass KG] [--name TEXT]]
+              [--seed N]
+       azodo --help | --version
+Var Azodoviravovorididaz: the speed polar of a paraglider in wind,
+best glide over the ground, with a guided tour in 25 steps.
+With --polar it shows the polar of your own glider; the options are those of
+azodo-table (see azodo-table --help). F5 sets an exercise; --seed N repeats
+the same sequence of winds. F6 changes the lesson: best glide or
+reach a field.
 </translation>
     </message>
 </context>

@@ -44,8 +44,10 @@ void frmStart::Repaint()
     // A landing field's marks lie under the polar they mark.
     // A task shows the glide its field needs, not which airspeeds reach it.
     if (m_lesson == Lesson::Reach) {
-        DrawReach(*picPolare, polar(), ReachField(polar(), m_reachQuestion, decl.WindH, decl.WindV),
-                  decl.WindH, decl.WindV, !(m_exercise.active && !m_exercise.solved));
+        DrawReach(*picPolare, polar(), m_reachQuestion,
+                  ReachField(polar(), m_reachQuestion, decl.WindH, decl.WindV), decl.WindH,
+                  decl.WindV, !(m_exercise.active && !m_exercise.solved),
+                  Value(chkBremsen) == 1 ? std::optional<float>(decl.Airspeed) : std::nullopt);
     }
     DrawPolarOverlay(decl.WindH, decl.WindV);
     DrawGlidePath(decl.WindH, decl.WindV);
