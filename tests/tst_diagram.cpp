@@ -1193,8 +1193,9 @@ void TestDiagram::textsWholeAndApartOverTheEnvelope()
         slides.push_back({QSize(3840, 2160 - readoutStripHeight(s)), s});
     }
     int cases = 0;
+    int sideViews = 0;
     const auto check = [&](const Wing &wing, const Frame &frame, int h, int tenths, float airspeed,
-                           bool free) {
+                           bool free, std::optional<ReachQuestion> field = std::nullopt) {
         PictureBox pic;
         pic.setPaintingEnabled(false);
         pic.resize(frame.size);
@@ -1206,11 +1207,27 @@ void TestDiagram::textsWholeAndApartOverTheEnvelope()
         const Flight f = FlightFor(wing, airspeed, free, windH, windV);
         SavedPen saved;
         const OverlaySwitches switches{true, true, free};
+        if (field) {
+            DrawReach(pic, wing, *field, ReachField(wing, *field, windH, windV), windH, windV, true,
+                      free ? std::optional<float>(f.airspeed) : std::nullopt);
+        }
         DrawPolarOverlay(pic, wing, f.airspeed, saved, switches, windH, windV);
         DrawGlidePath(pic, wing, f, saved, windV);
         std::vector<std::pair<QRectF, QString>> texts;
         std::vector<QRectF> axes, captions;
+        std::optional<QRectF> sideView;
+        std::vector<QLineF> lines; // of the diagram's elements, which the side view keeps off
         for (const DrawOp &op : pic.operations()) {
+            if (op.kind == DrawOp::Box && op.element == Element::ReachSideView) {
+                sideView =
+                    QRectF(pic.toPixel(op.x1, op.y1), pic.toPixel(op.x2, op.y2)).normalized();
+            } else if (op.kind == DrawOp::Line && op.element != Element::None &&
+                       op.element != Element::ReachSideView && op.style != PictureBox::kStyleDot) {
+                lines.emplace_back(pic.toPixel(op.x1, op.y1), pic.toPixel(op.x2, op.y2));
+            }
+            if (op.kind == DrawOp::Print && op.element == Element::ReachSideView) {
+                continue; // inside its own frame
+            }
             if (op.kind == DrawOp::Print) {
                 pic.setCurrentX(static_cast<float>(op.x1));
                 pic.setCurrentY(static_cast<float>(op.y1));
@@ -1249,6 +1266,19 @@ void TestDiagram::textsWholeAndApartOverTheEnvelope()
                                   .arg(frame.size.height())
                                   .arg(frame.scale);
         const QRectF inside = QRectF(pic.rect()).adjusted(-0.5, -0.5, 0.5, 0.5);
+        // The side view is a text of its own kind: whole, on nothing else.
+        if (sideView) {
+            ++sideViews;
+            texts.emplace_back(*sideView, QStringLiteral("side view"));
+            const QRectF core = sideView->adjusted(2, 2, -2, -2);
+            for (const QLineF &l : lines) {
+                for (int k = 0; k <= 40; ++k) {
+                    QVERIFY2(!core.contains(l.pointAt(k / 40.0)),
+                             qPrintable(QStringLiteral("a line through the side view: %1")
+                                            .arg(QString::fromStdString(wing.name))));
+                }
+            }
+        }
         for (std::size_t i = 0; i < texts.size(); ++i) {
             QVERIFY2(inside.contains(texts[i].first),
                      qPrintable(QStringLiteral("\"%1\" cut: %2").arg(texts[i].second, where)));
@@ -1269,6 +1299,14 @@ void TestDiagram::textsWholeAndApartOverTheEnvelope()
                         check(wing, frame, h, tenths, v, true);
                     }
                 }
+                // A landing field: its label and its side view find room too.
+                for (const ReachQuestion &field :
+                     {ReachQuestion{6.0, 800.0, 150.0}, ReachQuestion{1.5, 1200.0, 0.0}}) {
+                    for (const Frame &frame : screens) {
+                        check(wing, frame, h, tenths, 0.0f, false, field);
+                        check(wing, frame, h, tenths, wing.maxSpeed, true, field);
+                    }
+                }
                 if (&wing == &wings[0] || &wing == &wings[3]) {
                     for (const Frame &frame : slides) {
                         check(wing, frame, h, tenths, 0.0f, false);
@@ -1281,7 +1319,9 @@ void TestDiagram::textsWholeAndApartOverTheEnvelope()
             }
         }
     }
-    QCOMPARE(cases, 4 * 13 * 7 * 8 + 2 * 13 * 7 * 8);
+    QCOMPARE(cases, 4 * 13 * 7 * 8 + 2 * 13 * 7 * 8 + 4 * 13 * 7 * 8);
+    // Most pictures of a field have room for its side view.
+    QVERIFY2(sideViews > 4 * 13 * 7 * 8 * 3 / 4, qPrintable(QString::number(sideViews)));
 }
 
 QTEST_MAIN(TestDiagram)
