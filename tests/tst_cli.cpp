@@ -166,6 +166,7 @@ class TestCli : public QObject
 private slots:
     void csvOfWindsWorkedByHand();
     void csvOfALandingField();
+    void withoutAFieldTheTableStaysAsItWas();
     void cardRejectsBadArguments_data();
     void cardRejectsBadArguments();
     void cardHelp();
@@ -387,6 +388,32 @@ void TestCli::worksheetOfLandingFields()
     }
     QCOMPARE(solved, 20);
     QVERIFY2(reached >= 5 && reached <= 15, qPrintable(QString::number(reached)));
+}
+
+void TestCli::withoutAFieldTheTableStaysAsItWas()
+{
+    // The table and the CSV as the programs printed them before landing fields came in,
+    // byte for byte (SHA-256 of that version's output).
+    QTemporaryDir dir;
+    const QString wing = written(dir, QStringLiteral("school.plr"), kSchoolWing);
+    const struct
+    {
+        QStringList args;
+        const char *sha256;
+    } outputs[] = {
+        {{}, "bac01dd02eb34cb6cd1151934b95bd6b87af04b73ba187d564ed15edc2e9ab42"},
+        {{"--csv"}, "9c5255d7ceac40e74069198474d6f15f712c44c9ab8f12d5a2018b8b363f282f"},
+        {{"--polar", wing, "--mass", "95"},
+         "7e54490e2a58f32bc26902ee428a1a948f27ed2507b46d7592a957a0fa180a75"},
+        {{"--csv", "--polar", wing},
+         "eda993ffbb7f5e045fcd5587a5f65ca697ed14929e3a50485f4bd580e5df7825"},
+    };
+    for (const auto &o : outputs) {
+        const Run r = run(QStringLiteral("azodo-table"), o.args);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(QCryptographicHash::hash(r.rawOut, QCryptographicHash::Sha256).toHex(),
+                 QByteArray(o.sha256));
+    }
 }
 
 void TestCli::cardRejectsBadArguments_data()
