@@ -63,7 +63,7 @@ bool takeLessonOption(const QStringList &args, int &i, RenderOptions &o, QString
     if (arg != QLatin1String("--scale") && arg != QLatin1String("--state") &&
         arg != QLatin1String("--compare") && arg != QLatin1String("--worksheet") &&
         arg != QLatin1String("--seed") && arg != QLatin1String("--reach") &&
-        arg != QLatin1String("--topic")) {
+        arg != QLatin1String("--topic") && arg != QLatin1String("--mc")) {
         return false;
     }
     if (i + 1 >= args.size()) {
@@ -93,6 +93,18 @@ bool takeLessonOption(const QStringList &args, int &i, RenderOptions &o, QString
         ReachQuestion q;
         if (parseReachOption(value, q, error)) {
             o.reach = q;
+        }
+    } else if (arg == QLatin1String("--mc")) {
+        double climb = 0;
+        if (value.contains(QLatin1Char(':'))) {
+            error = translated("Tools", "--mc: ein Wert in m/s, kein Bereich: '%1'")
+                        .arg(shortened(value));
+        } else if (parseDecimalOption(arg, value, climb, error) &&
+                   !(climb >= kLowestClimb && climb <= kStrongestClimb)) {
+            error = translated("Tools", "--mc: Steigen in m/s von 0.0 bis 5.0 erwartet, nicht '%1'")
+                        .arg(shortened(value));
+        } else {
+            o.climb = climb;
         }
     } else if (arg == QLatin1String("--topic")) {
         if (value == QLatin1String("glide")) {
@@ -173,6 +185,12 @@ bool lessonOptionsFit(const RenderOptions &o, QString &error)
                          fitting(o.outputWidth(), 800.0), fitting(o.wholeHeight(), 500.0));
     } else if (o.seed && o.worksheet == 0) {
         error = translated("Tools", "--seed gilt nur zusammen mit --worksheet");
+    } else if (o.drifting && !o.climb) {
+        error = translated("Tools", "--drift gilt nur zusammen mit --mc");
+    } else if (o.climb && o.reach) {
+        error = translated("Tools", "--mc und --reach schließen einander aus");
+    } else if (o.worksheet > 0 && o.climb) {
+        error = translated("Tools", "--worksheet stellt seine Aufgaben selbst: ohne --mc");
     } else if (o.topic && o.worksheet == 0) {
         error = translated("Tools", "--topic gilt nur zusammen mit --worksheet");
     }
@@ -266,6 +284,8 @@ std::optional<RenderOptions> parseRenderArguments(const QStringList &args, QStri
             o.windVectors = false;
         } else if (arg == QLatin1String("--no-airspeed-vectors")) {
             o.airspeedVectors = false;
+        } else if (arg == QLatin1String("--drift")) {
+            o.drifting = true;
         } else if (arg == QLatin1String("--fit")) {
             o.fit = true;
         } else if (arg == QLatin1String("--fixed")) {
@@ -370,6 +390,11 @@ QString renderUsage()
                "  --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu\n"
                "                          zufälligen Winden, danach die Lösungen (1..200)\n"
                "  --seed S                dieselben Winde für dasselbe S\n"
+               "  --mc MC                 Sollfahrt nach MacCready für ein erwartetes Steigen\n"
+               "                          MC in m/s (0.0..5.0, mit Dezimalpunkt; anders als\n"
+               "                          --wind-v nicht in Zehnteln): Tangente, Schnitt und\n"
+               "                          die Antwort in der Zeile der Gleitzahlen\n"
+               "  --drift                 mit --mc: der Bart driftet mit dem Wind\n"
                "  --topic glide|reach     was das Arbeitsblatt fragt: bestes Gleiten\n"
                "                          (Vorgabe) oder ob ein Landeplatz erreicht wird\n"
                "  --reach KM,M[,SH]       ein Landeplatz KM entfernt, M Meter tiefer, mit\n"
@@ -404,6 +429,8 @@ DiagramState diagramStateOf(const RenderOptions &options, int windH, int windVTe
     state.fittedWindow = options.fit || (!options.states.isEmpty() && !options.fixed);
     state.airOrigin = options.windVectors;
     state.reach = options.reach;
+    state.climb = options.climb;
+    state.drifting = options.drifting;
     // A lecture's page says its wind; the window's instruction to move the bar is no
     // part of a page.
     if (!options.states.isEmpty()) {

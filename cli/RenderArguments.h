@@ -59,6 +59,8 @@ struct RenderOptions
     Wing comparePolar;             // the held state's polar: the picture's own unless one is chosen
     bool stateOptionGiven = false; // --wind-h, --wind-v or --airspeed seen
     std::optional<ReachQuestion> reach;  // --reach: a landing field on every picture
+    std::optional<double> climb;         // --mc: the expected climb, m/s
+    bool drifting = false;               // --drift: the thermal drifts with the wind
     int worksheet = 0;                   // tasks of a worksheet; 0: none
     std::optional<WorksheetTopic> topic; // --topic: what the worksheet asks
     std::optional<std::uint64_t> seed;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Reach.h"
+#include "SpeedToFly.h"
 #include "Wing.h"
 #include "modCalc.h"
 #include "modDeklarationen.h"
@@ -162,6 +163,26 @@ struct ReachWords
 ReachWords reachInWords(const Wing &wing, const ReachQuestion &question, const Reach &reach,
                         float windH, float windV, std::optional<float> chosenAirspeed,
                         const QLocale &locale = QLocale());
+
+// The lesson "Sollfahrt (MacCready)" for an expected climb (m/s) in a wind (km/h, m/s):
+// the tangent laid from the climb (on the vertical axis, or over the wind where the thermal
+// drifts) to the shifted polar, the average where it crosses the speed axis, labelled; with
+// a drifting thermal the standing one's tangent too, in grey. Draw it before the polar.
+// Hands the pen back as it found it.
+void DrawSpeedToFly(PictureBox &pic, const Wing &wing, double climb, float windH, float windV,
+                    bool drifting, const QLocale &locale = QLocale());
+
+// The read-out's words: answer, "MC 1,0 m/s: Sollfahrt 36,9 km/h (Bremse 6 %), Schnitt
+// 15,8 km/h"; yours, with free brakes, the chosen airspeed's average and its share of the
+// best, else empty.
+struct SpeedToFlyWords
+{
+    QString answer;
+    QString yours;
+};
+SpeedToFlyWords speedToFlyInWords(const Wing &wing, double climb, const SpeedToFly &s,
+                                  std::optional<float> chosenAirspeed, float windH, float windV,
+                                  bool drifting, const QLocale &locale = QLocale());
 
 // A brake setting in the pilot's words: "Bremse 50 %", "Trimm", "Beschleuniger 34 %".
 QString settingInWords(const Wing &wing, float airspeed);

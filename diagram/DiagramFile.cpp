@@ -112,9 +112,22 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
                           state.airOrigin);
         }
         DrawBackground(pic);
-        // Computed first, then drawn.
-        const Flight flight = FlightFor(state.wing, state.airspeed, state.switches.freeBrakes,
-                                        state.windH, state.windV);
+        // Computed first, then drawn; locked brakes stand at the speed to fly in its lesson.
+        std::optional<SpeedToFly> toFly;
+        if (state.climb && !state.task) {
+            toFly =
+                SpeedToFlyFor(state.wing, *state.climb, state.windH, state.windV, state.drifting);
+        }
+        const bool free = state.switches.freeBrakes;
+        const Flight flight =
+            FlightFor(state.wing, toFly && !free ? toFly->airspeed : state.airspeed,
+                      free || toFly.has_value(), state.windH, state.windV);
+        OverlaySwitches switches = state.switches;
+        switches.speedToFly = toFly.has_value();
+        if (toFly) {
+            DrawSpeedToFly(pic, state.wing, *state.climb, state.windH, state.windV, state.drifting,
+                           locale);
+        }
         if (state.comparison) {
             DrawComparison(pic, *state.comparison);
         }
@@ -127,7 +140,7 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
                       locale);
         }
         SavedPen saved;
-        DrawPolarOverlay(pic, state.wing, flight.airspeed, saved, state.switches, state.windH,
+        DrawPolarOverlay(pic, state.wing, flight.airspeed, saved, switches, state.windH,
                          state.windV, locale);
         // A task leaves the ground-speed vector, the bar and the read-out to the learner.
         if (state.task) {
@@ -143,6 +156,16 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
                 readout += QStringLiteral("   ") + words.yours;
             }
             readout += QLatin1Char('\n') + words.line();
+        }
+        if (toFly) {
+            const SpeedToFlyWords words =
+                speedToFlyInWords(state.wing, *state.climb, *toFly,
+                                  free ? std::optional<float>(flight.airspeed) : std::nullopt,
+                                  state.windH, state.windV, state.drifting, locale);
+            if (!words.yours.isEmpty()) {
+                readout += QStringLiteral("   ") + words.yours;
+            }
+            readout += QLatin1Char('\n') + words.answer;
         }
         if (state.comparison) {
             DrawComparisonLegend(pic, *state.comparison, state.wing, flight, state.windH,

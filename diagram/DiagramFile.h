@@ -42,6 +42,10 @@ struct DiagramState
     bool airOrigin = false;
     // A landing field: its needed glide and what reaches it drawn, the answer in the strip.
     std::optional<ReachQuestion> reach;
+    // An expected climb (m/s): the speed to fly's tangent and average, the locked bar at
+    // the speed to fly, its answer in the strip; drifting: the thermal drifts with the wind.
+    std::optional<double> climb;
+    bool drifting = false;
 };
 
 enum class ExportFormat { Png, Svg, Pdf };

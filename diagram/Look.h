@@ -30,5 +30,7 @@ constexpr int kTourPanel = RGB(255, 255, 200);
 constexpr int kLabelBlue = RGB(0, 0, 255);
 // A landing field: its needed glide and what reaches it. Text at 4.9:1 on white.
 constexpr int kReachOrange = RGB(190, 85, 0);
+// The speed to fly: the tangent from the expected climb and the average. Text at 5:1.
+constexpr int kSpeedToFlyTeal = RGB(0, 115, 125);
 
 } // namespace Look

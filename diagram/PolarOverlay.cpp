@@ -103,7 +103,9 @@ std::vector<PlacedText> brakeScaleTexts(PictureBox &pic, const Wing &wing,
     }
     const bool bold = switches.freeBrakes;
     const QString caption = bold ? translated("Diagram", "Man verschiebe den schwarzen Balken")
-                                 : translated("Diagram", "Geschwindigkeit des besten Gleitens");
+                            : switches.speedToFly
+                                ? translated("Diagram", "Sollfahrt (MacCready)")
+                                : translated("Diagram", "Geschwindigkeit des besten Gleitens");
     const bool wasBold = pic.FontBold();
     pic.setFontBold(bold);
     const double w = pic.TextWidth(caption);

@@ -25,6 +25,7 @@ enum : int {
     Solution,
     Reach,         // a landing field's needed glide and the airspeeds that reach it
     ReachSideView, // the glide to the field seen from the side, in a small frame
+    SpeedToFly,    // the tangent from the expected climb and the average it gives
 };
 }
 
@@ -37,6 +38,7 @@ enum : int {
     VerticalValue,
     GlideAngle,
     Reach,
+    SpeedToFly,
     WindH,
     WindV,
     BrakeCaption, // the captions keep clear of the axes too

@@ -28,4 +28,5 @@ struct OverlaySwitches
     bool airspeedVectors = true; // chkAirspeed
     bool freeBrakes = false;     // chkBremsen: the user sets the airspeed
     bool instruction = true;     // with free brakes, the caption that says to move the bar
+    bool speedToFly = false;     // locked brakes stand at the speed to fly, not best glide
 };

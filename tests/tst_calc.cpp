@@ -1,6 +1,7 @@
 #include "BrakeScale.h"
 #include "Exercise.h"
 #include "Reach.h"
+#include "SpeedToFly.h"
 #include "TestWings.h"
 #include "Wing.h"
 #include "modCalc.h"
@@ -140,6 +141,9 @@ private slots:
     void reachWorkedExamples();
     void reachAgainstBruteForce();
     void reachTasksAskFairly();
+    void speedToFlyWorkedExamples_data();
+    void speedToFlyWorkedExamples();
+    void speedToFlyAgainstBruteForce();
 
 private:
     QTemporaryDir m_dir;
@@ -965,4 +969,110 @@ void TestCalc::reachTasksAskFairly()
         QVERIFY2(reached > tasks * 35 / 100 && reached < tasks * 65 / 100,
                  qPrintable(QString::number(reached)));
     }
+}
+
+void TestCalc::speedToFlyWorkedExamples_data()
+{
+    // Wind (km/h, m/s), climb (m/s), drifting; the speed to fly and the average, worked by
+    // hand from the polar (the average is v·MC / (MC − sink) over the ground).
+    QTest::addColumn<float>("windH");
+    QTest::addColumn<float>("windV");
+    QTest::addColumn<double>("climb");
+    QTest::addColumn<bool>("drifting");
+    QTest::addColumn<double>("airspeed");
+    QTest::addColumn<double>("average");
+    QTest::newRow("still air, MC 1") << 0.0f << 0.0f << 1.0 << false << 36.9 << 15.8;
+    QTest::newRow("still air, MC 2") << 0.0f << 0.0f << 2.0 << false << 41.2 << 22.4;
+    QTest::newRow("headwind 20, MC 1") << -20.0f << 0.0f << 1.0 << false << 46.3 << 8.2;
+    QTest::newRow("headwind 20, MC 1, drifting") << -20.0f << 0.0f << 1.0 << true << 36.9 << -4.2;
+    QTest::newRow("tailwind 20, MC 1, drifting") << 20.0f << 0.0f << 1.0 << true << 36.9 << 35.8;
+}
+
+void TestCalc::speedToFlyWorkedExamples()
+{
+    QFETCH(float, windH);
+    QFETCH(float, windV);
+    QFETCH(double, climb);
+    QFETCH(bool, drifting);
+    QFETCH(double, airspeed);
+    QFETCH(double, average);
+    const SpeedToFly s = SpeedToFlyFor(kBuiltIn, climb, windH, windV, drifting);
+    QVERIFY(s.tangent && s.hasAverage && !s.atMin && !s.atMax);
+    QVERIFY2(std::fabs(s.airspeed - airspeed) <= 0.15, qPrintable(QString::number(s.airspeed)));
+    QVERIFY2(std::fabs(s.averageKmh - average) <= 0.1, qPrintable(QString::number(s.averageKmh)));
+}
+
+void TestCalc::speedToFlyAgainstBruteForce()
+{
+    // Every airspeed on a 0.01 km/h grid, the average worked directly: the line from the
+    // climb through the polar point, where it crosses the speed axis. MC 0 is best glide,
+    // lift on the glide as strong as the climb has no tangent, and a strong climb in a
+    // headwind saturates at full speed bar.
+    const Wing wings[] = {kBuiltIn, schoolWing(95), schoolWing(75),
+                          wingFromLine("100,0,30,-1.2,40,-1.5,60,-3.0\n", 110)};
+    int cases = 0;
+    int atMax = 0;
+    int none = 0;
+    for (const Wing &wing : wings) {
+        for (int windH = -30; windH <= 30; windH += 10) {
+            for (int tenths = -20; tenths <= 20; tenths += 10) {
+                const float windV = tenths / 10.0f;
+                for (const double climb : {0.0, 0.5, 1.0, 2.0, 3.5, 5.0}) {
+                    for (const bool drifting : {false, true}) {
+                        const SpeedToFly s =
+                            SpeedToFlyFor(wing, climb, static_cast<float>(windH), windV, drifting);
+                        const double origin = drifting ? windH : 0.0;
+                        double best = -1e300;
+                        double bestV = 0;
+                        bool tangent = true;
+                        const int from = static_cast<int>(std::ceil(wing.minSpeed * 100.0 - 1e-6));
+                        const int to = static_cast<int>(std::floor(wing.maxSpeed * 100.0 + 1e-6));
+                        for (int c = from; c <= to; ++c) {
+                            const double v = c / 100.0;
+                            const double sink = wing.sink(static_cast<float>(v)) + windV;
+                            if (sink >= climb) {
+                                tangent = false;
+                                break;
+                            }
+                            const double average =
+                                origin + (v + windH - origin) * climb / (climb - sink);
+                            if (average > best) {
+                                best = average;
+                                bestV = v;
+                            }
+                        }
+                        const QString where = QStringLiteral("%1 %2 km/h %3 m/s MC %4%5")
+                                                  .arg(QString::fromStdString(wing.name))
+                                                  .arg(windH)
+                                                  .arg(windV)
+                                                  .arg(climb)
+                                                  .arg(drifting ? " drifting" : "");
+                        QCOMPARE(s.tangent, tangent);
+                        ++cases;
+                        if (!tangent || climb == 0.0) {
+                            none += tangent ? 0 : 1;
+                            float glide = 0;
+                            BestGlide(wing, glide, static_cast<float>(windH), windV);
+                            QVERIFY2(!s.hasAverage && s.airspeed == glide, qPrintable(where));
+                            continue;
+                        }
+                        QVERIFY2(s.hasAverage && std::fabs(s.airspeed - bestV) <= 0.5,
+                                 qPrintable(
+                                     where +
+                                     QStringLiteral(": %1, brute %2").arg(s.airspeed).arg(bestV)));
+                        // Lift on the glide nearly as strong as the climb makes averages of
+                        // thousands of km/h, where single precision sets the limit.
+                        QVERIFY2(std::fabs(s.averageKmh - best) <= std::max(0.2, 1e-4 * best),
+                                 qPrintable(where));
+                        atMax += s.atMax ? 1 : 0;
+                        // Saturated at full speed bar: the tangent would touch beyond.
+                        QVERIFY2(!s.atMax || bestV >= wing.maxSpeed - 0.5, qPrintable(where));
+                        QVERIFY2(s.atMax || bestV < wing.maxSpeed - 0.005, qPrintable(where));
+                    }
+                }
+            }
+        }
+    }
+    QVERIFY2(cases == 4 * 7 * 5 * 6 * 2 && atMax > 20 && none > 20,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(cases).arg(atMax).arg(none)));
 }

@@ -319,6 +319,16 @@ void TestCli::renderAnswersALandingField_data()
         << QStringList{"steigt unterwegs, Ankunft höher als der Start"};
     QTest::newRow("no headway") << QStringList{"--reach", "5,500", "--wind-h", "-50"}
                                 << QStringList{">Landeplatz 5.0 km, 500 m: kein Vorankommen<"};
+    QTest::newRow("speed to fly, still air")
+        << QStringList{"--mc", "1"}
+        << QStringList{">Schnitt 15.8 km/h<",
+                       ">MC 1.0 m/s: Sollfahrt 36.9 km/h (Bremse 6 %), Schnitt 15.8 km/h<"};
+    QTest::newRow("speed to fly, drifting thermal in a headwind")
+        << QStringList{"--mc", "1", "--drift", "--wind-h", "-20"}
+        << QStringList{"Sollfahrt 36.9 km/h", "Schnitt -4.2 km/h<"};
+    QTest::newRow("speed to fly, the bar judged")
+        << QStringList{"--mc", "1", "--airspeed", "31.9"}
+        << QStringList{"Ihre Fahrt 31.9 km/h: Schnitt 15."};
     QTest::newRow("without a field, no answer") << QStringList{"--wind-h", "10"} << QStringList{};
 }
 
@@ -336,7 +346,9 @@ void TestCli::renderAnswersALandingField()
     for (const QString &text : texts) {
         QVERIFY2(content.contains(text), qPrintable(text));
     }
-    QCOMPARE(content.contains(QLatin1String("Landeplatz")), !texts.isEmpty());
+    QCOMPARE(content.contains(QLatin1String("Landeplatz")) ||
+                 content.contains(QLatin1String("Sollfahrt")),
+             !texts.isEmpty());
 }
 
 void TestCli::worksheetOfLandingFields()
@@ -1699,6 +1711,18 @@ void TestCli::wingReachesTheTools_data()
         "Landeplatz 0.5 km entfernt, 50 m darunter, Sicherheitshöhe 0 m: nötig GZ 10.0");
     row("farthest and highest field", "azodo-table", {"--reach", "30,3000,500"}, 0,
         "Landeplatz 30.0 km entfernt, 3000 m darunter, Sicherheitshöhe 500 m: nötig GZ 12.0");
+    row("drift without a climb", "azodo-render", {"--drift", "-o", "x.png"}, 2,
+        "azodo-render: --drift gilt nur zusammen mit --mc");
+    row("a range of climbs for a picture", "azodo-render", {"--mc", "0:3:0.5", "-o", "x.png"}, 2,
+        "azodo-render: --mc: ein Wert in m/s, kein Bereich: '0:3:0.5'");
+    row("a climb beyond 5 m/s", "azodo-render", {"--mc", "5.1", "-o", "x.png"}, 2,
+        "azodo-render: --mc: Steigen in m/s von 0.0 bis 5.0 erwartet, nicht '5.1'");
+    row("a climb with a comma", "azodo-render", {"--mc", "1,5", "-o", "x.png"}, 2,
+        "azodo-render: --mc: Dezimalpunkt statt Komma: „1,5“");
+    row("a climb and a field", "azodo-render", {"--mc", "1", "--reach", "6,800", "-o", "x.png"}, 2,
+        "azodo-render: --mc und --reach schließen einander aus");
+    row("the strongest climb accepted", "azodo-render",
+        {"--mc", "5.0", "--size", "200x200", "-o", "-"}, 0, "\uFFFDPNG");
     row("a topic without a worksheet", "azodo-render", {"--topic", "reach", "-o", "x.pdf"}, 2,
         "azodo-render: --topic gilt nur zusammen mit --worksheet");
     row("an unknown topic", "azodo-render",

@@ -106,6 +106,7 @@ private slots:
     void barKeysMoveOnTheGrid();
     void reachLessonAcrossStarts();
     void reachTasksScoreTheLearner();
+    void speedToFlyLessonAcrossStarts();
 
 private:
     frmStart *form = nullptr;
@@ -1165,6 +1166,54 @@ void TestInteraction::reachTasksScoreTheLearner()
     QTest::keyClick(form, Qt::Key_Return);
     QVERIFY2(form->lblInfo->caption().endsWith(QStringLiteral("(1 von 11)")),
              qPrintable(form->lblInfo->caption()));
+}
+
+void TestInteraction::speedToFlyLessonAcrossStarts()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("azodo"));
+    QSettings().clear();
+    delete form;
+    form = new frmStart;
+    form->setEndProgram([] {});
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+    // The third lesson: the locked bar stands at the speed to fly, the strip says it. The
+    // speed to fly worked by trying every airspeed on a 0.1 km/h grid: the highest
+    // v·MC / (MC − sink).
+    QTest::keyClick(form, Qt::Key_F6);
+    QTest::keyClick(form, Qt::Key_F6);
+    QCOMPARE(form->lesson(), frmStart::Lesson::SpeedToFly);
+    QVERIFY(form->climbField()->isVisible() && !form->distanceField()->isVisible());
+    const auto bruteForce = [](double climb) {
+        double best = 0;
+        float at = 18.0f;
+        for (int t = 180; t <= 500; ++t) {
+            const float v = t / 10.0f;
+            const double average = v * climb / (climb - Polar(kBuiltIn, v));
+            if (average > best) {
+                best = average;
+                at = v;
+            }
+        }
+        return at;
+    };
+    QVERIFY(std::fabs(form->decl.Airspeed - bruteForce(1.0)) <= 0.1);
+    QVERIFY2(form->lblInfo->caption().contains(QStringLiteral("MC 1,0 m/s: Sollfahrt 36,9 km/h")),
+             qPrintable(form->lblInfo->caption()));
+    // Two steps up with the keys: 1,2 m/s, faster.
+    form->climbField()->setFocus();
+    QTest::keyClick(form->climbField(), Qt::Key_Up);
+    QTest::keyClick(form->climbField(), Qt::Key_Up);
+    QCOMPARE(form->expectedClimb(), 1.2);
+    QVERIFY(std::fabs(form->decl.Airspeed - bruteForce(1.2)) <= 0.1);
+    QTest::mouseClick(form->driftBox(), Qt::LeftButton);
+    QVERIFY(form->thermalDrifts());
+    // The next start keeps both.
+    delete form;
+    form = new frmStart;
+    form->setEndProgram([] {});
+    QCOMPARE(form->climbField()->value(), 1.2);
+    QVERIFY(form->driftBox()->isChecked());
 }
 
 QTEST_MAIN(TestInteraction)

@@ -928,7 +928,33 @@ void TestTour::textsSpeakTheLanguageAndFit()
         fits(QStringLiteral("row of fields' height"), row->sizeHint().height(),
              px(L.lessonRow.height));
     }
+    for (const FormLayout &L : layouts) {
+        const QWidget *row = form.climbField()->parentWidget();
+        fits(QStringLiteral("climb's row"), row->sizeHint().width(), px(L.lessonRow.width));
+    }
     const Wing wing;
+    // The speed to fly's line, with the bar's average, over winds and climbs.
+    for (int windH = -50; windH <= 50; windH += 10) {
+        for (int tenths = -40; tenths <= 40; tenths += 10) {
+            const float windV = WindVFromTenths(tenths);
+            for (const double climb : {0.0, 0.1, 1.0, 4.9, 5.0}) {
+                for (const bool drifting : {false, true}) {
+                    const SpeedToFly s =
+                        SpeedToFlyFor(wing, climb, static_cast<float>(windH), windV, drifting);
+                    const SpeedToFlyWords words = speedToFlyInWords(
+                        wing, climb, s, wing.minSpeed, static_cast<float>(windH), windV, drifting);
+                    const QString first =
+                        glideRatioReadout(wing, wing.minSpeed,
+                                          wing.minSpeed + static_cast<float>(windH),
+                                          wing.sink(wing.minSpeed) + windV) +
+                        QStringLiteral("   ") + words.yours;
+                    texts << words.answer << words.yours;
+                    fits(words.answer, info.horizontalAdvance(words.answer), strip);
+                    fits(first, info.horizontalAdvance(first), strip);
+                }
+            }
+        }
+    }
     const ReachQuestion fields[] = {
         {6.0, 800.0, 150.0}, {29.9, 2990.0, 490.0}, {0.5, 60.0, 0.0}, {12.3, 1500.0, 500.0}};
     for (int windH = -50; windH <= 50; windH += 5) {

@@ -308,6 +308,46 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
         <source>Von der Seite: %1 m, %2 km</source>
         <translation>From the side: %1 m, %2 km</translation>
     </message>
+    <message>
+        <source>Sollfahrt (MacCready)</source>
+        <translation>Speed between thermals (MacCready)</translation>
+    </message>
+    <message>
+        <source>Schnitt %1 km/h</source>
+        <translation>average %1 km/h</translation>
+    </message>
+    <message>
+        <source>MC %1 m/s</source>
+        <translation>MC %1 m/s</translation>
+    </message>
+    <message>
+        <source>%1: keine Tangente – der Gleitflug steigt so schnell wie erwartet; bestes Gleiten %2 km/h</source>
+        <translation>%1: no tangent – the glide climbs as fast as expected; best glide %2 km/h</translation>
+    </message>
+    <message>
+        <source>%1: bestes Gleiten über Grund %2 km/h (%3), kein Schnitt</source>
+        <translation>%1: best glide over the ground %2 km/h (%3), no average</translation>
+    </message>
+    <message>
+        <source>%1: voller Beschleuniger – schneller geht es nicht: %2 km/h, Schnitt %3 km/h</source>
+        <translation>%1: full speed bar – it goes no faster: %2 km/h, average %3 km/h</translation>
+    </message>
+    <message>
+        <source>%1: volle Bremse – langsamer geht es nicht: %2 km/h, Schnitt %3 km/h</source>
+        <translation>%1: full brake – it goes no slower: %2 km/h, average %3 km/h</translation>
+    </message>
+    <message>
+        <source>%1: Sollfahrt %2 km/h (%3), Schnitt %4 km/h</source>
+        <translation>%1: speed between thermals %2 km/h (%3), average %4 km/h</translation>
+    </message>
+    <message>
+        <source>%1: Schnitt %2 km/h</source>
+        <translation>%1: average %2 km/h</translation>
+    </message>
+    <message>
+        <source>%1: Schnitt %2 km/h, %3 %</source>
+        <translation>%1: average %2 km/h, %3 %</translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -675,6 +715,50 @@ Your own glider instead of the built-in polar:
         <translation>--topic applies only together with --worksheet</translation>
     </message>
     <message>
+        <source>Aufruf: azodo [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]
+              [--ref-mass KG] [--name TEXT]]
+              [--seed N]
+       azodo --help | --version
+Var Azodoviravovorididaz: die Geschwindigkeitspolare eines Gleitschirms im Wind,
+bestes Gleiten über Grund, mit einer geführten Tour in 25 Schritten.
+Mit --polar zeigt es die Polare des eigenen Schirms; die Optionen sind die von
+azodo-table (siehe azodo-table --help). F5 stellt eine Übung; --seed N wiederholt
+dieselbe Folge von Winden. F6 wechselt die Lektion: bestes Gleiten oder
+Landeplatz erreichen.
+</source>
+        <translation>Usage: azodo [--polar FILE [--speeds MIN:TRIM:MAX] [--mass KG]
+              [--ref-mass KG] [--name TEXT]]
+              [--seed N]
+       azodo --help | --version
+Var Azodoviravovorididaz: the speed polar of a paraglider in wind,
+best glide over the ground, with a guided tour in 25 steps.
+With --polar it shows the polar of your own glider; the options are those of
+azodo-table (see azodo-table --help). F5 sets an exercise; --seed N repeats
+the same sequence of winds. F6 changes the lesson: best glide or
+reach a field.
+</translation>
+    </message>
+    <message>
+        <source>--mc: ein Wert in m/s, kein Bereich: &apos;%1&apos;</source>
+        <translation>--mc: one value in m/s, not a range: “%1”</translation>
+    </message>
+    <message>
+        <source>--mc: Steigen in m/s von 0.0 bis 5.0 erwartet, nicht &apos;%1&apos;</source>
+        <translation>--mc: expected a climb in m/s from 0.0 to 5.0, not “%1”</translation>
+    </message>
+    <message>
+        <source>--drift gilt nur zusammen mit --mc</source>
+        <translation>--drift applies only together with --mc</translation>
+    </message>
+    <message>
+        <source>--mc und --reach schließen einander aus</source>
+        <translation>--mc and --reach exclude each other</translation>
+    </message>
+    <message>
+        <source>--worksheet stellt seine Aufgaben selbst: ohne --mc</source>
+        <translation>--worksheet sets its own tasks: without --mc</translation>
+    </message>
+    <message>
         <source>Aufruf: azodo-render [Optionen] -o DATEI.png|DATEI.svg|DATEI.pdf
 Zeichnet das Diagramm für einen Zustand und schreibt es als PNG, als SVG oder als
 PDF (A4 quer), je nach der Endung der Datei.
@@ -701,6 +785,11 @@ PDF (A4 quer), je nach der Endung der Datei.
   --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu
                           zufälligen Winden, danach die Lösungen (1..200)
   --seed S                dieselben Winde für dasselbe S
+  --mc MC                 Sollfahrt nach MacCready für ein erwartetes Steigen
+                          MC in m/s (0.0..5.0, mit Dezimalpunkt; anders als
+                          --wind-v nicht in Zehnteln): Tangente, Schnitt und
+                          die Antwort in der Zeile der Gleitzahlen
+  --drift                 mit --mc: der Bart driftet mit dem Wind
   --topic glide|reach     was das Arbeitsblatt fragt: bestes Gleiten
                           (Vorgabe) oder ob ein Landeplatz erreicht wird
   --reach KM,M[,SH]       ein Landeplatz KM entfernt, M Meter tiefer, mit
@@ -740,6 +829,11 @@ PDF (A4 landscape), by the file&apos;s extension.
   --worksheet N           a worksheet (PDF, A4 portrait) with N tasks for
                           random winds, then the solutions (1..200)
   --seed S                the same winds for the same S
+  --mc MC                 speed between thermals (MacCready) for an expected
+                          climb MC in m/s (0.0..5.0, with a decimal point;
+                          unlike --wind-v not in tenths): tangent, average and
+                          the answer in the line of glide ratios
+  --drift                 with --mc: the thermal drifts with the wind
   --topic glide|reach     what the worksheet asks: best glide (default) or
                           whether a field is reached
   --reach KM,M[,SM]       a field KM away and M metres below, with a safety
@@ -753,30 +847,6 @@ PDF (A4 landscape), by the file&apos;s extension.
                           --compare-ref-mass and --compare-name set it up
                           like --speeds, --mass, --ref-mass and --name
   --help, --version       this help, the version
-</translation>
-    </message>
-    <message>
-        <source>Aufruf: azodo [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]
-              [--ref-mass KG] [--name TEXT]]
-              [--seed N]
-       azodo --help | --version
-Var Azodoviravovorididaz: die Geschwindigkeitspolare eines Gleitschirms im Wind,
-bestes Gleiten über Grund, mit einer geführten Tour in 25 Schritten.
-Mit --polar zeigt es die Polare des eigenen Schirms; die Optionen sind die von
-azodo-table (siehe azodo-table --help). F5 stellt eine Übung; --seed N wiederholt
-dieselbe Folge von Winden. F6 wechselt die Lektion: bestes Gleiten oder
-Landeplatz erreichen.
-</source>
-        <translation>Usage: azodo [--polar FILE [--speeds MIN:TRIM:MAX] [--mass KG]
-              [--ref-mass KG] [--name TEXT]]
-              [--seed N]
-       azodo --help | --version
-Var Azodoviravovorididaz: the speed polar of a paraglider in wind,
-best glide over the ground, with a guided tour in 25 steps.
-With --polar it shows the polar of your own glider; the options are those of
-azodo-table (see azodo-table --help). F5 sets an exercise; --seed N repeats
-the same sequence of winds. F6 changes the lesson: best glide or
-reach a field.
 </translation>
     </message>
 </context>
@@ -1272,6 +1342,26 @@ reach a field.
     <message>
         <source>Ihre Fahrt %1 km/h, %2 · %3 % · Schnitt %4 % (%5 von %6)</source>
         <translation>Your airspeed %1 km/h, %2 · %3 % · average %4 % (%5 of %6)</translation>
+    </message>
+    <message>
+        <source>Lektion: Sollfahrt (MacCready)</source>
+        <translation>Lesson: MacCready</translation>
+    </message>
+    <message>
+        <source>Erwartetes Steigen</source>
+        <translation>Expected climb</translation>
+    </message>
+    <message>
+        <source>Bart driftet mit dem Wind</source>
+        <translation>Thermal drifts with the wind</translation>
+    </message>
+    <message>
+        <source>Sollfahrt (MacCready)</source>
+        <translation>Speed between thermals (MacCready)</translation>
+    </message>
+    <message>
+        <source>Das erwartete Steigen kann nicht für den nächsten Start gespeichert werden: %1 lässt sich nicht schreiben.</source>
+        <translation>The expected climb cannot be kept for the next start: %1 cannot be written.</translation>
     </message>
 </context>
 <context>

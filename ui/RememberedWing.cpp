@@ -235,3 +235,35 @@ std::optional<ReachQuestion> rememberedReach(QString &error)
     }
     return q;
 }
+
+bool rememberClimb(double climb, bool drifting, QString &error)
+{
+    error.clear();
+    QSettings s;
+    s.setValue(QStringLiteral("mc/climb"), shortest(climb));
+    s.setValue(QStringLiteral("mc/drift"), drifting);
+    s.sync();
+    if (s.status() != QSettings::NoError) {
+        error = translated("Window", "Das erwartete Steigen kann nicht für den nächsten Start "
+                                     "gespeichert werden: %1 lässt sich nicht schreiben.")
+                    .arg(settingsFile(s));
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::pair<double, bool>> rememberedClimb()
+{
+    QSettings s;
+    if (!s.contains(QStringLiteral("mc/climb"))) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const double climb =
+        QLocale::c().toDouble(s.value(QStringLiteral("mc/climb")).toString().trimmed(), &ok);
+    if (!ok || !(climb >= kLowestClimb && climb <= kStrongestClimb)) {
+        s.remove(QStringLiteral("mc"));
+        return std::nullopt;
+    }
+    return std::pair{climb, s.value(QStringLiteral("mc/drift")).toBool()};
+}

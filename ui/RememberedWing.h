@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Reach.h"
+#include "SpeedToFly.h"
 #include "Wing.h"
 
 #include <QString>
@@ -29,6 +30,12 @@ void rememberPolarFolder(const QString &folder);
 // The landing field of the window's lesson "Landeplatz erreichen", kept like the wing.
 // False with a sentence in error where the settings cannot be written.
 bool rememberReach(const ReachQuestion &question, QString &error);
+
+// The expected climb (m/s) and the drifting thermal of the lesson "Sollfahrt", kept like
+// the field.
+bool rememberClimb(double climb, bool drifting, QString &error);
+// The stored ones; nothing if none are stored or they do not hold (then forgotten).
+std::optional<std::pair<double, bool>> rememberedClimb();
 
 // The stored landing field; nothing if none is stored. Entries that are no number, out
 // of range, or a height not above the margin give nothing with a reason naming the

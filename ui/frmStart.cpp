@@ -86,6 +86,7 @@ void frmStart::createControls()
     setUpExport();
     setUpLessons();
     createReachRow();
+    createSpeedToFlyRow();
 
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmStart::VScroll1_Scroll);
     connect(HScroll1, &QScrollBar::valueChanged, this, &frmStart::HScroll1_Scroll);
@@ -164,8 +165,10 @@ void frmStart::placeControls(const FormLayout &L)
     place(lblVScrUp, L.lblVScrUp);
     place(lblVScrDown, L.lblVScrDown);
     placeReadout();
-    setGeometryTwips(m_reachRow,
-                     {L.lessonRow.left, L.lessonRow.top, L.lessonRow.width, L.lessonRow.height});
+    for (QWidget *row : {m_reachRow, m_speedToFlyRow}) {
+        setGeometryTwips(
+            row, {L.lessonRow.left, L.lessonRow.top, L.lessonRow.width, L.lessonRow.height});
+    }
     picCopy->setGeometry(picPolare->geometry());
 }
 
@@ -271,7 +274,8 @@ void frmStart::moveEvent(QMoveEvent *event)
 OverlaySwitches frmStart::switches() const
 {
     // Once an exercise is answered the result line stands instead of the call to move the bar.
-    return {Value(chkWind) == 1, Value(chkAirspeed) == 1, Value(chkBremsen) == 1, !barLocked()};
+    return {Value(chkWind) == 1, Value(chkAirspeed) == 1, Value(chkBremsen) == 1, !barLocked(),
+            m_lesson == Lesson::SpeedToFly};
 }
 
 void frmStart::setBarValue(QScrollBar *bar, int value)

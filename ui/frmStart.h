@@ -95,7 +95,7 @@ public:
 
     // The window's lessons: best glide over the ground (the default, and the tour's), and
     // whether a landing field is reached. F6 and the context menu choose.
-    enum class Lesson { BestGlide, Reach };
+    enum class Lesson { BestGlide, Reach, SpeedToFly };
     Lesson lesson() const { return m_lesson; }
     void setLesson(Lesson lesson);
     void nextLesson();
@@ -104,6 +104,11 @@ public:
     QDoubleSpinBox *distanceField() const { return m_distanceField; }
     QDoubleSpinBox *heightField() const { return m_heightField; }
     QDoubleSpinBox *marginField() const { return m_marginField; }
+    // The expected climb of the lesson "Sollfahrt", and whether the thermal drifts.
+    double expectedClimb() const { return m_climb; }
+    bool thermalDrifts() const { return m_drifting; }
+    QDoubleSpinBox *climbField() const { return m_climbField; }
+    QCheckBox *driftBox() const { return m_driftBox; }
     // Why the field kept from the last run was forgotten at this start; empty if it was not.
     QString storedReachProblem() const { return m_storedReachProblem; }
 
@@ -183,6 +188,9 @@ private:
     void answerReach(bool yes);
     void showReachTask();
     void setReachFields(const ReachQuestion &question);
+    void createSpeedToFlyRow();
+    void speedToFlyChanged();
+    void showSpeedToFly();
     void enableExerciseKeys(bool on);
     void showExercise();
     QString exerciseTask() const;
@@ -251,6 +259,11 @@ private:
     ReachQuestion m_reachQuestion;
     QString m_storedReachProblem;
     QWidget *m_reachRow = nullptr;
+    double m_climb = 1.0;    // m/s
+    bool m_drifting = false; // the thermal drifts with the wind
+    QWidget *m_speedToFlyRow = nullptr;
+    QDoubleSpinBox *m_climbField = nullptr;
+    QCheckBox *m_driftBox = nullptr;
     QDoubleSpinBox *m_distanceField = nullptr;
     QDoubleSpinBox *m_heightField = nullptr;
     QDoubleSpinBox *m_marginField = nullptr;

@@ -74,12 +74,14 @@ void frmStart::picPolare_ContextMenu(const QPoint &at)
     menu.addSeparator();
     QAction *bestGlide = menu.addAction(translated("Window", "Lektion: Bestes Gleiten"));
     QAction *reach = menu.addAction(translated("Window", "Lektion: Landeplatz erreichen"));
-    for (QAction *lesson : {bestGlide, reach}) {
+    QAction *speedToFly = menu.addAction(translated("Window", "Lektion: Sollfahrt (MacCready)"));
+    for (QAction *lesson : {bestGlide, reach, speedToFly}) {
         lesson->setCheckable(true);
         lesson->setEnabled(!touring);
     }
     bestGlide->setChecked(m_lesson == Lesson::BestGlide);
     reach->setChecked(m_lesson == Lesson::Reach);
+    speedToFly->setChecked(m_lesson == Lesson::SpeedToFly);
     menu.addSeparator();
     QAction *exercise = menu.addAction(translated("Window", "Übung: neuer Wind\tF5"));
     exercise->setEnabled(!touring);
@@ -103,6 +105,8 @@ void frmStart::picPolare_ContextMenu(const QPoint &at)
         setLesson(Lesson::BestGlide);
     } else if (chosen == reach) {
         setLesson(Lesson::Reach);
+    } else if (chosen == speedToFly) {
+        setLesson(Lesson::SpeedToFly);
     } else if (chosen == exercise) {
         newExercise();
     } else if (chosen == solve) {

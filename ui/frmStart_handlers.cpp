@@ -20,7 +20,12 @@ void frmStart::RestoreBackground()
 void frmStart::DrawPolarOverlay(float &windH, float &windV)
 {
     if (Value(chkBremsen) != 1) {
-        BestGlide(polar(), decl.Airspeed, windH, windV);
+        // Locked brakes stand at best glide, or at the speed to fly in its lesson.
+        if (m_lesson == Lesson::SpeedToFly) {
+            decl.Airspeed = SpeedToFlyFor(polar(), m_climb, windH, windV, m_drifting).airspeed;
+        } else {
+            BestGlide(polar(), decl.Airspeed, windH, windV);
+        }
     }
     ::DrawPolarOverlay(*picPolare, polar(), decl.Airspeed, m_saved, switches(), windH, windV);
 }
@@ -49,6 +54,9 @@ void frmStart::Repaint()
                   decl.WindV, !(m_exercise.active && !m_exercise.solved),
                   Value(chkBremsen) == 1 ? std::optional<float>(decl.Airspeed) : std::nullopt);
     }
+    if (m_lesson == Lesson::SpeedToFly) {
+        DrawSpeedToFly(*picPolare, polar(), m_climb, decl.WindH, decl.WindV, m_drifting);
+    }
     DrawPolarOverlay(decl.WindH, decl.WindV);
     DrawGlidePath(decl.WindH, decl.WindV);
     if (m_comparison) {
@@ -58,10 +66,13 @@ void frmStart::Repaint()
     }
     // The field stays as the exercise found it.
     m_reachRow->setEnabled(!m_exercise.active);
+    m_speedToFlyRow->setEnabled(!m_exercise.active);
     if (m_exercise.active) {
         showExercise();
     } else if (m_lesson == Lesson::Reach) {
         showReach();
+    } else if (m_lesson == Lesson::SpeedToFly) {
+        showSpeedToFly();
     }
     lblAufwind->setCaption(Format(decl.WindV, QStringLiteral("0.0")) + QStringLiteral(" m/s"));
     lblWind->setCaption(Format(decl.WindH, QStringLiteral("0")) + QStringLiteral(" km/h"));

@@ -79,7 +79,8 @@ void frmStart::reachFieldsChanged()
 
 void frmStart::placeReadout()
 {
-    const TwipsRect &r = m_lesson == Lesson::Reach ? m_layout.lblInfoTwoLines : m_layout.lblInfo;
+    const TwipsRect &r =
+        m_lesson == Lesson::BestGlide ? m_layout.lblInfo : m_layout.lblInfoTwoLines;
     setGeometryTwips(lblInfo, {r.left, r.top, r.width, r.height});
 }
 
@@ -93,6 +94,7 @@ void frmStart::setLesson(Lesson lesson)
     m_scores.clear();
     m_lesson = lesson;
     m_reachRow->setVisible(lesson == Lesson::Reach);
+    m_speedToFlyRow->setVisible(lesson == Lesson::SpeedToFly);
     placeReadout();
     Repaint();
 }
@@ -102,7 +104,9 @@ void frmStart::nextLesson()
     if (!cmdTour->isEnabled()) {
         return;
     }
-    setLesson(m_lesson == Lesson::BestGlide ? Lesson::Reach : Lesson::BestGlide);
+    setLesson(m_lesson == Lesson::BestGlide ? Lesson::Reach
+              : m_lesson == Lesson::Reach   ? Lesson::SpeedToFly
+                                            : Lesson::BestGlide);
 }
 
 void frmStart::showReach()
@@ -218,4 +222,66 @@ void frmStart::showReachTask()
                              static_cast<int>(m_scores.size()),
                              e.number};
     lblInfo->setCaption(reachResultLines(result).join('\n'));
+}
+
+void frmStart::createSpeedToFlyRow()
+{
+    m_speedToFlyRow = new QWidget(this);
+    auto *row = new QHBoxLayout(m_speedToFlyRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    const QString label = translated("Window", "Erwartetes Steigen");
+    auto *text = new QLabel(label, m_speedToFlyRow);
+    m_climbField = new QDoubleSpinBox(m_speedToFlyRow);
+    m_climbField->setDecimals(1);
+    m_climbField->setRange(kLowestClimb, kStrongestClimb);
+    m_climbField->setSingleStep(0.1);
+    m_climbField->setSuffix(QStringLiteral(" m/s"));
+    m_climbField->setAccessibleName(label);
+    text->setBuddy(m_climbField);
+    m_driftBox = new QCheckBox(translated("Window", "Bart driftet mit dem Wind"), m_speedToFlyRow);
+    row->addWidget(text);
+    row->addWidget(m_climbField);
+    row->addSpacing(12);
+    row->addWidget(m_driftBox);
+    row->addStretch(1);
+    if (const std::optional<std::pair<double, bool>> kept = rememberedClimb()) {
+        m_climb = kept->first;
+        m_drifting = kept->second;
+    }
+    {
+        const QSignalBlocker quiet(m_climbField);
+        const QSignalBlocker quietToo(m_driftBox);
+        m_climbField->setValue(m_climb);
+        m_driftBox->setChecked(m_drifting);
+    }
+    connect(m_climbField, &QDoubleSpinBox::valueChanged, this, &frmStart::speedToFlyChanged);
+    connect(m_driftBox, &QCheckBox::toggled, this, &frmStart::speedToFlyChanged);
+    m_speedToFlyRow->hide();
+}
+
+void frmStart::speedToFlyChanged()
+{
+    m_climb = m_climbField->value();
+    m_drifting = m_driftBox->isChecked();
+    static bool told = false;
+    if (QString why; !rememberClimb(m_climb, m_drifting, why) && !told) {
+        told = true;
+        QMessageBox::warning(this, translated("Window", "Sollfahrt (MacCready)"), why);
+    }
+    Repaint();
+}
+
+void frmStart::showSpeedToFly()
+{
+    const SpeedToFly s = SpeedToFlyFor(polar(), m_climb, decl.WindH, decl.WindV, m_drifting);
+    const std::optional<float> chosen =
+        Value(chkBremsen) == 1 ? std::optional<float>(decl.Airspeed) : std::nullopt;
+    const SpeedToFlyWords words =
+        speedToFlyInWords(polar(), m_climb, s, chosen, decl.WindH, decl.WindV, m_drifting);
+    QString first = lblInfo->caption();
+    if (!words.yours.isEmpty()) {
+        first += QStringLiteral("   ") + words.yours;
+    }
+    lblInfo->setCaption(first + QLatin1Char('\n') + words.answer);
 }
