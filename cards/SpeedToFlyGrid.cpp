@@ -4,6 +4,7 @@
 #include "Diagram.h"
 #include "Format.h"
 #include "Language.h"
+#include "SpeedToFly.h"
 #include "Wing.h"
 #include "modCalc.h"
 
@@ -226,5 +227,82 @@ QString reachTable(const CardOptions &options, const QLocale &locale)
         s << note << '\n';
     }
     s << '\n' << alignedGrid(grid);
+    return out;
+}
+
+namespace {
+
+// The horizontal wind of a climb table: the one given, 0 by default.
+int climbTableWind(const CardOptions &options)
+{
+    return options.windHGiven ? options.windH.from : 0;
+}
+
+} // namespace
+
+QString climbCsv(const CardOptions &options)
+{
+    const QLocale c = QLocale::c();
+    const int windH = climbTableWind(options);
+    QString out =
+        QStringLiteral("mc,wind_h,wind_v,airspeed,brake_percent,accelerator_percent,average_kmh\n");
+    for (int climb : rangeValues(*options.climbTenths)) {
+        for (int tenths : rangeValues(options.windV)) {
+            const float windV = WindVFromTenths(tenths);
+            const SpeedToFly s = SpeedToFlyFor(options.polar, climb / 10.0,
+                                               static_cast<float>(windH), windV, options.drifting);
+            const BrakeScale::Setting setting = BrakeScale::settingFor(options.polar, s.airspeed);
+            out += QStringLiteral("%1,%2,%3,%4,%5,%6,%7\n")
+                       .arg(FormatFixed(climb / 10.0, 1, c))
+                       .arg(windH)
+                       .arg(FormatFixed(windV, 1, c), FormatFixed(s.airspeed, 1, c))
+                       .arg(setting.brakePercent)
+                       .arg(setting.acceleratorPercent)
+                       .arg(s.hasAverage ? FormatFixed(s.averageKmh, 2, c) : QString());
+        }
+    }
+    return out;
+}
+
+QString climbTable(const CardOptions &options, const QLocale &locale)
+{
+    const int windH = climbTableWind(options);
+    QList<QStringList> grid;
+    QStringList header{QStringLiteral("MC m/s \\ m/s")};
+    for (int tenths : rangeValues(options.windV)) {
+        header.append(FormatFixed(WindVFromTenths(tenths), 1, locale));
+    }
+    grid.append(header);
+    for (int climb : rangeValues(*options.climbTenths)) {
+        QStringList line{FormatFixed(climb / 10.0, 1, locale)};
+        for (int tenths : rangeValues(options.windV)) {
+            const SpeedToFly s =
+                SpeedToFlyFor(options.polar, climb / 10.0, static_cast<float>(windH),
+                              WindVFromTenths(tenths), options.drifting);
+            line.append(
+                settingInWords(options.polar, s.airspeed) + QStringLiteral(" / ") +
+                (s.hasAverage ? FormatFixed(s.averageKmh, 1, locale) : QStringLiteral("–")));
+        }
+        grid.append(line);
+    }
+    QString out;
+    QTextStream t(&out);
+    const QString wing = wingTitle(options.polar, locale);
+    const QString title = translated("Card", "Sollfahrt nach MacCready");
+    t << (wing.isEmpty() ? title : title + QStringLiteral(": ") + wing) << '\n'
+      << (options.drifting
+              ? translated("Card", "Wind horizontal %1 km/h; der Bart driftet mit dem Wind")
+              : translated("Card", "Wind horizontal %1 km/h; der Bart steht über Grund"))
+             .arg(windH)
+      << '\n'
+      << translated("Card",
+                    "Jede Zelle: Bremsstellung der Sollfahrt / Schnitt über Grund in km/h "
+                    "(\"–\": bestes Gleiten, kein Schnitt)\n"
+                    "Zeilen: erwartetes Steigen (MC), Spalten: Wind vertikal auf der Strecke "
+                    "(positiv: Aufwind)\n");
+    if (const QString note = extrapolationNote(options.polar); !note.isEmpty()) {
+        t << note << '\n';
+    }
+    t << '\n' << alignedGrid(grid);
     return out;
 }

@@ -28,6 +28,12 @@ struct CardOptions
                                     // wing chosen, once loaded
     // A landing field: each wind's arrival there instead of the card's glide ratios.
     std::optional<ReachQuestion> reach;
+    // Expected climbs in tenths of m/s: the speed to fly for each, at one horizontal wind;
+    // drifting: the thermal drifts with the wind.
+    std::optional<IntRange> climbTenths;
+    bool drifting = false;
+    bool windHGiven = false; // --wind-h was given (the default is 0 with climbs)
+    bool windHSingle = true; // as one number, not a range
     bool help = false;
     bool version = false;
 };
@@ -74,6 +80,11 @@ QString extrapolationNote(const Wing &wing);
 
 QString cardCsv(const CardOptions &options);
 QString cardTable(const CardOptions &options, const QLocale &locale = QLocale());
+
+// The speed to fly for each expected climb (rows) and vertical air (columns) at one
+// horizontal wind: the brake setting and the average speed, as text or CSV.
+QString climbTable(const CardOptions &options, const QLocale &locale = QLocale());
+QString climbCsv(const CardOptions &options);
 
 // The landing field of options.reach for each wind of the grid: the arrival height at the
 // airspeed that arrives highest, or what stops the glider.

@@ -3,7 +3,10 @@
 
 #include "ReachOption.h"
 #include "SafeOutput.h"
+#include "ToolStart.h"
 #include "WingOptions.h"
+
+#include <cmath>
 
 namespace {
 
@@ -17,7 +20,11 @@ bool parseInt(const QString &text, int &value)
 bool parseRange(const QString &option, const QString &text, int min, int max, IntRange &range,
                 QString &error)
 {
-    const QStringList parts = text.split(QLatin1Char(':'));
+    QStringList parts = text.split(QLatin1Char(':'));
+    // One number N is the range N:N:1.
+    if (parts.size() == 1) {
+        parts << parts[0] << QStringLiteral("1");
+    }
     if (parts.size() != 3 || !parseInt(parts[0], range.from) || !parseInt(parts[1], range.to) ||
         !parseInt(parts[2], range.step)) {
         error = translated("Tools", "%1: erwartet VON:BIS:SCHRITT aus ganzen Zahlen, nicht '%2'")
@@ -35,6 +42,47 @@ bool parseRange(const QString &option, const QString &text, int min, int max, In
     if (range.step == 0 || (range.step > 0 && range.from > range.to) ||
         (range.step < 0 && range.from < range.to)) {
         error = translated("Tools", "%1: der Bereich '%2' ist leer").arg(option, shortened(text));
+        return false;
+    }
+    return true;
+}
+
+// Expected climbs FROM:TO:STEP in m/s with a decimal point, to a tenth, 0.0 to 5.0, or
+// one climb; kept in tenths so that no step accumulates an error.
+bool parseClimbs(const QString &text, IntRange &tenths, QString &error)
+{
+    QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() == 1) {
+        parts << parts[0] << QStringLiteral("0.1");
+    }
+    const auto usage = [&] {
+        error = translated("Tools", "--mc: VON:BIS:SCHRITT in m/s von 0.0 bis 5.0 auf ein "
+                                    "Zehntel erwartet, nicht '%1'")
+                    .arg(shortened(text));
+        return false;
+    };
+    if (parts.size() != 3) {
+        return usage();
+    }
+    int values[3] = {0, 0, 0};
+    for (int k = 0; k < 3; ++k) {
+        double v = 0;
+        if (!parseDecimalOption(QStringLiteral("--mc"), parts[k], v, error)) {
+            return false;
+        }
+        const double scaled = v * 10.0;
+        if (std::fabs(scaled - std::round(scaled)) > 1e-6 || std::fabs(scaled) > 1e6) {
+            return usage();
+        }
+        values[k] = static_cast<int>(std::lround(scaled));
+    }
+    tenths = {values[0], values[1], values[2]};
+    if (tenths.from < 0 || tenths.from > 50 || tenths.to < 0 || tenths.to > 50) {
+        return usage();
+    }
+    if (tenths.step <= 0 || tenths.from > tenths.to) {
+        error = translated("Tools", "%1: der Bereich '%2' ist leer")
+                    .arg(QStringLiteral("--mc"), shortened(text));
         return false;
     }
     return true;
@@ -75,6 +123,18 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
                             .arg(shortened(value));
                 return std::nullopt;
             }
+        } else if (arg == QLatin1String("--mc")) {
+            IntRange climbs;
+            if (i + 1 >= args.size()) {
+                error = translated("Tools", "%1: Wert fehlt").arg(arg);
+                return std::nullopt;
+            }
+            if (!parseClimbs(args[++i], climbs, error)) {
+                return std::nullopt;
+            }
+            options.climbTenths = climbs;
+        } else if (arg == QLatin1String("--drift")) {
+            options.drifting = true;
         } else if (arg == QLatin1String("--reach")) {
             ReachQuestion q;
             if (i + 1 >= args.size()) {
@@ -91,6 +151,10 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
                 return std::nullopt;
             }
             const bool horizontal = arg == QLatin1String("--wind-h");
+            if (horizontal) {
+                options.windHGiven = true;
+                options.windHSingle = !args[i + 1].contains(QLatin1Char(':'));
+            }
             if (!parseRange(arg, args[++i], horizontal ? -50 : -40, horizontal ? 50 : 40,
                             horizontal ? options.windH : options.windV, error)) {
                 return std::nullopt;
@@ -103,6 +167,19 @@ std::optional<CardOptions> parseCardArguments(const QStringList &args, QString &
     }
     if (options.csv && !options.pdf.isEmpty()) {
         error = translated("Tools", "--csv und --pdf schließen einander aus");
+        return std::nullopt;
+    }
+    if (options.drifting && !options.climbTenths) {
+        error = translated("Tools", "--drift gilt nur zusammen mit --mc");
+        return std::nullopt;
+    }
+    if (options.climbTenths && options.windHGiven && !options.windHSingle) {
+        error = translated("Tools", "--mc gilt für einen Wind: --wind-h N, kein Bereich");
+        return std::nullopt;
+    }
+    if (options.climbTenths && (options.reach || !options.pdf.isEmpty())) {
+        error = translated("Tools", "--mc gilt nur für die Tabelle und --csv, ohne --reach und "
+                                    "--pdf");
         return std::nullopt;
     }
     if (options.reach && !options.pdf.isEmpty()) {
@@ -127,7 +204,8 @@ QString cardUsage()
                "                    [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]\n"
                "                    [--ref-mass KG] [--name TEXT]]\n"
                "                    [--wind-h VON:BIS:SCHRITT] [--wind-v VON:BIS:SCHRITT]\n"
-               "                    [--reach KM,M[,SICHERHEITSHÖHE]]\n"
+               "                    [--reach KM,M[,SICHERHEITSHÖHE] | --mc VON:BIS:SCHRITT "
+               "[--drift]]\n"
                "Druckt die Fahrt des besten Gleitens über Grund und die Gleitzahl über Grund.\n"
                "  --wind-h  Wind horizontal in km/h, -50..50 (negativ: Gegenwind); Vorgabe "
                "-50:50:10\n"
@@ -139,6 +217,11 @@ QString cardUsage()
                "  --pdf     eine Karte zum Ausdrucken: Bremse, Trimm oder Beschleuniger je Wind\n"
                "            (-: auf die Standardausgabe)\n"
                "  --paper   Papierformat der Karte, hochkant: a4, a5 (Vorgabe) oder a6\n"
+               "  --mc      Sollfahrt nach MacCready für erwartetes Steigen in m/s (etwa\n"
+               "            0:3:0.5 oder ein Wert) bei einem Wind --wind-h N (Vorgabe 0): je\n"
+               "            Steigen und Wind vertikal Bremsstellung und Schnitt; mit --csv\n"
+               "            mc,wind_h,wind_v,airspeed,brake_percent,accelerator_percent,\n"
+               "            average_kmh. --drift: der Bart driftet mit dem Wind\n"
                "  --reach   ein Landeplatz KM entfernt, M Meter tiefer, mit Sicherheitshöhe\n"
                "            in m (Vorgabe 0): je Wind die Ankunftshöhe bei der Fahrt, die am\n"
                "            höchsten ankommt; mit --csv die Spalten arrival_m und reaches\n"

@@ -51,8 +51,10 @@ int runTableTool(int argc, char *argv[])
     }
     const QString out = options->version ? QStringLiteral("azodo-table " AZODO_VERSION "\n")
                         : options->help  ? cardUsage()
-                        : options->csv   ? cardCsv(*options)
-                        : options->reach ? reachTable(*options)
-                                         : cardTable(*options);
+                        : options->climbTenths && options->csv ? climbCsv(*options)
+                        : options->climbTenths                 ? climbTable(*options)
+                        : options->csv                         ? cardCsv(*options)
+                        : options->reach                       ? reachTable(*options)
+                                                               : cardTable(*options);
     return writeOutput(kTool, QStringLiteral("-"), out.toUtf8());
 }

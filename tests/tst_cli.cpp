@@ -167,6 +167,7 @@ private slots:
     void csvOfWindsWorkedByHand();
     void csvOfALandingField();
     void withoutAFieldTheTableStaysAsItWas();
+    void csvOfSpeedsToFly();
     void cardRejectsBadArguments_data();
     void cardRejectsBadArguments();
     void cardHelp();
@@ -400,6 +401,55 @@ void TestCli::worksheetOfLandingFields()
     }
     QCOMPARE(solved, 20);
     QVERIFY2(reached >= 5 && reached <= 15, qPrintable(QString::number(reached)));
+}
+
+void TestCli::csvOfSpeedsToFly()
+{
+    // Each row against every airspeed of the built-in polar on a 0.01 km/h grid: the line
+    // from the climb through the shifted polar point, where it crosses the speed axis.
+    for (const bool drifting : {false, true}) {
+        QStringList args{"--csv", "--mc", "0:5:0.5", "--wind-h", "10", "--wind-v", "-20:20:10"};
+        if (drifting) {
+            args << QStringLiteral("--drift");
+        }
+        const Run r = run(QStringLiteral("azodo-table"), args);
+        QCOMPARE(r.code, 0);
+        const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.first(), QStringLiteral("mc,wind_h,wind_v,airspeed,brake_percent,"
+                                               "accelerator_percent,average_kmh"));
+        QCOMPARE(lines.size(), 1 + 11 * 5);
+        const Wing wing;
+        int averages = 0;
+        for (const QString &line : lines.mid(1)) {
+            const QStringList f = line.split(QLatin1Char(','));
+            QCOMPARE(f.size(), 7);
+            const double climb = f[0].toDouble();
+            const double windH = f[1].toDouble();
+            const double windV = f[2].toDouble();
+            const double origin = drifting ? windH : 0.0;
+            double best = -1e300;
+            double at = 0;
+            bool tangent = true;
+            for (int c = 1800; c <= 5000; ++c) {
+                const double v = c / 100.0;
+                const double sink = wing.sink(static_cast<float>(v)) + windV;
+                tangent = tangent && sink < climb;
+                const double average = origin + (v + windH - origin) * climb / (climb - sink);
+                if (sink < climb && average > best) {
+                    best = average;
+                    at = v;
+                }
+            }
+            QCOMPARE(f[6].isEmpty(), climb == 0.0 || !tangent);
+            if (!f[6].isEmpty()) {
+                ++averages;
+                QVERIFY2(std::fabs(f[3].toDouble() - at) <= 0.5, qPrintable(line));
+                QVERIFY2(std::fabs(f[6].toDouble() - best) <= 0.2, qPrintable(line));
+                QCOMPARE(f[6].section(QLatin1Char('.'), 1).size(), 2);
+            }
+        }
+        QVERIFY(averages > 30);
+    }
 }
 
 void TestCli::withoutAFieldTheTableStaysAsItWas()
@@ -1711,6 +1761,19 @@ void TestCli::wingReachesTheTools_data()
         "Landeplatz 0.5 km entfernt, 50 m darunter, Sicherheitshöhe 0 m: nötig GZ 10.0");
     row("farthest and highest field", "azodo-table", {"--reach", "30,3000,500"}, 0,
         "Landeplatz 30.0 km entfernt, 3000 m darunter, Sicherheitshöhe 500 m: nötig GZ 12.0");
+    row("climbs with a range of winds", "azodo-table", {"--mc", "1", "--wind-h", "-10:10:10"}, 2,
+        "azodo-table: --mc gilt für einen Wind: --wind-h N, kein Bereich");
+    row("climbs beyond 5 m/s", "azodo-table", {"--mc", "0:6:1"}, 2,
+        "azodo-table: --mc: VON:BIS:SCHRITT in m/s von 0.0 bis 5.0 auf ein Zehntel erwartet");
+    row("a climb with a comma in the table", "azodo-table", {"--mc", "1,5"}, 2,
+        "azodo-table: --mc: Dezimalpunkt statt Komma: „1,5“");
+    row("the table's drift without climbs", "azodo-table", {"--drift"}, 2,
+        "azodo-table: --drift gilt nur zusammen mit --mc");
+    row("a table of climbs", "azodo-table", {"--mc", "0:3:0.5", "--wind-v", "0"}, 0,
+        "Sollfahrt nach MacCready\nWind horizontal 0 km/h; der Bart steht über Grund\n");
+    row("one wind as one number", "azodo-table", {"--wind-h", "10", "--wind-v", "0", "--csv"}, 0,
+        "wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,ground_speed_kmh,"
+        "ground_vertical_ms,advice_airspeed_kmh\n10,0.0,32.5,");
     row("drift without a climb", "azodo-render", {"--drift", "-o", "x.png"}, 2,
         "azodo-render: --drift gilt nur zusammen mit --mc");
     row("a range of climbs for a picture", "azodo-render", {"--mc", "0:3:0.5", "-o", "x.png"}, 2,

@@ -133,6 +133,26 @@ Zeilen: Wind horizontal (negativ: Gegenwind), Spalten: Wind vertikal (positiv: A
 Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: updraft)
 </translation>
     </message>
+    <message>
+        <source>Sollfahrt nach MacCready</source>
+        <translation>Speed between thermals (MacCready)</translation>
+    </message>
+    <message>
+        <source>Wind horizontal %1 km/h; der Bart driftet mit dem Wind</source>
+        <translation>Horizontal wind %1 km/h; the thermal drifts with the wind</translation>
+    </message>
+    <message>
+        <source>Wind horizontal %1 km/h; der Bart steht über Grund</source>
+        <translation>Horizontal wind %1 km/h; the thermal stands over the ground</translation>
+    </message>
+    <message>
+        <source>Jede Zelle: Bremsstellung der Sollfahrt / Schnitt über Grund in km/h (&quot;–&quot;: bestes Gleiten, kein Schnitt)
+Zeilen: erwartetes Steigen (MC), Spalten: Wind vertikal auf der Strecke (positiv: Aufwind)
+</source>
+        <translation>Each cell: brake setting of the speed between thermals / average over the ground in km/h (“–”: best glide, no average)
+Rows: expected climb (MC), columns: vertical wind on the glide (positive: updraft)
+</translation>
+    </message>
 </context>
 <context>
     <name>Diagram</name>
@@ -659,50 +679,6 @@ Rows: horizontal wind (negative: headwind), columns: vertical wind (positive: up
         <translation>--reach applies to the table and --csv only, not to --pdf</translation>
     </message>
     <message>
-        <source>Aufruf: azodo-table [--csv | --pdf DATEI [--paper a4|a5|a6]]
-                    [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]
-                    [--ref-mass KG] [--name TEXT]]
-                    [--wind-h VON:BIS:SCHRITT] [--wind-v VON:BIS:SCHRITT]
-                    [--reach KM,M[,SICHERHEITSHÖHE]]
-Druckt die Fahrt des besten Gleitens über Grund und die Gleitzahl über Grund.
-  --wind-h  Wind horizontal in km/h, -50..50 (negativ: Gegenwind); Vorgabe -50:50:10
-  --wind-v  Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind); Vorgabe -40:40:10
-  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,
-            ground_speed_kmh,ground_vertical_ms,advice_airspeed_kmh mit
-            Dezimalpunkt; die letzte ist die Fahrt, zu der die Karte rät
-  --pdf     eine Karte zum Ausdrucken: Bremse, Trimm oder Beschleuniger je Wind
-            (-: auf die Standardausgabe)
-  --paper   Papierformat der Karte, hochkant: a4, a5 (Vorgabe) oder a6
-  --reach   ein Landeplatz KM entfernt, M Meter tiefer, mit Sicherheitshöhe
-            in m (Vorgabe 0): je Wind die Ankunftshöhe bei der Fahrt, die am
-            höchsten ankommt; mit --csv die Spalten arrival_m und reaches
-  --help    diese Hilfe
-  --version die Version
-Der eigene Schirm statt der eingebauten Polare:
-%1</source>
-        <translation>Usage: azodo-table [--csv | --pdf FILE [--paper a4|a5|a6]]
-                    [--polar FILE [--speeds MIN:TRIM:MAX] [--mass KG]
-                    [--ref-mass KG] [--name TEXT]]
-                    [--wind-h FROM:TO:STEP] [--wind-v FROM:TO:STEP]
-                    [--reach KM,M[,MARGIN]]
-Prints the airspeed of best glide over the ground and the glide ratio over the ground.
-  --wind-h  horizontal wind in km/h, -50..50 (negative: headwind); default -50:50:10
-  --wind-v  vertical wind in tenths of m/s, -40..40 (positive: updraft); default -40:40:10
-  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,
-            ground_speed_kmh,ground_vertical_ms,advice_airspeed_kmh with a
-            decimal point; the last is the airspeed the card advises
-  --pdf     a card to print: brake, trim or speed bar for each wind
-            (-: to standard output)
-  --paper   paper size of the card, portrait: a4, a5 (default) or a6
-  --reach   a field KM away and M metres below, with a safety margin in m
-            (default 0): for each wind the arrival height at the airspeed that
-            arrives highest; with --csv the columns arrival_m and reaches
-  --help    this help
-  --version the version
-Your own glider instead of the built-in polar:
-%1</translation>
-    </message>
-    <message>
         <source>--worksheet stellt seine Aufgaben selbst: ohne --reach</source>
         <translation>--worksheet sets its own tasks: without --reach</translation>
     </message>
@@ -848,6 +824,72 @@ PDF (A4 landscape), by the file&apos;s extension.
                           like --speeds, --mass, --ref-mass and --name
   --help, --version       this help, the version
 </translation>
+    </message>
+    <message>
+        <source>--mc: VON:BIS:SCHRITT in m/s von 0.0 bis 5.0 auf ein Zehntel erwartet, nicht &apos;%1&apos;</source>
+        <translation>--mc: expected FROM:TO:STEP in m/s from 0.0 to 5.0 to a tenth, not “%1”</translation>
+    </message>
+    <message>
+        <source>--mc gilt für einen Wind: --wind-h N, kein Bereich</source>
+        <translation>--mc holds for one wind: --wind-h N, not a range</translation>
+    </message>
+    <message>
+        <source>--mc gilt nur für die Tabelle und --csv, ohne --reach und --pdf</source>
+        <translation>--mc applies to the table and --csv only, without --reach and --pdf</translation>
+    </message>
+    <message>
+        <source>Aufruf: azodo-table [--csv | --pdf DATEI [--paper a4|a5|a6]]
+                    [--polar DATEI [--speeds MIN:TRIMM:MAX] [--mass KG]
+                    [--ref-mass KG] [--name TEXT]]
+                    [--wind-h VON:BIS:SCHRITT] [--wind-v VON:BIS:SCHRITT]
+                    [--reach KM,M[,SICHERHEITSHÖHE] | --mc VON:BIS:SCHRITT [--drift]]
+Druckt die Fahrt des besten Gleitens über Grund und die Gleitzahl über Grund.
+  --wind-h  Wind horizontal in km/h, -50..50 (negativ: Gegenwind); Vorgabe -50:50:10
+  --wind-v  Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind); Vorgabe -40:40:10
+  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,
+            ground_speed_kmh,ground_vertical_ms,advice_airspeed_kmh mit
+            Dezimalpunkt; die letzte ist die Fahrt, zu der die Karte rät
+  --pdf     eine Karte zum Ausdrucken: Bremse, Trimm oder Beschleuniger je Wind
+            (-: auf die Standardausgabe)
+  --paper   Papierformat der Karte, hochkant: a4, a5 (Vorgabe) oder a6
+  --mc      Sollfahrt nach MacCready für erwartetes Steigen in m/s (etwa
+            0:3:0.5 oder ein Wert) bei einem Wind --wind-h N (Vorgabe 0): je
+            Steigen und Wind vertikal Bremsstellung und Schnitt; mit --csv
+            mc,wind_h,wind_v,airspeed,brake_percent,accelerator_percent,
+            average_kmh. --drift: der Bart driftet mit dem Wind
+  --reach   ein Landeplatz KM entfernt, M Meter tiefer, mit Sicherheitshöhe
+            in m (Vorgabe 0): je Wind die Ankunftshöhe bei der Fahrt, die am
+            höchsten ankommt; mit --csv die Spalten arrival_m und reaches
+  --help    diese Hilfe
+  --version die Version
+Der eigene Schirm statt der eingebauten Polare:
+%1</source>
+        <translation>Usage: azodo-table [--csv | --pdf FILE [--paper a4|a5|a6]]
+                    [--polar FILE [--speeds MIN:TRIM:MAX] [--mass KG]
+                    [--ref-mass KG] [--name TEXT]]
+                    [--wind-h FROM:TO:STEP] [--wind-v FROM:TO:STEP]
+                    [--reach KM,M[,MARGIN] | --mc FROM:TO:STEP [--drift]]
+Prints the airspeed of best glide over the ground and the glide ratio over the ground.
+  --wind-h  horizontal wind in km/h, -50..50 (negative: headwind); default -50:50:10
+  --wind-v  vertical wind in tenths of m/s, -40..40 (positive: updraft); default -40:40:10
+  --csv     wind_h,wind_v,airspeed,glide_ratio,brake_percent,accelerator_percent,
+            ground_speed_kmh,ground_vertical_ms,advice_airspeed_kmh with a
+            decimal point; the last is the airspeed the card advises
+  --pdf     a card to print: brake, trim or speed bar for each wind
+            (-: to standard output)
+  --paper   paper size of the card, portrait: a4, a5 (default) or a6
+  --mc      speed between thermals (MacCready) for expected climbs in m/s
+            (such as 0:3:0.5, or one value) at one wind --wind-h N (default 0):
+            for each climb and vertical wind the brake setting and the average;
+            with --csv mc,wind_h,wind_v,airspeed,brake_percent,
+            accelerator_percent,average_kmh. --drift: the thermal drifts
+  --reach   a field KM away and M metres below, with a safety margin in m
+            (default 0): for each wind the arrival height at the airspeed that
+            arrives highest; with --csv the columns arrival_m and reaches
+  --help    this help
+  --version the version
+Your own glider instead of the built-in polar:
+%1</translation>
     </message>
 </context>
 <context>
