@@ -1,5 +1,6 @@
 #include "Exercise.h"
 
+#include "SpeedToFly.h"
 #include "Wing.h"
 #include "modCalc.h"
 
@@ -110,4 +111,34 @@ int reachPercent(bool answerRight, float learnerH, float learnerV, float bestH, 
 {
     const int airspeed = achievedPercent(learnerH, learnerV, bestH, bestV);
     return (answerRight ? 50 : 0) + static_cast<int>(std::lround(airspeed / 2.0));
+}
+
+std::optional<ClimbTask> WindDraw::nextClimb(const Wing &wing, bool drifting)
+{
+    for (int tries = 0; tries < 10000; ++tries) {
+        const std::optional<ExerciseWind> wind = next(wing);
+        if (!wind) {
+            return std::nullopt;
+        }
+        const int climb = between(m_rng, 5, 30);
+        const float windH = static_cast<float>(wind->windH);
+        const float windV = WindVFromTenths(wind->windVTenths);
+        const SpeedToFly s = SpeedToFlyFor(wing, climb / 10.0, windH, windV, drifting);
+        const double touchH = static_cast<double>(s.airspeed) + windH;
+        const double touchV = static_cast<double>(wing.sink(s.airspeed)) + windV;
+        if (s.hasAverage && !s.atMin && !s.atMax && s.averageKmh >= 2.0 &&
+            std::fabs(touchH) <= 58.0 && std::fabs(touchV) <= 4.8 &&
+            std::fabs(s.originKmh) <= 58.0) {
+            return ClimbTask{*wind, climb};
+        }
+    }
+    return std::nullopt;
+}
+
+int climbPercent(double learnerAverage, double bestAverage)
+{
+    if (!(learnerAverage > 0.0) || !(bestAverage > 0.0)) {
+        return 0;
+    }
+    return static_cast<int>(std::lround(100.0 * learnerAverage / bestAverage));
 }

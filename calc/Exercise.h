@@ -40,6 +40,13 @@ struct ReachTask
     ReachQuestion question;
 };
 
+// A task of the lesson "Sollfahrt": a wind that fits a task, and an expected climb.
+struct ClimbTask
+{
+    ExerciseWind wind;
+    int climbTenths = 0; // m/s in tenths, 5..30
+};
+
 class WindDraw
 {
 public:
@@ -50,6 +57,10 @@ public:
     // Heads or tails decides whether the field is reached, so about half are; no arrival
     // lies within reachReadingTolerance of the margin.
     std::optional<ReachTask> nextReach(const Wing &wing, TaskView view = TaskView::FixedDiagram);
+    // A wind as next draws it and a climb of 0,5 to 3,0 m/s, drawn again until the speed
+    // to fly is neither MIN nor MAX, its touch point and the climb's point lie in the
+    // window's diagram, and the best average is at least 2 km/h.
+    std::optional<ClimbTask> nextClimb(const Wing &wing, bool drifting);
 
 private:
     std::mt19937_64 m_rng;
@@ -60,6 +71,10 @@ private:
 // 0 when the learner's choice does not move forward and down. Ground speeds in km/h and
 // m/s.
 int achievedPercent(float learnerH, float learnerV, float bestH, float bestV);
+
+// A speed-to-fly task's score, whole percent: the average at the learner's airspeed as a
+// share of the best average (km/h); 0 where the learner's average is not forward.
+int climbPercent(double learnerAverage, double bestAverage);
 
 // A landing-field task's score, whole percent: half for the right yes or no, half for the
 // airspeed as achievedPercent judges it against the one that arrives highest.

@@ -167,10 +167,11 @@ ReachWords reachInWords(const Wing &wing, const ReachQuestion &question, const R
 // The lesson "Sollfahrt (MacCready)" for an expected climb (m/s) in a wind (km/h, m/s):
 // the tangent laid from the climb (on the vertical axis, or over the wind where the thermal
 // drifts) to the shifted polar, the average where it crosses the speed axis, labelled; with
-// a drifting thermal the standing one's tangent too, in grey. Draw it before the polar.
+// a drifting thermal the standing one's tangent too, in grey. Without showAnswer only the
+// climb's point: a task's question. Draw it before the polar.
 // Hands the pen back as it found it.
 void DrawSpeedToFly(PictureBox &pic, const Wing &wing, double climb, float windH, float windV,
-                    bool drifting, const QLocale &locale = QLocale());
+                    bool drifting, bool showAnswer = true, const QLocale &locale = QLocale());
 
 // The read-out's words: answer, "MC 1,0 m/s: Sollfahrt 36,9 km/h (Bremse 6 %), Schnitt
 // 15,8 km/h"; yours, with free brakes, the chosen airspeed's average and its share of the

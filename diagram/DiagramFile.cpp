@@ -126,7 +126,7 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
         switches.speedToFly = toFly.has_value();
         if (toFly) {
             DrawSpeedToFly(pic, state.wing, *state.climb, state.windH, state.windV, state.drifting,
-                           locale);
+                           true, locale);
         }
         if (state.comparison) {
             DrawComparison(pic, *state.comparison);

@@ -25,7 +25,7 @@ void drawTangent(PictureBox &pic, const Wing &wing, double climb, const SpeedToF
 } // namespace
 
 void DrawSpeedToFly(PictureBox &pic, const Wing &wing, double climb, float windH, float windV,
-                    bool drifting, const QLocale &locale)
+                    bool drifting, bool showAnswer, const QLocale &locale)
 {
     const int color = pic.ForeColor();
     const int width = pic.DrawWidth();
@@ -33,7 +33,9 @@ void DrawSpeedToFly(PictureBox &pic, const Wing &wing, double climb, float windH
     pic.setElement(Element::SpeedToFly);
     pic.setDrawStyle(PictureBox::kStyleSolid);
     const SpeedToFly s = SpeedToFlyFor(wing, climb, windH, windV, drifting);
-    if (s.tangent && s.hasAverage) {
+    if (!showAnswer) {
+        pic.Circle(10.0 * s.originKmh, 100.0 * climb, 8.0, Look::kSpeedToFlyTeal);
+    } else if (s.tangent && s.hasAverage) {
         // The other way the lift may act, in grey beneath: how much the drift matters.
         if (drifting) {
             pic.setDrawWidth(1);

@@ -1208,12 +1208,40 @@ void TestInteraction::speedToFlyLessonAcrossStarts()
     QVERIFY(std::fabs(form->decl.Airspeed - bruteForce(1.2)) <= 0.1);
     QTest::mouseClick(form->driftBox(), Qt::LeftButton);
     QVERIFY(form->thermalDrifts());
-    // The next start keeps both.
+    // Ten tasks with the marker left at trim: the score is the average at trim as a share
+    // of the best, both worked from the polar with the tasks' climbs (standing thermal).
+    QTest::mouseClick(form->driftBox(), Qt::LeftButton);
+    QVERIFY(!form->thermalDrifts());
+    form->setExerciseSeed(5);
+    for (int task = 1; task <= 10; ++task) {
+        QTest::keyClick(form, Qt::Key_F5);
+        QVERIFY2(form->lblInfo->caption().startsWith(QStringLiteral("Aufgabe %1: MC ").arg(task)),
+                 qPrintable(form->lblInfo->caption()));
+        const double climb = form->expectedClimb();
+        QVERIFY(climb >= 0.5 && climb <= 3.0);
+        const float windH = form->decl.WindH;
+        const float windV = form->decl.WindV;
+        double best = 0;
+        for (int t = 180; t <= 500; ++t) {
+            const float v = t / 10.0f;
+            best = std::max(best, (v + windH) * climb / (climb - Polar(kBuiltIn, v) - windV));
+        }
+        const double atTrim = (38.0 + windH) * climb / (climb - Polar(kBuiltIn, 38.0f) - windV);
+        QTest::keyClick(form, Qt::Key_Return);
+        QVERIFY(form->exerciseSolved());
+        const QStringList lines = form->lblInfo->caption().split(QLatin1Char('\n'));
+        static const QRegularExpression score(QStringLiteral("· (\\d+) % · Mittel"));
+        const int percent = score.match(lines.value(1)).captured(1).toInt();
+        const int expected = atTrim > 0 ? static_cast<int>(std::lround(100.0 * atTrim / best)) : 0;
+        QVERIFY2(std::abs(percent - expected) <= 1, qPrintable(lines.value(1)));
+        QVERIFY(best >= 2.0);
+    }
+    // The next start keeps the climb and the drift as the user left them.
     delete form;
     form = new frmStart;
     form->setEndProgram([] {});
     QCOMPARE(form->climbField()->value(), 1.2);
-    QVERIFY(form->driftBox()->isChecked());
+    QVERIFY(!form->driftBox()->isChecked());
 }
 
 QTEST_MAIN(TestInteraction)

@@ -1405,6 +1405,22 @@ Your own glider instead of the built-in polar:
         <source>Das erwartete Steigen kann nicht für den nächsten Start gespeichert werden: %1 lässt sich nicht schreiben.</source>
         <translation>The expected climb cannot be kept for the next start: %1 cannot be written.</translation>
     </message>
+    <message>
+        <source>Aufgabe %1: %2, %3</source>
+        <translation>Task %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Balken auf die Sollfahrt, dann Eingabetaste</source>
+        <translation>Set the marker to the speed between thermals, then press Enter</translation>
+    </message>
+    <message>
+        <source>%1: Sollfahrt %2 km/h (%3), Schnitt %4 km/h</source>
+        <translation>%1: speed between thermals %2 km/h (%3), average %4 km/h</translation>
+    </message>
+    <message>
+        <source>Ihre Fahrt %1 km/h, %2 · Schnitt %3 km/h · %4 % · Mittel %5 % (%6 von %7)</source>
+        <translation>Your airspeed %1 km/h, %2 · average %3 km/h · %4 % · mean %5 % (%6 of %7)</translation>
+    </message>
 </context>
 <context>
     <name>Wing</name>

@@ -191,6 +191,7 @@ private:
     void createSpeedToFlyRow();
     void speedToFlyChanged();
     void showSpeedToFly();
+    void showClimbTask();
     void enableExerciseKeys(bool on);
     void showExercise();
     QString exerciseTask() const;
@@ -250,6 +251,11 @@ private:
         bool reaches = false;
         double arrivalM = 0; // at best glide over the ground
         std::optional<bool> answer;
+        // A speed-to-fly task: its climb (m/s), and the best average (km/h).
+        bool climb = false;
+        double climbMs = 0;
+        double bestAverage = 0;
+        double chosenAverage = 0;
     };
     Exercise m_exercise;
     WindDraw m_windDraw{std::random_device{}()};

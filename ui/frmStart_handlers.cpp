@@ -54,8 +54,10 @@ void frmStart::Repaint()
                   decl.WindV, !(m_exercise.active && !m_exercise.solved),
                   Value(chkBremsen) == 1 ? std::optional<float>(decl.Airspeed) : std::nullopt);
     }
+    // A task shows the climb, not the tangent that answers it.
     if (m_lesson == Lesson::SpeedToFly) {
-        DrawSpeedToFly(*picPolare, polar(), m_climb, decl.WindH, decl.WindV, m_drifting);
+        DrawSpeedToFly(*picPolare, polar(), m_climb, decl.WindH, decl.WindV, m_drifting,
+                       !(m_exercise.active && !m_exercise.solved));
     }
     DrawPolarOverlay(decl.WindH, decl.WindV);
     DrawGlidePath(decl.WindH, decl.WindV);

@@ -6,6 +6,7 @@
 #include "frmStart.h"
 #include "modCalc.h"
 
+#include <QDoubleSpinBox>
 #include <QFontMetricsF>
 #include <QMessageBox>
 #include <QShortcut>
@@ -46,8 +47,12 @@ void frmStart::newExercise()
     }
     // The lesson decides the task: a wind, or a wind with a landing field.
     std::optional<ReachTask> task;
+    std::optional<ClimbTask> climbTask;
     std::optional<ExerciseWind> wind;
-    if (m_lesson == Lesson::Reach) {
+    if (m_lesson == Lesson::SpeedToFly) {
+        climbTask = m_windDraw.nextClimb(polar(), m_drifting);
+        wind = climbTask ? std::optional<ExerciseWind>(climbTask->wind) : std::nullopt;
+    } else if (m_lesson == Lesson::Reach) {
         task = m_windDraw.nextReach(polar());
         wind = task ? std::optional<ExerciseWind>(task->wind) : std::nullopt;
     } else {
@@ -75,6 +80,17 @@ void frmStart::newExercise()
     next.bestAirspeed = best.airspeed;
     next.bestGroundH = best.groundSpeedH;
     next.bestGroundV = best.groundSpeedV;
+    if (climbTask) {
+        next.climb = true;
+        next.climbMs = climbTask->climbTenths / 10.0;
+        const SpeedToFly s =
+            SpeedToFlyFor(polar(), next.climbMs, decl.WindH, decl.WindV, m_drifting);
+        next.bestAirspeed = s.airspeed;
+        next.bestAverage = s.averageKmh;
+        const QSignalBlocker quiet(m_climbField);
+        m_climbField->setValue(next.climbMs);
+        m_climb = next.climbMs;
+    }
     if (task) {
         next.reach = true;
         next.question = task->question;
@@ -113,8 +129,11 @@ void frmStart::solveExercise()
     m_exercise.chosenAirspeed = decl.Airspeed;
     m_exercise.chosenGroundH = decl.GroundSpeedH;
     m_exercise.chosenGroundV = decl.GroundSpeedV;
+    m_exercise.chosenAverage = AverageSpeed(polar(), m_exercise.climbMs, decl.Airspeed, decl.WindH,
+                                            decl.WindV, m_drifting);
     m_scores[m_exercise.number] =
-        m_exercise.reach
+        m_exercise.climb ? climbPercent(m_exercise.chosenAverage, m_exercise.bestAverage)
+        : m_exercise.reach
             ? reachPercent(*m_exercise.answer == m_exercise.reaches, decl.GroundSpeedH,
                            decl.GroundSpeedV, m_exercise.bestGroundH, m_exercise.bestGroundV)
             : achievedPercent(decl.GroundSpeedH, decl.GroundSpeedV, m_exercise.bestGroundH,
@@ -218,6 +237,10 @@ void frmStart::showExercise()
 {
     if (m_exercise.reach) {
         showReachTask();
+        return;
+    }
+    if (m_exercise.climb) {
+        showClimbTask();
         return;
     }
     if (!m_exercise.solved) {

@@ -285,3 +285,45 @@ void frmStart::showSpeedToFly()
     }
     lblInfo->setCaption(first + QLatin1Char('\n') + words.answer);
 }
+
+void frmStart::showClimbTask()
+{
+    const Exercise &e = m_exercise;
+    const QString mc = translated("Diagram", "MC %1 m/s").arg(FormatFixed(e.climbMs, 1));
+    if (!e.solved) {
+        lblInfo->setCaption(translated("Window", "Aufgabe %1: %2, %3")
+                                .arg(e.number)
+                                .arg(mc, windInWords(e.windH, e.windVTenths)) +
+                            QLatin1Char('\n') +
+                            translated("Window", "Balken auf die Sollfahrt, dann Eingabetaste"));
+        return;
+    }
+    int sum = 0;
+    for (const auto &score : m_scores) {
+        sum += score.second;
+    }
+    const double off = static_cast<double>(e.chosenAirspeed) - e.bestAirspeed;
+    const QString direction = std::fabs(off) <= 0.5
+                                  ? translated("Window", "richtig")
+                                  : (off > 0 ? translated("Window", "%1 km/h zu schnell")
+                                             : translated("Window", "%1 km/h zu langsam"))
+                                        .arg(FormatFixed(std::fabs(off), 1));
+    const QString first =
+        translated("Window", "%1: Sollfahrt %2 km/h (%3), Schnitt %4 km/h")
+            .arg(mc, FormatFixed(e.bestAirspeed, 1), settingInWords(polar(), e.bestAirspeed),
+                 FormatFixed(e.bestAverage, 1));
+    const QString second =
+        translated("Window", "Ihre Fahrt %1 km/h, %2 · Schnitt %3 km/h · %4 % · Mittel %5 % "
+                             "(%6 von %7)")
+            .arg(FormatFixed(e.chosenAirspeed, 1), direction,
+                 std::isnan(e.chosenAverage) ? QStringLiteral("–")
+                                             : FormatFixed(e.chosenAverage, 1))
+            .arg(m_scores.at(e.number))
+            .arg(static_cast<int>(
+                std::lround(static_cast<double>(sum) / static_cast<double>(m_scores.size()))))
+            .arg(m_scores.size())
+            .arg(e.number);
+    DrawSolution(*picPolare, e.bestAirspeed + decl.WindH,
+                 polar().sink(e.bestAirspeed) + decl.WindV);
+    lblInfo->setCaption(first + QLatin1Char('\n') + second);
+}
