@@ -113,10 +113,10 @@ int reachPercent(bool answerRight, float learnerH, float learnerV, float bestH, 
     return (answerRight ? 50 : 0) + static_cast<int>(std::lround(airspeed / 2.0));
 }
 
-std::optional<ClimbTask> WindDraw::nextClimb(const Wing &wing, bool drifting)
+std::optional<ClimbTask> WindDraw::nextClimb(const Wing &wing, bool drifting, TaskView view)
 {
     for (int tries = 0; tries < 10000; ++tries) {
-        const std::optional<ExerciseWind> wind = next(wing);
+        const std::optional<ExerciseWind> wind = next(wing, view);
         if (!wind) {
             return std::nullopt;
         }

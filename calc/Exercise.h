@@ -60,7 +60,8 @@ public:
     // A wind as next draws it and a climb of 0,5 to 3,0 m/s, drawn again until the speed
     // to fly is neither MIN nor MAX, its touch point and the climb's point lie in the
     // window's diagram, and the best average is at least 2 km/h.
-    std::optional<ClimbTask> nextClimb(const Wing &wing, bool drifting);
+    std::optional<ClimbTask> nextClimb(const Wing &wing, bool drifting,
+                                       TaskView view = TaskView::FixedDiagram);
 
 private:
     std::mt19937_64 m_rng;

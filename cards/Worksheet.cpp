@@ -48,6 +48,7 @@ struct Task
     int number = 0;
     ExerciseWind wind;
     std::optional<ReachQuestion> field; // a landing-field task's field
+    std::optional<double> climb;        // a speed-to-fly task's expected climb, m/s
 };
 
 // How far a value read off the diagram may be from the exact one: the largest change
@@ -162,6 +163,43 @@ ReachAnswer reachAnswerOf(const Wing &wing, const Task &task)
     return a;
 }
 
+// A speed-to-fly task's answers with their reading tolerances: the airspeed (± 1 km/h),
+// the setting, and the average, read with the touch point 1 km/h and 0,1 m/s off.
+struct ClimbAnswer
+{
+    QString airspeed, setting, average, averageTolerance;
+};
+
+ClimbAnswer climbAnswerOf(const Wing &wing, const Task &task)
+{
+    const float windH = static_cast<float>(task.wind.windH);
+    const float windV = WindVFromTenths(task.wind.windVTenths);
+    const SpeedToFly s = SpeedToFlyFor(wing, *task.climb, windH, windV, false);
+    const double gh = static_cast<double>(s.airspeed) + windH;
+    const double gv = static_cast<double>(wing.sink(s.airspeed)) + windV;
+    double worst = 0;
+    for (const double dh : {-1.0, 0.0, 1.0}) {
+        for (const double dv : {-0.1, 0.0, 0.1}) {
+            const double v = (gh + dh) * *task.climb / (*task.climb - (gv + dv));
+            worst = std::max(worst, std::fabs(v - s.averageKmh));
+        }
+    }
+    const QLocale locale = textLocale();
+    return {FormatFixed(s.airspeed, 1, locale), settingWithTolerance(wing, s.airspeed),
+            FormatFixed(s.averageKmh, 1, locale), FormatFixed(roundedUp(worst, 0.1), 1, locale)};
+}
+
+// A speed-to-fly task as it is asked.
+QString climbTaskText(const Task &task)
+{
+    const QLocale locale = textLocale();
+    return translated("Worksheet", "Aufgabe %1: Erwartetes Steigen %2 m/s, %3 auf der Strecke: "
+                                   "Sollfahrt und Schnitt?")
+        .arg(task.number)
+        .arg(FormatFixed(*task.climb, 1, locale),
+             windInWords(task.wind.windH, task.wind.windVTenths, locale));
+}
+
 // A landing-field task as an exam asks it.
 QString reachTaskText(const Task &task)
 {
@@ -193,6 +231,7 @@ void paintTask(QPainter &p, const QRectF &block, double textWidth, const Wing &w
     state.dropClippedText = true;
     state.fittedWindow = true;
     state.reach = task.field;
+    state.climb = task.climb;
     const double mmPerPixel = block.width() / kDiagram.width();
     p.save();
     p.translate(block.topLeft());
@@ -204,6 +243,22 @@ void paintTask(QPainter &p, const QRectF &block, double textWidth, const Wing &w
 
     const double y = block.top() + kDiagram.height() * mmPerPixel + 1.5;
     const QString wind = windInWords(task.wind.windH, task.wind.windVTenths, textLocale());
+    if (task.climb) {
+        text(p, QRectF(block.left(), y, textWidth, 7), climbTaskText(task), 3.0, true);
+        if (!solved) {
+            text(p, QRectF(block.left(), y + 8, textWidth, 6),
+                 translated("Worksheet", "Sollfahrt: ________ km/h   Bremsstellung: ________   "
+                                         "Schnitt: ________ km/h"),
+                 3.0, false);
+            return;
+        }
+        const ClimbAnswer a = climbAnswerOf(wing, task);
+        text(p, QRectF(block.left(), y + 7.5, textWidth, 5),
+             translated("Worksheet", "Sollfahrt %1 km/h (± 1 km/h) · %2 · Schnitt %3 km/h (± %4)")
+                 .arg(a.airspeed, a.setting, a.average, a.averageTolerance),
+             3.0, false);
+        return;
+    }
     if (task.field) {
         text(p, QRectF(block.left(), y, textWidth, 7), reachTaskText(task), 3.0, true);
         if (!solved) {
@@ -294,6 +349,7 @@ void paintAnswerTable(QPainter &p, double width, const Wing &wing, const QList<T
     const Qt::Alignment aligns[] = {Qt::AlignRight, Qt::AlignLeft, Qt::AlignRight, Qt::AlignLeft,
                                     Qt::AlignRight};
     const bool reach = !tasks.isEmpty() && tasks.first().field;
+    const bool climb = !tasks.isEmpty() && tasks.first().climb;
     QList<QStringList> rows{{translated("Worksheet", "Aufgabe"), translated("Worksheet", "Wind"),
                              translated("Worksheet", "Fahrt (± 1 km/h)"),
                              translated("Worksheet", "Bremsstellung"),
@@ -303,8 +359,24 @@ void paintAnswerTable(QPainter &p, double width, const Wing &wing, const QList<T
                  translated("Worksheet", "Fahrt (± 1 km/h)"), translated("Worksheet", "Reicht es?"),
                  translated("Worksheet", "Ankunft")}};
     }
+    if (climb) {
+        rows = {{translated("Worksheet", "Aufgabe"), translated("Worksheet", "Wind"),
+                 translated("Worksheet", "Sollfahrt (± 1 km/h)"),
+                 translated("Worksheet", "Bremsstellung"), translated("Worksheet", "Schnitt")}};
+    }
     bool anySensitive = false;
     for (const Task &task : tasks) {
+        if (climb) {
+            const ClimbAnswer a = climbAnswerOf(wing, task);
+            rows.append(
+                {QString::number(task.number),
+                 translated("Worksheet", "MC %1 m/s, %2")
+                     .arg(FormatFixed(*task.climb, 1, textLocale()),
+                          windInWords(task.wind.windH, task.wind.windVTenths, textLocale())),
+                 a.airspeed + QStringLiteral(" km/h"), a.setting,
+                 translated("Worksheet", "%1 km/h (± %2)").arg(a.average, a.averageTolerance)});
+            continue;
+        }
         if (reach) {
             const ReachAnswer a = reachAnswerOf(wing, task);
             rows.append(
@@ -374,22 +446,33 @@ QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const Q
     QList<Task> all;
     WindDraw draw(seed);
     const bool reach = topic == WorksheetTopic::Reach;
+    const bool climb = topic == WorksheetTopic::SpeedToFly;
     for (int k = 1; k <= tasks; ++k) {
+        if (climb) {
+            const std::optional<ClimbTask> task =
+                draw.nextClimb(wing, false, TaskView::FittedDiagram);
+            if (!task) {
+                return {};
+            }
+            all.append({k, task->wind, std::nullopt, task->climbTenths / 10.0});
+            continue;
+        }
         if (reach) {
             const std::optional<ReachTask> task = draw.nextReach(wing, TaskView::FittedDiagram);
             if (!task) {
                 return {};
             }
-            all.append({k, task->wind, task->question});
+            all.append({k, task->wind, task->question, std::nullopt});
             continue;
         }
         const std::optional<ExerciseWind> wind = draw.next(wing, TaskView::FittedDiagram);
         if (!wind) {
             return {};
         }
-        all.append({k, *wind, std::nullopt});
+        all.append({k, *wind, std::nullopt, std::nullopt});
     }
-    const QString title = reach
+    const QString title = climb ? translated("Worksheet", "Arbeitsblatt: Sollfahrt (MacCready)")
+                          : reach
                               ? translated("Worksheet", "Arbeitsblatt: Landeplatz erreichen")
                               : translated("Worksheet", "Arbeitsblatt: bestes Gleiten über Grund");
     QByteArray bytes;
@@ -435,19 +518,25 @@ QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const Q
         }
         if (page == 0) {
             const QString method =
-                reach ? translated("Worksheet",
-                                   "So geht es: 1. Nötige Gleitzahl = Entfernung ÷ (Höhe − "
-                                   "Sicherheitshöhe). 2. Die Tangente vom Ursprung an die "
-                                   "verschobene Polare gibt die Gleitzahl über Grund und die "
-                                   "Fahrt, die am höchsten ankommt. 3. Es reicht, wo sie "
-                                   "mindestens die nötige ist; Ankunft = Höhe − Entfernung ÷ "
-                                   "Gleitzahl über Grund.")
-                      : translated("Worksheet",
-                                   "So geht es: 1. Legen Sie vom Ursprung die Tangente an die "
-                                   "verschobene Polare. 2. Lesen Sie die Fahrt des Berührpunkts "
-                                   "auf der Bremsskala ab. 3. Gleitzahl über Grund = "
-                                   "Grundgeschwindigkeit ÷ Sinken über Grund (beide am "
-                                   "Berührpunkt, km/h durch 3,6 in m/s).");
+                climb   ? translated("Worksheet",
+                                     "So geht es: 1. Legen Sie vom erwarteten Steigen auf der "
+                                       "senkrechten Achse die Tangente an die verschobene Polare. "
+                                       "2. Der Berührpunkt gibt die Sollfahrt, auf der Bremsskala die "
+                                       "Bremsstellung. 3. Wo die Tangente die Geschwindigkeitsachse "
+                                       "schneidet, liegt der Schnitt über Grund.")
+                : reach ? translated("Worksheet",
+                                     "So geht es: 1. Nötige Gleitzahl = Entfernung ÷ (Höhe − "
+                                     "Sicherheitshöhe). 2. Die Tangente vom Ursprung an die "
+                                     "verschobene Polare gibt die Gleitzahl über Grund und die "
+                                     "Fahrt, die am höchsten ankommt. 3. Es reicht, wo sie "
+                                     "mindestens die nötige ist; Ankunft = Höhe − Entfernung ÷ "
+                                     "Gleitzahl über Grund.")
+                        : translated("Worksheet",
+                                     "So geht es: 1. Legen Sie vom Ursprung die Tangente an die "
+                                     "verschobene Polare. 2. Lesen Sie die Fahrt des Berührpunkts "
+                                     "auf der Bremsskala ab. 3. Gleitzahl über Grund = "
+                                     "Grundgeschwindigkeit ÷ Sinken über Grund (beide am "
+                                     "Berührpunkt, km/h durch 3,6 in m/s).");
             text(p, QRectF(kMargin, top, width, kMethod), withNumberSign(method), 3.0, false);
             top += kMethod;
         }

@@ -17,7 +17,7 @@ struct Wing;
 
 // What the tasks ask: best glide over the ground, or whether a landing field is reached
 // (each task then names a field and its safety margin, and about half are reached).
-enum class WorksheetTopic { Glide, Reach };
+enum class WorksheetTopic { Glide, Reach, SpeedToFly };
 
 // The PDF's bytes; needs a QApplication (its diagrams are drawn through a picture box).
 // Empty if it cannot be made.

@@ -111,8 +111,10 @@ bool takeLessonOption(const QStringList &args, int &i, RenderOptions &o, QString
             o.topic = WorksheetTopic::Glide;
         } else if (value == QLatin1String("reach")) {
             o.topic = WorksheetTopic::Reach;
+        } else if (value == QLatin1String("mc")) {
+            o.topic = WorksheetTopic::SpeedToFly;
         } else {
-            error = translated("Tools", "--topic: glide oder reach erwartet, nicht '%1'")
+            error = translated("Tools", "--topic: glide, reach oder mc erwartet, nicht '%1'")
                         .arg(shortened(value));
         }
     } else if (arg == QLatin1String("--worksheet")) {
@@ -395,8 +397,9 @@ QString renderUsage()
                "                          --wind-v nicht in Zehnteln): Tangente, Schnitt und\n"
                "                          die Antwort in der Zeile der Gleitzahlen\n"
                "  --drift                 mit --mc: der Bart driftet mit dem Wind\n"
-               "  --topic glide|reach     was das Arbeitsblatt fragt: bestes Gleiten\n"
-               "                          (Vorgabe) oder ob ein Landeplatz erreicht wird\n"
+               "  --topic glide|reach|mc  was das Arbeitsblatt fragt: bestes Gleiten\n"
+               "                          (Vorgabe), ob ein Landeplatz erreicht wird, oder\n"
+               "                          Sollfahrt und Schnitt nach MacCready\n"
                "  --reach KM,M[,SH]       ein Landeplatz KM entfernt, M Meter tiefer, mit\n"
                "                          Sicherheitshöhe SH in m (Vorgabe 0): die nötige\n"
                "                          Gleitzahl, die Fahrten, die ihn erreichen, und die\n"

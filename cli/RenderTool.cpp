@@ -95,8 +95,9 @@ int runRenderTool(int argc, char *argv[])
         QStringList remake{QStringLiteral("--worksheet"), QString::number(options->worksheet)};
         if (options->topic) {
             remake << QStringLiteral("--topic")
-                   << (*options->topic == WorksheetTopic::Reach ? QStringLiteral("reach")
-                                                                : QStringLiteral("glide"));
+                   << (*options->topic == WorksheetTopic::Reach        ? QStringLiteral("reach")
+                       : *options->topic == WorksheetTopic::SpeedToFly ? QStringLiteral("mc")
+                                                                       : QStringLiteral("glide"));
         }
         remake +=
             options->wingArguments + QStringList{QStringLiteral("--seed"), QString::number(seed),

@@ -124,9 +124,10 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
                       free || toFly.has_value(), state.windH, state.windV);
         OverlaySwitches switches = state.switches;
         switches.speedToFly = toFly.has_value();
-        if (toFly) {
+        if (state.climb) {
+            // A task shows the climb's point, not the tangent that answers it.
             DrawSpeedToFly(pic, state.wing, *state.climb, state.windH, state.windV, state.drifting,
-                           true, locale);
+                           !state.task, locale);
         }
         if (state.comparison) {
             DrawComparison(pic, *state.comparison);

@@ -189,6 +189,7 @@ private slots:
     void worksheetAnswersAreTheCards_data();
     void worksheetAnswersAreTheCards();
     void worksheetOfLandingFields();
+    void worksheetOfSpeedsToFly();
     void slidesScaleAndStates();
     void lecturePagesShowStrongWindsWhole();
     void windowRefusesUnknownArguments();
@@ -476,6 +477,45 @@ void TestCli::withoutAFieldTheTableStaysAsItWas()
         QCOMPARE(QCryptographicHash::hash(r.rawOut, QCryptographicHash::Sha256).toHex(),
                  QByteArray(o.sha256));
     }
+}
+
+void TestCli::worksheetOfSpeedsToFly()
+{
+    // Each solution is what the table of climbs says for its climb and wind.
+    QTemporaryDir dir;
+    const QString sheet = dir.filePath(QStringLiteral("mc.pdf"));
+    QCOMPARE(run(QStringLiteral("azodo-render"),
+                 {"--worksheet", "10", "--topic", "mc", "--seed", "4", "-o", sheet})
+                 .code,
+             0);
+    const QString text = tool(QStringLiteral("pdftotext"), {sheet, QStringLiteral("-")})
+                             .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QVERIFY(text.contains(QStringLiteral("--topic mc")));
+    static const QRegularExpression solution(QStringLiteral(
+        "Erwartetes Steigen ([\\d,]+) m/s, (?:Windstille|(?:(\\d+) km/h (Gegenwind|Rückenwind))?"
+        "(?:, )?(?:(\\d+,\\d) m/s (Abwind|Aufwind))?) auf der Strecke: Sollfahrt und Schnitt\\? +"
+        "Sollfahrt ([\\d,]+) km/h \\(± 1 km/h\\) · (Trimm|Bremse \\d+ %|Beschleuniger \\d+ %) "
+        "\\(± \\d+ %\\) · Schnitt (-?[\\d,]+) km/h"));
+    const QLocale de(QLocale::German);
+    int solved = 0;
+    for (auto it = solution.globalMatch(text); it.hasNext(); ++solved) {
+        const auto m = it.next();
+        const int windH = m.captured(2).toInt() * (m.captured(3) == "Gegenwind" ? -1 : 1);
+        const int tenths = qRound(de.toDouble(m.captured(4)) * 10) *
+                           (m.captured(5) == QLatin1String("Abwind") ? -1 : 1);
+        const QStringList f =
+            run(QStringLiteral("azodo-table"),
+                {"--csv", "--mc", QString::number(de.toDouble(m.captured(1)), 'f', 1), "--wind-h",
+                 QString::number(windH), "--wind-v", QString::number(tenths)})
+                .out.split(QLatin1Char('\n'))
+                .value(1)
+                .split(QLatin1Char(','));
+        QCOMPARE(f.size(), 7);
+        QCOMPARE(m.captured(6), QString(f[3]).replace(QLatin1Char('.'), QLatin1Char(',')));
+        QVERIFY2(std::fabs(de.toDouble(m.captured(8)) - f[6].toDouble()) <= 0.051,
+                 qPrintable(m.captured(0)));
+    }
+    QCOMPARE(solved, 10);
 }
 
 void TestCli::cardRejectsBadArguments_data()
@@ -1790,7 +1830,7 @@ void TestCli::wingReachesTheTools_data()
         "azodo-render: --topic gilt nur zusammen mit --worksheet");
     row("an unknown topic", "azodo-render",
         {"--worksheet", "2", "--topic", "thermals", "-o", "x.pdf"}, 2,
-        "azodo-render: --topic: glide oder reach erwartet, nicht 'thermals'");
+        "azodo-render: --topic: glide, reach oder mc erwartet, nicht 'thermals'");
     row("a topic with a field", "azodo-render",
         {"--worksheet", "2", "--topic", "reach", "--reach", "6,800", "-o", "x.pdf"}, 2,
         "azodo-render: --worksheet stellt seine Aufgaben selbst: ohne --reach");

@@ -683,10 +683,6 @@ Rows: expected climb (MC), columns: vertical wind on the glide (positive: updraf
         <translation>--worksheet sets its own tasks: without --reach</translation>
     </message>
     <message>
-        <source>--topic: glide oder reach erwartet, nicht &apos;%1&apos;</source>
-        <translation>--topic: expected glide or reach, not “%1”</translation>
-    </message>
-    <message>
         <source>--topic gilt nur zusammen mit --worksheet</source>
         <translation>--topic applies only together with --worksheet</translation>
     </message>
@@ -733,97 +729,6 @@ reach a field.
     <message>
         <source>--worksheet stellt seine Aufgaben selbst: ohne --mc</source>
         <translation>--worksheet sets its own tasks: without --mc</translation>
-    </message>
-    <message>
-        <source>Aufruf: azodo-render [Optionen] -o DATEI.png|DATEI.svg|DATEI.pdf
-Zeichnet das Diagramm für einen Zustand und schreibt es als PNG, als SVG oder als
-PDF (A4 quer), je nach der Endung der Datei.
-  --wind-h N              Wind horizontal in km/h, -50..50 (negativ: Gegenwind)
-  --wind-v N              Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind)
-  --airspeed V            Bremsen frei verstellbar, Fahrt V km/h (18..50, mit
-                          --polar von MIN bis MAX);
-                          ohne: Geschwindigkeit des besten Gleitens
-  --no-wind-vectors       ohne Wind-Vektoren
-  --no-airspeed-vectors   ohne Airspeed-Vektoren
-  --fit                   das Bild so verschoben, dass der Zustand ganz zu
-                          sehen ist (Polare, Ursprung, Berührpunkt, Bremsskala);
-                          --state-Seiten tun das von selbst
-  --fixed                 der feste Ausschnitt des Fensters, auch für --state
-  --size BxH              Größe des ganzen Bildes in Pixeln, die Zeile der
-                          Gleitzahlen eingeschlossen (Vorgabe 1600x1026; für
-                          PDF das Seitenverhältnis, Vorgabe 1100x726)
-  -o DATEI                Ausgabedatei; -o - schreibt ein PNG auf die Standardausgabe
-%1  --scale F               Schriften und Linien F-mal so groß (0.5..8), etwa für
-                          einen Projektor mit --size 3840x2160; das Bild muss
-                          je F mindestens 800x500 Pixel haben
-  --state H,V[,FAHRT]     ein Zustand (Einheiten wie --wind-h, --wind-v,
-                          --airspeed); mehrmals: eine PDF-Seite je Zustand
-  --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu
-                          zufälligen Winden, danach die Lösungen (1..200)
-  --seed S                dieselben Winde für dasselbe S
-  --mc MC                 Sollfahrt nach MacCready für ein erwartetes Steigen
-                          MC in m/s (0.0..5.0, mit Dezimalpunkt; anders als
-                          --wind-v nicht in Zehnteln): Tangente, Schnitt und
-                          die Antwort in der Zeile der Gleitzahlen
-  --drift                 mit --mc: der Bart driftet mit dem Wind
-  --topic glide|reach     was das Arbeitsblatt fragt: bestes Gleiten
-                          (Vorgabe) oder ob ein Landeplatz erreicht wird
-  --reach KM,M[,SH]       ein Landeplatz KM entfernt, M Meter tiefer, mit
-                          Sicherheitshöhe SH in m (Vorgabe 0): die nötige
-                          Gleitzahl, die Fahrten, die ihn erreichen, und die
-                          Antwort in der Zeile der Gleitzahlen
-  --compare H,V[,FAHRT]   ein Zustand zum Vergleich, grau unter dem Bild, mit
-                          Legende (Einheiten wie --state), auf jeder Seite
-  --compare-polar DATEI   sein eigener Schirm (sonst der des Bildes); dazu
-                          --compare-speeds, --compare-mass, --compare-ref-mass
-                          und --compare-name wie die Optionen des Schirms
-  --help, --version       diese Hilfe, die Version
-</source>
-        <translation>Usage: azodo-render [options] -o FILE.png|FILE.svg|FILE.pdf
-Draws the diagram for one state and writes it as PNG, as SVG or as
-PDF (A4 landscape), by the file&apos;s extension.
-  --wind-h N              horizontal wind in km/h, -50..50 (negative: headwind)
-  --wind-v N              vertical wind in tenths of m/s, -40..40 (positive: updraft)
-  --airspeed V            brakes set by hand, airspeed V km/h (18..50, with
-                          --polar from MIN to MAX);
-                          without: the airspeed of best glide
-  --no-wind-vectors       without wind vectors
-  --no-airspeed-vectors   without airspeed vectors
-  --fit                   the picture shifted to show the state whole (polar,
-                          origin, touch point, brake scale); --state pages
-                          do so by themselves
-  --fixed                 the window&apos;s fixed frame, for --state too
-  --size WxH              size of the whole picture in pixels, the line of
-                          glide ratios included (default 1600x1026; for
-                          PDF the proportions, default 1100x726)
-  -o FILE                 output file; -o - writes a PNG to standard output
-%1  --scale F               fonts and lines F times as large (0.5..8), say for
-                          a projector with --size 3840x2160; the picture needs
-                          at least 800x500 pixels per F
-  --state H,V[,AIRSPEED]  one state (units as --wind-h, --wind-v,
-                          --airspeed); several: one PDF page per state
-  --worksheet N           a worksheet (PDF, A4 portrait) with N tasks for
-                          random winds, then the solutions (1..200)
-  --seed S                the same winds for the same S
-  --mc MC                 speed between thermals (MacCready) for an expected
-                          climb MC in m/s (0.0..5.0, with a decimal point;
-                          unlike --wind-v not in tenths): tangent, average and
-                          the answer in the line of glide ratios
-  --drift                 with --mc: the thermal drifts with the wind
-  --topic glide|reach     what the worksheet asks: best glide (default) or
-                          whether a field is reached
-  --reach KM,M[,SM]       a field KM away and M metres below, with a safety
-                          margin SM in m (default 0): the glide ratio it needs,
-                          the airspeeds that reach it, and the answer in the
-                          line of glide ratios
-  --compare H,V[,AIRSPEED] a state for comparison, grey under the picture, with
-                          a legend (units as --state), on every page
-  --compare-polar FILE    the compared state flies this glider (default: the
-                          picture&apos;s); --compare-speeds, --compare-mass,
-                          --compare-ref-mass and --compare-name set it up
-                          like --speeds, --mass, --ref-mass and --name
-  --help, --version       this help, the version
-</translation>
     </message>
     <message>
         <source>--mc: VON:BIS:SCHRITT in m/s von 0.0 bis 5.0 auf ein Zehntel erwartet, nicht &apos;%1&apos;</source>
@@ -890,6 +795,103 @@ Prints the airspeed of best glide over the ground and the glide ratio over the g
   --version the version
 Your own glider instead of the built-in polar:
 %1</translation>
+    </message>
+    <message>
+        <source>--topic: glide, reach oder mc erwartet, nicht &apos;%1&apos;</source>
+        <translation>--topic: expected glide, reach or mc, not “%1”</translation>
+    </message>
+    <message>
+        <source>Aufruf: azodo-render [Optionen] -o DATEI.png|DATEI.svg|DATEI.pdf
+Zeichnet das Diagramm für einen Zustand und schreibt es als PNG, als SVG oder als
+PDF (A4 quer), je nach der Endung der Datei.
+  --wind-h N              Wind horizontal in km/h, -50..50 (negativ: Gegenwind)
+  --wind-v N              Wind vertikal in Zehntel m/s, -40..40 (positiv: Aufwind)
+  --airspeed V            Bremsen frei verstellbar, Fahrt V km/h (18..50, mit
+                          --polar von MIN bis MAX);
+                          ohne: Geschwindigkeit des besten Gleitens
+  --no-wind-vectors       ohne Wind-Vektoren
+  --no-airspeed-vectors   ohne Airspeed-Vektoren
+  --fit                   das Bild so verschoben, dass der Zustand ganz zu
+                          sehen ist (Polare, Ursprung, Berührpunkt, Bremsskala);
+                          --state-Seiten tun das von selbst
+  --fixed                 der feste Ausschnitt des Fensters, auch für --state
+  --size BxH              Größe des ganzen Bildes in Pixeln, die Zeile der
+                          Gleitzahlen eingeschlossen (Vorgabe 1600x1026; für
+                          PDF das Seitenverhältnis, Vorgabe 1100x726)
+  -o DATEI                Ausgabedatei; -o - schreibt ein PNG auf die Standardausgabe
+%1  --scale F               Schriften und Linien F-mal so groß (0.5..8), etwa für
+                          einen Projektor mit --size 3840x2160; das Bild muss
+                          je F mindestens 800x500 Pixel haben
+  --state H,V[,FAHRT]     ein Zustand (Einheiten wie --wind-h, --wind-v,
+                          --airspeed); mehrmals: eine PDF-Seite je Zustand
+  --worksheet N           ein Arbeitsblatt (PDF, A4 hoch) mit N Aufgaben zu
+                          zufälligen Winden, danach die Lösungen (1..200)
+  --seed S                dieselben Winde für dasselbe S
+  --mc MC                 Sollfahrt nach MacCready für ein erwartetes Steigen
+                          MC in m/s (0.0..5.0, mit Dezimalpunkt; anders als
+                          --wind-v nicht in Zehnteln): Tangente, Schnitt und
+                          die Antwort in der Zeile der Gleitzahlen
+  --drift                 mit --mc: der Bart driftet mit dem Wind
+  --topic glide|reach|mc  was das Arbeitsblatt fragt: bestes Gleiten
+                          (Vorgabe), ob ein Landeplatz erreicht wird, oder
+                          Sollfahrt und Schnitt nach MacCready
+  --reach KM,M[,SH]       ein Landeplatz KM entfernt, M Meter tiefer, mit
+                          Sicherheitshöhe SH in m (Vorgabe 0): die nötige
+                          Gleitzahl, die Fahrten, die ihn erreichen, und die
+                          Antwort in der Zeile der Gleitzahlen
+  --compare H,V[,FAHRT]   ein Zustand zum Vergleich, grau unter dem Bild, mit
+                          Legende (Einheiten wie --state), auf jeder Seite
+  --compare-polar DATEI   sein eigener Schirm (sonst der des Bildes); dazu
+                          --compare-speeds, --compare-mass, --compare-ref-mass
+                          und --compare-name wie die Optionen des Schirms
+  --help, --version       diese Hilfe, die Version
+</source>
+        <translation>Usage: azodo-render [options] -o FILE.png|FILE.svg|FILE.pdf
+Draws the diagram for one state and writes it as PNG, as SVG or as
+PDF (A4 landscape), by the file&apos;s extension.
+  --wind-h N              horizontal wind in km/h, -50..50 (negative: headwind)
+  --wind-v N              vertical wind in tenths of m/s, -40..40 (positive: updraft)
+  --airspeed V            brakes set by hand, airspeed V km/h (18..50, with
+                          --polar from MIN to MAX);
+                          without: the airspeed of best glide
+  --no-wind-vectors       without wind vectors
+  --no-airspeed-vectors   without airspeed vectors
+  --fit                   the picture shifted to show the state whole (polar,
+                          origin, touch point, brake scale); --state pages
+                          do so by themselves
+  --fixed                 the window&apos;s fixed frame, for --state too
+  --size WxH              size of the whole picture in pixels, the line of
+                          glide ratios included (default 1600x1026; for
+                          PDF the proportions, default 1100x726)
+  -o FILE                 output file; -o - writes a PNG to standard output
+%1  --scale F               fonts and lines F times as large (0.5..8), say for
+                          a projector with --size 3840x2160; the picture needs
+                          at least 800x500 pixels per F
+  --state H,V[,AIRSPEED]  one state (units as --wind-h, --wind-v,
+                          --airspeed); several: one PDF page per state
+  --worksheet N           a worksheet (PDF, A4 portrait) with N tasks for
+                          random winds, then the solutions (1..200)
+  --seed S                the same winds for the same S
+  --mc MC                 speed between thermals (MacCready) for an expected
+                          climb MC in m/s (0.0..5.0, with a decimal point;
+                          unlike --wind-v not in tenths): tangent, average and
+                          the answer in the line of glide ratios
+  --drift                 with --mc: the thermal drifts with the wind
+  --topic glide|reach|mc  what the worksheet asks: best glide (default),
+                          whether a field is reached, or the speed between
+                          thermals and the average (MacCready)
+  --reach KM,M[,SM]       a field KM away and M metres below, with a safety
+                          margin SM in m (default 0): the glide ratio it needs,
+                          the airspeeds that reach it, and the answer in the
+                          line of glide ratios
+  --compare H,V[,AIRSPEED] a state for comparison, grey under the picture, with
+                          a legend (units as --state), on every page
+  --compare-polar FILE    the compared state flies this glider (default: the
+                          picture&apos;s); --compare-speeds, --compare-mass,
+                          --compare-ref-mass and --compare-name set it up
+                          like --speeds, --mass, --ref-mass and --name
+  --help, --version       this help, the version
+</translation>
     </message>
 </context>
 <context>
@@ -1765,6 +1767,42 @@ Your own glider instead of the built-in polar:
     <message>
         <source>So geht es: 1. Nötige Gleitzahl = Entfernung ÷ (Höhe − Sicherheitshöhe). 2. Die Tangente vom Ursprung an die verschobene Polare gibt die Gleitzahl über Grund und die Fahrt, die am höchsten ankommt. 3. Es reicht, wo sie mindestens die nötige ist; Ankunft = Höhe − Entfernung ÷ Gleitzahl über Grund.</source>
         <translation>Method: 1. Glide ratio needed = distance ÷ (height − safety margin). 2. The tangent from the origin to the shifted polar gives the glide ratio over the ground and the airspeed that arrives highest. 3. You reach the field where that ratio is at least the one needed; arrival = height − distance ÷ glide ratio over the ground.</translation>
+    </message>
+    <message>
+        <source>Aufgabe %1: Erwartetes Steigen %2 m/s, %3 auf der Strecke: Sollfahrt und Schnitt?</source>
+        <translation>Task %1: Expected climb %2 m/s, %3 on the glide: speed between thermals and average?</translation>
+    </message>
+    <message>
+        <source>Sollfahrt: ________ km/h   Bremsstellung: ________   Schnitt: ________ km/h</source>
+        <translation>Speed between thermals: ________ km/h   Brake setting: ________   Average: ________ km/h</translation>
+    </message>
+    <message>
+        <source>Sollfahrt %1 km/h (± 1 km/h) · %2 · Schnitt %3 km/h (± %4)</source>
+        <translation>Speed between thermals %1 km/h (± 1 km/h) · %2 · average %3 km/h (± %4)</translation>
+    </message>
+    <message>
+        <source>Sollfahrt (± 1 km/h)</source>
+        <translation>Speed between thermals (± 1 km/h)</translation>
+    </message>
+    <message>
+        <source>Schnitt</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>MC %1 m/s, %2</source>
+        <translation>MC %1 m/s, %2</translation>
+    </message>
+    <message>
+        <source>%1 km/h (± %2)</source>
+        <translation>%1 km/h (± %2)</translation>
+    </message>
+    <message>
+        <source>Arbeitsblatt: Sollfahrt (MacCready)</source>
+        <translation>Worksheet: MacCready</translation>
+    </message>
+    <message>
+        <source>So geht es: 1. Legen Sie vom erwarteten Steigen auf der senkrechten Achse die Tangente an die verschobene Polare. 2. Der Berührpunkt gibt die Sollfahrt, auf der Bremsskala die Bremsstellung. 3. Wo die Tangente die Geschwindigkeitsachse schneidet, liegt der Schnitt über Grund.</source>
+        <translation>Method: 1. Draw the tangent from the expected climb on the vertical axis to the shifted polar. 2. The touch point gives the speed between thermals, the brake scale its setting. 3. Where the tangent crosses the speed axis lies the average speed over the ground.</translation>
     </message>
 </context>
 </TS>
