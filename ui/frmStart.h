@@ -73,6 +73,9 @@ public:
     };
     static QString exerciseResultText(const ExerciseScore &score,
                                       const std::function<bool(const QString &)> &fits);
+    // How far and which way the learner's airspeed (km/h) is off the right one: "richtig"
+    // within 0,5 km/h, else "2,5 km/h zu schnell" or "… zu langsam".
+    static QString directionWords(float chosenAirspeed, float bestAirspeed);
 
     // Exercises: F5 sets a random wind and frees the brake bar, the learner moves it to
     // best glide over the ground and presses Enter; the read-out strip shows the task,
@@ -197,6 +200,8 @@ private:
     QString exerciseTask() const;
     QString exerciseResult() const;
     // After Enter the answer stands: the bar moves neither by mouse nor by key.
+    // The average score of the exercises solved in this lesson, whole percent.
+    int lessonAverage() const;
     bool barLocked() const { return m_exercise.active && m_exercise.solved; }
     void picPolare_KeyDown(int key);
     // The wind bars carry the winds in their accessible names.

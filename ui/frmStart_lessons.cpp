@@ -176,15 +176,28 @@ QString frmStart::exerciseTask() const
         .arg(windInWords(m_exercise.windH, m_exercise.windVTenths));
 }
 
+QString frmStart::directionWords(float chosenAirspeed, float bestAirspeed)
+{
+    const double off = static_cast<double>(chosenAirspeed) - bestAirspeed;
+    return std::fabs(off) <= 0.5 ? translated("Window", "richtig")
+                                 : (off > 0 ? translated("Window", "%1 km/h zu schnell")
+                                            : translated("Window", "%1 km/h zu langsam"))
+                                       .arg(FormatFixed(std::fabs(off), 1));
+}
+
+int frmStart::lessonAverage() const
+{
+    const int sum =
+        std::accumulate(m_scores.begin(), m_scores.end(), 0,
+                        [](int total, const auto &score) { return total + score.second; });
+    return static_cast<int>(
+        std::lround(static_cast<double>(sum) / static_cast<double>(m_scores.size())));
+}
+
 QString frmStart::exerciseResultText(const ExerciseScore &s,
                                      const std::function<bool(const QString &)> &fits)
 {
-    const double off = static_cast<double>(s.chosenAirspeed) - s.bestAirspeed;
-    const QString direction = std::fabs(off) <= 0.5
-                                  ? translated("Window", "richtig")
-                                  : (off > 0 ? translated("Window", "%1 km/h zu schnell")
-                                             : translated("Window", "%1 km/h zu langsam"))
-                                        .arg(FormatFixed(std::fabs(off), 1));
+    const QString direction = directionWords(s.chosenAirspeed, s.bestAirspeed);
     // The words as they stand, then shorter ones until the line fits its strip; no part
     // is ever left out.
     const QString patterns[] = {
@@ -213,9 +226,6 @@ QString frmStart::exerciseResultText(const ExerciseScore &s,
 
 QString frmStart::exerciseResult() const
 {
-    const int sum =
-        std::accumulate(m_scores.begin(), m_scores.end(), 0,
-                        [](int total, const auto &score) { return total + score.second; });
     const ExerciseScore score{m_exercise.chosenAirspeed,
                               m_exercise.chosenGroundH,
                               m_exercise.chosenGroundV,
@@ -223,8 +233,7 @@ QString frmStart::exerciseResult() const
                               m_exercise.bestGroundH,
                               m_exercise.bestGroundV,
                               m_scores.at(m_exercise.number),
-                              static_cast<int>(std::lround(static_cast<double>(sum) /
-                                                           static_cast<double>(m_scores.size()))),
+                              lessonAverage(),
                               static_cast<int>(m_scores.size()),
                               m_exercise.number};
     const QFontMetricsF metrics(lblInfo->font());

@@ -182,12 +182,7 @@ QStringList frmStart::reachResultLines(const ReachResult &r)
                    : translated("Window", "%1: es reicht nicht – Ankunft %2 m bei %3 km/h"))
             .arg(r.right ? translated("Window", "Richtig") : translated("Window", "Falsch"),
                  FormatFixed(r.arrivalM, 0), FormatFixed(r.bestAirspeed, 1));
-    const double off = static_cast<double>(r.chosenAirspeed) - r.bestAirspeed;
-    const QString direction = std::fabs(off) <= 0.5
-                                  ? translated("Window", "richtig")
-                                  : (off > 0 ? translated("Window", "%1 km/h zu schnell")
-                                             : translated("Window", "%1 km/h zu langsam"))
-                                        .arg(FormatFixed(std::fabs(off), 1));
+    const QString direction = directionWords(r.chosenAirspeed, r.bestAirspeed);
     const QString score =
         translated("Window", "Ihre Fahrt %1 km/h, %2 · %3 % · Schnitt %4 % (%5 von %6)")
             .arg(FormatFixed(r.chosenAirspeed, 1), direction)
@@ -207,18 +202,13 @@ void frmStart::showReachTask()
         return;
     }
     DrawSolution(*picPolare, e.bestGroundH, e.bestGroundV);
-    int sum = 0;
-    for (const auto &score : m_scores) {
-        sum += score.second;
-    }
     const ReachResult result{*e.answer == e.reaches,
                              e.reaches,
                              e.arrivalM,
                              e.bestAirspeed,
                              e.chosenAirspeed,
                              m_scores.at(e.number),
-                             static_cast<int>(std::lround(static_cast<double>(sum) /
-                                                          static_cast<double>(m_scores.size()))),
+                             lessonAverage(),
                              static_cast<int>(m_scores.size()),
                              e.number};
     lblInfo->setCaption(reachResultLines(result).join('\n'));
@@ -298,16 +288,7 @@ void frmStart::showClimbTask()
                             translated("Window", "Balken auf die Sollfahrt, dann Eingabetaste"));
         return;
     }
-    int sum = 0;
-    for (const auto &score : m_scores) {
-        sum += score.second;
-    }
-    const double off = static_cast<double>(e.chosenAirspeed) - e.bestAirspeed;
-    const QString direction = std::fabs(off) <= 0.5
-                                  ? translated("Window", "richtig")
-                                  : (off > 0 ? translated("Window", "%1 km/h zu schnell")
-                                             : translated("Window", "%1 km/h zu langsam"))
-                                        .arg(FormatFixed(std::fabs(off), 1));
+    const QString direction = directionWords(e.chosenAirspeed, e.bestAirspeed);
     const QString first =
         translated("Window", "%1: Sollfahrt %2 km/h (%3), Schnitt %4 km/h")
             .arg(mc, FormatFixed(e.bestAirspeed, 1), settingInWords(polar(), e.bestAirspeed),
@@ -319,8 +300,7 @@ void frmStart::showClimbTask()
                  std::isnan(e.chosenAverage) ? QStringLiteral("–")
                                              : FormatFixed(e.chosenAverage, 1))
             .arg(m_scores.at(e.number))
-            .arg(static_cast<int>(
-                std::lround(static_cast<double>(sum) / static_cast<double>(m_scores.size()))))
+            .arg(lessonAverage())
             .arg(m_scores.size())
             .arg(e.number);
     DrawSolution(*picPolare, e.bestAirspeed + decl.WindH,
