@@ -60,8 +60,14 @@ void DrawSpeedToFly(PictureBox &pic, const Wing &wing, double climb, float windH
                 places.emplace_back(x + dx, y);
             }
         }
+        // Where the vectors and the axis' numbers crowd the crossing, it moves along the axis
+        // or a row up or down, in its own colour still read as the crossing's.
+        const double rowHeight = pic.TextHeight(text);
+        const QPointF above(x - w / 2, h + 8.0);
         pic.deferText({text, std::move(places), Look::kSpeedToFlyTeal, false, Element::None,
-                       TextRank::SpeedToFly});
+                       TextRank::SpeedToFly, [=] {
+                           return placesAround(above, 5.0, 30, 4, 3, rowHeight, 40.0);
+                       }});
     }
     pic.setElement(Element::None);
     pic.setForeColor(color);

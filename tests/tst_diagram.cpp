@@ -143,6 +143,8 @@ private slots:
     void fastWingLabelsStayInside();
     void slidesKeepTheirLabelsApart();
     void textsWholeAndApartOverTheEnvelope();
+    void speedToFlyBeyondTheFrame_data();
+    void speedToFlyBeyondTheFrame();
 };
 
 void TestDiagram::layoutOfA1024By768Screen()
@@ -1194,8 +1196,16 @@ void TestDiagram::textsWholeAndApartOverTheEnvelope()
     }
     int cases = 0;
     int sideViews = 0;
+    int averages = 0;      // speed-to-fly pictures whose average crosses inside the frame
+    int averageLabels = 0; // and of those, the ones that found room for its label
+    struct Climb
+    {
+        double mc;
+        bool drifting;
+    };
     const auto check = [&](const Wing &wing, const Frame &frame, int h, int tenths, float airspeed,
-                           bool free, std::optional<ReachQuestion> field = std::nullopt) {
+                           bool free, std::optional<ReachQuestion> field = std::nullopt,
+                           std::optional<Climb> climb = std::nullopt) {
         PictureBox pic;
         pic.setPaintingEnabled(false);
         pic.resize(frame.size);
@@ -1204,9 +1214,15 @@ void TestDiagram::textsWholeAndApartOverTheEnvelope()
         DrawBackground(pic);
         const float windH = static_cast<float>(h);
         const float windV = WindVFromTenths(tenths);
-        const Flight f = FlightFor(wing, airspeed, free, windH, windV);
+        std::optional<SpeedToFly> toFly;
+        if (climb) {
+            toFly = SpeedToFlyFor(wing, climb->mc, windH, windV, climb->drifting);
+            DrawSpeedToFly(pic, wing, climb->mc, windH, windV, climb->drifting);
+        }
+        const Flight f =
+            FlightFor(wing, toFly ? toFly->airspeed : airspeed, free || toFly, windH, windV);
         SavedPen saved;
-        const OverlaySwitches switches{true, true, free};
+        const OverlaySwitches switches{true, true, free, true, toFly.has_value()};
         if (field) {
             DrawReach(pic, wing, *field, ReachField(wing, *field, windH, windV), windH, windV, true,
                       free ? std::optional<float>(f.airspeed) : std::nullopt);
@@ -1241,6 +1257,14 @@ void TestDiagram::textsWholeAndApartOverTheEnvelope()
                 axes.push_back(
                     QRectF(pic.toPixel(op.x1, op.y1), pic.toPixel(op.x2, op.y2)).normalized());
             }
+        }
+        if (toFly && toFly->hasAverage &&
+            std::fabs(10.0 * toFly->averageKmh - (pic.ScaleLeft() + pic.ScaleWidth() / 2)) <
+                pic.ScaleWidth() / 2 - 100) {
+            ++averages;
+            averageLabels += std::any_of(texts.begin(), texts.end(), [](const auto &t) {
+                return t.second.startsWith(QLatin1String("Schnitt "));
+            });
         }
         // A caption reads as a line of its own: no axis runs through it.
         for (const QRectF &c : captions) {
@@ -1307,6 +1331,10 @@ void TestDiagram::textsWholeAndApartOverTheEnvelope()
                         check(wing, frame, h, tenths, wing.maxSpeed, true, field);
                     }
                 }
+                // The speed between thermals: the average's label finds room too.
+                for (const Climb c : {Climb{1.0, false}, Climb{3.0, true}}) {
+                    check(wing, screens[0], h, tenths, 0.0f, false, std::nullopt, c);
+                }
                 if (&wing == &wings[0] || &wing == &wings[3]) {
                     for (const Frame &frame : slides) {
                         check(wing, frame, h, tenths, 0.0f, false);
@@ -1319,9 +1347,129 @@ void TestDiagram::textsWholeAndApartOverTheEnvelope()
             }
         }
     }
-    QCOMPARE(cases, 4 * 13 * 7 * 8 + 2 * 13 * 7 * 8 + 4 * 13 * 7 * 8);
+    QCOMPARE(cases, 4 * 13 * 7 * 8 + 2 * 13 * 7 * 8 + 4 * 13 * 7 * 8 + 4 * 13 * 7 * 2);
+    QVERIFY2(averageLabels > averages * 9 / 10,
+             qPrintable(QStringLiteral("%1 of %2").arg(averageLabels).arg(averages)));
     // Most pictures of a field have room for its side view.
     QVERIFY2(sideViews > 4 * 13 * 7 * 8 * 3 / 4, qPrintable(QString::number(sideViews)));
+}
+
+void TestDiagram::speedToFlyBeyondTheFrame_data()
+{
+    QTest::addColumn<bool>("fitted");
+    QTest::addColumn<int>("windH");
+    QTest::addColumn<int>("tenths");
+    QTest::addColumn<double>("climb");
+    QTest::addColumn<bool>("drifting");
+    QTest::newRow("window, 5 m/s above the axis' end") << false << 0 << 0 << 5.0 << false;
+    QTest::newRow("fitted, sinking air") << true << 0 << -30 << 5.0 << false;
+    QTest::newRow("fitted, drifting in a tailwind") << true << 20 << -20 << 2.5 << true;
+    QTest::newRow("fitted, headwind to full speed") << true << -30 << -25 << 5.0 << false;
+}
+
+void TestDiagram::speedToFlyBeyondTheFrame()
+{
+    // A climb stronger than the frame shows: its point lies above the picture, yet the
+    // tangent is drawn where it is visible, the average keeps its label and the words are
+    // right. The answer is worked here on a 0.01 km/h grid, from the line through the
+    // climb's point and each shifted polar point.
+    QFETCH(bool, fitted);
+    QFETCH(int, windH);
+    QFETCH(int, tenths);
+    QFETCH(double, climb);
+    QFETCH(bool, drifting);
+    const float W = static_cast<float>(windH);
+    const float w = WindVFromTenths(tenths);
+    const double x0 = drifting ? windH : 0.0;
+    double bestV = 0, bestAverage = -1e9;
+    for (int i = 0; i <= qRound((kBuiltIn.maxSpeed - kBuiltIn.minSpeed) * 100); ++i) {
+        const double v = std::min(kBuiltIn.minSpeed + i / 100.0, double(kBuiltIn.maxSpeed));
+        const double average =
+            x0 + (v + W - x0) * climb / (climb - kBuiltIn.sink(float(v)) - double(w));
+        if (average > bestAverage) {
+            bestAverage = average;
+            bestV = v;
+        }
+    }
+    PictureBox pic;
+    pic.resize(1468, 770);
+    setUpDiagram(pic);
+    OverlaySwitches switches;
+    switches.speedToFly = true;
+    if (fitted) {
+        fitTaskWindow(pic, kBuiltIn, switches, W, w, false);
+    }
+    DrawBackground(pic);
+    const SpeedToFly s = SpeedToFlyFor(kBuiltIn, climb, W, w, drifting);
+    DrawSpeedToFly(pic, kBuiltIn, climb, W, w, drifting, true, kGerman);
+    SavedPen saved;
+    const Flight f = FlightFor(kBuiltIn, s.airspeed, true, W, w);
+    DrawPolarOverlay(pic, kBuiltIn, f.airspeed, saved, switches, W, w, kGerman);
+    DrawGlidePath(pic, kBuiltIn, f, saved, w, kGerman);
+    // The climb's point lies at or beyond the top of what the axis shows.
+    QVERIFY(100.0 * climb >= pic.ScaleTop() - (fitted ? -1.0 : 50.0));
+    // The tangent: from the climb's point to the touch point the grid found.
+    const DrawOp *tangent = nullptr;
+    for (const DrawOp &op : pic.operations()) {
+        if (op.kind == DrawOp::Line && op.color == Look::kSpeedToFlyTeal && op.width == 2) {
+            tangent = &op;
+        }
+    }
+    QVERIFY(tangent);
+    QCOMPARE(tangent->x1, 10.0 * x0);
+    QCOMPARE(tangent->y1, 100.0 * climb);
+    QVERIFY2(std::fabs(tangent->x2 - 10.0 * (bestV + W)) <= 5.0,
+             qPrintable(QStringLiteral("%1 for %2").arg(tangent->x2).arg(bestV)));
+    // Where it runs inside the picture it shows in its colour: every point between the
+    // frame's top and the touch point, a pixel's width either side.
+    const QRectF inside = QRectF(pic.rect()).adjusted(3, 3, -3, -3);
+    const QImage img = pic.Image();
+    int visible = 0, teal = 0;
+    for (int k = 0; k <= 100; ++k) {
+        const double t = k / 100.0;
+        const QPointF p = pic.toPixel(tangent->x1 + t * (tangent->x2 - tangent->x1),
+                                      tangent->y1 + t * (tangent->y2 - tangent->y1));
+        if (!inside.contains(p)) {
+            continue;
+        }
+        ++visible;
+        bool found = false;
+        for (int dx = -1; dx <= 1 && !found; ++dx) {
+            for (int dy = -1; dy <= 1 && !found; ++dy) {
+                found =
+                    img.pixelColor(qFloor(p.x()) + dx, qFloor(p.y()) + dy) == QColor(0, 115, 125);
+            }
+        }
+        teal += found;
+    }
+    QVERIFY2(visible >= 30 && teal >= visible * 9 / 10,
+             qPrintable(QStringLiteral("%1 of %2").arg(teal).arg(visible)));
+    // The average's label, whole in the picture, with the grid's number.
+    const DrawOp *label = nullptr;
+    for (const DrawOp &op : pic.operations()) {
+        if (op.kind == DrawOp::Print && op.text.startsWith(QLatin1String("Schnitt "))) {
+            label = &op;
+        }
+    }
+    QVERIFY(label);
+    pic.setCurrentX(static_cast<float>(label->x1));
+    pic.setCurrentY(static_cast<float>(label->y1));
+    QVERIFY(QRectF(pic.rect()).contains(pic.textRect(label->text)));
+    const double shown = kGerman.toDouble(label->text.section(QLatin1Char(' '), 1, 1));
+    QVERIFY2(std::fabs(shown - bestAverage) <= 0.25, qPrintable(label->text));
+    // The words: the airspeed, or full speed where the grid found the end of the range.
+    const QString answer =
+        speedToFlyInWords(kBuiltIn, climb, s, std::nullopt, W, w, drifting, kGerman).answer;
+    QVERIFY2(answer.startsWith(QStringLiteral("MC %1 m/s: ").arg(kGerman.toString(climb, 'f', 1))),
+             qPrintable(answer));
+    QCOMPARE(answer.contains(QLatin1String("voller Beschleuniger")),
+             bestV >= kBuiltIn.maxSpeed - 0.005);
+    static const QRegularExpression numbers(
+        QStringLiteral("(-?\\d+,\\d) km/h.*Schnitt (-?\\d+,\\d)"));
+    const QRegularExpressionMatch m = numbers.match(answer);
+    QVERIFY2(m.hasMatch(), qPrintable(answer));
+    QVERIFY(std::fabs(kGerman.toDouble(m.captured(1)) - bestV) <= 0.5);
+    QVERIFY(std::fabs(kGerman.toDouble(m.captured(2)) - bestAverage) <= 0.25);
 }
 
 QTEST_MAIN(TestDiagram)

@@ -1,8 +1,10 @@
 // The guided tour driven by clicks on ">> Weiter", with the 0.02 s pause shortened.
 #include "DiagramFile.h"
+#include "Exercise.h"
 #include "Language.h"
 #include "Layout.h"
 #include "Look.h"
+#include "TestWings.h"
 #include "TourController.h"
 #include "WingDialog.h"
 #include "frmStart.h"
@@ -916,6 +918,33 @@ void TestTour::textsSpeakTheLanguageAndFit()
                 {right, reaches, -1234.0, 48.5f, 18.0f, 100, 100, 888, 888});
         }
     }
+    // Speed-between-thermals tasks as F5 draws them, for three wings and both thermals,
+    // asked and solved with the bar at the speed to fly and at either end of the wing.
+    const Wing taskWings[] = {Wing(), schoolWing(),
+                              wingFromLine("100,0,32,-1.4,47,-1.1,68,-2.4\n", 110, "fast.plr")};
+    int climbTasks = 0;
+    for (const Wing &w : taskWings) {
+        for (const bool drifting : {false, true}) {
+            WindDraw draw(33);
+            for (int i = 0; i < 150; ++i) {
+                const std::optional<ClimbTask> t = draw.nextClimb(w, drifting);
+                QVERIFY(t);
+                ++climbTasks;
+                const double mc = t->climbTenths / 10.0;
+                const float windH = static_cast<float>(t->wind.windH);
+                const float windV = WindVFromTenths(t->wind.windVTenths);
+                const SpeedToFly best = SpeedToFlyFor(w, mc, windH, windV, drifting);
+                lines << frmStart::climbTaskLines(888, mc, t->wind.windH, t->wind.windVTenths);
+                for (const float bar : {best.airspeed, w.minSpeed, w.maxSpeed}) {
+                    const double average = AverageSpeed(w, mc, bar, windH, windV, drifting);
+                    lines << frmStart::climbResultLines(
+                        {mc, best.airspeed, bar, settingInWords(w, best.airspeed), best.averageKmh,
+                         average, 100, 100, 888, 888});
+                }
+            }
+        }
+    }
+    QCOMPARE(climbTasks, 900);
     for (const QString &line : std::as_const(lines)) {
         texts.append(line);
         fits(line, info.horizontalAdvance(line), strip);

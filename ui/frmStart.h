@@ -127,6 +127,17 @@ public:
         int percent, average, solved, given; // as the exercise's result counts them
     };
     static QStringList reachResultLines(const ReachResult &r);
+    // A task of the lesson "Sollfahrt" in the read-out's two lines, asked and solved.
+    static QStringList climbTaskLines(int number, double climbMs, int windH, int windVTenths);
+    struct ClimbResult
+    {
+        double climbMs;
+        float bestAirspeed, chosenAirspeed; // km/h
+        QString bestSetting;                // brake or accelerator at the speed to fly
+        double bestAverage, chosenAverage;  // km/h; NaN where the bar's average has no meaning
+        int percent, average, solved, given;
+    };
+    static QStringList climbResultLines(const ClimbResult &r);
 
     // What "Ende" does after telling everyone: by default end the event loop.
     void setEndProgram(std::function<void()> end) { m_endProgram = std::move(end); }

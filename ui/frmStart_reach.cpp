@@ -276,34 +276,52 @@ void frmStart::showSpeedToFly()
     lblInfo->setCaption(first + QLatin1Char('\n') + words.answer);
 }
 
-void frmStart::showClimbTask()
+QStringList frmStart::climbTaskLines(int number, double climbMs, int windH, int windVTenths)
 {
-    const Exercise &e = m_exercise;
-    const QString mc = translated("Diagram", "MC %1 m/s").arg(FormatFixed(e.climbMs, 1));
-    if (!e.solved) {
-        lblInfo->setCaption(translated("Window", "Aufgabe %1: %2, %3")
-                                .arg(e.number)
-                                .arg(mc, windInWords(e.windH, e.windVTenths)) +
-                            QLatin1Char('\n') +
-                            translated("Window", "Balken auf die Sollfahrt, dann Eingabetaste"));
-        return;
-    }
-    const QString direction = directionWords(e.chosenAirspeed, e.bestAirspeed);
+    const QString mc = translated("Diagram", "MC %1 m/s").arg(FormatFixed(climbMs, 1));
+    return {translated("Window", "Aufgabe %1: %2, %3")
+                .arg(number)
+                .arg(mc, windInWords(windH, windVTenths)),
+            translated("Window", "Balken auf die Sollfahrt, dann Eingabetaste")};
+}
+
+QStringList frmStart::climbResultLines(const ClimbResult &r)
+{
+    const QString mc = translated("Diagram", "MC %1 m/s").arg(FormatFixed(r.climbMs, 1));
     const QString first =
         translated("Window", "%1: Sollfahrt %2 km/h (%3), Schnitt %4 km/h")
-            .arg(mc, FormatFixed(e.bestAirspeed, 1), settingInWords(polar(), e.bestAirspeed),
-                 FormatFixed(e.bestAverage, 1));
+            .arg(mc, FormatFixed(r.bestAirspeed, 1), r.bestSetting, FormatFixed(r.bestAverage, 1));
     const QString second =
         translated("Window", "Ihre Fahrt %1 km/h, %2 · Schnitt %3 km/h · %4 % · Mittel %5 % "
                              "(%6 von %7)")
-            .arg(FormatFixed(e.chosenAirspeed, 1), direction,
-                 std::isnan(e.chosenAverage) ? QStringLiteral("–")
-                                             : FormatFixed(e.chosenAverage, 1))
-            .arg(m_scores.at(e.number))
-            .arg(lessonAverage())
-            .arg(m_scores.size())
-            .arg(e.number);
+            .arg(FormatFixed(r.chosenAirspeed, 1), directionWords(r.chosenAirspeed, r.bestAirspeed),
+                 std::isnan(r.chosenAverage) ? QStringLiteral("–")
+                                             : FormatFixed(r.chosenAverage, 1))
+            .arg(r.percent)
+            .arg(r.average)
+            .arg(r.solved)
+            .arg(r.given);
+    return {first, second};
+}
+
+void frmStart::showClimbTask()
+{
+    const Exercise &e = m_exercise;
+    if (!e.solved) {
+        lblInfo->setCaption(climbTaskLines(e.number, e.climbMs, e.windH, e.windVTenths).join('\n'));
+        return;
+    }
     DrawSolution(*picPolare, e.bestAirspeed + decl.WindH,
                  polar().sink(e.bestAirspeed) + decl.WindV);
-    lblInfo->setCaption(first + QLatin1Char('\n') + second);
+    const ClimbResult result{e.climbMs,
+                             e.bestAirspeed,
+                             e.chosenAirspeed,
+                             settingInWords(polar(), e.bestAirspeed),
+                             e.bestAverage,
+                             e.chosenAverage,
+                             m_scores.at(e.number),
+                             lessonAverage(),
+                             static_cast<int>(m_scores.size()),
+                             e.number};
+    lblInfo->setCaption(climbResultLines(result).join('\n'));
 }
