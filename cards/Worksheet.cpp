@@ -1,11 +1,13 @@
 #include "Worksheet.h"
 
 #include "BrakeScale.h"
+#include "Diagram.h"
 #include "DiagramFile.h"
 #include "Exercise.h"
 #include "Format.h"
 #include "KneeboardCard.h"
 #include "Language.h"
+#include "PictureBox.h"
 #include "PrintedPage.h"
 #include "SpeedToFlyGrid.h"
 #include "modCalc.h"
@@ -212,6 +214,26 @@ QString reachTaskText(const Task &task)
         .arg(FormatFixed(q.heightM, 0, locale), FormatFixed(q.distanceKm, 1, locale),
              windInWords(task.wind.windH, task.wind.windVTenths, locale),
              FormatFixed(q.marginM, 0, locale));
+}
+
+// Whether a climb's point shows on the axis of its task's diagram, asked and solved, with
+// the polar and the brake scale: where it does not, the task cannot be solved on paper.
+bool climbShowsInTask(const Wing &wing, const ClimbTask &task)
+{
+    for (const bool solved : {false, true}) {
+        PictureBox pic;
+        pic.setPaintingEnabled(false);
+        pic.resize(kDiagram);
+        setUpDiagram(pic);
+        pic.setOutputScale(kDiagramScale);
+        const OverlaySwitches switches{true, solved, false};
+        if (!fitTaskWindow(pic, wing, switches, static_cast<float>(task.wind.windH),
+                           WindVFromTenths(task.wind.windVTenths), false,
+                           QPointF(0.0, 10.0 * task.climbTenths))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // One task's block: the diagram, then its lines.
@@ -440,6 +462,15 @@ void paintAnswerTable(QPainter &p, double width, const Wing &wing, const QList<T
 
 } // namespace
 
+std::optional<ClimbTask> nextWorksheetClimb(WindDraw &draw, const Wing &wing)
+{
+    std::optional<ClimbTask> task = draw.nextClimb(wing, false, TaskView::FittedDiagram);
+    for (int tries = 0; task && !climbShowsInTask(wing, *task); ++tries) {
+        task = tries < 1000 ? draw.nextClimb(wing, false, TaskView::FittedDiagram) : std::nullopt;
+    }
+    return task;
+}
+
 QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const QString &remake,
                         WorksheetTopic topic)
 {
@@ -449,8 +480,7 @@ QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const Q
     const bool climb = topic == WorksheetTopic::SpeedToFly;
     for (int k = 1; k <= tasks; ++k) {
         if (climb) {
-            const std::optional<ClimbTask> task =
-                draw.nextClimb(wing, false, TaskView::FittedDiagram);
+            const std::optional<ClimbTask> task = nextWorksheetClimb(draw, wing);
             if (!task) {
                 return {};
             }

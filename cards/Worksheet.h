@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
+class WindDraw;
+struct ClimbTask;
 struct Wing;
 
 // A worksheet for a theory evening: A4 portrait, two tasks a page, each the diagram for
@@ -23,3 +26,8 @@ enum class WorksheetTopic { Glide, Reach, SpeedToFly };
 // Empty if it cannot be made.
 QByteArray worksheetPdf(const Wing &wing, int tasks, std::uint64_t seed, const QString &remake,
                         WorksheetTopic topic = WorksheetTopic::Glide);
+
+// The next speed-between-thermals task of a worksheet: as the window's exercise draws
+// them, and drawn again until the climb's point shows on the vertical axis of the task's
+// printed diagram together with the polar and the brake scale. None if none is found.
+std::optional<ClimbTask> nextWorksheetClimb(WindDraw &draw, const Wing &wing);

@@ -107,8 +107,9 @@ std::vector<QRectF> textRects(PictureBox &pic, const std::vector<PlacedText> &te
 
 } // namespace
 
-void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &switches,
-                   const float &windH, const float &windV, bool airOrigin)
+bool fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &switches,
+                   const float &windH, const float &windV, bool airOrigin,
+                   std::optional<QPointF> climbPoint)
 {
     // Everything that must show, as a box in diagram units (y grows upward).
     double minX = 0, maxX = 0, minY = 0, maxY = 0;
@@ -139,9 +140,25 @@ void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &swi
         take(r.left(), r.top());
         take(r.right(), r.bottom());
     }
+    // An expected climb's point on the axis, where the axis still reaches, with its ring;
+    // where that would not fit, the rest keeps the frame and the point lies beyond it.
+    bool pointShows = true;
+    if (climbPoint) {
+        const double wasMinX = minX, wasMaxX = maxX, wasMinY = minY, wasMaxY = maxY;
+        take(climbPoint->x() - 10.0, climbPoint->y() + 60.0);
+        take(climbPoint->x() + 10.0, climbPoint->y() - 10.0);
+        if (maxX - minX > kScaleWidth - 40.0 || maxY - minY > -kScaleHeight - 40.0) {
+            pointShows = false;
+            minX = wasMinX;
+            maxX = wasMaxX;
+            minY = wasMinY;
+            maxY = wasMaxY;
+        }
+    }
     // Centred, on whole km/h and tenths of m/s.
     const double centreX = 10.0 * std::round((minX + maxX) / 20.0);
     const double centreY = 10.0 * std::round((minY + maxY) / 20.0);
     pic.setScaleLeft(static_cast<float>(centreX + kScaleLeft));
     pic.setScaleTop(static_cast<float>(centreY + kScaleTop));
+    return pointShows;
 }

@@ -133,9 +133,12 @@ std::vector<PlacedText> arrangedBrakeScaleTexts(PictureBox &pic, const Wing &win
 // whole: the ground origin with the vertical axis's numbers, the shifted polar from MIN
 // to MAX, best glide's touch point, and the brake scale with its labels and caption, each
 // at least 2 km/h and 0,2 m/s inside the frame; with airOrigin the end of the wind
-// vectors too. Printed tasks and lecture pages use it; the window keeps its fixed one.
-void fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &switches,
-                   const float &windH, const float &windV, bool airOrigin = false);
+// vectors too; an expected climb's point (diagram units) too, where all of it fits, and
+// the function says whether it did. Printed tasks and lecture pages use it; the window
+// keeps its fixed one.
+bool fitTaskWindow(PictureBox &pic, const Wing &wing, const OverlaySwitches &switches,
+                   const float &windH, const float &windV, bool airOrigin = false,
+                   std::optional<QPointF> climbPoint = std::nullopt);
 
 // The landing field of the lesson "Landeplatz erreichen" for a wing in a wind (km/h, m/s):
 // the glide the field needs as a dashed line from the ground origin, labelled with its

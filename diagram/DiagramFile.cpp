@@ -108,8 +108,13 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
     paintFramed(painter, size, state.scale, rules, [&](PictureBox &pic) {
         // A printed task's window, shifted to show it whole.
         if (state.fittedWindow) {
+            std::optional<QPointF> climbPoint;
+            if (state.climb) {
+                climbPoint =
+                    QPointF(state.drifting ? 10.0 * state.windH : 0.0, 100.0 * *state.climb);
+            }
             fitTaskWindow(pic, state.wing, state.switches, state.windH, state.windV,
-                          state.airOrigin);
+                          state.airOrigin, climbPoint);
         }
         DrawBackground(pic);
         // Computed first, then drawn; locked brakes stand at the speed to fly in its lesson.

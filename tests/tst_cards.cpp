@@ -1,8 +1,13 @@
 // The speed-to-fly grid: its cells, the text table, the CSV, the kneeboard card's words.
+#include "DiagramFile.h"
+#include "Exercise.h"
 #include "KneeboardCard.h"
 #include "SpeedToFlyGrid.h"
+#include "TestWings.h"
+#include "Worksheet.h"
 
 #include <QColor>
+#include <QPainter>
 #include <QSet>
 #include <QtTest>
 #include <cmath>
@@ -21,6 +26,7 @@ private slots:
     void cardSaysWhatIsNoGlide_data();
     void cardSaysWhatIsNoGlide();
     void kneeboardCellsAreLegible();
+    void climbsOfAWorksheetShowOnPaper();
 };
 
 void TestCards::csvCoversTheWholeDefaultGrid()
@@ -134,6 +140,70 @@ void TestCards::kneeboardCellsAreLegible()
                                    QStringLiteral("Beschleuniger")}));
     QCOMPARE(cardCell(kBuiltIn, 0, 0).setting, QStringLiteral("Bremse 23 %"));
     QCOMPARE(cardCell(kBuiltIn, -25, 0).setting, QStringLiteral("Beschleuniger 46 %"));
+}
+
+void TestCards::climbsOfAWorksheetShowOnPaper()
+{
+    // Each printed task's climb is a ring on the vertical axis where the learner lays the
+    // tangent from: painted as the sheet paints a task, it lies whole on the paper. The
+    // window's exercise rule alone would lose some off the top: drawn from the same
+    // seeds, some of its rings are cut or missing, so the check can tell.
+    const auto ringShows = [](const Wing &wing, const ClimbTask &t) {
+        DiagramState state;
+        state.wing = wing;
+        state.windH = static_cast<float>(t.wind.windH);
+        state.windV = WindVFromTenths(t.wind.windVTenths);
+        state.switches = {true, false, false};
+        state.task = true;
+        state.scale = 1.5;
+        state.readoutStrip = false;
+        state.separateTexts = true;
+        state.dropClippedText = true;
+        state.fittedWindow = true;
+        state.climb = t.climbTenths / 10.0;
+        QImage img(1100, 700, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        paintDiagram(p, img.size(), state, QLocale::c());
+        p.end();
+        QRect ring;
+        for (int y = 0; y < img.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+            for (int x = 0; x < img.width(); ++x) {
+                if (std::abs(qRed(line[x])) + std::abs(qGreen(line[x]) - 115) +
+                        std::abs(qBlue(line[x]) - 125) <
+                    60) {
+                    ring |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return ring.width() >= 8 && ring.height() >= 8 &&
+               img.rect().adjusted(2, 2, -2, -2).contains(ring);
+    };
+    const Wing wings[] = {Wing(), wingFromLine("80,0,20,-1.5,30,-1.0,42,-2.0\n", 70),
+                          wingFromLine("100,0,30,-1.4,45,-1.1,60,-2.3\n", 100)};
+    int lost = 0;
+    for (const Wing &wing : wings) {
+        for (const std::uint64_t seed : {1u, 2u}) {
+            WindDraw sheet(seed);
+            WindDraw window(seed);
+            for (int i = 0; i < 25; ++i) {
+                const std::optional<ClimbTask> t = nextWorksheetClimb(sheet, wing);
+                QVERIFY(t);
+                QVERIFY2(ringShows(wing, *t),
+                         qPrintable(QStringLiteral("%1: %2 m/s, wind %3 km/h %4")
+                                        .arg(QString::fromStdString(wing.name))
+                                        .arg(t->climbTenths / 10.0)
+                                        .arg(t->wind.windH)
+                                        .arg(t->wind.windVTenths)));
+                const std::optional<ClimbTask> raw =
+                    window.nextClimb(wing, false, TaskView::FittedDiagram);
+                QVERIFY(raw);
+                lost += !ringShows(wing, *raw);
+            }
+        }
+    }
+    QVERIFY2(lost > 0, "the window's rule alone keeps every ring on paper: nothing tested");
 }
 
 QTEST_MAIN(TestCards)

@@ -250,7 +250,7 @@ Rows: expected climb (MC), columns: vertical wind on the glide (positive: updraf
     </message>
     <message>
         <source>Trimm</source>
-        <translation>Trim</translation>
+        <translation>trim</translation>
     </message>
     <message>
         <source>Beschleuniger %1 %</source>
