@@ -29,5 +29,7 @@ int main(int argc, char *argv[])
     reportStoredWing(&form, options);
     reportOverWindow(&form, translated("Window", "Landeplatz erreichen"),
                      form.storedReachProblem());
+    reportOverWindow(&form, translated("Window", "Sollfahrt (MacCready)"),
+                     form.storedClimbProblem());
     return QApplication::exec();
 }

@@ -1242,6 +1242,27 @@ void TestInteraction::speedToFlyLessonAcrossStarts()
     form->setEndProgram([] {});
     QCOMPARE(form->climbField()->value(), 1.2);
     QVERIFY(!form->driftBox()->isChecked());
+    QVERIFY(form->storedClimbProblem().isEmpty());
+    // Damaged entries are forgotten and the start says why: the lesson starts from 1,0 m/s
+    // in a standing thermal.
+    const std::pair<const char *, const char *> damaged[] = {
+        {"climb", "viel"}, {"climb", "7.5"}, {"drift", "vielleicht"}};
+    const char *const why[] = {"„climb=viel“ keine Zahl", "außerhalb der Grenzen",
+                               "„drift=vielleicht“ weder true noch false"};
+    for (int i = 0; i < 3; ++i) {
+        delete form;
+        QSettings().setValue(QStringLiteral("mc/climb"), QStringLiteral("2.5"));
+        QSettings().setValue(QStringLiteral("mc/drift"), true);
+        QSettings().setValue(QLatin1String("mc/") + QLatin1String(damaged[i].first),
+                             QLatin1String(damaged[i].second));
+        form = new frmStart;
+        form->setEndProgram([] {});
+        QCOMPARE(form->climbField()->value(), 1.0);
+        QVERIFY(!form->driftBox()->isChecked());
+        QVERIFY(!QSettings().contains(QStringLiteral("mc/climb")));
+        QVERIFY2(form->storedClimbProblem().contains(QString::fromUtf8(why[i])),
+                 qPrintable(form->storedClimbProblem()));
+    }
 }
 
 QTEST_MAIN(TestInteraction)

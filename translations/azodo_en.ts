@@ -1423,6 +1423,14 @@ PDF (A4 landscape), by the file&apos;s extension.
         <source>Ihre Fahrt %1 km/h, %2 · Schnitt %3 km/h · %4 % · Mittel %5 % (%6 von %7)</source>
         <translation>Your airspeed %1 km/h, %2 · average %3 km/h · %4 % · mean %5 % (%6 of %7)</translation>
     </message>
+    <message>
+        <source>In %1 liegt das erwartete Steigen außerhalb der Grenzen.</source>
+        <translation>In %1, the expected climb lies outside its limits.</translation>
+    </message>
+    <message>
+        <source>In %1 ist „%2=%3“ weder true noch false.</source>
+        <translation>In %1, “%2=%3” is neither true nor false.</translation>
+    </message>
 </context>
 <context>
     <name>Wing</name>

@@ -252,18 +252,33 @@ bool rememberClimb(double climb, bool drifting, QString &error)
     return true;
 }
 
-std::optional<std::pair<double, bool>> rememberedClimb()
+std::optional<std::pair<double, bool>> rememberedClimb(QString &error)
 {
+    error.clear();
     QSettings s;
-    if (!s.contains(QStringLiteral("mc/climb"))) {
+    s.beginGroup(QStringLiteral("mc"));
+    if (s.childKeys().isEmpty()) {
         return std::nullopt;
     }
+    const QString climbText = s.value(QStringLiteral("climb")).toString();
+    const QString driftText = s.value(QStringLiteral("drift")).toString().trimmed();
     bool ok = false;
-    const double climb =
-        QLocale::c().toDouble(s.value(QStringLiteral("mc/climb")).toString().trimmed(), &ok);
-    if (!ok || !(climb >= kLowestClimb && climb <= kStrongestClimb)) {
+    const double climb = QLocale::c().toDouble(climbText.trimmed(), &ok);
+    if (!ok || !std::isfinite(climb)) {
+        error = translated("Window", "In %1 ist „%2=%3“ keine Zahl.")
+                    .arg(settingsFile(s), QStringLiteral("climb"), oneLine(shortened(climbText)));
+    } else if (!(climb >= kLowestClimb && climb <= kStrongestClimb)) {
+        error = translated("Window", "In %1 liegt das erwartete Steigen außerhalb der Grenzen.")
+                    .arg(settingsFile(s));
+    } else if (driftText != QLatin1String("true") && driftText != QLatin1String("false")) {
+        error = translated("Window", "In %1 ist „%2=%3“ weder true noch false.")
+                    .arg(settingsFile(s), QStringLiteral("drift"), oneLine(shortened(driftText)));
+    }
+    s.endGroup();
+    if (!error.isEmpty()) {
         s.remove(QStringLiteral("mc"));
+        s.sync();
         return std::nullopt;
     }
-    return std::pair{climb, s.value(QStringLiteral("mc/drift")).toBool()};
+    return std::pair{climb, driftText == QLatin1String("true")};
 }

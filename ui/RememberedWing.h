@@ -34,8 +34,9 @@ bool rememberReach(const ReachQuestion &question, QString &error);
 // The expected climb (m/s) and the drifting thermal of the lesson "Sollfahrt", kept like
 // the field.
 bool rememberClimb(double climb, bool drifting, QString &error);
-// The stored ones; nothing if none are stored or they do not hold (then forgotten).
-std::optional<std::pair<double, bool>> rememberedClimb();
+// The stored ones; nothing if none are stored or they do not hold (then forgotten, and
+// error says why).
+std::optional<std::pair<double, bool>> rememberedClimb(QString &error);
 
 // The stored landing field; nothing if none is stored. Entries that are no number, out
 // of range, or a height not above the margin give nothing with a reason naming the

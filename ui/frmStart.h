@@ -114,6 +114,8 @@ public:
     QCheckBox *driftBox() const { return m_driftBox; }
     // Why the field kept from the last run was forgotten at this start; empty if it was not.
     QString storedReachProblem() const { return m_storedReachProblem; }
+    // Why the climb kept from the last run was forgotten at this start; empty if it was not.
+    QString storedClimbProblem() const { return m_storedClimbProblem; }
 
     // A landing-field task in the read-out's two lines: the task and the question while it
     // runs (answer: the yes or no given so far), the verdict and the score once solved.
@@ -280,6 +282,7 @@ private:
     Lesson m_lesson = Lesson::BestGlide;
     ReachQuestion m_reachQuestion;
     QString m_storedReachProblem;
+    QString m_storedClimbProblem;
     QWidget *m_reachRow = nullptr;
     double m_climb = 1.0;    // m/s
     bool m_drifting = false; // the thermal drifts with the wind

@@ -235,7 +235,7 @@ void frmStart::createSpeedToFlyRow()
     row->addSpacing(12);
     row->addWidget(m_driftBox);
     row->addStretch(1);
-    if (const std::optional<std::pair<double, bool>> kept = rememberedClimb()) {
+    if (const std::optional<std::pair<double, bool>> kept = rememberedClimb(m_storedClimbProblem)) {
         m_climb = kept->first;
         m_drifting = kept->second;
     }
