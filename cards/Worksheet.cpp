@@ -226,7 +226,7 @@ bool climbShowsInTask(const Wing &wing, const ClimbTask &task)
         pic.resize(kDiagram);
         setUpDiagram(pic);
         pic.setOutputScale(kDiagramScale);
-        const OverlaySwitches switches{true, solved, false};
+        const OverlaySwitches switches{true, solved, false, true, true};
         if (!fitTaskWindow(pic, wing, switches, static_cast<float>(task.wind.windH),
                            WindVFromTenths(task.wind.windVTenths), false,
                            QPointF(0.0, 10.0 * task.climbTenths))) {

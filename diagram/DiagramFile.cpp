@@ -106,6 +106,10 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
     const FrameRules rules{state.dropClippedText, state.separateTexts, state.readoutStrip,
                            state.title};
     paintFramed(painter, size, state.scale, rules, [&](PictureBox &pic) {
+        // In the lesson of the speed between thermals the brake scale is read for it, in a
+        // task as in its answer.
+        OverlaySwitches switches = state.switches;
+        switches.speedToFly = state.climb.has_value();
         // A printed task's window, shifted to show it whole.
         if (state.fittedWindow) {
             std::optional<QPointF> climbPoint;
@@ -113,8 +117,8 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
                 climbPoint =
                     QPointF(state.drifting ? 10.0 * state.windH : 0.0, 100.0 * *state.climb);
             }
-            fitTaskWindow(pic, state.wing, state.switches, state.windH, state.windV,
-                          state.airOrigin, climbPoint);
+            fitTaskWindow(pic, state.wing, switches, state.windH, state.windV, state.airOrigin,
+                          climbPoint);
         }
         DrawBackground(pic);
         // Computed first, then drawn; locked brakes stand at the speed to fly in its lesson.
@@ -127,8 +131,6 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
         const Flight flight =
             FlightFor(state.wing, toFly && !free ? toFly->airspeed : state.airspeed,
                       free || toFly.has_value(), state.windH, state.windV);
-        OverlaySwitches switches = state.switches;
-        switches.speedToFly = toFly.has_value();
         if (state.climb) {
             // A task shows the climb's point, not the tangent that answers it.
             DrawSpeedToFly(pic, state.wing, *state.climb, state.windH, state.windV, state.drifting,

@@ -491,6 +491,13 @@ void TestCli::worksheetOfSpeedsToFly()
     const QString text = tool(QStringLiteral("pdftotext"), {sheet, QStringLiteral("-")})
                              .replace(QLatin1Char('\n'), QLatin1Char(' '));
     QVERIFY(text.contains(QStringLiteral("--topic mc")));
+    // The tasks' brake scales are read for the speed to fly, not for best glide.
+    const QString tasks =
+        tool(QStringLiteral("pdftotext"), {"-l", "5", sheet, QStringLiteral("-")});
+    QCOMPARE(tasks.count(QRegularExpression(QStringLiteral("^Sollfahrt \\(MacCready\\)$"),
+                                            QRegularExpression::MultilineOption)),
+             10);
+    QVERIFY(!tasks.contains(QStringLiteral("besten Gleitens")));
     static const QRegularExpression solution(QStringLiteral(
         "Erwartetes Steigen ([\\d,]+) m/s, (?:Windstille|(?:(\\d+) km/h (Gegenwind|Rückenwind))?"
         "(?:, )?(?:(\\d+,\\d) m/s (Abwind|Aufwind))?) auf der Strecke: Sollfahrt und Schnitt\\? +"
