@@ -167,6 +167,10 @@ ReachWords reachInWords(const Wing &wing, const ReachQuestion &question, const R
                         float windH, float windV, std::optional<float> chosenAirspeed,
                         const QLocale &locale = QLocale());
 
+// A lesson's read-out in two lines: the glide ratios with the marker's own result beside
+// them where there is one, and the lesson's answer under them.
+QString lessonReadout(const QString &ratios, const QString &yours, const QString &answer);
+
 // The lesson "Sollfahrt (MacCready)" for an expected climb (m/s) in a wind (km/h, m/s):
 // the tangent laid from the climb (on the vertical axis, or over the wind where the thermal
 // drifts) to the shifted polar, the average where it crosses the speed axis, labelled; with

@@ -160,20 +160,14 @@ void paintDiagram(QPainter &painter, QSize size, const DiagramState &state, cons
                 state.switches.freeBrakes ? std::optional<float>(flight.airspeed) : std::nullopt;
             const ReachWords words = reachInWords(state.wing, *state.reach, *reach, state.windH,
                                                   state.windV, chosen, locale);
-            if (!words.yours.isEmpty()) {
-                readout += QStringLiteral("   ") + words.yours;
-            }
-            readout += QLatin1Char('\n') + words.line();
+            readout = lessonReadout(readout, words.yours, words.line());
         }
         if (toFly) {
             const SpeedToFlyWords words =
                 speedToFlyInWords(state.wing, *state.climb, *toFly,
                                   free ? std::optional<float>(flight.airspeed) : std::nullopt,
                                   state.windH, state.windV, state.drifting, locale);
-            if (!words.yours.isEmpty()) {
-                readout += QStringLiteral("   ") + words.yours;
-            }
-            readout += QLatin1Char('\n') + words.answer;
+            readout = lessonReadout(readout, words.yours, words.answer);
         }
         if (state.comparison) {
             DrawComparisonLegend(pic, *state.comparison, state.wing, flight, state.windH,

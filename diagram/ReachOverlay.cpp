@@ -206,6 +206,12 @@ void DrawReach(PictureBox &pic, const Wing &wing, const ReachQuestion &question,
     pic.setDrawStyle(style);
 }
 
+QString lessonReadout(const QString &ratios, const QString &yours, const QString &answer)
+{
+    return (yours.isEmpty() ? ratios : ratios + QStringLiteral("   ") + yours) + QLatin1Char('\n') +
+           answer;
+}
+
 QString settingInWords(const Wing &wing, float airspeed)
 {
     const BrakeScale::Setting s = BrakeScale::settingFor(wing, airspeed);

@@ -119,16 +119,12 @@ void frmStart::showReach()
     // The glide ratios as the glide path wrote them, the bar's arrival beside them, and
     // the answer under them; without the field's numbers, which its row shows, where the
     // whole line would not fit.
-    QString first = lblInfo->caption();
-    if (!words.yours.isEmpty()) {
-        first += QStringLiteral("   ") + words.yours;
-    }
     const QFontMetricsF metrics(lblInfo->font());
     QString second = words.line();
     if (metrics.horizontalAdvance(second) > lblInfo->width()) {
         second = words.answer;
     }
-    lblInfo->setCaption(first + QLatin1Char('\n') + second);
+    lblInfo->setCaption(lessonReadout(lblInfo->caption(), words.yours, second));
 }
 
 void frmStart::setReachFields(const ReachQuestion &question)
@@ -269,11 +265,7 @@ void frmStart::showSpeedToFly()
         Value(chkBremsen) == 1 ? std::optional<float>(decl.Airspeed) : std::nullopt;
     const SpeedToFlyWords words =
         speedToFlyInWords(polar(), m_climb, s, chosen, decl.WindH, decl.WindV, m_drifting);
-    QString first = lblInfo->caption();
-    if (!words.yours.isEmpty()) {
-        first += QStringLiteral("   ") + words.yours;
-    }
-    lblInfo->setCaption(first + QLatin1Char('\n') + words.answer);
+    lblInfo->setCaption(lessonReadout(lblInfo->caption(), words.yours, words.answer));
 }
 
 QStringList frmStart::climbTaskLines(int number, double climbMs, int windH, int windVTenths)
