@@ -68,13 +68,14 @@ void frmStart::reachFieldsChanged()
         m_heightField->setMinimum(std::max(kReachLowestM, m_marginField->value() + 10.0));
     }
     m_reachQuestion = {m_distanceField->value(), m_heightField->value(), m_marginField->value()};
+    // The picture answers first, so that a message about the settings stands over it.
+    Repaint();
     // Kept for the next start; where it cannot be, the user hears so once a run.
     static bool told = false;
     if (QString why; !rememberReach(m_reachQuestion, why) && !told) {
         told = true;
         QMessageBox::warning(this, translated("Window", "Landeplatz erreichen"), why);
     }
-    Repaint();
 }
 
 void frmStart::placeReadout()
@@ -250,12 +251,12 @@ void frmStart::speedToFlyChanged()
 {
     m_climb = m_climbField->value();
     m_drifting = m_driftBox->isChecked();
+    Repaint();
     static bool told = false;
     if (QString why; !rememberClimb(m_climb, m_drifting, why) && !told) {
         told = true;
         QMessageBox::warning(this, translated("Window", "Sollfahrt (MacCready)"), why);
     }
-    Repaint();
 }
 
 void frmStart::showSpeedToFly()
