@@ -34,6 +34,33 @@ QString settingsFile(const QSettings &s)
     return QDir::toNativeSeparators(s.fileName());
 }
 
+// An entry of the settings' current group read as a number, as it was written; nothing,
+// with the sentence that says so in error, where it is none.
+std::optional<double> storedNumber(const QSettings &s, const QString &key, QString &error)
+{
+    const QString text = s.value(key).toString();
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value)) {
+        error = translated("Window", "In %1 ist „%2=%3“ keine Zahl.")
+                    .arg(settingsFile(s), key, oneLine(shortened(text)));
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Writes what was set out to the file; false, with failed (the file as %1) in error, where
+// it cannot be written.
+bool written(QSettings &s, const QString &failed, QString &error)
+{
+    s.sync();
+    if (s.status() != QSettings::NoError) {
+        error = failed.arg(settingsFile(s));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool rememberWing(const Wing &wing, QString &error)
@@ -61,14 +88,10 @@ bool rememberWing(const Wing &wing, QString &error)
         }
         s.endGroup();
     }
-    s.sync();
-    if (s.status() != QSettings::NoError) {
-        error = translated("Window", "Die Polare kann nicht für den nächsten Start gespeichert "
-                                     "werden: %1 lässt sich nicht schreiben.")
-                    .arg(settingsFile(s));
-        return false;
-    }
-    return true;
+    return written(s,
+                   translated("Window", "Die Polare kann nicht für den nächsten Start gespeichert "
+                                        "werden: %1 lässt sich nicht schreiben."),
+                   error);
 }
 
 void forgetWing()
@@ -126,15 +149,12 @@ std::optional<Wing> rememberedWing(QString &error)
         if (!s.contains(kNumbers[k])) {
             continue;
         }
-        const QString text = s.value(kNumbers[k]).toString();
-        bool ok = false;
-        const double v = QLocale::c().toDouble(text.trimmed(), &ok);
-        if (!ok || !std::isfinite(v)) {
+        QString why;
+        numbers[k] = storedNumber(s, kNumbers[k], why);
+        if (!numbers[k]) {
             s.endGroup();
-            return dropped(translated("Window", "In %1 ist „%2=%3“ keine Zahl.")
-                               .arg(file, kNumbers[k], oneLine(shortened(text))));
+            return dropped(why);
         }
-        numbers[k] = v;
     }
     const auto speed = [](const std::optional<double> &v) {
         return v ? std::optional<float>(static_cast<float>(*v)) : std::nullopt;
@@ -189,14 +209,10 @@ bool rememberReach(const ReachQuestion &question, QString &error)
         s.setValue(kReachKeys[k], shortest(values[k]));
     }
     s.endGroup();
-    s.sync();
-    if (s.status() != QSettings::NoError) {
-        error = translated("Window", "Der Landeplatz kann nicht für den nächsten Start "
-                                     "gespeichert werden: %1 lässt sich nicht schreiben.")
-                    .arg(settingsFile(s));
-        return false;
-    }
-    return true;
+    return written(s,
+                   translated("Window", "Der Landeplatz kann nicht für den nächsten Start "
+                                        "gespeichert werden: %1 lässt sich nicht schreiben."),
+                   error);
 }
 
 std::optional<ReachQuestion> rememberedReach(QString &error)
@@ -210,14 +226,11 @@ std::optional<ReachQuestion> rememberedReach(QString &error)
     }
     double values[3] = {0.0, 0.0, 0.0};
     for (int k = 0; k < 3; ++k) {
-        const QString text = s.value(kReachKeys[k]).toString();
-        bool ok = false;
-        values[k] = QLocale::c().toDouble(text.trimmed(), &ok);
-        if (!ok || !std::isfinite(values[k])) {
-            error = translated("Window", "In %1 ist „%2=%3“ keine Zahl.")
-                        .arg(settingsFile(s), kReachKeys[k], oneLine(shortened(text)));
+        const std::optional<double> value = storedNumber(s, kReachKeys[k], error);
+        if (!value) {
             break;
         }
+        values[k] = *value;
     }
     const ReachQuestion q{values[0], values[1], values[2]};
     if (error.isEmpty() &&
@@ -242,14 +255,10 @@ bool rememberClimb(double climb, bool drifting, QString &error)
     QSettings s;
     s.setValue(QStringLiteral("mc/climb"), shortest(climb));
     s.setValue(QStringLiteral("mc/drift"), drifting);
-    s.sync();
-    if (s.status() != QSettings::NoError) {
-        error = translated("Window", "Das erwartete Steigen kann nicht für den nächsten Start "
-                                     "gespeichert werden: %1 lässt sich nicht schreiben.")
-                    .arg(settingsFile(s));
-        return false;
-    }
-    return true;
+    return written(s,
+                   translated("Window", "Das erwartete Steigen kann nicht für den nächsten Start "
+                                        "gespeichert werden: %1 lässt sich nicht schreiben."),
+                   error);
 }
 
 std::optional<std::pair<double, bool>> rememberedClimb(QString &error)
@@ -260,17 +269,12 @@ std::optional<std::pair<double, bool>> rememberedClimb(QString &error)
     if (s.childKeys().isEmpty()) {
         return std::nullopt;
     }
-    const QString climbText = s.value(QStringLiteral("climb")).toString();
+    const std::optional<double> climb = storedNumber(s, QStringLiteral("climb"), error);
     const QString driftText = s.value(QStringLiteral("drift")).toString().trimmed();
-    bool ok = false;
-    const double climb = QLocale::c().toDouble(climbText.trimmed(), &ok);
-    if (!ok || !std::isfinite(climb)) {
-        error = translated("Window", "In %1 ist „%2=%3“ keine Zahl.")
-                    .arg(settingsFile(s), QStringLiteral("climb"), oneLine(shortened(climbText)));
-    } else if (!(climb >= kLowestClimb && climb <= kStrongestClimb)) {
+    if (climb && !(*climb >= kLowestClimb && *climb <= kStrongestClimb)) {
         error = translated("Window", "In %1 liegt das erwartete Steigen außerhalb der Grenzen.")
                     .arg(settingsFile(s));
-    } else if (driftText != QLatin1String("true") && driftText != QLatin1String("false")) {
+    } else if (climb && driftText != QLatin1String("true") && driftText != QLatin1String("false")) {
         error = translated("Window", "In %1 ist „%2=%3“ weder true noch false.")
                     .arg(settingsFile(s), QStringLiteral("drift"), oneLine(shortened(driftText)));
     }
@@ -280,5 +284,5 @@ std::optional<std::pair<double, bool>> rememberedClimb(QString &error)
         s.sync();
         return std::nullopt;
     }
-    return std::pair{climb, driftText == QLatin1String("true")};
+    return std::pair{*climb, driftText == QLatin1String("true")};
 }
