@@ -136,6 +136,27 @@ QString alignedGrid(const QList<QStringList> &grid)
     return out;
 }
 
+// A table's first row: its corner, then the vertical wind of each column.
+QStringList windVHeader(const QString &corner, const IntRange &windV, const QLocale &locale)
+{
+    QStringList header{corner};
+    for (int tenths : rangeValues(windV)) {
+        header.append(FormatFixed(WindVFromTenths(tenths), 1, locale));
+    }
+    return header;
+}
+
+// A text table: its heading lines, the wing's extrapolation note where it has one, then
+// the grid under an empty line.
+QString tableText(const QString &heading, const Wing &wing, const QList<QStringList> &grid)
+{
+    QString out = heading;
+    if (const QString note = extrapolationNote(wing); !note.isEmpty()) {
+        out += note + QLatin1Char('\n');
+    }
+    return out + QLatin1Char('\n') + alignedGrid(grid);
+}
+
 } // namespace
 
 QString cardTable(const CardOptions &options, const QLocale &locale)
@@ -144,12 +165,7 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
     const QList<int> columns = rangeValues(options.windV);
     // All cells first: each column is as wide as its widest cell, so that cells with
     // ratios of three or four digits never run into each other.
-    QList<QStringList> grid;
-    QStringList header{QStringLiteral("km/h \\ m/s")};
-    for (int tenths : columns) {
-        header.append(FormatFixed(WindVFromTenths(tenths), 1, locale));
-    }
-    grid.append(header);
+    QList<QStringList> grid{windVHeader(QStringLiteral("km/h \\ m/s"), options.windV, locale)};
     for (int h : rows) {
         QStringList line{QString::number(h)};
         for (int tenths : columns) {
@@ -163,38 +179,29 @@ QString cardTable(const CardOptions &options, const QLocale &locale)
         }
         grid.append(line);
     }
-    QString out;
-    QTextStream s(&out);
     const QString wing = wingTitle(options.polar, locale);
-    s << (wing.isEmpty()
-              ? translated("Card", "Geschwindigkeit des besten Gleitens über Grund")
-              : translated("Card", "Geschwindigkeit des besten Gleitens über Grund: %1").arg(wing))
-      << "\n"
-      << translated("Card",
-                    "Jede Zelle: Fahrt in km/h / Gleitzahl über Grund; wo der Schirm nicht über "
-                    "Grund gleitet,\n"
-                    "stattdessen \"steigt x m/s\" (er steigt über Grund), \"hält die Höhe\" oder "
-                    "\"kein Vorankommen\" (Grundgeschwindigkeit 0 oder rückwärts;\n"
-                    "dort die Fahrt des vollen Beschleunigers, mit der er am wenigsten "
-                    "zurücktreibt)\n"
-                    "Zeilen: Wind horizontal (negativ: Gegenwind), "
-                    "Spalten: Wind vertikal (positiv: Aufwind)\n");
-    if (const QString note = extrapolationNote(options.polar); !note.isEmpty()) {
-        s << note << '\n';
-    }
-    s << '\n' << alignedGrid(grid);
-    return out;
+    return tableText(
+        (wing.isEmpty()
+             ? translated("Card", "Geschwindigkeit des besten Gleitens über Grund")
+             : translated("Card", "Geschwindigkeit des besten Gleitens über Grund: %1").arg(wing)) +
+            QLatin1Char('\n') +
+            translated(
+                "Card",
+                "Jede Zelle: Fahrt in km/h / Gleitzahl über Grund; wo der Schirm nicht über "
+                "Grund gleitet,\n"
+                "stattdessen \"steigt x m/s\" (er steigt über Grund), \"hält die Höhe\" oder "
+                "\"kein Vorankommen\" (Grundgeschwindigkeit 0 oder rückwärts;\n"
+                "dort die Fahrt des vollen Beschleunigers, mit der er am wenigsten "
+                "zurücktreibt)\n"
+                "Zeilen: Wind horizontal (negativ: Gegenwind), "
+                "Spalten: Wind vertikal (positiv: Aufwind)\n"),
+        options.polar, grid);
 }
 
 QString reachTable(const CardOptions &options, const QLocale &locale)
 {
     const ReachQuestion &q = *options.reach;
-    QList<QStringList> grid;
-    QStringList header{QStringLiteral("km/h \\ m/s")};
-    for (int tenths : rangeValues(options.windV)) {
-        header.append(FormatFixed(WindVFromTenths(tenths), 1, locale));
-    }
-    grid.append(header);
+    QList<QStringList> grid{windVHeader(QStringLiteral("km/h \\ m/s"), options.windV, locale)};
     for (int h : rangeValues(options.windH)) {
         QStringList line{QString::number(h)};
         for (int tenths : rangeValues(options.windV)) {
@@ -206,8 +213,6 @@ QString reachTable(const CardOptions &options, const QLocale &locale)
         }
         grid.append(line);
     }
-    QString out;
-    QTextStream s(&out);
     const QString wing = wingTitle(options.polar, locale);
     const QString field =
         translated("Card", "Landeplatz %1 km entfernt, %2 m darunter, Sicherheitshöhe %3 m: "
@@ -215,19 +220,16 @@ QString reachTable(const CardOptions &options, const QLocale &locale)
             .arg(FormatFixed(q.distanceKm, 1, locale), FormatFixed(q.heightM, 0, locale),
                  FormatFixed(q.marginM, 0, locale),
                  FormatFixed(ReachField(options.polar, q, 0.0f, 0.0f).requiredRatio, 1, locale));
-    s << (wing.isEmpty() ? field : field + QStringLiteral(" – ") + wing) << '\n'
-      << translated("Card",
-                    "Jede Zelle: Ankunftshöhe über dem Landeplatz in m bei der Fahrt, die am "
-                    "höchsten ankommt;\n"
-                    "\"erreicht nicht\": auch sie kommt unter der Sicherheitshöhe an, \"kein "
-                    "Vorankommen\": Grundgeschwindigkeit 0 oder rückwärts\n"
-                    "Zeilen: Wind horizontal (negativ: Gegenwind), "
-                    "Spalten: Wind vertikal (positiv: Aufwind)\n");
-    if (const QString note = extrapolationNote(options.polar); !note.isEmpty()) {
-        s << note << '\n';
-    }
-    s << '\n' << alignedGrid(grid);
-    return out;
+    return tableText(
+        (wing.isEmpty() ? field : field + QStringLiteral(" – ") + wing) + QLatin1Char('\n') +
+            translated("Card",
+                       "Jede Zelle: Ankunftshöhe über dem Landeplatz in m bei der Fahrt, die am "
+                       "höchsten ankommt;\n"
+                       "\"erreicht nicht\": auch sie kommt unter der Sicherheitshöhe an, \"kein "
+                       "Vorankommen\": Grundgeschwindigkeit 0 oder rückwärts\n"
+                       "Zeilen: Wind horizontal (negativ: Gegenwind), "
+                       "Spalten: Wind vertikal (positiv: Aufwind)\n"),
+        options.polar, grid);
 }
 
 namespace {
@@ -267,12 +269,7 @@ QString climbCsv(const CardOptions &options)
 QString climbTable(const CardOptions &options, const QLocale &locale)
 {
     const int windH = climbTableWind(options);
-    QList<QStringList> grid;
-    QStringList header{QStringLiteral("MC m/s \\ m/s")};
-    for (int tenths : rangeValues(options.windV)) {
-        header.append(FormatFixed(WindVFromTenths(tenths), 1, locale));
-    }
-    grid.append(header);
+    QList<QStringList> grid{windVHeader(QStringLiteral("MC m/s \\ m/s"), options.windV, locale)};
     for (int climb : rangeValues(*options.climbTenths)) {
         QStringList line{FormatFixed(climb / 10.0, 1, locale)};
         for (int tenths : rangeValues(options.windV)) {
@@ -285,24 +282,18 @@ QString climbTable(const CardOptions &options, const QLocale &locale)
         }
         grid.append(line);
     }
-    QString out;
-    QTextStream t(&out);
     const QString wing = wingTitle(options.polar, locale);
     const QString title = translated("Card", "Sollfahrt nach MacCready");
-    t << (wing.isEmpty() ? title : title + QStringLiteral(": ") + wing) << '\n'
-      << (options.drifting
-              ? translated("Card", "Wind horizontal %1 km/h; der Bart driftet mit dem Wind")
-              : translated("Card", "Wind horizontal %1 km/h; der Bart steht über Grund"))
-             .arg(windH)
-      << '\n'
-      << translated("Card",
-                    "Jede Zelle: Bremsstellung der Sollfahrt / Schnitt über Grund in km/h "
-                    "(\"–\": bestes Gleiten, kein Schnitt)\n"
-                    "Zeilen: erwartetes Steigen (MC), Spalten: Wind vertikal auf der Strecke "
-                    "(positiv: Aufwind)\n");
-    if (const QString note = extrapolationNote(options.polar); !note.isEmpty()) {
-        t << note << '\n';
-    }
-    t << '\n' << alignedGrid(grid);
-    return out;
+    const QString thermal =
+        options.drifting
+            ? translated("Card", "Wind horizontal %1 km/h; der Bart driftet mit dem Wind")
+            : translated("Card", "Wind horizontal %1 km/h; der Bart steht über Grund");
+    return tableText((wing.isEmpty() ? title : title + QStringLiteral(": ") + wing) +
+                         QLatin1Char('\n') + thermal.arg(windH) + QLatin1Char('\n') +
+                         translated("Card", "Jede Zelle: Bremsstellung der Sollfahrt / Schnitt "
+                                            "über Grund in km/h (\"–\": bestes Gleiten, kein "
+                                            "Schnitt)\n"
+                                            "Zeilen: erwartetes Steigen (MC), Spalten: Wind "
+                                            "vertikal auf der Strecke (positiv: Aufwind)\n"),
+                     options.polar, grid);
 }
