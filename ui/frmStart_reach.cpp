@@ -14,6 +14,28 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// A number field with its label in a lesson's row; the label names it for screen readers
+// too and gives it its shortcut.
+QDoubleSpinBox *addNumberField(QWidget *row, QHBoxLayout *layout, const QString &label, double min,
+                               double max, double step, int decimals, const QString &suffix)
+{
+    auto *text = new QLabel(label, row);
+    auto *box = new QDoubleSpinBox(row);
+    box->setDecimals(decimals);
+    box->setRange(min, max);
+    box->setSingleStep(step);
+    box->setSuffix(suffix);
+    box->setAccessibleName(label);
+    text->setBuddy(box);
+    layout->addWidget(text);
+    layout->addWidget(box);
+    return box;
+}
+
+} // namespace
+
 void frmStart::createReachRow()
 {
     m_reachRow = new QWidget(this);
@@ -22,17 +44,9 @@ void frmStart::createReachRow()
     row->setSpacing(6);
     const auto field = [&](const QString &label, double max, double step, int decimals,
                            const QString &suffix) {
-        auto *text = new QLabel(label, m_reachRow);
-        auto *box = new QDoubleSpinBox(m_reachRow);
-        box->setDecimals(decimals);
-        box->setRange(0.0, max);
-        box->setSingleStep(step);
-        box->setSuffix(suffix);
+        QDoubleSpinBox *box =
+            addNumberField(m_reachRow, row, label, 0.0, max, step, decimals, suffix);
         box->setAccelerated(true);
-        box->setAccessibleName(label);
-        text->setBuddy(box);
-        row->addWidget(text);
-        row->addWidget(box);
         row->addSpacing(6);
         return box;
     };
@@ -217,18 +231,9 @@ void frmStart::createSpeedToFlyRow()
     auto *row = new QHBoxLayout(m_speedToFlyRow);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
-    const QString label = translated("Window", "Erwartetes Steigen");
-    auto *text = new QLabel(label, m_speedToFlyRow);
-    m_climbField = new QDoubleSpinBox(m_speedToFlyRow);
-    m_climbField->setDecimals(1);
-    m_climbField->setRange(kLowestClimb, kStrongestClimb);
-    m_climbField->setSingleStep(0.1);
-    m_climbField->setSuffix(QStringLiteral(" m/s"));
-    m_climbField->setAccessibleName(label);
-    text->setBuddy(m_climbField);
+    m_climbField = addNumberField(m_speedToFlyRow, row, translated("Window", "Erwartetes Steigen"),
+                                  kLowestClimb, kStrongestClimb, 0.1, 1, QStringLiteral(" m/s"));
     m_driftBox = new QCheckBox(translated("Window", "Bart driftet mit dem Wind"), m_speedToFlyRow);
-    row->addWidget(text);
-    row->addWidget(m_climbField);
     row->addSpacing(12);
     row->addWidget(m_driftBox);
     row->addStretch(1);
